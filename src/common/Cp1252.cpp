@@ -1,0 +1,57 @@
+#include "common/Cp1252.h"
+
+#include <array>
+
+namespace {
+
+// 0x80..0x9F; undefined positions keep their own value.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+namespace cp1252 {
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *out++ = QChar((u >= 0x80 && u < 0xA0) ? kHighControls[u - 0x80] : char16_t(u));
+    }
+    return text;
+}
+
+void appendEncoded(QByteArray &out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *p = out.data() + start;
+    for (QChar c : text)
+        *p++ = encodeChar(c.unicode());
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray out;
+    appendEncoded(out, text);
+    return out;
+}
+
+} // namespace cp1252

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// The numbered errors the user is shown: classic VB run-time numbers, 999 for our own.
+enum class ErrorCode : int {
+    None = 0,
+    OutOfMemory = 7,
+    TypeMismatch = 13,
+    BadFileName = 52,
+    FileNotFound = 53,
+    DiskFull = 61,
+    InputPastEnd = 62,
+    PermissionDenied = 70,
+    PathFileAccess = 75,
+    PathNotFound = 76,
+    InvalidPicture = 481,
+    Internal = 999,
+};
+
+struct ZepError
+{
+    int number = 0;
+    QString description;
+
+    ZepError() = default;
+    explicit ZepError(ErrorCode code);
+    ZepError(ErrorCode code, QString detail);
+
+    bool isError() const { return number != 0; }
+};
+
+// The short French description of an error number.
+QString errorDescription(int number);

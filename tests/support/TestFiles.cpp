@@ -1,0 +1,60 @@
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace testfiles {
+
+QString dataPath(const QString &name)
+{
+    return QDir(QString::fromLocal8Bit(qgetenv("ZEP_TEST_DATA"))).filePath(name);
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "cannot read " << path.toStdString();
+        return {};
+    }
+    return file.readAll();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+void expectGolden(const QString &name, const QByteArray &actual)
+{
+    const QString path = dataPath(name);
+    if (qEnvironmentVariableIntValue("ZEP_UPDATE_GOLDEN") == 1) {
+        writeBytes(path, actual);
+        return;
+    }
+    const QByteArray expected = readBytes(path);
+    if (expected == actual)
+        return;
+    const QString actualPath = QDir::current().filePath(u"actual/"_s + name);
+    writeBytes(actualPath, actual);
+    qsizetype at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at])
+        ++at;
+    ADD_FAILURE() << "differs from golden " << name.toStdString() << " at byte " << at << "; actual written to "
+                  << actualPath.toStdString();
+}
+
+QString programPath(const QString &program)
+{
+    return QDir(QString::fromLocal8Bit(qgetenv("ZEP_PROGRAM_DIR"))).filePath(program);
+}
+
+} // namespace testfiles
