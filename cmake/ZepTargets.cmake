@@ -38,7 +38,7 @@ function(zep_test name)
   zep_apply_defaults(${name})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZEP_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;ZEP_PROGRAM_DIR=${ZEP_PROGRAM_DIR}"
+    PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen
     DISCOVERY_TIMEOUT 60)
 endfunction()
 

@@ -6,7 +6,9 @@ QString errorDescription(int number)
 {
     switch (static_cast<ErrorCode>(number)) {
     case ErrorCode::None: return QString();
+    case ErrorCode::Overflow: return u"Dépassement de capacité"_s;
     case ErrorCode::OutOfMemory: return u"Mémoire insuffisante"_s;
+    case ErrorCode::SubscriptOutOfRange: return u"Indice en dehors de la plage"_s;
     case ErrorCode::TypeMismatch: return u"Type incompatible"_s;
     case ErrorCode::BadFileName: return u"Nom ou numéro de fichier incorrect"_s;
     case ErrorCode::FileNotFound: return u"Fichier introuvable"_s;

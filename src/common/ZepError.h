@@ -5,7 +5,9 @@
 // The numbered errors the user is shown: classic VB run-time numbers, 999 for our own.
 enum class ErrorCode : int {
     None = 0,
+    Overflow = 6,
     OutOfMemory = 7,
+    SubscriptOutOfRange = 9,
     TypeMismatch = 13,
     BadFileName = 52,
     FileNotFound = 53,

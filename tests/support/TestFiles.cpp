@@ -12,7 +12,7 @@ namespace testfiles {
 
 QString dataPath(const QString &name)
 {
-    return QDir(QString::fromLocal8Bit(qgetenv("ZEP_TEST_DATA"))).filePath(name);
+    return QDir(QStringLiteral(ZEP_TEST_DATA_DIR)).filePath(name);
 }
 
 QByteArray readBytes(const QString &path)
@@ -54,7 +54,7 @@ void expectGolden(const QString &name, const QByteArray &actual)
 
 QString programPath(const QString &program)
 {
-    return QDir(QString::fromLocal8Bit(qgetenv("ZEP_PROGRAM_DIR"))).filePath(program);
+    return QDir(QStringLiteral(ZEP_PROGRAM_DIR)).filePath(program);
 }
 
 } // namespace testfiles

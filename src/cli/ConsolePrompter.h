@@ -1,0 +1,20 @@
+#pragma once
+
+#include "prompt/Prompter.h"
+
+#include <QStringList>
+
+// Answers every question without a person: messages are printed on stderr and
+// answered Yes (or OK); nothing can be typed or chosen.
+class ConsolePrompter : public Prompter
+{
+public:
+    using Prompter::message;
+    Answer message(const MessageRequest &request) override;
+    QString input(const InputRequest &request) override;
+    QString openFile(const FileRequest &request) override;
+    QString saveFile(const FileRequest &request) override;
+    QString folder(const FolderRequest &request) override;
+    std::optional<int> colour(const ColourRequest &request) override;
+    std::optional<FontChoice> font(const FontChoice &initial) override;
+};

@@ -1,0 +1,31 @@
+#include "cli/ConsoleOutput.h"
+#include "cli/ProjectCommands.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int usage()
+{
+    console::error(u"usage: zepc check PROJECT.zep\n"
+                   u"       zepc save IN.zep OUT.zep"_s);
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty())
+        return usage();
+    const QString command = arguments.takeFirst();
+    if (command == u"check"_s)
+        return runCheckCommand(arguments);
+    if (command == u"save"_s)
+        return runSaveCommand(arguments);
+    return usage();
+}

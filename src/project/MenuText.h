@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+struct MenuText
+{
+    static inline const QString kDeletedText = QStringLiteral("SUPPR");
+
+    QString text;
+    int backColour = 16777215;
+    int textColour = 0;
+    QString fontName = QStringLiteral("Arial");
+    double fontSize = 10;
+    bool bold = false;
+    bool italic = false;
+    bool strikethrough = false;
+    bool underline = false;
+    float top = 200;
+    float left = 200;
+    float width = 2895;
+    float height = 1455;
+    QString flags = QStringLiteral("00"); // scroll bar, then read-only
+    bool visible = true;
+
+    bool isDeleted() const { return text == kDeletedText; }
+    bool isStored() const { return visible && !isDeleted(); }
+    bool hasScrollBar() const;
+    bool isReadOnly() const;
+
+    bool operator==(const MenuText &) const = default;
+};

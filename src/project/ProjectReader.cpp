@@ -1,0 +1,372 @@
+#include "project/ProjectReader.h"
+
+#include "common/Fold.h"
+#include "common/NumberText.h"
+#include "common/PathText.h"
+#include "project/MenuProject.h"
+#include "project/PictureLoader.h"
+#include "project/StartupAction.h"
+
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kFormat = u"[Format]"_s;
+const QString kAuthor = u"[Auteur]"_s;
+const QString kGeneral = u"[Général]"_s;
+const QString kParamsPlus = u"[ParamsPlus]"_s;
+const QString kOther = u"[Autre]"_s;
+const QString kButton = u"[Bouton]"_s;
+const QString kText = u"[Texte]"_s;
+const QString kShape = u"[FormeMenu]"_s;
+const QString kShapeEnd = u"[/FormeMenu]"_s;
+
+bool isOne(const QString &line)
+{
+    return numtext::val(line) == 1;
+}
+
+} // namespace
+
+ProjectReader::ProjectReader(MenuProject &project, PictureLoader &pictures, ReadProblemHandler &problems)
+    : m_project(project), m_pictures(pictures), m_problems(problems)
+{
+}
+
+ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QString &projectFolder)
+{
+    m_lines = LineReader(bytes);
+    m_folder = projectFolder;
+    m_section.clear();
+    m_lastLine.clear();
+    m_pastEnd = false;
+    m_project.setFormatVersion(QString());
+    try {
+        QString line;
+        while (!m_pastEnd && m_lines.next(&line)) {
+            if (line == kFormat || line == kAuthor || line == kGeneral || line == kParamsPlus || line == kOther
+                || line == kButton || line == kText || line == kShape)
+                m_section = line;
+            if (line == kFormat)
+                readFormat();
+            else if (line == kAuthor)
+                readAuthor();
+            else if (line == kGeneral)
+                readGeneral();
+            else if (line == kParamsPlus)
+                readParamsPlus();
+            else if (line == kOther)
+                readOther();
+            else if (line == kButton)
+                readButton();
+            else if (line == kText)
+                readText();
+            else if (line == kShape)
+                readShape();
+        }
+    } catch (const Abandon &) {
+        return Outcome::Abandoned;
+    }
+    return Outcome::Completed;
+}
+
+bool ProjectReader::field(QString *line)
+{
+    if (m_pastEnd)
+        return false;
+    if (!m_lines.next(line)) {
+        // One report for a file cut short; the fields after it keep their values.
+        report(ZepError(ErrorCode::InputPastEnd));
+        m_pastEnd = true;
+        return false;
+    }
+    m_lastLine = *line;
+    return true;
+}
+
+void ProjectReader::skipFields(int count)
+{
+    QString line;
+    for (int i = 0; i < count && field(&line); ++i) {
+    }
+}
+
+void ProjectReader::report(const ZepError &error)
+{
+    if (!m_problems.continueReading(ReadProblem{error, m_section, m_lastLine}))
+        throw Abandon{};
+}
+
+bool ProjectReader::number(const QString &line, double *value)
+{
+    double v = 0;
+    if (!numtext::parse(line, &v)) {
+        report(ZepError(ErrorCode::TypeMismatch));
+        return false;
+    }
+    if (!std::isfinite(v)) {
+        report(ZepError(ErrorCode::Overflow));
+        return false;
+    }
+    *value = v;
+    return true;
+}
+
+bool ProjectReader::integer(const QString &line, int *value)
+{
+    double v = 0;
+    if (!number(line, &v))
+        return false;
+    const double rounded = std::nearbyint(v);
+    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max()) {
+        report(ZepError(ErrorCode::Overflow));
+        return false;
+    }
+    *value = int(rounded);
+    return true;
+}
+
+bool ProjectReader::single(const QString &line, float *value)
+{
+    double v = 0;
+    if (!number(line, &v))
+        return false;
+    if (std::fabs(v) > std::numeric_limits<float>::max()) {
+        report(ZepError(ErrorCode::Overflow));
+        return false;
+    }
+    *value = float(v);
+    return true;
+}
+
+bool ProjectReader::isPlaceholder(const QString &line)
+{
+    return line.size() > 5 && line.startsWith(u"'para"_s, Qt::CaseInsensitive);
+}
+
+QString ProjectReader::resolve(const QString &reference) const
+{
+    return pathtext::resolve(m_folder, reference);
+}
+
+bool ProjectReader::versionAtLeast11() const
+{
+    return numtext::val(m_project.formatVersion()) >= 1.1;
+}
+
+void ProjectReader::readFormat()
+{
+    skipFields(2);
+    QString line;
+    if (field(&line))
+        m_project.setFormatVersion(line.mid(8));
+}
+
+void ProjectReader::readAuthor()
+{
+    AuthorInfo author = m_project.author();
+    QString line;
+    if (field(&line))
+        author.name = line;
+    if (field(&line))
+        author.email = line;
+    if (field(&line))
+        author.website = line;
+    if (field(&line))
+        author.notes = fold::unfold(line);
+    m_project.setAuthor(author);
+}
+
+void ProjectReader::readGeneral()
+{
+    QString line;
+    if (field(&line)) {
+        m_project.setBackgroundImage(line);
+        if (!line.isEmpty()) {
+            const ZepError error = m_pictures.loadBackground(resolve(line));
+            if (error.isError())
+                report(error);
+        }
+    }
+    double width = 0;
+    double height = 0;
+    if (field(&line)) {
+        if (numtext::parse(line, &width) && std::isfinite(width))
+            m_project.setSize(float(width), m_project.settings().height);
+        else
+            m_project.setFullScreen(1);
+    }
+    if (field(&line)) {
+        if (numtext::parse(line, &height) && std::isfinite(height))
+            m_project.setSize(m_project.settings().width, float(height));
+        else
+            m_project.setFullScreen(1);
+    }
+    if (field(&line))
+        m_project.setContours(numtext::val(line) > 0 ? 1 : 0);
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setIcon(line);
+    skipFields(1);
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setBackgroundMusic(line);
+}
+
+void ProjectReader::readParamsPlus()
+{
+    QString line;
+    int value = 0;
+    if (field(&line))
+        m_project.setStartupAction(startup::isScript(line) ? fold::unfold(line) : line);
+    if (field(&line) && integer(line, &value))
+        m_project.setBackgroundColour(value);
+    if (field(&line) && integer(line, &value))
+        m_project.setContextMenu(value);
+    if (field(&line) && integer(line, &value))
+        m_project.setTimerEnabled(value);
+    if (field(&line))
+        m_project.setTimerInterval(numtext::format(numtext::val(line)));
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setTimerCode(fold::unfold(line));
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setGlobalCode(fold::unfold(line));
+    if (field(&line))
+        m_project.setHandCursor(int(std::lround(std::clamp(numtext::val(line), -1e9, 1e9))));
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setClickSound(line);
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setHoverSound(line);
+}
+
+void ProjectReader::readOther()
+{
+    QString line;
+    if (field(&line))
+        m_project.setTransparencyImage(line);
+    if (field(&line) && !isPlaceholder(line))
+        m_project.setWindowHoverCode(fold::unfold(line));
+    skipFields(13);
+}
+
+void ProjectReader::readButton()
+{
+    const int slot = m_project.appendButtonSlot();
+    if (slot < 0) {
+        // More buttons than a menu holds: the block is read and dropped.
+        report(ZepError(ErrorCode::SubscriptOutOfRange));
+        MenuButton dropped;
+        readButtonFields(dropped, slot);
+        return;
+    }
+    MenuButton button = m_project.button(slot);
+    readButtonFields(button, slot);
+    m_project.setButton(slot, button);
+}
+
+void ProjectReader::readButtonFields(MenuButton &button, int slot)
+{
+    QString line;
+    if (field(&line))
+        single(line, &button.left);
+    if (field(&line))
+        single(line, &button.top);
+    if (field(&line))
+        button.normalImage = line;
+    if (field(&line))
+        button.hoverImage = line;
+    if (field(&line))
+        button.clickImage = line;
+    if (!field(&line))
+        return;
+    button.kind = line;
+    if (slot > 0) {
+        m_project.addChooserEntry(ItemChooser::buttonEntry(slot, button.kind));
+        m_project.chooseEntry(m_project.chooser().entries().last());
+    }
+    if (!field(&line))
+        return;
+    button.code = fold::unfold(line);
+    if (slot > 0 && !button.normalImage.isEmpty()) {
+        const ZepError error = m_pictures.loadButtonImage(slot, resolve(button.normalImage));
+        if (error.isError())
+            report(error);
+    }
+    if (!versionAtLeast11())
+        return;
+    if (field(&line))
+        button.hoverCode = fold::unfold(line);
+    if (field(&line) && !isPlaceholder(line))
+        button.transparent = isOne(line);
+    if (field(&line))
+        integer(line, &button.transparentColour);
+    skipFields(1);
+}
+
+void ProjectReader::readText()
+{
+    const int slot = m_project.appendTextSlot();
+    if (slot < 0) {
+        report(ZepError(ErrorCode::SubscriptOutOfRange));
+        MenuText dropped;
+        readTextFields(dropped);
+        return;
+    }
+    MenuText text = m_project.text(slot);
+    readTextFields(text);
+    m_project.setText(slot, text);
+    m_project.addChooserEntry(ItemChooser::textEntry(slot));
+    m_project.chooseEntry(m_project.chooser().entries().last());
+}
+
+void ProjectReader::readTextFields(MenuText &text)
+{
+    QString line;
+    if (field(&line))
+        text.text = fold::unfold(line);
+    if (field(&line))
+        integer(line, &text.backColour);
+    if (field(&line))
+        integer(line, &text.textColour);
+    if (field(&line))
+        text.bold = isOne(line);
+    if (field(&line))
+        text.italic = isOne(line);
+    if (field(&line))
+        text.fontName = line;
+    if (field(&line))
+        number(line, &text.fontSize);
+    if (field(&line))
+        text.strikethrough = isOne(line);
+    if (field(&line))
+        text.underline = isOne(line);
+    if (field(&line))
+        single(line, &text.top);
+    if (field(&line))
+        single(line, &text.left);
+    if (field(&line))
+        single(line, &text.width);
+    if (field(&line))
+        single(line, &text.height);
+    if (field(&line))
+        text.flags = line;
+    skipFields(4);
+}
+
+void ProjectReader::readShape()
+{
+    QList<ShapePoint> vertices;
+    qint32 x = 0;
+    QString line;
+    while (m_lines.next(&line) && line != kShapeEnd) {
+        const auto coordinate = [&] {
+            return qint32(std::clamp(numtext::val(QStringView(line).mid(2)), -2147483648.0, 2147483647.0));
+        };
+        if (line.startsWith(u"X="_s))
+            x = coordinate();
+        else if (line.startsWith(u"Y="_s))
+            vertices.append(ShapePoint{x, coordinate()});
+    }
+    m_project.setShapeVertices(vertices);
+}

@@ -1,0 +1,6 @@
+#include "project/ProjectSettings.h"
+
+bool ProjectSettings::isIconMarker(const QString &icon)
+{
+    return icon.startsWith(u'(') && icon.endsWith(u')');
+}

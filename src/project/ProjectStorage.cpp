@@ -1,0 +1,94 @@
+#include "project/ProjectStorage.h"
+
+#include "common/PathText.h"
+#include "common/SaveFile.h"
+#include "project/MenuProject.h"
+#include "project/ProjectReader.h"
+#include "project/ProjectWriter.h"
+#include "project/QmbConverter.h"
+#include "project/RecentFilesSink.h"
+#include "prompt/Prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures)
+    : m_project(project), m_prompter(prompter), m_pictures(pictures),
+      m_saveFailureText([](const QString &description) {
+          return u"Erreur pendant l'enregistrement ! ("_s + description + u')';
+      })
+{
+}
+
+void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> text)
+{
+    m_saveFailureText = std::move(text);
+}
+
+bool ProjectStorage::continueReading(const ReadProblem &problem)
+{
+    ++m_problemCount;
+    const Answer answer = m_prompter.message(problem.boxText(), u"Erreur d'ouverture !"_s, MessageIcon::Critical,
+                                             MessageButtons::YesNo);
+    return answer == Answer::Yes;
+}
+
+void ProjectStorage::abandon()
+{
+    m_project.setLoading(false);
+    m_project.reset();
+}
+
+bool ProjectStorage::open(const QString &path, bool resetFirst)
+{
+    if (resetFirst)
+        m_project.reset();
+    if (path.endsWith(u"qmb"_s, Qt::CaseInsensitive)) {
+        if (m_qmb)
+            m_qmb->convert(path);
+        return false;
+    }
+
+    const QString hostPath = pathtext::toHost(path);
+    const QString folder = QFileInfo(hostPath).absolutePath();
+    QDir::setCurrent(folder);
+    QByteArray bytes;
+    const ZepError error = readWholeFile(hostPath, &bytes);
+    if (error.isError()) {
+        // Nothing was read, so nothing is recorded as the project's file.
+        if (!continueReading(ReadProblem{error, QString(), QString()}))
+            abandon();
+        return false;
+    }
+
+    m_project.setLoading(true);
+    ProjectReader reader(m_project, m_pictures, *this);
+    if (reader.read(bytes, folder) == ProjectReader::Outcome::Abandoned) {
+        abandon();
+        return false;
+    }
+    m_project.setLoading(false);
+    m_project.setPath(path);
+    if (m_recent)
+        m_recent->add(path);
+    return true;
+}
+
+bool ProjectStorage::save(const QString &targetPath)
+{
+    const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
+    if (error.isError()) {
+        m_prompter.message(m_saveFailureText(error.description), u"Erreur !"_s, MessageIcon::Critical);
+        m_project.setPath(QString());
+        return false;
+    }
+    if (targetPath != m_project.path()) {
+        m_project.setPath(targetPath);
+        open(targetPath, true);
+    }
+    if (m_recent)
+        m_recent->add(targetPath);
+    return true;
+}

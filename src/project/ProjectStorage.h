@@ -1,0 +1,46 @@
+#pragma once
+
+#include "project/ReadProblem.h"
+
+#include <QString>
+
+#include <functional>
+
+class MenuProject;
+class PictureLoader;
+class Prompter;
+class QmbConverter;
+class RecentFilesSink;
+
+// Opening and saving the one project: the reader and writer with their questions,
+// the current project path and the recent files.
+class ProjectStorage : private ReadProblemHandler
+{
+public:
+    ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures);
+
+    void setRecentFiles(RecentFilesSink *recent) { m_recent = recent; }
+    void setQmbConverter(QmbConverter *converter) { m_qmb = converter; }
+    // With a language pack the save failure is worded by the pack.
+    void setSaveFailureText(std::function<QString(const QString &description)> text);
+
+    // True when the file was read to its end.
+    bool open(const QString &path, bool resetFirst = true);
+    // True when the file was written; a failure leaves any older file in place.
+    bool save(const QString &targetPath);
+
+    // Problems met since the storage was made, for tools that report them.
+    int problemCount() const { return m_problemCount; }
+
+private:
+    bool continueReading(const ReadProblem &problem) override;
+    void abandon();
+
+    MenuProject &m_project;
+    Prompter &m_prompter;
+    PictureLoader &m_pictures;
+    RecentFilesSink *m_recent = nullptr;
+    QmbConverter *m_qmb = nullptr;
+    std::function<QString(const QString &)> m_saveFailureText;
+    int m_problemCount = 0;
+};

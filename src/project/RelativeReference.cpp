@@ -1,0 +1,26 @@
+#include "project/RelativeReference.h"
+
+#include "common/PathText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+RelativeReference::RelativeReference(const QString &currentProjectPath, const QString &targetPath)
+    : m_oldFolder(pathtext::folderOf(currentProjectPath))
+{
+    // The listing gives each name exactly as the file system spells it.
+    const QDir targetFolder = QFileInfo(pathtext::toHost(targetPath)).absoluteDir();
+    const QStringList names = targetFolder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    m_namesBesideTarget = QSet<QString>(names.begin(), names.end());
+}
+
+QString RelativeReference::write(const QString &reference) const
+{
+    if (reference.isEmpty())
+        return {};
+    const QString full = pathtext::hasSeparator(reference) ? reference : m_oldFolder + reference;
+    const QString name = pathtext::nameOf(full);
+    if (m_namesBesideTarget.contains(name))
+        return name;
+    return pathtext::toHost(full);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+// How a file reference is written into a project saved at targetPath: a bare name
+// when a file of that exact name lies beside the project, otherwise the path,
+// completed with the old project's folder when it was a bare name.
+class RelativeReference
+{
+public:
+    RelativeReference(const QString &currentProjectPath, const QString &targetPath);
+
+    QString write(const QString &reference) const;
+
+private:
+    QString m_oldFolder;
+    QSet<QString> m_namesBesideTarget;
+};

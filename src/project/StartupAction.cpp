@@ -1,0 +1,17 @@
+#include "project/StartupAction.h"
+
+namespace startup {
+
+bool isScript(const QString &action)
+{
+    return action.size() > kScriptPrefix.size() && action.startsWith(kScriptPrefix, Qt::CaseInsensitive);
+}
+
+StartupKind kindOf(const QString &action)
+{
+    if (action.isEmpty())
+        return StartupKind::Nothing;
+    return isScript(action) ? StartupKind::Script : StartupKind::MultimediaFile;
+}
+
+} // namespace startup

@@ -1,0 +1,149 @@
+#include "project/MenuProject.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
+{
+    MenuProject project;
+    project.setSize(7000, 5000);
+    project.addButton(u"code"_s);
+    project.addText();
+    project.setBackgroundColour(0);
+    project.setIcon(u"cd.ico"_s);
+    project.setPath(u"/p/a.zep"_s);
+    project.setShapeVertices({ShapePoint{1, 2}});
+    project.setAuthor({u"a"_s, u"b"_s, u"c"_s, u"d"_s});
+    const int selectedText = project.selectedText();
+
+    QSignalSpy resets(&project, &MenuProject::projectReset);
+    project.reset();
+
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(project.chooser().entries(), QStringList{u"Feuille de travail"_s});
+    EXPECT_EQ(project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(project.buttonSlotsInUse(), 1);
+    EXPECT_EQ(project.textSlotsInUse(), 1);
+    EXPECT_TRUE(project.button(1).kind.isEmpty());
+    EXPECT_TRUE(project.button(1).code.isEmpty());
+    EXPECT_EQ(project.settings().width, 7000);
+    EXPECT_EQ(project.settings().height, 5000);
+    EXPECT_EQ(project.settings().backgroundColour, 16777215);
+    EXPECT_EQ(project.settings().icon, u"(Icône par défaut)"_s);
+    EXPECT_EQ(project.settings().timerInterval, u"1000"_s);
+    EXPECT_EQ(project.settings().contours, 1);
+    EXPECT_EQ(project.settings().handCursor, 1);
+    EXPECT_EQ(project.settings().contextMenu, 1);
+    EXPECT_TRUE(project.path().isEmpty());
+    EXPECT_EQ(project.shapeVertexCount(), 0);
+    EXPECT_EQ(project.author(), AuthorInfo{});
+    EXPECT_EQ(project.selectedButton(), 0);
+    EXPECT_EQ(project.selectedText(), selectedText);
+}
+
+TEST(MenuProject, ALanguagePackWordsTheIconMarker)
+{
+    MenuProject project;
+    project.setDefaultIconMarker(u"(Default icon)"_s);
+    project.reset();
+    EXPECT_EQ(project.settings().icon, u"(Default icon)"_s);
+    EXPECT_TRUE(ProjectSettings::isIconMarker(u"(Icone par défaut)"_s));
+    EXPECT_FALSE(ProjectSettings::isIconMarker(u"(cd.ico"_s));
+}
+
+TEST(MenuProject, ButtonsAreNumberedFromOneAndDeletedNumbersAreNeverReused)
+{
+    MenuProject project;
+    EXPECT_EQ(project.addButton(u"vidéo"_s), 1);
+    EXPECT_EQ(project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(project.selectedButton(), 1);
+    for (int i = 2; i <= 12; ++i)
+        project.addButton(u"quitter"_s);
+
+    project.chooseEntry(u"Bouton 12 (quitter)"_s);
+    EXPECT_EQ(project.selectedButton(), 12);
+    project.chooseEntry(u"Bouton 1 (vidéo)"_s);
+    project.deleteButton(1);
+    EXPECT_TRUE(project.button(1).isDeleted());
+    EXPECT_EQ(project.selectedButton(), -1);
+    EXPECT_EQ(project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_FALSE(project.chooser().entries().contains(u"Bouton 1 (vidéo)"_s));
+    EXPECT_TRUE(project.chooser().entries().contains(u"Bouton 12 (quitter)"_s));
+
+    project.deleteButton(12);
+    EXPECT_TRUE(project.chooser().entries().contains(u"Bouton 11 (quitter)"_s));
+    EXPECT_EQ(project.addButton(u"code"_s), 13);
+}
+
+TEST(MenuProject, NinetyNineButtonsIncludingDeletedOnesAreTheLimit)
+{
+    MenuProject project;
+    for (int i = 1; i <= 99; ++i)
+        ASSERT_EQ(project.addButton(u"quitter"_s), i);
+    project.deleteButton(50);
+    EXPECT_FALSE(project.canAddButton());
+    EXPECT_EQ(project.addButton(u"quitter"_s), -1);
+    EXPECT_EQ(project.buttonSlotsInUse(), 100);
+    EXPECT_EQ(project.chooser().entries().size(), 99);
+}
+
+TEST(MenuProject, CodeButtonsStartWithTheirNumberedTemplate)
+{
+    MenuProject project;
+    project.addButton(u"quitter"_s);
+    const int slot = project.addButton(u"code"_s);
+    const QString dashes = u'\'' + QString(78, u'-');
+    EXPECT_EQ(project.button(slot).code,
+              dashes + u"\r\n'Tapez ici le code VBS à exécuter quand le bouton 2 est préssé.\r\n"
+                       u"'NOTE : toutes les occurences de [LECT] seront automatiquement\r\n"
+                       u"'remplacées par la lettre du lecteur en cours.\r\n"
+                       u"'Exemple MsgBox \"[LECT]:\\\" affiche d:\\ si d est le lecteur en cours...\r\n"_s
+                  + dashes + u"\r\n"_s);
+    EXPECT_TRUE(project.button(1).code.isEmpty());
+}
+
+TEST(MenuProject, TextsCopyTheTemplateAndDeletionMarksThem)
+{
+    MenuProject project;
+    const int first = project.addText();
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
+    EXPECT_EQ(project.text(1).width, 2895);
+    EXPECT_EQ(project.text(1).height, 1455);
+    EXPECT_EQ(project.text(1).flags, project.text(0).flags);
+    EXPECT_EQ(project.chooser().currentText(), u"Texte 1"_s);
+    for (int i = 2; i <= 10; ++i)
+        project.addText();
+    EXPECT_EQ(project.selectedText(), 10);
+
+    project.deleteText(1);
+    EXPECT_EQ(project.text(1).text, u"SUPPR"_s);
+    EXPECT_FALSE(project.text(1).visible);
+    EXPECT_EQ(project.selectedText(), -1);
+    EXPECT_TRUE(project.chooser().entries().contains(u"Texte 10"_s));
+    EXPECT_FALSE(project.chooser().entries().contains(u"Texte 1"_s));
+    EXPECT_EQ(project.addText(), 11);
+}
+
+TEST(MenuProject, ChangesAreSignalledOncePerRealChange)
+{
+    MenuProject project;
+    QSignalSpy settings(&project, &MenuProject::settingChanged);
+    QSignalSpy buttons(&project, &MenuProject::buttonChanged);
+    project.setTimerInterval(u"1000"_s);
+    project.setTimerInterval(u"500"_s);
+    project.setTimerInterval(u"500"_s);
+    ASSERT_EQ(settings.count(), 1);
+    EXPECT_EQ(settings.at(0).at(0).value<ProjectField>(), ProjectField::TimerInterval);
+
+    const int slot = project.addButton(u"quitter"_s);
+    buttons.clear();
+    MenuButton b = project.button(slot);
+    b.left = 400;
+    project.setButton(slot, b);
+    project.setButton(slot, b);
+    EXPECT_EQ(buttons.count(), 1);
+}

@@ -1,0 +1,79 @@
+#include "ProjectFixtures.h"
+
+#include "common/PathText.h"
+
+using namespace Qt::StringLiterals;
+
+void fillFullProject(MenuProject &project)
+{
+    project.setAuthor({u"Zoé Auteur"_s, u"zoe@example.org"_s, u"https://example.org/"_s, u"Ligne 1\r\n\r\nLigne 3"_s});
+    project.setBackgroundImage(u"/media/images/fond.jpg"_s);
+    project.setSize(9015, 6870.5f);
+    project.setContours(0);
+    project.setIcon(u"/media/images/cd.ico"_s);
+    project.setBackgroundMusic(u"/media/sons/musique.mp3"_s);
+    project.setStartupAction(u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
+    project.setBackgroundColour(65280);
+    project.setContextMenu(0);
+    project.setTimerEnabled(1);
+    project.setTimerInterval(u"250"_s);
+    project.setTimerCode(u"Minuteur.Enabled = False\r\n"_s);
+    project.setGlobalCode(u"Const pi = 3.14159265358979"_s);
+    project.setHandCursor(0);
+    project.setClickSound(u"/media/sons/clic.wav"_s);
+    project.setHoverSound(u"/media/sons/survol.wav"_s);
+    project.setTransparencyImage(u"/media/images/masque.bmp"_s);
+    project.setWindowHoverCode(u"Ecran.MousePointer = 0"_s);
+
+    const int video = project.addButton(u"vidéo"_s);
+    MenuButton b = project.button(video);
+    b.left = -120;
+    b.top = 3000.25f;
+    b.normalImage = u"/media/images/b1.bmp"_s;
+    b.hoverImage = u"/media/images/b1s.bmp"_s;
+    b.clickImage = u"/media/images/b1c.bmp"_s;
+    b.code = u"film.avi"_s;
+    b.transparent = true;
+    b.transparentColour = 16711935;
+    project.setButton(video, b);
+
+    const int code = project.addButton(u"code"_s);
+    b = project.button(code);
+    b.normalImage = u"/media/images/b2.bmp"_s;
+    b.hoverImage = u"/media/images/b2s.bmp"_s;
+    b.clickImage = u"/media/images/b2c.bmp"_s;
+    b.hoverCode = u"Bouton2.Left = 10"_s;
+    project.setButton(code, b);
+
+    const int incomplete = project.addButton(u"quitter"_s); // no images: never written
+    Q_UNUSED(incomplete);
+
+    const int first = project.addText();
+    MenuText t = project.text(first);
+    t.text = u"Bienvenue\r\nsur le CD"_s;
+    t.backColour = 0;
+    t.textColour = 255;
+    t.bold = true;
+    t.underline = true;
+    t.fontName = u"DejaVu Sans"_s;
+    t.fontSize = 12.5;
+    t.flags = u"10"_s;
+    project.setText(first, t);
+    const int deleted = project.addText();
+    project.deleteText(deleted);
+    project.addText();
+
+    project.setShapeVertices({ShapePoint{0, 0}, ShapePoint{600, -5}, ShapePoint{300, 400}});
+}
+
+ZepError RecordingPictureLoader::loadBackground(const QString &file)
+{
+    loaded << u"fond:"_s + file;
+    return missing.contains(pathtext::nameOf(file)) ? ZepError(ErrorCode::FileNotFound) : ZepError();
+}
+
+ZepError RecordingPictureLoader::loadButtonImage(int slot, const QString &file)
+{
+    loaded << QString::number(slot) + u':' + file;
+    return missing.contains(pathtext::nameOf(file)) ? ZepError(ErrorCode::FileNotFound) : ZepError();
+}

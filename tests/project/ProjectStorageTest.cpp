@@ -1,0 +1,196 @@
+#include "ProjectFixtures.h"
+
+#include "common/Cp1252.h"
+#include "common/Fold.h"
+#include "project/MenuProject.h"
+#include "project/ProjectStorage.h"
+#include "project/ProjectWriter.h"
+#include "project/QmbConverter.h"
+#include "project/RecentFilesSink.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class RecordingRecentFiles : public RecentFilesSink
+{
+public:
+    QStringList paths;
+    void add(const QString &path) override
+    {
+        if (!paths.contains(path))
+            paths << path;
+    }
+};
+
+class RecordingQmb : public QmbConverter
+{
+public:
+    QStringList converted;
+    void convert(const QString &path) override { converted << path; }
+};
+
+QString openErrorText(const QString &description, int number, const QString &section, const QString &line)
+{
+    return u"Erreur : "_s + description + u"\nNuméro d'erreur : "_s + QString::number(number)
+           + u"\nParagraphe : "_s + section + u"\nLigne suivante : "_s + line + u"\n\nContinuer le chargement ?"_s;
+}
+
+class ProjectStorageTest : public ::testing::Test
+{
+protected:
+    ProjectStorageTest() : m_storage(m_project, m_prompter, m_pictures) { m_storage.setRecentFiles(&m_recent); }
+
+    QString writeProject(const QString &name)
+    {
+        fillFullProject(m_project);
+        const QString path = m_dir.filePath(name);
+        testfiles::writeBytes(path, ProjectWriter(m_project).toBytes(path));
+        m_project.reset();
+        return path;
+    }
+
+    void expectOpenError(const QString &description, int number, const QString &section, const QString &line,
+                         Answer answer)
+    {
+        m_prompter.expectMessage(openErrorText(description, number, section, line), u"Erreur d'ouverture !"_s,
+                                 MessageIcon::Critical, MessageButtons::YesNo, answer);
+    }
+
+    QTemporaryDir m_dir;
+    MenuProject m_project;
+    ScriptedPrompter m_prompter;
+    RecordingPictureLoader m_pictures;
+    RecordingRecentFiles m_recent;
+    ProjectStorage m_storage;
+};
+
+} // namespace
+
+TEST_F(ProjectStorageTest, AMissingImageAsksAndYesGoesOnWithTheNextField)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    m_pictures.missing << u"fond.jpg"_s << u"b2.bmp"_s;
+    expectOpenError(u"Fichier introuvable"_s, 53, u"[Général]"_s, u"/media/images/fond.jpg"_s, Answer::Yes);
+    expectOpenError(u"Fichier introuvable"_s, 53, u"[Bouton]"_s, fold::fold(MenuButton::codeTemplate(2)), Answer::Yes);
+
+    EXPECT_TRUE(m_storage.open(path));
+    EXPECT_EQ(m_project.settings().backgroundImage, u"/media/images/fond.jpg"_s) << "the reference is kept";
+    EXPECT_EQ(m_project.settings().fullScreen, 0);
+    EXPECT_EQ(m_project.settings().width, 9015);
+    EXPECT_EQ(m_project.button(2).hoverCode, u"Bouton2.Left = 10"_s);
+    EXPECT_EQ(m_project.path(), path);
+    EXPECT_EQ(m_recent.paths, QStringList{path});
+    EXPECT_EQ(m_storage.problemCount(), 2);
+}
+
+TEST_F(ProjectStorageTest, NoAfterAProblemResetsTheProjectAndRecordsNothing)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    m_pictures.missing << u"b1.bmp"_s;
+    expectOpenError(u"Fichier introuvable"_s, 53, u"[Bouton]"_s, u"film.avi"_s, Answer::No);
+
+    EXPECT_FALSE(m_storage.open(path));
+    EXPECT_EQ(m_project.chooser().entries(), QStringList{u"Feuille de travail"_s});
+    EXPECT_EQ(m_project.buttonSlotsInUse(), 1);
+    EXPECT_TRUE(m_project.settings().backgroundImage.isEmpty());
+    EXPECT_TRUE(m_project.path().isEmpty());
+    EXPECT_FALSE(m_project.isLoading());
+    EXPECT_TRUE(m_recent.paths.isEmpty());
+}
+
+TEST_F(ProjectStorageTest, ANumberFieldThatIsNotANumberIsATypeMismatch)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    QString text = cp1252::decode(testfiles::readBytes(path));
+    text.replace(u"\r\n 65280 \r\n"_s, u"\r\nvert\r\n"_s);
+    testfiles::writeBytes(path, cp1252::encode(text));
+    expectOpenError(u"Type incompatible"_s, 13, u"[ParamsPlus]"_s, u"vert"_s, Answer::Yes);
+
+    EXPECT_TRUE(m_storage.open(path));
+    EXPECT_EQ(m_project.settings().backgroundColour, 16777215) << "the field keeps its former value";
+    EXPECT_EQ(m_project.settings().contextMenu, 0) << "the next field is read";
+}
+
+TEST_F(ProjectStorageTest, AFileCutShortIsReportedOnce)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    const QByteArray bytes = testfiles::readBytes(path);
+    const qsizetype cut = bytes.indexOf("DejaVu Sans");
+    testfiles::writeBytes(path, bytes.left(cut + 13));
+    expectOpenError(u"Lecture au-delà de la fin du fichier"_s, 62, u"[Texte]"_s, u"DejaVu Sans"_s, Answer::Yes);
+
+    EXPECT_TRUE(m_storage.open(path));
+    EXPECT_EQ(m_project.text(1).fontName, u"DejaVu Sans"_s);
+    EXPECT_EQ(m_project.text(1).fontSize, 10) << "the missing lines keep the template's values";
+}
+
+TEST_F(ProjectStorageTest, AMissingFileIsReportedAndNeverBecomesTheProjectPath)
+{
+    const QString path = m_dir.filePath(u"absent.zep"_s);
+    expectOpenError(u"Fichier introuvable"_s, 53, QString(), QString(), Answer::Yes);
+    EXPECT_FALSE(m_storage.open(path));
+    EXPECT_TRUE(m_project.path().isEmpty());
+    EXPECT_TRUE(m_recent.paths.isEmpty());
+}
+
+TEST_F(ProjectStorageTest, QmbFilesGoToTheConverterInAnyCase)
+{
+    RecordingQmb qmb;
+    m_storage.setQmbConverter(&qmb);
+    m_project.addButton(u"code"_s);
+    EXPECT_FALSE(m_storage.open(m_dir.filePath(u"ANCIEN.QMB"_s)));
+    EXPECT_EQ(qmb.converted, QStringList{m_dir.filePath(u"ANCIEN.QMB"_s)});
+    EXPECT_EQ(m_project.buttonSlotsInUse(), 1) << "the reader resets first";
+}
+
+TEST_F(ProjectStorageTest, SavingUnderANewNameReadsTheProjectBackFromThere)
+{
+    QDir(m_dir.path()).mkpath(u"new"_s);
+    testfiles::writeBytes(m_dir.filePath(u"new/fond.jpg"_s), "x");
+    m_project.setBackgroundImage(m_dir.filePath(u"fond.jpg"_s));
+    m_project.addText();
+    const QString target = m_dir.filePath(u"new/menu.zep"_s);
+
+    ASSERT_TRUE(m_storage.save(target));
+    EXPECT_EQ(m_project.path(), target);
+    EXPECT_EQ(m_project.settings().backgroundImage, u"fond.jpg"_s) << "read back as the bare name it was written";
+    EXPECT_EQ(m_pictures.loaded, QStringList{u"fond:"_s + m_dir.filePath(u"new/fond.jpg"_s)});
+    EXPECT_EQ(m_project.chooser().entries(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_recent.paths, QStringList{target});
+    EXPECT_EQ(QDir::currentPath(), m_dir.filePath(u"new"_s));
+}
+
+TEST_F(ProjectStorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    const QByteArray before = testfiles::readBytes(path);
+    ASSERT_TRUE(m_storage.open(path));
+    m_project.setGlobalCode(u"changé"_s);
+
+    const QString blocked = m_dir.filePath(u"menu.zep/sous.zep"_s); // a file stands where a folder should
+    m_prompter.expectMessage(u"Erreur pendant l'enregistrement ! (Chemin introuvable)"_s, u"Erreur !"_s,
+                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    EXPECT_FALSE(m_storage.save(blocked));
+    EXPECT_TRUE(m_project.path().isEmpty());
+    EXPECT_EQ(testfiles::readBytes(path), before);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"menu.zep"_s}) << "no temporary file is left";
+}
+
+TEST_F(ProjectStorageTest, SavingOverTheSameFileDoesNotReadItAgain)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    ASSERT_TRUE(m_storage.open(path));
+    m_pictures.loaded.clear();
+    m_project.setTimerCode(u"nouveau"_s);
+    ASSERT_TRUE(m_storage.save(path));
+    EXPECT_TRUE(m_pictures.loaded.isEmpty());
+    EXPECT_EQ(m_project.settings().timerCode, u"nouveau"_s);
+}
