@@ -42,6 +42,15 @@ function(zep_test name)
     DISCOVERY_TIMEOUT 60)
 endfunction()
 
+# zep_bench(NAME SOURCES ... [LIBS deps ...]): a benchmark, kept out of the program folder.
+function(zep_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
+  zep_apply_defaults(${name})
+endfunction()
+
 # zep_fuzz(NAME SOURCES ... [LIBS deps ...])
 function(zep_fuzz name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
