@@ -26,14 +26,12 @@ AssistantOutcome cursorFor(const QString &target)
     return {std::nullopt, target};
 }
 
-template<typename Make>
-AssistantOutcome unlessEmpty(const QString &answer, Make make)
+template <typename Make> AssistantOutcome unlessEmpty(const QString &answer, Make make)
 {
     return answer.isEmpty() ? nothing() : inserting(make(answer));
 }
 
-template<typename Make>
-AssistantOutcome ifGiven(const std::optional<QString> &answer, Make make)
+template <typename Make> AssistantOutcome ifGiven(const std::optional<QString> &answer, Make make)
 {
     return answer ? inserting(make(*answer)) : nothing();
 }
@@ -46,10 +44,7 @@ bool isNumber(const QString &answer)
 
 } // namespace
 
-AssistantDialogues::AssistantDialogues(Prompter &prompter)
-    : m_prompter(prompter)
-{
-}
+AssistantDialogues::AssistantDialogues(Prompter &prompter) : m_prompter(prompter) {}
 
 QString AssistantDialogues::defaultWebAddress()
 {
@@ -126,16 +121,16 @@ std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction a
         const QString dialogueTitle = u"Boite de dialogue"_s;
         const QString title = ask(u"Titre :"_s, dialogueTitle);
         const QString text = ask(u"Message (Tapez [R] pour aller à la ligne) :"_s, dialogueTitle);
-        const QString type = ask(u"Type  (choix entre exclamation, information, question, critical) :"_s,
-                                 dialogueTitle, u"information"_s);
+        const QString type = ask(u"Type  (choix entre exclamation, information, question, critical) :"_s, dialogueTitle,
+                                 u"information"_s);
         return inserting(snippets::message(title, text, type));
     }
     case A::LaunchSubMenu:
         return unlessEmpty(ask(u"Nom du sous menu (ex : SousMenu1, ...) :"_s, u"Sous menu"_s), snippets::subMenu);
     case A::OpenWebPage:
-        return unlessEmpty(ask(u"Entrez l'adresse de la page à ouvrir :"_s, u"Ouvrir une page web"_s,
-                               defaultWebAddress()),
-                           snippets::webPage);
+        return unlessEmpty(
+            ask(u"Entrez l'adresse de la page à ouvrir :"_s, u"Ouvrir une page web"_s, defaultWebAddress()),
+            snippets::webPage);
     case A::OpenHtmlPage:
         return inserting(snippets::htmlPage(
             ask(u"Chemin de la page (ex : [LECT]:\\index.html, c:\\page.htm, ....) :"_s, u"Ouvrir une page HTML"_s)));
@@ -151,7 +146,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction a
     }
     case A::OpenTextFile: {
         const QString title = u"Ouvrir un fichier texte"_s;
-        const QString path = ask(u"Chemin du fichier à ouvrir (ex: c:\\1.txt, [LECT]:\\rep\\fich.txt, ...)  :"_s, title);
+        const QString path =
+            ask(u"Chemin du fichier à ouvrir (ex: c:\\1.txt, [LECT]:\\rep\\fich.txt, ...)  :"_s, title);
         if (path.isEmpty())
             return nothing();
         const QString box =
@@ -166,28 +162,25 @@ std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction a
                                u"Ouvrir un répertoire"_s),
                            snippets::folder);
     case A::RunProgram:
-        return unlessEmpty(
-            ask(u"Entrez le nom du fichier à exécuter : (ex: notepad.exe, mon_rep/prog.exe, ...)"_s,
-                u"Exécuter un fichier"_s),
-            snippets::program);
+        return unlessEmpty(ask(u"Entrez le nom du fichier à exécuter : (ex: notepad.exe, mon_rep/prog.exe, ...)"_s,
+                               u"Exécuter un fichier"_s),
+                           snippets::program);
     case A::OpenCdTray:
     case A::CloseCdTray: {
         const auto cd = action == A::OpenCdTray ? snippets::CdAction::Open : snippets::CdAction::Close;
         const QString word = snippets::cdActionWord(cd);
         const QString lower = word.toLower();
-        const QString letter = ask(u"Lettre du lecteur à "_s + lower + u" (ex: D,E,...; laissez [LECT] pour "_s
-                                       + lower + u" le lecteur sur lequel est le menu) :"_s,
+        const QString letter = ask(u"Lettre du lecteur à "_s + lower + u" (ex: D,E,...; laissez [LECT] pour "_s +
+                                       lower + u" le lecteur sur lequel est le menu) :"_s,
                                    word + u" le lecteur CD"_s, u"[LECT]"_s);
         return unlessEmpty(letter, [cd](const QString &answer) { return snippets::cdTray(cd, answer); });
     }
     case A::PlaySound:
-        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un fichier son"_s), [](const QString &path) {
-            return snippets::playMedia(snippets::Media::Sound, path);
-        });
+        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un fichier son"_s),
+                           [](const QString &path) { return snippets::playMedia(snippets::Media::Sound, path); });
     case A::PlayWavSound:
-        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un son WAV"_s), [](const QString &path) {
-            return snippets::playMedia(snippets::Media::WavSound, path);
-        });
+        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un son WAV"_s),
+                           [](const QString &path) { return snippets::playMedia(snippets::Media::WavSound, path); });
     case A::PlayVideo:
         return unlessEmpty(ask(u"Chemin du fichier vidéo :"_s, u"Jouer une fichier vidéo"_s),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::Video, path); });
@@ -221,8 +214,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction ac
     case A::WindowX:
     case A::WindowY: {
         const Axis axis = action == A::WindowX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberLooping(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s,
-                                        u"Changer la position"_s, u"Erreur"_s),
+        return ifGiven(askNumberLooping(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Changer la position"_s,
+                                        u"Erreur"_s),
                        [axis](const QString &number) { return snippets::windowPosition(axis, number); });
     }
     case A::WindowCursor:
@@ -320,10 +313,9 @@ std::optional<AssistantOutcome> AssistantDialogues::runTextBox(AssistantAction a
         const std::optional<int> colour = askColour();
         if (!colour)
             return nothing();
-        return inserting(snippets::colour((fore ? u"Changer couleur texte "_s : u"Changer couleur fond "_s)
-                                              + snippets::textBox(n),
-                                          snippets::textBox(n) + (fore ? u".ForeColor"_s : u".BackColor"_s),
-                                          *colour));
+        return inserting(
+            snippets::colour((fore ? u"Changer couleur texte "_s : u"Changer couleur fond "_s) + snippets::textBox(n),
+                             snippets::textBox(n) + (fore ? u".ForeColor"_s : u".BackColor"_s), *colour));
     }
     case A::TextCursor:
         return cursorFor(snippets::textBox(n));
@@ -336,9 +328,9 @@ std::optional<AssistantOutcome> AssistantDialogues::runTextBox(AssistantAction a
     case A::TextWidth:
     case A::TextHeight: {
         const auto dimension = action == A::TextWidth ? snippets::Dimension::Width : snippets::Dimension::Height;
-        return ifGiven(askNumberOnce(action == A::TextWidth ? u"Nouvelle largeur :"_s : u"Nouvelle hauteur :"_s,
-                                     u"Taille"_s),
-                       [&](const QString &value) { return snippets::textSize(n, dimension, value); });
+        return ifGiven(
+            askNumberOnce(action == A::TextWidth ? u"Nouvelle largeur :"_s : u"Nouvelle hauteur :"_s, u"Taille"_s),
+            [&](const QString &value) { return snippets::textSize(n, dimension, value); });
     }
     case A::TextX:
     case A::TextY: {

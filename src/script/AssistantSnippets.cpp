@@ -56,8 +56,8 @@ QString convBe(bool flag)
 
 QString aexeCode(const QString &target)
 {
-    return u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + kNewLine + u"exe_f.Run(Chr(34) + "_s + quoted(target)
-           + u" + Chr(34))"_s;
+    return u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + kNewLine + u"exe_f.Run(Chr(34) + "_s + quoted(target) +
+           u" + Chr(34))"_s;
 }
 
 Snippet aexe(const QString &target, const QString &title)
@@ -72,14 +72,13 @@ Snippet message(const QString &title, const QString &text, const QString &type)
     QString shownText = text;
     shownText.replace(u"\""_s, u"\"+chr(34)+\""_s);
     shownText.replace(u"[R]"_s, u"\"+chr(10)+chr(13)+\""_s, Qt::CaseInsensitive);
-    return {u"Boite de dialogue"_s,
-            u"MsgBox "_s + quoted(shownText) + u", vb"_s + type + u", "_s + quoted(shownTitle)};
+    return {u"Boite de dialogue"_s, u"MsgBox "_s + quoted(shownText) + u", vb"_s + type + u", "_s + quoted(shownTitle)};
 }
 
 Snippet subMenu(const QString &name)
 {
-    return {u"Lancer un sous menu"_s, u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + kNewLine + u"exe_f.Run("_s
-                                          + quoted(u"[CHEMIN]"_s + name + u".exe"_s) + u')'};
+    return {u"Lancer un sous menu"_s, u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + kNewLine + u"exe_f.Run("_s +
+                                          quoted(u"[CHEMIN]"_s + name + u".exe"_s) + u')'};
 }
 
 Snippet webPage(const QString &address)
@@ -102,11 +101,10 @@ Snippet email(const QString &address, const QString &copies, const QString &subj
 
 Snippet textFile(const QString &path, const QString &box)
 {
-    return {u"Ouvrir un fichier texte"_s,
-            QStringList{u"Set fso = CreateObject(\"Scripting.FileSystemObject\")"_s,
-                        u"Set fich = fso.opentextfile("_s + quoted(path) + u", 1)"_s, box + u".Text=fich.ReadAll"_s,
-                        u"fich.Close"_s}
-                .join(kNewLine)};
+    return {u"Ouvrir un fichier texte"_s, QStringList{u"Set fso = CreateObject(\"Scripting.FileSystemObject\")"_s,
+                                                      u"Set fich = fso.opentextfile("_s + quoted(path) + u", 1)"_s,
+                                                      box + u".Text=fich.ReadAll"_s, u"fich.Close"_s}
+                                              .join(kNewLine)};
 }
 
 Snippet document(const QString &path)
@@ -175,8 +173,7 @@ Snippet colour(const QString &title, const QString &target, int colour)
 
 Snippet visible(const QString &object, bool shown)
 {
-    return {(shown ? u"Visible "_s : u"Invisible "_s) + object.toLower(),
-            object + u".Visible = "_s + trueFalse(shown)};
+    return {(shown ? u"Visible "_s : u"Invisible "_s) + object.toLower(), object + u".Visible = "_s + trueFalse(shown)};
 }
 
 Snippet borderWidth(const QString &number)
@@ -218,13 +215,12 @@ Snippet textAlignment(const QString &number, int alignment)
 Snippet textFont(const QString &number, const FontChoice &font)
 {
     const QString t = textBox(number);
-    return {u"Police"_s, QStringList{t + u".FontBold = "_s + convBe(font.bold),
-                                     t + u".FontItalic = "_s + convBe(font.italic),
-                                     t + u".FontName = "_s + quoted(font.name),
-                                     t + u".FontSize = "_s + numtext::format(font.size),
-                                     t + u".FontStrikethru = "_s + convBe(font.strikethrough),
-                                     t + u".FontUnderline = "_s + convBe(font.underline)}
-                             .join(kNewLine)};
+    return {u"Police"_s,
+            QStringList{t + u".FontBold = "_s + convBe(font.bold), t + u".FontItalic = "_s + convBe(font.italic),
+                        t + u".FontName = "_s + quoted(font.name), t + u".FontSize = "_s + numtext::format(font.size),
+                        t + u".FontStrikethru = "_s + convBe(font.strikethrough),
+                        t + u".FontUnderline = "_s + convBe(font.underline)}
+                .join(kNewLine)};
 }
 
 Snippet textLocked(const QString &number, bool locked)

@@ -18,8 +18,8 @@ QString bannerBlock(const QString &title, const QString &code)
     const qsizetype fill = std::max<qsizetype>((kBannerWidth - padded.size()) / 2, 0);
     const qsizetype closingFill = std::max<qsizetype>(fill - 2, 0);
     const QString newLine = u"\r\n"_s;
-    return newLine + u'\'' + QString(fill, u'#') + padded + QString(fill, u'#') + newLine + code + newLine + u'\''
-           + QString(closingFill, u'#') + u"Fin "_s + padded.toLower() + QString(closingFill, u'#') + newLine;
+    return newLine + u'\'' + QString(fill, u'#') + padded + QString(fill, u'#') + newLine + code + newLine + u'\'' +
+           QString(closingFill, u'#') + u"Fin "_s + padded.toLower() + QString(closingFill, u'#') + newLine;
 }
 
 EditorText insertWithBanner(const EditorText &editor, const Snippet &snippet)

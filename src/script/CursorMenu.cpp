@@ -9,14 +9,8 @@ namespace cursormenu {
 const QList<Entry> &entries()
 {
     static const QList<Entry> list{
-        {u"Curseur par défaut"_s, 0},
-        {u"Flèche"_s, 1},
-        {u"Croix"_s, 2},
-        {u"Curseur texte (I)"_s, 3},
-        {u"Curseur de redimensionnement"_s, 5},
-        {u"Flèche haut"_s, 10},
-        {u"Sablier"_s, 11},
-        {u"Interdit"_s, 12},
+        {u"Curseur par défaut"_s, 0},           {u"Flèche"_s, 1},       {u"Croix"_s, 2},    {u"Curseur texte (I)"_s, 3},
+        {u"Curseur de redimensionnement"_s, 5}, {u"Flèche haut"_s, 10}, {u"Sablier"_s, 11}, {u"Interdit"_s, 12},
         {u"Personnalisé..."_s, kCustomPointer},
     };
     return list;

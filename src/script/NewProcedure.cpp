@@ -11,6 +11,6 @@ std::optional<NewProcedure> makeNewProcedure(const QString &name, ProcedureKind 
     const QString type = kind == ProcedureKind::Function ? u"Function"_s : u"Sub"_s;
     const QString scopeCaption = scope == ProcedureScope::Private ? u"Private"_s : u"Public"_s;
     const QString newLine = u"\r\n"_s;
-    return NewProcedure{underscored, newLine + scopeCaption + u' ' + type + u' ' + underscored + u"()"_s + newLine
-                                         + newLine + u"End "_s + type};
+    return NewProcedure{underscored, newLine + scopeCaption + u' ' + type + u' ' + underscored + u"()"_s + newLine +
+                                         newLine + u"End "_s + type};
 }

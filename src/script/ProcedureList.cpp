@@ -6,8 +6,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<QStringView, 6> kPrefixes{u"public sub",      u"private sub", u"public function",
-                                               u"private function", u"function",   u"sub"};
+constexpr std::array<QStringView, 6> kPrefixes{u"public sub",       u"private sub", u"public function",
+                                               u"private function", u"function",    u"sub"};
 
 } // namespace
 

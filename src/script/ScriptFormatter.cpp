@@ -14,18 +14,12 @@ struct Replacement
 };
 
 constexpr std::array kReplacements{
-    Replacement{u"<  >", u"<>"},
-    Replacement{u"<  =", u"<="},
-    Replacement{u">  =", u">="},
-    Replacement{u"[LECT]", u"[LECT]"},
-    Replacement{u"[CHEMIN]", u"[CHEMIN]"},
-    Replacement{u"[JOINDRE]", u"[JOINDRE]"},
-    Replacement{u"MsgBox", u"MsgBox"},
-    Replacement{u"InoutBox", u"InputBox"},
-    Replacement{u"InputBox", u"InputBox"},
-    Replacement{u"CreateObject", u"CreateObject"},
-    Replacement{u"Endif", u"End If"},
-    Replacement{u"Dim", u"Dim"},
+    Replacement{u"<  >", u"<>"},           Replacement{u"<  =", u"<="},
+    Replacement{u">  =", u">="},           Replacement{u"[LECT]", u"[LECT]"},
+    Replacement{u"[CHEMIN]", u"[CHEMIN]"}, Replacement{u"[JOINDRE]", u"[JOINDRE]"},
+    Replacement{u"MsgBox", u"MsgBox"},     Replacement{u"InoutBox", u"InputBox"},
+    Replacement{u"InputBox", u"InputBox"}, Replacement{u"CreateObject", u"CreateObject"},
+    Replacement{u"Endif", u"End If"},      Replacement{u"Dim", u"Dim"},
 };
 
 bool isOperator(QChar c)

@@ -13,12 +13,9 @@ struct SlotName
 };
 
 constexpr std::array kSlotNames{
-    SlotName{ScriptSlot::Bouton, u"BOUTON"},
-    SlotName{ScriptSlot::BoutonSurvol, u"BOUTONSURVOL"},
-    SlotName{ScriptSlot::EditPrinc, u"EDIT_PRINC"},
-    SlotName{ScriptSlot::Minuteur, u"MINUTEUR"},
-    SlotName{ScriptSlot::Global, u"GLOBAL"},
-    SlotName{ScriptSlot::SurvolFenetre, u"SURVOLFENETRE"},
+    SlotName{ScriptSlot::Bouton, u"BOUTON"},        SlotName{ScriptSlot::BoutonSurvol, u"BOUTONSURVOL"},
+    SlotName{ScriptSlot::EditPrinc, u"EDIT_PRINC"}, SlotName{ScriptSlot::Minuteur, u"MINUTEUR"},
+    SlotName{ScriptSlot::Global, u"GLOBAL"},        SlotName{ScriptSlot::SurvolFenetre, u"SURVOLFENETRE"},
 };
 
 } // namespace

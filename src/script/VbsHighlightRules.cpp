@@ -30,15 +30,14 @@ bool isHexDigit(QChar c)
 const QSet<QString> &keywords()
 {
     static const QSet<QString> set{
-        u"and"_s,    u"as"_s,      u"byref"_s,    u"byval"_s,  u"call"_s,    u"case"_s,   u"class"_s,
-        u"const"_s,  u"dim"_s,     u"do"_s,       u"each"_s,   u"else"_s,    u"elseif"_s, u"empty"_s,
-        u"end"_s,    u"eqv"_s,     u"erase"_s,    u"error"_s,  u"exit"_s,    u"explicit"_s, u"false"_s,
-        u"for"_s,    u"function"_s, u"get"_s,     u"goto"_s,   u"if"_s,      u"imp"_s,    u"in"_s,
-        u"is"_s,     u"let"_s,     u"loop"_s,     u"mod"_s,    u"new"_s,     u"next"_s,   u"not"_s,
-        u"nothing"_s, u"null"_s,   u"on"_s,       u"option"_s, u"or"_s,      u"preserve"_s, u"private"_s,
-        u"property"_s, u"public"_s, u"redim"_s,   u"rem"_s,    u"resume"_s,  u"select"_s, u"set"_s,
-        u"step"_s,   u"sub"_s,     u"then"_s,     u"to"_s,     u"true"_s,    u"until"_s,  u"wend"_s,
-        u"while"_s,  u"with"_s,    u"xor"_s,
+        u"and"_s,      u"as"_s,      u"byref"_s,    u"byval"_s,    u"call"_s,   u"case"_s,  u"class"_s,    u"const"_s,
+        u"dim"_s,      u"do"_s,      u"each"_s,     u"else"_s,     u"elseif"_s, u"empty"_s, u"end"_s,      u"eqv"_s,
+        u"erase"_s,    u"error"_s,   u"exit"_s,     u"explicit"_s, u"false"_s,  u"for"_s,   u"function"_s, u"get"_s,
+        u"goto"_s,     u"if"_s,      u"imp"_s,      u"in"_s,       u"is"_s,     u"let"_s,   u"loop"_s,     u"mod"_s,
+        u"new"_s,      u"next"_s,    u"not"_s,      u"nothing"_s,  u"null"_s,   u"on"_s,    u"option"_s,   u"or"_s,
+        u"preserve"_s, u"private"_s, u"property"_s, u"public"_s,   u"redim"_s,  u"rem"_s,   u"resume"_s,   u"select"_s,
+        u"set"_s,      u"step"_s,    u"sub"_s,      u"then"_s,     u"to"_s,     u"true"_s,  u"until"_s,    u"wend"_s,
+        u"while"_s,    u"with"_s,    u"xor"_s,
     };
     return set;
 }
@@ -124,9 +123,9 @@ QList<Span> spans(QStringView line)
             if (isKeyword(word))
                 result.append({p, q - p, TokenKind::Keyword});
             p = q;
-        } else if (isDigit(c) || (c == u'.' && p + 1 < n && isDigit(line[p + 1]))
-                   || (c == u'&' && p + 2 < n && (line[p + 1].toLower() == u'h' || line[p + 1].toLower() == u'o')
-                       && isHexDigit(line[p + 2]))) {
+        } else if (isDigit(c) || (c == u'.' && p + 1 < n && isDigit(line[p + 1])) ||
+                   (c == u'&' && p + 2 < n && (line[p + 1].toLower() == u'h' || line[p + 1].toLower() == u'o') &&
+                    isHexDigit(line[p + 2]))) {
             const qsizetype q = numberEnd(line, p);
             result.append({p, q - p, TokenKind::Number});
             p = q;

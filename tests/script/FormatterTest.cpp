@@ -88,9 +88,9 @@ TEST(ScriptFormatter, PassMovesTheCaretByTheChangeInLengthPlusTwo)
 
 TEST(ProcedureList, ListsDeclarationsByPrefix)
 {
-    const QString text = u"Public Sub Ma_procedure()"_s + NL + NL + u"End Sub"_s + NL + u"subtotal = 1"_s + NL
-                         + u"  sub indented()"_s + NL + u"Function f(x)"_s + NL + u"PRIVATE FUNCTION g"_s + NL
-                         + u"sub"_s + NL + u"Public Function h()"_s;
+    const QString text = u"Public Sub Ma_procedure()"_s + NL + NL + u"End Sub"_s + NL + u"subtotal = 1"_s + NL +
+                         u"  sub indented()"_s + NL + u"Function f(x)"_s + NL + u"PRIVATE FUNCTION g"_s + NL +
+                         u"sub"_s + NL + u"Public Function h()"_s;
     const ProcedureList list = ProcedureList::scan(text);
     EXPECT_EQ(list.entries(),
               (QStringList{u"Procédures"_s, u"Ma_procedure()"_s, u"otal = 1"_s, u"f(x)"_s, u"g"_s, u"h()"_s}));

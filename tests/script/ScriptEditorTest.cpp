@@ -78,7 +78,8 @@ TEST(ScriptSlots, DefaultTextsMatchTheirGoldenFiles)
                             cp1252::encode(defaultscripts::forSlot(ScriptSlot::EditPrinc)));
     testfiles::expectGolden(u"script/default_minuteur.txt"_s,
                             cp1252::encode(defaultscripts::forSlot(ScriptSlot::Minuteur)));
-    testfiles::expectGolden(u"script/default_global.txt"_s, cp1252::encode(defaultscripts::forSlot(ScriptSlot::Global)));
+    testfiles::expectGolden(u"script/default_global.txt"_s,
+                            cp1252::encode(defaultscripts::forSlot(ScriptSlot::Global)));
     EXPECT_EQ(defaultscripts::forSlot(ScriptSlot::Bouton), QString());
     EXPECT_EQ(defaultscripts::forSlot(ScriptSlot::BoutonSurvol), QString());
     EXPECT_EQ(defaultscripts::forSlot(ScriptSlot::SurvolFenetre), QString());
@@ -119,9 +120,8 @@ TEST(ScriptSlots, StartupScriptIsStoredBehindVbsPrefix)
 
 TEST(ScriptSlots, ReservedCharactersGoOneKindPerChangeWithOneMessageEach)
 {
-    EXPECT_EQ(reservedchars::message(),
-              (MessageRequest{u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok, 1,
-                              false}));
+    EXPECT_EQ(reservedchars::message(), (MessageRequest{u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical,
+                                                        MessageButtons::Ok, 1, false}));
     // The window replays each cleaned text as a new change until no message is due.
     QString text = u"a¬b¤c¤¤d¬"_s;
     QStringList texts;
@@ -157,8 +157,8 @@ TEST(ScriptEditor, CursorMenuEntriesAndLines)
         pointers << entry.pointer;
     }
     EXPECT_EQ(captions, (QStringList{u"Curseur par défaut"_s, u"Flèche"_s, u"Croix"_s, u"Curseur texte (I)"_s,
-                                     u"Curseur de redimensionnement"_s, u"Flèche haut"_s, u"Sablier"_s,
-                                     u"Interdit"_s, u"Personnalisé..."_s}));
+                                     u"Curseur de redimensionnement"_s, u"Flèche haut"_s, u"Sablier"_s, u"Interdit"_s,
+                                     u"Personnalisé..."_s}));
     EXPECT_EQ(pointers, (QList<int>{0, 1, 2, 3, 5, 10, 11, 12, 99}));
     EXPECT_EQ(cursormenu::promptLabel(), u"[Choix du nouveau curseur : cliquez ICI]"_s);
 
