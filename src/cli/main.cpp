@@ -1,4 +1,5 @@
 #include "cli/ConsoleOutput.h"
+#include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
 
 #include <QCoreApplication>
@@ -10,7 +11,8 @@ namespace {
 int usage()
 {
     console::error(u"usage: zepc check PROJECT.zep\n"
-                   u"       zepc save IN.zep OUT.zep"_s);
+                   u"       zepc save IN.zep OUT.zep\n"
+                   u"       zepc format FILE"_s);
     return 2;
 }
 
@@ -27,5 +29,7 @@ int main(int argc, char **argv)
         return runCheckCommand(arguments);
     if (command == u"save"_s)
         return runSaveCommand(arguments);
+    if (command == u"format"_s)
+        return runFormatCommand(arguments);
     return usage();
 }

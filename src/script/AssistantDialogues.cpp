@@ -1,0 +1,388 @@
+#include "script/AssistantDialogues.h"
+
+#include "common/NumberText.h"
+#include "common/ProgramVersion.h"
+#include "prompt/Prompter.h"
+#include "script/AssistantSnippets.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using A = AssistantAction;
+using snippets::Axis;
+
+AssistantOutcome inserting(const Snippet &snippet)
+{
+    return {snippet, {}};
+}
+
+AssistantOutcome nothing()
+{
+    return {};
+}
+
+AssistantOutcome cursorFor(const QString &target)
+{
+    return {std::nullopt, target};
+}
+
+template <typename Make> AssistantOutcome unlessEmpty(const QString &answer, Make make)
+{
+    return answer.isEmpty() ? nothing() : inserting(make(answer));
+}
+
+template <typename Make> AssistantOutcome ifGiven(const std::optional<QString> &answer, Make make)
+{
+    return answer ? inserting(make(*answer)) : nothing();
+}
+
+bool isNumber(const QString &answer)
+{
+    double value = 0;
+    return numtext::parse(answer, &value);
+}
+
+} // namespace
+
+AssistantDialogues::AssistantDialogues(Prompter &prompter) : m_prompter(prompter) {}
+
+QString AssistantDialogues::defaultWebAddress()
+{
+    return version::website();
+}
+
+AssistantOutcome AssistantDialogues::run(AssistantAction action)
+{
+    for (auto group : {&AssistantDialogues::runGeneral, &AssistantDialogues::runWindow,
+                       &AssistantDialogues::runBorderBackgroundTimer, &AssistantDialogues::runTextBox,
+                       &AssistantDialogues::runButton}) {
+        if (std::optional<AssistantOutcome> outcome = (this->*group)(action))
+            return *outcome;
+    }
+    return nothing();
+}
+
+QString AssistantDialogues::ask(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    return m_prompter.input({prompt, title, defaultText});
+}
+
+std::optional<QString> AssistantDialogues::askObjectNumber(const QString &prompt)
+{
+    const QString answer = ask(prompt, QString(), u"1"_s);
+    if (answer.isEmpty())
+        return std::nullopt;
+    return answer;
+}
+
+std::optional<QString> AssistantDialogues::askTextBoxNumber()
+{
+    return askObjectNumber(u"Numéro de la boîte de texte concernée :"_s);
+}
+
+std::optional<QString> AssistantDialogues::askButtonNumber()
+{
+    return askObjectNumber(u"Numéro du bouton concerné :"_s);
+}
+
+std::optional<QString> AssistantDialogues::askNumberLooping(const QString &prompt, const QString &title,
+                                                            const QString &errorTitle, const QString &defaultText)
+{
+    for (;;) {
+        const QString answer = ask(prompt, title, defaultText);
+        if (answer.isEmpty())
+            return std::nullopt;
+        if (isNumber(answer))
+            return answer;
+        m_prompter.message(u"Nombre incorrect !"_s, errorTitle, MessageIcon::Critical);
+    }
+}
+
+std::optional<QString> AssistantDialogues::askNumberOnce(const QString &prompt, const QString &title)
+{
+    const QString answer = ask(prompt, title);
+    if (answer.isEmpty())
+        return std::nullopt;
+    if (isNumber(answer))
+        return answer;
+    m_prompter.message(u"Valeur incorrect !"_s, title, MessageIcon::Critical);
+    return std::nullopt;
+}
+
+std::optional<int> AssistantDialogues::askColour()
+{
+    return m_prompter.colour(ColourRequest{});
+}
+
+std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction action)
+{
+    switch (action) {
+    case A::ShowMessage: {
+        const QString dialogueTitle = u"Boite de dialogue"_s;
+        const QString title = ask(u"Titre :"_s, dialogueTitle);
+        const QString text = ask(u"Message (Tapez [R] pour aller à la ligne) :"_s, dialogueTitle);
+        const QString type = ask(u"Type  (choix entre exclamation, information, question, critical) :"_s, dialogueTitle,
+                                 u"information"_s);
+        return inserting(snippets::message(title, text, type));
+    }
+    case A::LaunchSubMenu:
+        return unlessEmpty(ask(u"Nom du sous menu (ex : SousMenu1, ...) :"_s, u"Sous menu"_s), snippets::subMenu);
+    case A::OpenWebPage:
+        return unlessEmpty(
+            ask(u"Entrez l'adresse de la page à ouvrir :"_s, u"Ouvrir une page web"_s, defaultWebAddress()),
+            snippets::webPage);
+    case A::OpenHtmlPage:
+        return inserting(snippets::htmlPage(
+            ask(u"Chemin de la page (ex : [LECT]:\\index.html, c:\\page.htm, ....) :"_s, u"Ouvrir une page HTML"_s)));
+    case A::SendEmail: {
+        const QString title = u"Envoyer un email"_s;
+        const QString address = ask(u"Entrez l'adresse du destinataire :"_s, title, u"xx@xx.xx"_s);
+        if (address.isEmpty())
+            return nothing();
+        const QString copies = ask(u"Copies conformes (autres destinaires, laissez vide si aucun) :"_s, title);
+        const QString subject = ask(u"Entrez le sujet du message :"_s, title);
+        const QString body = ask(u"Message :"_s, title);
+        return inserting(snippets::email(address, copies, subject, body));
+    }
+    case A::OpenTextFile: {
+        const QString title = u"Ouvrir un fichier texte"_s;
+        const QString path =
+            ask(u"Chemin du fichier à ouvrir (ex: c:\\1.txt, [LECT]:\\rep\\fich.txt, ...)  :"_s, title);
+        if (path.isEmpty())
+            return nothing();
+        const QString box =
+            ask(u"Boîte de texte dans laquelle le texte sera affiché (ex: Texte1,Texte2, ...) :"_s, title);
+        return box.isEmpty() ? nothing() : inserting(snippets::textFile(path, box));
+    }
+    case A::OpenDocument:
+        return unlessEmpty(ask(u"Document à ouvrir"_s, u"Ouvrir un document"_s), snippets::document);
+    case A::OpenFolder:
+        return unlessEmpty(ask(u"Répertoire à ouvrir (ex:[LECT]:\\rep, ...) :\r\n\r\n"
+                               u"Note : Si vous voulez créer un bouton 'explorer CD', tapez [LECT]:\\"_s,
+                               u"Ouvrir un répertoire"_s),
+                           snippets::folder);
+    case A::RunProgram:
+        return unlessEmpty(ask(u"Entrez le nom du fichier à exécuter : (ex: notepad.exe, mon_rep/prog.exe, ...)"_s,
+                               u"Exécuter un fichier"_s),
+                           snippets::program);
+    case A::OpenCdTray:
+    case A::CloseCdTray: {
+        const auto cd = action == A::OpenCdTray ? snippets::CdAction::Open : snippets::CdAction::Close;
+        const QString word = snippets::cdActionWord(cd);
+        const QString lower = word.toLower();
+        const QString letter = ask(u"Lettre du lecteur à "_s + lower + u" (ex: D,E,...; laissez [LECT] pour "_s +
+                                       lower + u" le lecteur sur lequel est le menu) :"_s,
+                                   word + u" le lecteur CD"_s, u"[LECT]"_s);
+        return unlessEmpty(letter, [cd](const QString &answer) { return snippets::cdTray(cd, answer); });
+    }
+    case A::PlaySound:
+        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un fichier son"_s),
+                           [](const QString &path) { return snippets::playMedia(snippets::Media::Sound, path); });
+    case A::PlayWavSound:
+        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un son WAV"_s),
+                           [](const QString &path) { return snippets::playMedia(snippets::Media::WavSound, path); });
+    case A::PlayVideo:
+        return unlessEmpty(ask(u"Chemin du fichier vidéo :"_s, u"Jouer une fichier vidéo"_s),
+                           [](const QString &path) { return snippets::playMedia(snippets::Media::Video, path); });
+    case A::ScreenCursor:
+        return cursorFor(u"Ecran"_s);
+    case A::Cancel:
+        return nothing();
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction action)
+{
+    switch (action) {
+    case A::WindowMaximise:
+        return inserting(snippets::windowState(2, u"Maximiser"_s));
+    case A::WindowMinimise:
+        return inserting(snippets::windowState(1, u"Minimiser"_s));
+    case A::WindowNormalSize:
+        return inserting(snippets::windowState(0, u"Taille normale"_s));
+    case A::WindowClose:
+        return inserting(snippets::closeMenu());
+    case A::WindowTitle:
+        return unlessEmpty(ask(u"Nouveau titre :"_s, u"Changer le titre"_s), snippets::windowCaption);
+    case A::WindowColour: {
+        const std::optional<int> colour = askColour();
+        return colour ? inserting(snippets::colour(u"Changer couleur menu"_s, u"Fenetre.BackColor"_s, *colour))
+                      : nothing();
+    }
+    case A::WindowX:
+    case A::WindowY: {
+        const Axis axis = action == A::WindowX ? Axis::X : Axis::Y;
+        return ifGiven(askNumberLooping(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Changer la position"_s,
+                                        u"Erreur"_s),
+                       [axis](const QString &number) { return snippets::windowPosition(axis, number); });
+    }
+    case A::WindowCursor:
+        return cursorFor(u"Fenetre"_s);
+    case A::WindowVisible:
+    case A::WindowHidden:
+        return inserting(snippets::visible(u"Fenetre"_s, action == A::WindowVisible));
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(AssistantAction action)
+{
+    switch (action) {
+    case A::BorderWidth: {
+        const QString title = u"Epaisseur de la bordure"_s;
+        return ifGiven(askNumberLooping(u"Nouvelle épaisseur (en pixel) :"_s, title, title, u"1"_s),
+                       snippets::borderWidth);
+    }
+    case A::BorderColour: {
+        const std::optional<int> colour = askColour();
+        return colour ? inserting(snippets::colour(u"Changer couleur bordure"_s, u"Bordure.BorderColor"_s, *colour))
+                      : nothing();
+    }
+    case A::BorderRectangle:
+        return inserting(snippets::borderShape(0));
+    case A::BorderOval:
+        return inserting(snippets::borderShape(2));
+    case A::BorderRoundedRectangle:
+        return inserting(snippets::borderShape(4));
+    case A::BorderVisible:
+    case A::BorderHidden:
+        return inserting(snippets::visible(u"Bordure"_s, action == A::BorderVisible));
+    case A::BackgroundPicture:
+        return unlessEmpty(ask(u"Chemin de l'image :"_s, u"Image de fond"_s), snippets::backgroundPicture);
+    case A::BackgroundStretch:
+    case A::BackgroundNoStretch:
+        return inserting(snippets::backgroundStretch(action == A::BackgroundStretch));
+    case A::TimerEnable:
+    case A::TimerDisable:
+        return inserting(snippets::timerEnabled(action == A::TimerEnable));
+    case A::TimerInterval: {
+        const QString title = u"Intervalle minuteur"_s;
+        return ifGiven(askNumberLooping(u"Nouvel intervalle (en ms) :"_s, title, title), snippets::timerInterval);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<AssistantOutcome> AssistantDialogues::runTextBox(AssistantAction action)
+{
+    switch (action) {
+    case A::TextAlignLeft:
+    case A::TextAlignRight:
+    case A::TextAlignCentre:
+    case A::TextFont:
+    case A::TextForeColour:
+    case A::TextBackColour:
+    case A::TextCursor:
+    case A::TextLock:
+    case A::TextUnlock:
+    case A::TextVisible:
+    case A::TextHidden:
+    case A::TextWidth:
+    case A::TextHeight:
+    case A::TextX:
+    case A::TextY:
+    case A::TextScrollBarOn:
+    case A::TextScrollBarOff:
+    case A::TextChangeText:
+        break;
+    default:
+        return std::nullopt;
+    }
+    const std::optional<QString> asked = askTextBoxNumber();
+    if (!asked)
+        return nothing();
+    const QString n = *asked;
+    switch (action) {
+    case A::TextAlignLeft:
+        return inserting(snippets::textAlignment(n, 0));
+    case A::TextAlignRight:
+        return inserting(snippets::textAlignment(n, 1));
+    case A::TextAlignCentre:
+        return inserting(snippets::textAlignment(n, 2));
+    case A::TextFont: {
+        const std::optional<FontChoice> font = m_prompter.font(FontChoice{});
+        return font ? inserting(snippets::textFont(n, *font)) : nothing();
+    }
+    case A::TextForeColour:
+    case A::TextBackColour: {
+        const bool fore = action == A::TextForeColour;
+        const std::optional<int> colour = askColour();
+        if (!colour)
+            return nothing();
+        return inserting(
+            snippets::colour((fore ? u"Changer couleur texte "_s : u"Changer couleur fond "_s) + snippets::textBox(n),
+                             snippets::textBox(n) + (fore ? u".ForeColor"_s : u".BackColor"_s), *colour));
+    }
+    case A::TextCursor:
+        return cursorFor(snippets::textBox(n));
+    case A::TextLock:
+    case A::TextUnlock:
+        return inserting(snippets::textLocked(n, action == A::TextLock));
+    case A::TextVisible:
+    case A::TextHidden:
+        return inserting(snippets::visible(snippets::textBox(n), action == A::TextVisible));
+    case A::TextWidth:
+    case A::TextHeight: {
+        const auto dimension = action == A::TextWidth ? snippets::Dimension::Width : snippets::Dimension::Height;
+        return ifGiven(
+            askNumberOnce(action == A::TextWidth ? u"Nouvelle largeur :"_s : u"Nouvelle hauteur :"_s, u"Taille"_s),
+            [&](const QString &value) { return snippets::textSize(n, dimension, value); });
+    }
+    case A::TextX:
+    case A::TextY: {
+        const Axis axis = action == A::TextX ? Axis::X : Axis::Y;
+        return ifGiven(askNumberOnce(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Position"_s),
+                       [&](const QString &value) { return snippets::textPosition(n, axis, value); });
+    }
+    case A::TextScrollBarOn:
+    case A::TextScrollBarOff:
+        return inserting(snippets::textScrollBar(n, action == A::TextScrollBarOn));
+    default:
+        return unlessEmpty(ask(u"Nouveau texte (tapez [R] pour aller à la ligne) :"_s, u"Texte"_s),
+                           [&](const QString &text) { return snippets::textContent(n, text); });
+    }
+}
+
+std::optional<AssistantOutcome> AssistantDialogues::runButton(AssistantAction action)
+{
+    switch (action) {
+    case A::ButtonEnable:
+    case A::ButtonDisable:
+    case A::ButtonX:
+    case A::ButtonY:
+    case A::ButtonCursor:
+    case A::ButtonPicture:
+    case A::ButtonVisible:
+    case A::ButtonHidden:
+        break;
+    default:
+        return std::nullopt;
+    }
+    const std::optional<QString> asked = askButtonNumber();
+    if (!asked)
+        return nothing();
+    const QString n = *asked;
+    switch (action) {
+    case A::ButtonEnable:
+    case A::ButtonDisable:
+        return inserting(snippets::buttonEnabled(n, action == A::ButtonEnable));
+    case A::ButtonX:
+    case A::ButtonY: {
+        const Axis axis = action == A::ButtonX ? Axis::X : Axis::Y;
+        return ifGiven(askNumberOnce(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Position"_s),
+                       [&](const QString &value) { return snippets::buttonPosition(n, axis, value); });
+    }
+    case A::ButtonCursor:
+        return cursorFor(snippets::button(n));
+    case A::ButtonPicture:
+        return unlessEmpty(ask(u"Nouvelle image :"_s, u"Image "_s + snippets::button(n)),
+                           [&](const QString &path) { return snippets::buttonPicture(n, path); });
+    default:
+        return inserting(snippets::visible(snippets::button(n), action == A::ButtonVisible));
+    }
+}

@@ -1,0 +1,30 @@
+#include "script/ReservedCharacters.h"
+
+#include "common/Fold.h"
+
+using namespace Qt::StringLiterals;
+
+namespace reservedchars {
+
+Step step(const QString &text)
+{
+    for (const QChar reserved : {fold::kFoldMark, fold::kFieldSeparator}) {
+        if (text.contains(reserved)) {
+            QString cleaned = text;
+            cleaned.remove(reserved);
+            return {cleaned, true};
+        }
+    }
+    return {text, false};
+}
+
+MessageRequest message()
+{
+    MessageRequest request;
+    request.text = u"Caratère interdit !"_s;
+    request.title = u"Erreur !"_s;
+    request.icon = MessageIcon::Critical;
+    return request;
+}
+
+} // namespace reservedchars
