@@ -1,0 +1,56 @@
+#include "about/AboutBox.h"
+
+#include "common/ProgramVersion.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+AboutBox::AboutBox(QWidget *parent)
+    : QDialog(parent), m_viewport(new QWidget(this)), m_names(new QLabel(m_viewport)), m_timer(new QTimer(this))
+{
+    setObjectName(u"Form7"_s);
+    setWindowTitle(u"A propos de ZEP"_s);
+
+    auto *title = new QLabel(u"<h2>ZEP v"_s + version::majorMinor() + u"</h2><p>Créateur de menus de CD - version "_s
+                                 + version::full() + u"</p><p>"_s + version::website() + u"</p>"_s,
+                             this);
+    title->setAlignment(Qt::AlignCenter);
+
+    m_viewport->setFixedSize(320, 120);
+    m_names->setText(credits().join(u'\n'));
+    m_names->setAlignment(Qt::AlignHCenter);
+    m_names->setFixedWidth(320);
+    m_names->adjustSize();
+    m_names->move(0, m_viewport->height());
+
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addWidget(m_viewport, 0, Qt::AlignHCenter);
+    layout->addWidget(buttons);
+
+    connect(m_timer, &QTimer::timeout, this, &AboutBox::scrollStep);
+    m_timer->start(40);
+}
+
+QStringList AboutBox::credits()
+{
+    return {u"Conception et développement"_s, u"L'équipe ZEP"_s, QString(),
+            u"Moteur VBScript"_s,              u"L'équipe ZEP"_s, QString(),
+            u"Merci à tous ceux qui"_s,         u"créent leurs menus avec ZEP !"_s};
+}
+
+void AboutBox::scrollStep()
+{
+    ++m_offset;
+    const int top = m_viewport->height() - m_offset;
+    if (top < -m_names->height())
+        m_offset = 0;
+    m_names->move(0, m_viewport->height() - m_offset);
+}

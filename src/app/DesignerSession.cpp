@@ -1,0 +1,138 @@
+#include "app/DesignerSession.h"
+
+#include "app/AppearanceApplier.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "app/OptionsController.h"
+#include "app/core/AppearanceFile.h"
+#include "app/core/DocumentLifecycle.h"
+#include "app/core/InstallationRecord.h"
+#include "app/core/ManualLink.h"
+#include "app/core/RecentFiles.h"
+#include "app/core/WebLinks.h"
+#include "common/ProgramVersion.h"
+#include "designer/MousePositionWindow.h"
+#include "designer/ObjectsPalette.h"
+#include "designer/ParametersPanel.h"
+#include "designer/ResourcesWindow.h"
+#include "designer/Worksheet.h"
+#include "platform/SettingsStore.h"
+#include "project/MenuProject.h"
+#include "project/PictureFileCheck.h"
+#include "project/ProjectStorage.h"
+#include "script/gui/ScriptEditorWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QProcess>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void openUrl(const QUrl &url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+// The desktop's own text editor, never the handler of .zep files (which is us).
+void openInTextEditor(const QString &path)
+{
+    if (!QProcess::startDetached(u"xdg-text-editor"_s, {path}) && !QProcess::startDetached(u"gedit"_s, {path}))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+} // namespace
+
+DesignerSession::DesignerSession(Environment environment)
+    : m_env(environment), m_project(std::make_unique<MenuProject>()),
+      m_pictures(std::make_unique<PictureFileCheck>()),
+      m_storage(std::make_unique<ProjectStorage>(*m_project, m_env.prompter, *m_pictures)),
+      m_recent(std::make_unique<RecentFiles>(m_env.settings)),
+      m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
+      m_manual(std::make_unique<ManualLink>(m_env.settings, m_env.prompter, openUrl)),
+      m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl))
+{
+    m_storage->setRecentFiles(m_recent.get());
+    DocumentLifecycle::Hooks documentHooks;
+    documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
+    documentHooks.wizardOpen = [this] { return m_hooks.wizardOpen && m_hooks.wizardOpen(); };
+    documentHooks.openInTextEditor = openInTextEditor;
+    documentHooks.shutDown = [this] { shutDown(); };
+    m_lifecycle = std::make_unique<DocumentLifecycle>(*m_project, *m_storage, m_env.prompter, documentHooks);
+}
+
+DesignerSession::~DesignerSession()
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{m_palette, m_mainWindow, m_worksheet, m_panel, m_scriptEditor,
+                                                       m_mousePosition, m_resources})
+        delete w;
+}
+
+void DesignerSession::createWindows(bool startupProjectNamed)
+{
+    m_palette = new ObjectsPalette;
+
+    MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent,
+                                  *m_appearances,      *m_manual,      *m_links};
+    m_mainWindow = new MainWindow(services, m_hooks);
+    InstallationRecord::current(QDateTime::currentDateTime()).write(m_env.settings);
+
+    m_worksheet = new Worksheet(*m_project);
+    m_panel = new ParametersPanel(*m_project);
+    m_scriptEditor = new ScriptEditorWindow;
+    m_mousePosition = new MousePositionWindow;
+    m_resources = new ResourcesWindow;
+
+    connect(m_mainWindow, &MainWindow::appearanceApplied, this, &DesignerSession::applyAppearance);
+    connect(&m_mainWindow->options(), &OptionsController::mousePositionChanged, this, [this](bool on) {
+        if (m_mainWindow->isVisible())
+            m_mousePosition->setVisible(on);
+    });
+    connect(m_panel, &ParametersPanel::firstActivated, this, &DesignerSession::openStartupProject);
+
+    m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
+}
+
+QList<QWidget *> DesignerSession::themedWindows() const
+{
+    return {m_palette, m_mainWindow, m_panel, m_mousePosition};
+}
+
+void DesignerSession::applyAppearance(const Appearance &appearance)
+{
+    for (QWidget *window : themedWindows())
+        appearanceapplier::apply(window, appearance);
+}
+
+void DesignerSession::showWindows()
+{
+    m_mainWindow->show();
+    m_palette->show();
+    m_worksheet->show();
+    m_panel->show();
+    m_mousePosition->setVisible(m_mainWindow->menus().mousePosition->isChecked());
+}
+
+void DesignerSession::openStartupProject()
+{
+    const QString path = std::exchange(m_startupProject, QString());
+    if (!path.isEmpty())
+        m_storage->open(path);
+}
+
+void DesignerSession::shutDown()
+{
+    m_project->reset();
+    for (ToolWindow *w : std::initializer_list<ToolWindow *>{m_palette, m_worksheet, m_panel, m_scriptEditor,
+                                                             m_mousePosition, m_resources})
+        w->hide();
+    m_mainWindow->hide();
+    for (ToolWindow *w : std::initializer_list<ToolWindow *>{m_palette, m_worksheet, m_panel, m_scriptEditor,
+                                                             m_mousePosition, m_resources})
+        w->closeForShutdown();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/DesignerHooks.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class AppearanceFile;
+class DocumentLifecycle;
+class MainWindow;
+class ManualLink;
+class MenuProject;
+class MousePositionWindow;
+class ObjectsPalette;
+class ParametersPanel;
+class PictureLoader;
+class ProjectStorage;
+class Prompter;
+class RecentFiles;
+class ResourcesWindow;
+class ScriptEditorWindow;
+class SettingsStore;
+class ToolWindow;
+class WebLinks;
+class Worksheet;
+
+// Everything the running designer is made of: the project, its storage, the settings
+// and the windows, created in the order the start-up needs.
+class DesignerSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Environment
+    {
+        QString programFolder; // ends with "/"
+        SettingsStore &settings;
+        Prompter &prompter;
+    };
+
+    explicit DesignerSession(Environment environment);
+    ~DesignerSession() override;
+
+    // Creates the windows in their fixed order: objects palette, main window (which
+    // records the installation, reads the options and the recent files), worksheet,
+    // parameters panel, script editor, mouse position window.
+    void createWindows(bool startupProjectNamed);
+    // The designer windows the appearances recolour, in their order.
+    QList<QWidget *> themedWindows() const;
+    void showWindows();
+    void shutDown();
+
+    // Opened once, the first time the parameters panel becomes active.
+    void setStartupProject(const QString &path) { m_startupProject = path; }
+    bool wizardRequested() const { return m_wizardRequested; }
+
+    MenuProject &project() { return *m_project; }
+    ProjectStorage &storage() { return *m_storage; }
+    DocumentLifecycle &lifecycle() { return *m_lifecycle; }
+    RecentFiles &recentFiles() { return *m_recent; }
+    DesignerHooks &hooks() { return m_hooks; }
+
+    ObjectsPalette *palette() const { return m_palette; }
+    MainWindow *mainWindow() const { return m_mainWindow; }
+    Worksheet *worksheet() const { return m_worksheet; }
+    ParametersPanel *parametersPanel() const { return m_panel; }
+    ScriptEditorWindow *scriptEditor() const { return m_scriptEditor; }
+    MousePositionWindow *mousePosition() const { return m_mousePosition; }
+    ResourcesWindow *resources() const { return m_resources; }
+
+private:
+    void openStartupProject();
+    void applyAppearance(const struct Appearance &appearance);
+
+    Environment m_env;
+    DesignerHooks m_hooks;
+    std::unique_ptr<MenuProject> m_project;
+    std::unique_ptr<PictureLoader> m_pictures;
+    std::unique_ptr<ProjectStorage> m_storage;
+    std::unique_ptr<RecentFiles> m_recent;
+    std::unique_ptr<AppearanceFile> m_appearances;
+    std::unique_ptr<ManualLink> m_manual;
+    std::unique_ptr<WebLinks> m_links;
+    std::unique_ptr<DocumentLifecycle> m_lifecycle;
+    ObjectsPalette *m_palette = nullptr;
+    MainWindow *m_mainWindow = nullptr;
+    Worksheet *m_worksheet = nullptr;
+    ParametersPanel *m_panel = nullptr;
+    ScriptEditorWindow *m_scriptEditor = nullptr;
+    MousePositionWindow *m_mousePosition = nullptr;
+    ResourcesWindow *m_resources = nullptr;
+    QString m_startupProject;
+    bool m_wizardRequested = false;
+};

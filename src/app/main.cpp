@@ -1,0 +1,21 @@
+#include "app/DesignerSession.h"
+#include "app/DesignerStartup.h"
+#include "app/core/AppIdentity.h"
+#include "platform/SettingsStore.h"
+#include "prompt/gui/QtPrompter.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(appid::applicationTitle());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SettingsStore settings;
+    QtPrompter prompter;
+    DesignerStartup startup(appid::programFolder(), settings, prompter);
+    if (!startup.start(app.arguments().mid(1)))
+        return 0;
+    return app.exec();
+}
