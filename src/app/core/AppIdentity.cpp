@@ -14,11 +14,6 @@ QString applicationTitle()
     return u"ZEP - création"_s;
 }
 
-QString version()
-{
-    return QString::number(ZEP_VERSION_MAJOR) + u'.' + QString::number(ZEP_VERSION_MINOR);
-}
-
 QString programFolder()
 {
     return withTrailingSeparator(QCoreApplication::applicationDirPath());

@@ -7,8 +7,6 @@ namespace appid {
 
 // Used by the task bar and as the title of message boxes that have none of their own.
 QString applicationTitle();
-// major + "." + minor
-QString version();
 // The folder of the program file, ending with "/".
 QString programFolder();
 QString programFileName();

@@ -1,6 +1,7 @@
 #include "app/core/InstallationRecord.h"
 
 #include "app/core/AppIdentity.h"
+#include "common/ProgramVersion.h"
 #include "platform/SettingsStore.h"
 
 using namespace Qt::StringLiterals;
@@ -10,7 +11,7 @@ InstallationRecord InstallationRecord::current(const QDateTime &now, const QLoca
     InstallationRecord r;
     r.programFolder = appid::programFolder();
     r.programFileName = appid::programFileName();
-    r.version = appid::version();
+    r.version = version::majorMinor();
     r.time = locale.toString(now.time(), u"HH:mm:ss"_s);
     r.date = locale.toString(now.date(), QLocale::ShortFormat);
     return r;
