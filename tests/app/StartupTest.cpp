@@ -1,4 +1,8 @@
+#include "app/core/AppearanceFile.h"
 #include "app/core/CommandLine.h"
+#include "app/core/FileAssociation.h"
+#include "app/core/FirstRun.h"
+#include "app/core/OptionsFile.h"
 #include "app/core/InstallationRecord.h"
 #include "app/core/StartupLayout.h"
 
@@ -7,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -98,4 +103,33 @@ TEST(InstallationRecord, WritesTheGeneralValues)
     EXPECT_EQ(store.value(u"General"_s, u"Version"_s), u"2.0"_s);
     EXPECT_EQ(store.value(u"General"_s, u"DernHeure"_s), u"09:05:04"_s);
     EXPECT_EQ(store.value(u"General"_s, u"DernDate"_s), u"07/03/2026"_s);
+}
+
+TEST(FirstRun, CreatesOnlyWhatIsMissing)
+{
+    QTemporaryDir program;
+    QTemporaryDir data;
+    int associations = 0;
+    FileAssociation association(u"/opt/zep/zep"_s, data.path(), data.path());
+    association.setToolRunner([&](const QString &tool, const QStringList &) {
+        associations += tool == u"update-mime-database"_s;
+    });
+    Options initial;
+    initial.appearance = {QString(), 1, 2, 3, QString()};
+
+    FirstRun::Created created = FirstRun::createMissingFiles(program.path(), initial, association);
+    EXPECT_TRUE(created.options);
+    EXPECT_TRUE(created.appearances);
+    EXPECT_EQ(associations, 1);
+    EXPECT_EQ(testfiles::readBytes(program.path() + u"/zep_options.ini"_s), OptionsFile::serialize(initial));
+    EXPECT_EQ(testfiles::readBytes(program.path() + u"/apparences.ini"_s), AppearanceFile::defaultBytes());
+
+    // An emptied options file is still there: nothing is associated or rewritten.
+    testfiles::writeBytes(program.path() + u"/zep_options.ini"_s, QByteArray());
+    QFile::remove(program.path() + u"/apparences.ini"_s);
+    created = FirstRun::createMissingFiles(program.path(), initial, association);
+    EXPECT_FALSE(created.options);
+    EXPECT_TRUE(created.appearances);
+    EXPECT_EQ(associations, 1);
+    EXPECT_EQ(testfiles::readBytes(program.path() + u"/zep_options.ini"_s), QByteArray());
 }

@@ -1,6 +1,7 @@
 #include "app/core/AppIdentity.h"
 
 #include "common/PathText.h"
+#include "common/ProgramVersion.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -12,6 +13,12 @@ namespace appid {
 QString applicationTitle()
 {
     return u"ZEP - création"_s;
+}
+
+QString windowCaption(const QString &description)
+{
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s
+           + (description.isEmpty() ? u"créateur de menus"_s : description);
 }
 
 QString programFolder()

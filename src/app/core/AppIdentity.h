@@ -7,6 +7,8 @@ namespace appid {
 
 // Used by the task bar and as the title of message boxes that have none of their own.
 QString applicationTitle();
+// "ZEP v2.0 - créateur de menus"; a language pack gives the part after " - ".
+QString windowCaption(const QString &description = {});
 // The folder of the program file, ending with "/".
 QString programFolder();
 QString programFileName();
