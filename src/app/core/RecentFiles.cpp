@@ -49,6 +49,8 @@ QList<RecentFiles::Entry> RecentFiles::entries() const
 
 void RecentFiles::add(const QString &path)
 {
+    if (path.isEmpty())
+        return;
     const QList<Entry> list = entries();
     for (const Entry &entry : list) {
         if (entry.path == path)
