@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/RecentFilesSink.h"
+#include "project/RecentFilesSink.h"
 #include "prompt/PromptTypes.h"
 
 #include <QList>
