@@ -5,12 +5,12 @@
 #include "app/core/OptionsFile.h"
 
 FirstRun::Created FirstRun::createMissingFiles(const QString &programFolder, const Options &initial,
-                                               const FileAssociation &association)
+                                               const FileAssociation &association, SettingsStore *store)
 {
     Created created;
     const OptionsFile options(programFolder);
     if (!options.exists()) {
-        association.associate();
+        association.associate(store);
         created.options = !options.write(initial).isError();
     }
     const AppearanceFile appearances(programFolder);
