@@ -1,0 +1,41 @@
+#include "app/core/AppIdentity.h"
+
+#include "common/PathText.h"
+#include "common/ProgramVersion.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace appid {
+
+QString applicationTitle()
+{
+    return u"ZEP - création"_s;
+}
+
+QString windowCaption(const QString &description)
+{
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s
+           + (description.isEmpty() ? u"créateur de menus"_s : description);
+}
+
+QString programFolder()
+{
+    return withTrailingSeparator(QCoreApplication::applicationDirPath());
+}
+
+QString programFileName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+}
+
+QString withTrailingSeparator(const QString &folder)
+{
+    if (folder.isEmpty() || pathtext::isSeparator(folder.back()))
+        return folder;
+    return folder + u'/';
+}
+
+} // namespace appid

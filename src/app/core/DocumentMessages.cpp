@@ -1,0 +1,45 @@
+#include "app/core/DocumentMessages.h"
+
+#include "app/core/AppIdentity.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+MessageRequest box(const QString &text, const QString &title, MessageIcon icon)
+{
+    MessageRequest message;
+    message.text = text;
+    message.title = title;
+    message.icon = icon;
+    return message;
+}
+
+} // namespace
+
+MessageRequest DocumentMessages::notSaved()
+{
+    return box(u"Le projet en cours n'est pas enregistré !"_s, appid::applicationTitle(), MessageIcon::Exclamation);
+}
+
+MessageRequest DocumentMessages::sourceNotice()
+{
+    return box(u"La source du projet en cours va s'afficher, après l'avoir modifiée, cliquez sur Source > Actualiser."_s,
+               appid::applicationTitle(), MessageIcon::Information);
+}
+
+MessageRequest DocumentMessages::closeWizardFirst()
+{
+    return box(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s,
+               MessageIcon::Exclamation);
+}
+
+FileRequest DocumentMessages::saveAs(const QString &title)
+{
+    return {title, u"Fichier ZEP v1.1 (*.zep) | *.zep"_s, QString()};
+}
+
+FileRequest DocumentMessages::open(const QString &title)
+{
+    return {title, u"Fichier ZEP v1.0/v1.1 (*.zep)|*.zep|Fichier QMB ou compatible (*.qmb)|*.qmb"_s, QString()};
+}
