@@ -73,6 +73,10 @@ QPushButton *AppearanceEditor::swatch(const QString &name)
     auto *b = new QPushButton(this);
     b->setObjectName(name);
     b->setProperty("tag", u"N_DESIGN"_s); // a swatch shows its own colour, never the theme's
+    QPalette own = b->palette();
+    own.setColor(QPalette::WindowText, Qt::black);
+    own.setColor(QPalette::ButtonText, Qt::black);
+    b->setPalette(own);
     b->setFlat(true);
     b->setAutoFillBackground(true);
     b->setFixedSize(48, 20);

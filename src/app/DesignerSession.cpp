@@ -4,8 +4,10 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/OptionsController.h"
+#include "app/core/AppIdentity.h"
 #include "app/core/AppearanceFile.h"
 #include "app/core/DocumentLifecycle.h"
+#include "app/core/FileAssociation.h"
 #include "app/core/InstallationRecord.h"
 #include "app/core/ManualLink.h"
 #include "app/core/RecentFiles.h"
@@ -47,6 +49,11 @@ void openInTextEditor(const QString &path)
 
 } // namespace
 
+FileAssociation DesignerSession::Environment::association() const
+{
+    return FileAssociation(programFolder + appid::programFileName(), dataFolder, configFolder);
+}
+
 DesignerSession::DesignerSession(Environment environment)
     : m_env(environment), m_project(std::make_unique<MenuProject>()),
       m_pictures(std::make_unique<PictureFileCheck>()),
@@ -76,10 +83,12 @@ void DesignerSession::createWindows(bool startupProjectNamed)
 {
     m_palette = new ObjectsPalette;
 
-    MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent,
-                                  *m_appearances,      *m_manual,      *m_links};
+    MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent, *m_appearances,
+                                  *m_manual,           *m_links,       [this] { m_env.association().associate(); }};
     m_mainWindow = new MainWindow(services, m_hooks);
-    InstallationRecord::current(QDateTime::currentDateTime()).write(m_env.settings);
+    InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
+    record.programFolder = m_env.programFolder;
+    record.write(m_env.settings);
 
     m_worksheet = new Worksheet(*m_project);
     m_panel = new ParametersPanel(*m_project);
@@ -115,6 +124,7 @@ void DesignerSession::showWindows()
     m_worksheet->show();
     m_panel->show();
     m_mousePosition->setVisible(m_mainWindow->menus().mousePosition->isChecked());
+    m_panel->activateWindow();
 }
 
 void DesignerSession::openStartupProject()

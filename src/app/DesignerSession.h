@@ -8,6 +8,7 @@
 #include <memory>
 
 class AppearanceFile;
+class FileAssociation;
 class DocumentLifecycle;
 class MainWindow;
 class ManualLink;
@@ -38,10 +39,17 @@ public:
         QString programFolder; // ends with "/"
         SettingsStore &settings;
         Prompter &prompter;
+        // Where the file association is written; empty: the user's own folders.
+        QString dataFolder;
+        QString configFolder;
+
+        FileAssociation association() const;
     };
 
     explicit DesignerSession(Environment environment);
     ~DesignerSession() override;
+
+    const Environment &environment() const { return m_env; }
 
     // Creates the windows in their fixed order: objects palette, main window (which
     // records the installation, reads the options and the recent files), worksheet,

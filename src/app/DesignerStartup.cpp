@@ -1,7 +1,6 @@
 #include "app/DesignerStartup.h"
 
 #include "about/SplashWindow.h"
-#include "app/DesignerSession.h"
 #include "app/MainWindow.h"
 #include "app/OptionsController.h"
 #include "app/core/AppIdentity.h"
@@ -18,9 +17,10 @@
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
-DesignerStartup::DesignerStartup(const QString &programFolder, SettingsStore &settings, Prompter &prompter)
-    : m_programFolder(appid::withTrailingSeparator(programFolder)), m_settings(settings), m_prompter(prompter)
+DesignerStartup::DesignerStartup(DesignerSession::Environment environment)
+    : m_env(std::move(environment))
 {
+    m_env.programFolder = appid::withTrailingSeparator(m_env.programFolder);
 }
 
 DesignerStartup::~DesignerStartup() = default;
@@ -29,7 +29,7 @@ bool DesignerStartup::start(const QStringList &arguments)
 {
     const CommandLine commandLine = CommandLine::parse(arguments);
     if (commandLine.maintenance()) {
-        MaintenanceActions(m_programFolder, m_settings, m_prompter).run();
+        MaintenanceActions(m_env.programFolder, m_env.settings, m_env.prompter).run();
         return false;
     }
 
@@ -39,19 +39,18 @@ bool DesignerStartup::start(const QStringList &arguments)
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
     const QSizeF screen = screenmetrics::screenSizeTwips();
     if (const auto refusal = StartupLayout::screenCheck(screen.width(), tpp)) {
-        m_prompter.message(*refusal);
+        m_env.prompter.message(*refusal);
         return false;
     }
 
-    m_session = std::make_unique<DesignerSession>(
-        DesignerSession::Environment{m_programFolder, m_settings, m_prompter});
+    m_session = std::make_unique<DesignerSession>(m_env);
     m_session->setStartupProject(commandLine.startupProject());
     m_session->createWindows(!commandLine.startupProject().isEmpty());
     layOutWindows(screen.width());
 
     m_session->project().chooseEntry(ItemChooser::kProjectEntry);
-    FirstRun::createMissingFiles(m_programFolder, m_session->mainWindow()->options().current(),
-                                 FileAssociation(m_programFolder + appid::programFileName()));
+    FirstRun::createMissingFiles(m_env.programFolder, m_session->mainWindow()->options().current(),
+                                 m_env.association());
 
     m_session->showWindows();
     splash.finish(m_session->mainWindow());
@@ -65,10 +64,10 @@ void DesignerStartup::layOutWindows(double screenWidthTwips)
     const QSizeF worksheet = StartupLayout::initialWorksheetSize(screenWidthTwips, tpp);
     m_session->project().setSize(float(worksheet.width()), float(worksheet.height()));
 
-    const auto twipsOf = [&](QWidget *w) { return screenmetrics::toTwips(w->sizeHint().expandedTo(w->size()), tpp); };
+    const auto twipsOf = [&](QWidget *w) { return screenmetrics::toTwips(w->size(), tpp); };
     m_session->mainWindow()->layOutBar();
     const StartupLayout::Windows places = StartupLayout::arrange(
-        screen, worksheet, twipsOf(m_session->palette()), screenmetrics::toTwips(m_session->mainWindow()->size(), tpp),
+        screen, worksheet, twipsOf(m_session->palette()), twipsOf(m_session->mainWindow()),
         twipsOf(m_session->parametersPanel()), twipsOf(m_session->mousePosition()));
 
     m_session->worksheet()->setGeometry(screenmetrics::toPixels(places.worksheet, tpp));

@@ -1,19 +1,17 @@
 #pragma once
 
+#include "app/DesignerSession.h"
+
 #include <QStringList>
 
 #include <memory>
-
-class DesignerSession;
-class Prompter;
-class SettingsStore;
 
 // The designer's entry point: command line, maintenance mode, screen check, windows
 // created and laid out around the worksheet, first-run files, windows shown.
 class DesignerStartup
 {
 public:
-    DesignerStartup(const QString &programFolder, SettingsStore &settings, Prompter &prompter);
+    explicit DesignerStartup(DesignerSession::Environment environment);
     ~DesignerStartup();
 
     // Returns false when the program must end now (maintenance mode, too small a screen).
@@ -23,8 +21,6 @@ public:
 private:
     void layOutWindows(double screenWidthTwips);
 
-    QString m_programFolder;
-    SettingsStore &m_settings;
-    Prompter &m_prompter;
+    DesignerSession::Environment m_env;
     std::unique_ptr<DesignerSession> m_session;
 };

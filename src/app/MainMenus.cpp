@@ -1,5 +1,7 @@
 #include "app/MainMenus.h"
 
+#include "app/core/Options.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -74,6 +76,13 @@ MainMenus::MainMenus(QWidget *owner)
     options->addMenu(language);
     french = entry(language, u"langue_0"_s, u"Français"_s);
     appearances = entry(options, u"apparences_menu"_s, u"&Apparences..."_s);
+    // The states of a first run, before any options file exists.
+    const Options firstRun;
+    precisePointer->setChecked(firstRun.precisePointer);
+    mousePosition->setChecked(firstRun.mousePosition);
+    cornerMarkers->setChecked(firstRun.cornerMarkers);
+    wizardAtStart->setChecked(firstRun.wizardAtStart);
+    requireMultimediaFile->setChecked(firstRun.requireMultimediaFile);
 
     help = menu(owner, u"aide_menu"_s, u"&?"_s);
     manual = entry(help, u"manuel_menu"_s, u"&Manuel"_s);

@@ -6,7 +6,6 @@
 #include "app/MenuLabelBar.h"
 #include "app/OptionsController.h"
 #include "app/RecentFilesMenu.h"
-#include "app/core/AppIdentity.h"
 #include "app/core/DocumentLifecycle.h"
 #include "app/core/FileAssociation.h"
 #include "app/core/ManualLink.h"
@@ -88,10 +87,11 @@ void MainWindow::layOutBar()
     const QList<QRectF> places = MenuBarLayout::labels(widths);
     for (int i = 0; i < places.size(); ++i)
         m_labels->label(i)->setGeometry(screenmetrics::toPixels(places[i], tpp));
-    const double height = m_editor->isVisible() ? MenuBarLayout::kWindowHeightWithEditor : MenuBarLayout::kWindowHeight;
-    resize(int(std::lround(tpp.toPixelsX(kWidthTwips))), int(std::lround(tpp.toPixelsY(height))));
+    const double heightTwips =
+        m_editor->isVisible() ? MenuBarLayout::kWindowHeightWithEditor : MenuBarLayout::kWindowHeight;
+    resize(int(std::lround(tpp.toPixelsX(kWidthTwips))), int(std::lround(tpp.toPixelsY(heightTwips))));
     const int top = int(std::lround(tpp.toPixelsY(MenuBarLayout::kWindowHeight)));
-    m_editor->setGeometry(0, top, width(), height() > top ? height() - top : 0);
+    m_editor->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
 void MainWindow::openAppearanceEditor()
@@ -136,7 +136,7 @@ void MainWindow::connectDocumentCommands()
 void MainWindow::connectOptionsAndHelp()
 {
     connect(m_menus->associate, &QAction::triggered, this, [this] {
-        FileAssociation(m_services.programFolder + appid::programFileName()).associate();
+        m_services.associate();
         m_services.prompter.message(FileAssociation::doneMessage());
     });
     connect(m_menus->appearances, &QAction::triggered, this, &MainWindow::openAppearanceEditor);

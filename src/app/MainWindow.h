@@ -36,6 +36,7 @@ public:
         AppearanceFile &appearances;
         ManualLink &manual;
         WebLinks &links;
+        std::function<void()> associate;
     };
 
     MainWindow(Services services, DesignerHooks hooks, QWidget *parent = nullptr);

@@ -72,6 +72,7 @@ bool MenuLabelBar::eventFilter(QObject *watched, QEvent *event)
             continue;
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
             highlight(i);
+            return true; // the window underneath would take it back
         } else if (event->type() == QEvent::MouseButtonPress) {
             highlight(i);
             QLabel *label = m_labels[i].label;

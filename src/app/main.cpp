@@ -1,4 +1,3 @@
-#include "app/DesignerSession.h"
 #include "app/DesignerStartup.h"
 #include "app/core/AppIdentity.h"
 #include "platform/SettingsStore.h"
@@ -14,7 +13,7 @@ int main(int argc, char **argv)
 
     SettingsStore settings;
     QtPrompter prompter;
-    DesignerStartup startup(appid::programFolder(), settings, prompter);
+    DesignerStartup startup({appid::programFolder(), settings, prompter, {}, {}});
     if (!startup.start(app.arguments().mid(1)))
         return 0;
     return app.exec();

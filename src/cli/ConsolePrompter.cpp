@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 Answer ConsolePrompter::message(const MessageRequest &request)
 {
     // One line a message, so scripts can count them.
-    QStringList lines = request.text.split(u'\n');
+    QStringList lines = QString(request.text).remove(u'\r').split(u'\n');
     lines.removeAll(QString());
     console::error(lines.join(u"; "_s));
     switch (request.buttons) {

@@ -115,6 +115,9 @@ namespace numtext {
 
 QString format(double value)
 {
+    // Whole numbers keep every digit (colours, options); others are singles.
+    if (std::trunc(value) == value && std::fabs(value) < 1e15)
+        return QString::number(qint64(value));
     const float single = static_cast<float>(value);
     if (single == 0.0f)
         return QStringLiteral("0");

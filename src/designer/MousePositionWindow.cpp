@@ -15,6 +15,7 @@ MousePositionWindow::MousePositionWindow(QWidget *parent)
     layout->addWidget(m_twips);
     layout->addWidget(m_pixels);
     showPosition(0, 0, 15, 15);
+    resize(sizeHint());
 }
 
 void MousePositionWindow::showPosition(double xTwips, double yTwips, double tppX, double tppY)

@@ -28,4 +28,5 @@ ObjectsPalette::ObjectsPalette(QWidget *parent)
     layout->addWidget(frame(u"Frame2"_s, u"Boîte de texte"_s, {u"Créer"_s}));
     layout->addWidget(frame(u"Frame3"_s, u"Forme du menu"_s, {u"Editeur"_s, u"Transparence"_s}));
     layout->addStretch();
+    resize(199, sizeHint().height()); // as wide as the parameters panel below it
 }

@@ -20,6 +20,7 @@ ParametersPanel::ParametersPanel(MenuProject &project, QWidget *parent)
     connect(&m_project, &MenuProject::selectionChanged, this, &ParametersPanel::refreshChooser);
     connect(m_chooser, &QComboBox::textActivated, &m_project, &MenuProject::chooseEntry);
     refreshChooser();
+    resize(kWidthPixels, 400);
 }
 
 bool ParametersPanel::event(QEvent *event)

@@ -11,6 +11,8 @@ class ParametersPanel : public ToolWindow
     Q_OBJECT
 
 public:
+    static constexpr int kWidthPixels = 199; // 2985 twips at 15 twips per pixel
+
     explicit ParametersPanel(MenuProject &project, QWidget *parent = nullptr);
 
 signals:

@@ -16,5 +16,5 @@ QStringList ReadProblem::boxLines() const
 
 QString ReadProblem::boxText() const
 {
-    return boxLines().join(u'\n');
+    return boxLines().join(u"\r\n"_s);
 }

@@ -34,6 +34,8 @@ TEST(NumberText, NumberLinesPutTheSignInTheLeadingSpace)
     EXPECT_EQ(numtext::numberLine(16777215), u" 16777215 "_s);
     EXPECT_EQ(numtext::numberLine(1172.25), u" 1172.25 "_s);
     EXPECT_EQ(numtext::numberLine(-0.0), u" 0 "_s);
+    EXPECT_EQ(numtext::numberLine(10000000), u" 10000000 "_s);
+    EXPECT_EQ(numtext::numberLine(-2147483633), u"-2147483633 "_s);
     // Single precision: what was held as a single reads back as itself.
     EXPECT_EQ(numtext::numberLine(0.95f * 12000.0f), u" 11400 "_s);
     EXPECT_EQ(numtext::numberLine(double(0.1f)), u" 0.1 "_s);

@@ -39,8 +39,8 @@ public:
 
 QString openErrorText(const QString &description, int number, const QString &section, const QString &line)
 {
-    return u"Erreur : "_s + description + u"\nNuméro d'erreur : "_s + QString::number(number)
-           + u"\nParagraphe : "_s + section + u"\nLigne suivante : "_s + line + u"\n\nContinuer le chargement ?"_s;
+    return u"Erreur : "_s + description + u"\r\nNuméro d'erreur : "_s + QString::number(number) + u"\r\nParagraphe : "_s
+           + section + u"\r\nLigne suivante : "_s + line + u"\r\n\r\nContinuer le chargement ?"_s;
 }
 
 class ProjectStorageTest : public ::testing::Test

@@ -1,0 +1,211 @@
+#include "ShellFixture.h"
+
+#include "app/AppearanceEditor.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "app/MenuLabelBar.h"
+#include "app/RecentFilesMenu.h"
+#include "app/core/AppearanceFile.h"
+#include "app/core/RecentFiles.h"
+#include "designer/Worksheet.h"
+#include "designer/ObjectsPalette.h"
+#include "project/MenuProject.h"
+#include "project/ProjectWriter.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSaveTitle = u"Enregistrement"_s;
+
+void expectAskToSave(ScriptedPrompter &prompter, const QString &text, Answer answer)
+{
+    prompter.expectMessage(text, kSaveTitle, MessageIcon::Question, MessageButtons::YesNoCancel, answer);
+}
+
+const FileRequest kSaveAs{u"Enregistrer &Sous"_s, u"Fichier ZEP v1.1 (*.zep) | *.zep"_s, QString()};
+
+} // namespace
+
+TEST_F(ShellFixture, BlankProjectAsksFirstAndCancelKeepsEverything)
+{
+    ASSERT_TRUE(start());
+    MenuProject &project = session().project();
+    project.addButton(u"code"_s);
+    MainMenus &menus = session().mainWindow()->menus();
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
+    menus.newBlank->trigger();
+    EXPECT_EQ(project.buttonSlotsInUse(), 2);
+
+    // Yes on a never-saved project opens the save dialog; cancelling it keeps the project.
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Yes);
+    m_prompter.expectSaveFile(kSaveAs, QString());
+    menus.newBlank->trigger();
+    EXPECT_EQ(project.buttonSlotsInUse(), 2);
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::No);
+    menus.newBlank->trigger();
+    EXPECT_EQ(project.buttonSlotsInUse(), 1);
+}
+
+TEST_F(ShellFixture, YesSavesUnderTheChosenNameThenGoesOn)
+{
+    ASSERT_TRUE(start());
+    MenuProject &project = session().project();
+    project.setGlobalCode(u"Const a = 1"_s);
+    const QString target = m_user.filePath(u"menu.zep"_s);
+    MainMenus &menus = session().mainWindow()->menus();
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Yes);
+    m_prompter.expectSaveFile(kSaveAs, target);
+    menus.newBlank->trigger();
+    EXPECT_TRUE(project.settings().globalCode.isEmpty());
+    EXPECT_TRUE(testfiles::readBytes(target).contains("Const a = 1"));
+
+    // The saved project is now in the recent files, shown whole (path longer than 10).
+    const auto &recent = session().mainWindow()->recentMenu().actions();
+    ASSERT_EQ(recent.size(), 1);
+    EXPECT_EQ(recent[0]->text(), target.left(10) + u".../menu.zep"_s);
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::No);
+    recent[0]->trigger();
+    EXPECT_EQ(project.path(), target);
+    EXPECT_EQ(project.settings().globalCode, u"Const a = 1"_s);
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer les modifications apportées au fichier 'menu.zep' ?"_s,
+                    Answer::Cancel);
+    menus.refresh->trigger();
+    EXPECT_EQ(session().mainWindow()->recentMenu().actions().size(), 1) << "no second entry for the same file";
+}
+
+TEST_F(ShellFixture, AVanishedRecentFileIsReportedAndKept)
+{
+    ASSERT_TRUE(start());
+    const QString gone = m_user.filePath(u"parti.zep"_s);
+    session().recentFiles().add(gone);
+    const auto &recent = session().mainWindow()->recentMenu().actions();
+    ASSERT_EQ(recent.size(), 1);
+    m_prompter.expectMessage(u"Le fichier '"_s + gone + u"' est introuvable !"_s, u"Erreur de chargement"_s,
+                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    recent[0]->trigger();
+    EXPECT_EQ(session().mainWindow()->recentMenu().actions().size(), 1);
+}
+
+TEST_F(ShellFixture, SourceAndRefreshNeedASavedProject)
+{
+    ASSERT_TRUE(start());
+    MainMenus &menus = session().mainWindow()->menus();
+    for (QAction *action : {menus.refresh, menus.editSource}) {
+        m_prompter.expectMessage(u"Le projet en cours n'est pas enregistré !"_s, u"ZEP - création"_s,
+                                 MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+        action->trigger();
+    }
+}
+
+TEST_F(ShellFixture, QuitWhileTheWizardIsOpenKeepsTheProgramRunning)
+{
+    ASSERT_TRUE(start());
+    session().hooks().wizardOpen = [] { return true; };
+    m_prompter.expectMessage(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s,
+                             MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+    EXPECT_FALSE(session().mainWindow()->close());
+    EXPECT_TRUE(session().palette()->isVisible());
+
+    session().hooks().wizardOpen = [] { return false; };
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
+    EXPECT_FALSE(session().mainWindow()->close());
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::No);
+    EXPECT_TRUE(session().mainWindow()->close());
+    EXPECT_FALSE(session().palette()->isVisible());
+    EXPECT_FALSE(session().worksheet()->isVisible());
+}
+
+TEST_F(ShellFixture, LoadingATwoToneThemeRecoloursTheToolWindowsButNotDesignTaggedControls)
+{
+    ASSERT_TRUE(start());
+    MainWindow *main = session().mainWindow();
+    session().mainWindow()->menus().appearances->trigger();
+    AppearanceEditor &editor = main->appearanceEditor();
+    EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(main->height(), 339) << "5085 twips";
+    EXPECT_EQ(editor.list()->item(0)->text(), u"Par défaut"_s);
+    EXPECT_EQ(editor.list()->count(), 7);
+
+    auto *swatch = editor.findChild<QPushButton *>(u"Couleur_fenetres"_s);
+    const QColor swatchBefore = swatch->palette().color(QPalette::Button);
+    editor.list()->setCurrentRow(5); // "Sombre"
+    editor.load();
+    const auto *field = main->findChild<QLineEdit *>(u"Text_exemple"_s);
+    EXPECT_EQ(field->palette().color(QPalette::Base), QColor(0xB1, 0xB3, 0x21)); // 2208689
+    const auto *label = main->findChild<QLabel *>(u"Label_fichier"_s);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+    const auto *paletteButton = session().palette()->findChild<QPushButton *>();
+    EXPECT_EQ(paletteButton->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    EXPECT_EQ(session().palette()->palette().color(QPalette::Window), QColor(0x8B, 0x8B, 0x61)); // 6392715
+    EXPECT_EQ(swatch->palette().color(QPalette::Button), QColor(0x8B, 0x8B, 0x61)) << "shows the loaded colour";
+    EXPECT_NE(swatch->palette().color(QPalette::WindowText), QColor(Qt::white)) << "N_DESIGN keeps its text colour";
+    Q_UNUSED(swatchBefore);
+    EXPECT_TRUE(testfiles::readBytes(programFile(u"zep_options.ini"_s)).contains(" 6392715 \r\n 2208689 \r\n"));
+
+    editor.findChild<QPushButton *>(u"Fermer_apparences"_s)->click();
+    EXPECT_EQ(main->height(), 41) << "615 twips";
+}
+
+TEST_F(ShellFixture, SavingAThemeNeedsANewName)
+{
+    ASSERT_TRUE(start());
+    session().mainWindow()->menus().appearances->trigger();
+    AppearanceEditor &editor = session().mainWindow()->appearanceEditor();
+    const QByteArray before = testfiles::readBytes(programFile(u"apparences.ini"_s));
+
+    m_prompter.expectMessage(u"Champs nom vide !!!"_s, u"ZEP - création"_s, MessageIcon::Exclamation,
+                             MessageButtons::Ok, Answer::Ok);
+    editor.saveNew();
+    editor.newName()->setText(u"bLEU"_s);
+    m_prompter.expectMessage(u"Ce nom est déjà utilisé !!!"_s, u"ZEP - création"_s, MessageIcon::Exclamation,
+                             MessageButtons::Ok, Answer::Ok);
+    editor.saveNew();
+    EXPECT_EQ(testfiles::readBytes(programFile(u"apparences.ini"_s)), before);
+
+    editor.newName()->setText(u"Mien"_s);
+    editor.saveNew();
+    EXPECT_EQ(editor.list()->count(), 8);
+    EXPECT_EQ(editor.list()->currentItem()->text(), u"Mien"_s);
+    EXPECT_TRUE(editor.newName()->text().isEmpty());
+    EXPECT_TRUE(testfiles::readBytes(programFile(u"apparences.ini"_s)).startsWith(before));
+}
+
+TEST_F(ShellFixture, MenuLabelsLightUpUnderThePointerAndGoBackElsewhere)
+{
+    ASSERT_TRUE(start());
+    MenuLabelBar &bar = session().mainWindow()->labels();
+    ASSERT_EQ(bar.count(), 6);
+    QStringList captions;
+    for (int i = 0; i < bar.count(); ++i)
+        captions << bar.label(i)->text();
+    EXPECT_EQ(captions, (QStringList{u"Fichier"_s, u"Source"_s, u"Créer"_s, u"Divers"_s, u"Options"_s, u"?"_s}));
+    EXPECT_EQ(bar.label(1)->x(), bar.label(0)->x() + bar.label(0)->width());
+    EXPECT_EQ(bar.label(0)->height(), 15) << "225 twips";
+
+    QTest::mouseMove(bar.label(2));
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(bar.label(2), &move);
+    EXPECT_TRUE(bar.isHighlighted(2));
+    EXPECT_FALSE(bar.isHighlighted(0));
+    QMouseEvent elsewhere(QEvent::MouseMove, QPointF(600, 30), QPointF(600, 30), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(session().mainWindow(), &elsewhere);
+    EXPECT_FALSE(bar.isHighlighted(2));
+}

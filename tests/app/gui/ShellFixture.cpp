@@ -1,0 +1,23 @@
+#include "ShellFixture.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+ShellFixture::ShellFixture()
+    : m_settings(m_user.filePath(u"settings.ini"_s))
+{
+}
+
+ShellFixture::~ShellFixture()
+{
+    m_startup.reset();
+    QApplication::processEvents();
+}
+
+bool ShellFixture::start(const QStringList &arguments)
+{
+    m_startup = std::make_unique<DesignerStartup>(DesignerSession::Environment{
+        m_program.path(), m_settings, m_prompter, m_user.filePath(u"data"_s), m_user.filePath(u"config"_s)});
+    return m_startup->start(arguments);
+}
