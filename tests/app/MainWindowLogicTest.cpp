@@ -24,7 +24,10 @@ TEST(AskToSave, AnswersEnrNonAnnule)
     const QString unnamed = u"Voulez-vous enregistrer le fichier en cours ?"_s;
     ScriptedPrompter prompter;
     int saves = 0;
-    auto save = [&] { ++saves; return true; };
+    auto save = [&] {
+        ++saves;
+        return true;
+    };
 
     prompter.expectMessage(question(named, false), Answer::Yes);
     EXPECT_EQ(AskToSave::ask(prompter, u"/p/menu.zep"_s, false, save), u"enr"_s);
