@@ -44,8 +44,8 @@ TEST(AppearanceFile, DefaultFileIsByteForByteAndLoadsBehindParDefaut)
     EXPECT_EQ(testfiles::readBytes(dir.path() + u"/apparences.ini"_s), AppearanceFile::defaultBytes());
 
     const QList<Appearance> list = file.load(kSystem);
-    EXPECT_EQ(names(list),
-              (QStringList{u"Par défaut"_s, u"Bleu"_s, u"Rouge"_s, u"Orange"_s, u"Clair"_s, u"Sombre"_s, u"Sombre2"_s}));
+    EXPECT_EQ(names(list), (QStringList{u"Par défaut"_s, u"Bleu"_s, u"Rouge"_s, u"Orange"_s, u"Clair"_s, u"Sombre"_s,
+                                        u"Sombre2"_s}));
     EXPECT_EQ(list[0], (Appearance{u"Par défaut"_s, 15790320, 16777215, 0, QString()}));
     EXPECT_EQ(list[6], (Appearance{u"Sombre2"_s, 5789784, 16744576, 65280, QString()}));
 }

@@ -22,9 +22,8 @@ struct Association
     FileAssociation make(const QString &program)
     {
         FileAssociation association(program, data.path(), config.path());
-        association.setToolRunner([this](const QString &tool, const QStringList &args) {
-            toolsRun.append(tool + u' ' + args.join(u' '));
-        });
+        association.setToolRunner(
+            [this](const QString &tool, const QStringList &args) { toolsRun.append(tool + u' ' + args.join(u' ')); });
         return association;
     }
 };
@@ -50,7 +49,8 @@ TEST(FileAssociation, WritesMimePackageDesktopEntryAndDefault)
               QByteArray("[Desktop Entry]\n"
                          "Type=Application\n"
                          "Name=ZEP\n"
-                         "Comment=Cr\xC3\xA9" "ateur de menus\n"
+                         "Comment=Cr\xC3\xA9"
+                         "ateur de menus\n"
                          "Exec=\"/opt/zep/zep\" %f\n"
                          "Icon=/opt/zep/icone.ico\n"
                          "MimeType=application/x-zep;\n"

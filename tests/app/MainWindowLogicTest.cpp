@@ -1,7 +1,4 @@
-#include "app/core/AppIdentity.h"
 #include "app/core/AskToSave.h"
-#include "app/core/DocumentMessages.h"
-#include "app/core/MenuBarLayout.h"
 #include "app/core/WebLinks.h"
 
 #include "support/ScriptedPrompter.h"
@@ -27,7 +24,10 @@ TEST(AskToSave, AnswersEnrNonAnnule)
     const QString unnamed = u"Voulez-vous enregistrer le fichier en cours ?"_s;
     ScriptedPrompter prompter;
     int saves = 0;
-    auto save = [&] { ++saves; return true; };
+    auto save = [&] {
+        ++saves;
+        return true;
+    };
 
     prompter.expectMessage(question(named, false), Answer::Yes);
     EXPECT_EQ(AskToSave::ask(prompter, u"/p/menu.zep"_s, false, save), u"enr"_s);
@@ -54,23 +54,6 @@ TEST(AskToSave, LanguagePackTexts)
     EXPECT_EQ(m.title, u"Saving"_s);
 }
 
-TEST(DocumentMessages, TextsIconsAndFilters)
-{
-    EXPECT_EQ(DocumentMessages::notSaved(), (MessageRequest{u"Le projet en cours n'est pas enregistré !"_s,
-                                                            u"ZEP - création"_s, MessageIcon::Exclamation}));
-    EXPECT_EQ(DocumentMessages::sourceNotice(),
-              (MessageRequest{u"La source du projet en cours va s'afficher, après l'avoir modifiée, cliquez sur "
-                              "Source > Actualiser."_s,
-                              u"ZEP - création"_s, MessageIcon::Information}));
-    EXPECT_EQ(DocumentMessages::closeWizardFirst(),
-              (MessageRequest{u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s,
-                              MessageIcon::Exclamation}));
-    EXPECT_EQ(DocumentMessages::saveAs(u"Enregistrer Sous"_s),
-              (FileRequest{u"Enregistrer Sous"_s, u"Fichier ZEP v1.1 (*.zep) | *.zep"_s, QString()}));
-    EXPECT_EQ(DocumentMessages::open(u"Ouvrir"_s).filter,
-              u"Fichier ZEP v1.0/v1.1 (*.zep)|*.zep|Fichier QMB ou compatible (*.qmb)|*.qmb"_s);
-}
-
 TEST(WebLinks, PagesAndQueries)
 {
     ScriptedPrompter prompter;
@@ -95,14 +78,4 @@ TEST(WebLinks, PagesAndQueries)
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened[0].toString(QUrl::FullyEncoded),
               u"https://site.example/zep/br.php?bug=le%20menu%20plante%20%26%20q%3D1%20%232"_s);
-}
-
-TEST(MenuBar, LabelsAndCaption)
-{
-    EXPECT_EQ(MenuBarLayout::captions(),
-              (QStringList{u"Fichier"_s, u"Source"_s, u"Créer"_s, u"Divers"_s, u"Options"_s, u"?"_s}));
-    EXPECT_EQ(MenuBarLayout::labels({600, 90}),
-              (QList<QRectF>{QRectF(0, 15, 840, 225), QRectF(840, 15, 330, 225)}));
-    EXPECT_EQ(appid::windowCaption(), u"ZEP v2.0 - créateur de menus"_s);
-    EXPECT_EQ(appid::windowCaption(u"menu maker"_s), u"ZEP v2.0 - menu maker"_s);
 }

@@ -28,7 +28,10 @@ protected:
             paths.append(e.path);
         return paths;
     }
-    void set(int n, const QString &path) { store.setValue(u"FichiersRecents"_s, u"Fichier"_s + QString::number(n), path); }
+    void set(int n, const QString &path)
+    {
+        store.setValue(u"FichiersRecents"_s, u"Fichier"_s + QString::number(n), path);
+    }
 
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(u"zep.ini"_s)};
@@ -105,8 +108,8 @@ TEST_F(RecentFilesTest, CaptionsShortenPathsLongerThanTenCharacters)
     EXPECT_EQ(RecentFiles::captionFor(u"C:\\Mes projets\\menu.zep"_s), u"C:\\Mes pro.../menu.zep"_s);
 
     set(1, u"/home/moi/projets/menu.zep"_s);
-    EXPECT_EQ(recent.entries().front(), (RecentFiles::Entry{1, u"/home/moi/projets/menu.zep"_s,
-                                                              u"/home/moi/.../menu.zep"_s}));
+    EXPECT_EQ(recent.entries().front(),
+              (RecentFiles::Entry{1, u"/home/moi/projets/menu.zep"_s, u"/home/moi/.../menu.zep"_s}));
 }
 
 TEST_F(RecentFilesTest, MissingFileMessage)

@@ -2,8 +2,8 @@
 #include "app/core/CommandLine.h"
 #include "app/core/FileAssociation.h"
 #include "app/core/FirstRun.h"
-#include "app/core/OptionsFile.h"
 #include "app/core/InstallationRecord.h"
+#include "app/core/OptionsFile.h"
 #include "app/core/StartupLayout.h"
 
 #include "platform/SettingsStore.h"
@@ -46,7 +46,8 @@ TEST(CommandLine, ProjectPathsMaintenanceAndEverythingElse)
 
 TEST(CommandLine, RelativeProjectPathsBecomeAbsolute)
 {
-    const CommandLine line = CommandLine::parse(u"menu.zep"_s, [](const QString &path) { return path == u"menu.zep"_s; });
+    const CommandLine line =
+        CommandLine::parse(u"menu.zep"_s, [](const QString &path) { return path == u"menu.zep"_s; });
     EXPECT_EQ(line.startupProject(), QDir::current().absoluteFilePath(u"menu.zep"_s));
 }
 
@@ -55,9 +56,10 @@ TEST(StartupLayout, ScreenCheckAndWorksheetSize)
     const TwipsPerPixel tpp{15, 15};
     const auto refused = StartupLayout::screenCheck(799 * 15, tpp);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(*refused,
-              (MessageRequest{u"Votre résolution est insuffisante pour démarrer ZEP, vous devez être en 800x600 minimum !"_s,
-                              u"Erreur de chargement"_s, MessageIcon::Critical}));
+    EXPECT_EQ(
+        *refused,
+        (MessageRequest{u"Votre résolution est insuffisante pour démarrer ZEP, vous devez être en 800x600 minimum !"_s,
+                        u"Erreur de chargement"_s, MessageIcon::Critical}));
     EXPECT_FALSE(StartupLayout::screenCheck(800 * 15, tpp));
 
     EXPECT_EQ(StartupLayout::initialWorksheetSize(800 * 15, tpp), QSizeF(9600, 7200));
@@ -111,9 +113,8 @@ TEST(FirstRun, CreatesOnlyWhatIsMissing)
     QTemporaryDir data;
     int associations = 0;
     FileAssociation association(u"/opt/zep/zep"_s, data.path(), data.path());
-    association.setToolRunner([&](const QString &tool, const QStringList &) {
-        associations += tool == u"update-mime-database"_s;
-    });
+    association.setToolRunner(
+        [&](const QString &tool, const QStringList &) { associations += tool == u"update-mime-database"_s; });
     Options initial;
     initial.appearance = {QString(), 1, 2, 3, QString()};
 

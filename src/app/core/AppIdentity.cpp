@@ -17,8 +17,8 @@ QString applicationTitle()
 
 QString windowCaption(const QString &description)
 {
-    return u"ZEP v"_s + version::majorMinor() + u" - "_s
-           + (description.isEmpty() ? u"créateur de menus"_s : description);
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s +
+           (description.isEmpty() ? u"créateur de menus"_s : description);
 }
 
 QString programFolder()

@@ -48,8 +48,7 @@ AppearanceRule::Look AppearanceRule::lookFor(const Appearance &appearance, const
     if (control.tag == keepDesignTag())
         return look;
     if (has.background) {
-        look.background = control.name.startsWith(u"Text"_s) ? appearance.fieldBackground
-                                                              : appearance.windowBackground;
+        look.background = control.name.startsWith(u"Text"_s) ? appearance.fieldBackground : appearance.windowBackground;
     }
     if (has.textColour)
         look.textColour = appearance.textColour;

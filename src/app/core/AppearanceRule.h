@@ -14,7 +14,7 @@ public:
     enum class Kind {
         TextField, // line and text edits
         Button,
-        Choice,    // check boxes, option buttons, lists, combo boxes
+        Choice, // check boxes, option buttons, lists, combo boxes
         Label,
         Frame,
         Picture,   // picture boxes: a surface that can take focus

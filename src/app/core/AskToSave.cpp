@@ -23,9 +23,8 @@ QString AskToSave::cancelled()
 MessageRequest AskToSave::question(const QString &projectPath, bool systemModal, const Texts &texts)
 {
     MessageRequest message;
-    message.text = projectPath.isEmpty()
-                       ? texts.unnamed
-                       : texts.named + u" '"_s + pathtext::nameOf(projectPath) + u"' ?"_s;
+    message.text =
+        projectPath.isEmpty() ? texts.unnamed : texts.named + u" '"_s + pathtext::nameOf(projectPath) + u"' ?"_s;
     message.title = texts.title;
     message.icon = MessageIcon::Question;
     message.buttons = MessageButtons::YesNoCancel;

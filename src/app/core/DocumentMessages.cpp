@@ -24,14 +24,14 @@ MessageRequest DocumentMessages::notSaved()
 
 MessageRequest DocumentMessages::sourceNotice()
 {
-    return box(u"La source du projet en cours va s'afficher, après l'avoir modifiée, cliquez sur Source > Actualiser."_s,
-               appid::applicationTitle(), MessageIcon::Information);
+    return box(
+        u"La source du projet en cours va s'afficher, après l'avoir modifiée, cliquez sur Source > Actualiser."_s,
+        appid::applicationTitle(), MessageIcon::Information);
 }
 
 MessageRequest DocumentMessages::closeWizardFirst()
 {
-    return box(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s,
-               MessageIcon::Exclamation);
+    return box(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s, MessageIcon::Exclamation);
 }
 
 FileRequest DocumentMessages::saveAs(const QString &title)

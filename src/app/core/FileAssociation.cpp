@@ -24,11 +24,20 @@ QString escapeValue(const QString &text)
     QString out;
     for (QChar c : text) {
         switch (c.unicode()) {
-        case u'\\': out += u"\\\\"_s; break;
-        case u'\n': out += u"\\n"_s; break;
-        case u'\t': out += u"\\t"_s; break;
-        case u'\r': out += u"\\r"_s; break;
-        default: out += c;
+        case u'\\':
+            out += u"\\\\"_s;
+            break;
+        case u'\n':
+            out += u"\\n"_s;
+            break;
+        case u'\t':
+            out += u"\\t"_s;
+            break;
+        case u'\r':
+            out += u"\\r"_s;
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -46,9 +55,8 @@ FileAssociation::FileAssociation(const QString &programPath, const QString &data
     : m_programPath(programPath),
       m_dataFolder(dataFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                                         : dataFolder),
-      m_configFolder(configFolder.isEmpty()
-                         ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                         : configFolder)
+      m_configFolder(configFolder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                            : configFolder)
 {
 }
 
@@ -103,14 +111,17 @@ QString FileAssociation::quotedExecArgument(const QString &path)
 
 QByteArray FileAssociation::desktopEntry(const QString &programPath)
 {
-    const QString text = u"[Desktop Entry]\n"
-                         "Type=Application\n"
-                         "Name=ZEP\n"
-                         "Comment=Créateur de menus\n"_s
-                         + u"Exec="_s + escapeValue(quotedExecArgument(programPath)) + u" %f\n"_s
-                         + u"Icon="_s + escapeValue(pathtext::folderOf(programPath) + u"icone.ico"_s)
-                         + u"\nMimeType="_s + mimeType() + u";\nTerminal=false\n"_s;
-    return text.toUtf8();
+    const QStringList lines = {
+        u"[Desktop Entry]"_s,
+        u"Type=Application"_s,
+        u"Name=ZEP"_s,
+        u"Comment=Créateur de menus"_s,
+        u"Exec="_s + escapeValue(quotedExecArgument(programPath)) + u" %f"_s,
+        u"Icon="_s + escapeValue(pathtext::folderOf(programPath) + u"icone.ico"_s),
+        u"MimeType="_s + mimeType() + u';',
+        u"Terminal=false"_s,
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
 QByteArray FileAssociation::withDefaultApplication(const QByteArray &mimeApps)

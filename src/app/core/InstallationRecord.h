@@ -12,9 +12,9 @@ struct InstallationRecord
 {
     QString programFolder; // ends with "/"
     QString programFileName;
-    QString version;       // major + "." + minor
-    QString time;          // "DernHeure"
-    QString date;          // "DernDate"
+    QString version; // major + "." + minor
+    QString time;    // "DernHeure"
+    QString date;    // "DernDate"
 
     // The running program's record at the given moment, time and date as the locale writes them.
     static InstallationRecord current(const QDateTime &now, const QLocale &locale = QLocale());

@@ -71,8 +71,8 @@ std::optional<MessageRequest> MaintenanceActions::perform(int action)
                                   u"Fichier plugins.ini vidé"_s);
     case 3:
         return noticeUnlessFailed(AppearanceFile(m_programFolder).writeDefaults(),
-                                  u"Apparences personnalisées détruitres"_s + kLineBreak + kLineBreak
-                                      + u"Apparences par défaut re-créés"_s);
+                                  u"Apparences personnalisées détruitres"_s + kLineBreak + kLineBreak +
+                                      u"Apparences par défaut re-créés"_s);
     case 4:
         return noticeUnlessFailed(OptionsFile(m_programFolder).clear(), u"Fichier zep_options.ini vidé"_s);
     // No components to register here; the messages still tell the action ran.

@@ -18,7 +18,8 @@ public:
     // The texts a language pack may replace.
     struct Texts
     {
-        QString folderPrompt = QStringLiteral("Veuillez choisir le dossier dans lequel vous avez installé le manuel de ZEP :");
+        QString folderPrompt =
+            QStringLiteral("Veuillez choisir le dossier dans lequel vous avez installé le manuel de ZEP :");
         QString wrongFolder = QStringLiteral("Répertoire incorrect !");
         QString errorTitle = QStringLiteral("Erreur");
     };

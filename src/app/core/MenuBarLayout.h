@@ -8,7 +8,7 @@
 class MenuBarLayout
 {
 public:
-    static constexpr double kWindowHeight = 615;         // the bar alone
+    static constexpr double kWindowHeight = 615;            // the bar alone
     static constexpr double kWindowHeightWithEditor = 5085; // with the appearance editor open
 
     static QStringList captions(); // "Fichier" … "?"

@@ -68,8 +68,8 @@ OptionsFile::Reading OptionsFile::parse(const QByteArray &bytes, const Options &
     r.options = current;
     Options &o = r.options;
     LineReader reader(bytes);
-    if (!readCheck(reader, &o.precisePointer) || !readCheck(reader, &o.mousePosition)
-        || !readCheck(reader, &o.cornerMarkers) || reader.atEnd())
+    if (!readCheck(reader, &o.precisePointer) || !readCheck(reader, &o.mousePosition) ||
+        !readCheck(reader, &o.cornerMarkers) || reader.atEnd())
         return r;
 
     readColour(reader, &o.appearance.windowBackground);

@@ -12,10 +12,7 @@ constexpr qsizetype kShortPath = 10;
 
 } // namespace
 
-RecentFiles::RecentFiles(SettingsStore &store, QObject *parent)
-    : QObject(parent), m_store(store)
-{
-}
+RecentFiles::RecentFiles(SettingsStore &store, QObject *parent) : QObject(parent), m_store(store) {}
 
 QString RecentFiles::valueName(int number)
 {

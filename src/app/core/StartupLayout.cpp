@@ -39,8 +39,8 @@ StartupLayout::Windows StartupLayout::arrange(const QSizeF &screen, const QSizeF
     w.palette = QRectF(QPointF(pairLeft, top), palette);
     w.worksheet = QRectF(QPointF(w.palette.right() + kGap, top), worksheet);
 
-    w.mainWindow = QRectF(QPointF((screen.width() - mainWindow.width()) / 2, top - kGap - mainWindow.height()),
-                          mainWindow);
+    w.mainWindow =
+        QRectF(QPointF((screen.width() - mainWindow.width()) / 2, top - kGap - mainWindow.height()), mainWindow);
 
     const double panelTop = w.palette.bottom() + kGap;
     // A palette reaching too low would ask for a negative height.
