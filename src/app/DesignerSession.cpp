@@ -144,5 +144,6 @@ void DesignerSession::shutDown()
     for (ToolWindow *w : std::initializer_list<ToolWindow *>{m_palette, m_worksheet, m_panel, m_scriptEditor,
                                                              m_mousePosition, m_resources})
         w->closeForShutdown();
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() would ask every window, main window included, to close again.
+    QCoreApplication::exit(0);
 }
