@@ -175,7 +175,7 @@ void PlayerWindow::buildMask()
         if (!image.isNull()) {
             const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(m_outerSize);
             // White pixels become holes in the window.
-            const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor)));
+            const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
             m_mask = m_mask.isEmpty() ? opaque : m_mask.intersected(opaque);
         }
     }
