@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QRegion>
 #include <QTimer>
 
 #include <cstdio>
@@ -71,8 +73,18 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     const QString grab = qEnvironmentVariable("ZEP_PLAYER_GRAB");
     if (!grab.isEmpty() || qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1) {
         QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {
-            if (!grab.isEmpty())
-                window.grab().save(grab, "PNG");
+            if (!grab.isEmpty()) {
+                QImage frame = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+                // What the window's shape cuts away shows as transparent.
+                const QRegion mask = window.windowMask();
+                if (!mask.isEmpty()) {
+                    for (int y = 0; y < frame.height(); ++y)
+                        for (int x = 0; x < frame.width(); ++x)
+                            if (!mask.contains(QPoint(x, y)))
+                                frame.setPixel(x, y, 0);
+                }
+                frame.save(grab, "PNG");
+            }
             QCoreApplication::quit();
         });
     }
