@@ -4,6 +4,7 @@
 #include "player/qt/PlayerButton.h"
 #include "prompt/Prompter.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QBitmap>
 #include <QContextMenuEvent>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMenu>
 #include <QPainter>
@@ -185,6 +187,14 @@ void PlayerWindow::buildMask()
 
 void PlayerWindow::buildMedia()
 {
+    if (m_menu.timerEnabled) {
+        m_timer = new QTimer(this);
+        m_timer->setInterval(std::clamp(m_menu.timerInterval, 1, 60000));
+        connect(m_timer, &QTimer::timeout, this, [this] { m_scripts.timerTicked(m_menu.timerCode); });
+    }
+    // Some media back ends crash without an output device: a silent menu is better.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
     const auto effect = [this](const std::string &name) -> QSoundEffect * {
         if (name.empty())
             return nullptr;
@@ -200,11 +210,6 @@ void PlayerWindow::buildMedia()
         m_music->setAudioOutput(m_audio);
         m_music->setSource(QUrl::fromLocalFile(mediaPath(m_menu.backgroundMusic)));
         m_music->setLoops(QMediaPlayer::Infinite);
-    }
-    if (m_menu.timerEnabled) {
-        m_timer = new QTimer(this);
-        m_timer->setInterval(std::clamp(m_menu.timerInterval, 1, 60000));
-        connect(m_timer, &QTimer::timeout, this, [this] { m_scripts.timerTicked(m_menu.timerCode); });
     }
 }
 
