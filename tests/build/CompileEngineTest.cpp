@@ -275,3 +275,16 @@ TEST(TransparencyRendererTest, TheKeyColourShowsTheBackgroundUnderTheButton)
     EXPECT_EQ(composed.pixelColor(1, 1), QColor(Qt::yellow));
     EXPECT_EQ(composed.pixelColor(0, 0), QColor(Qt::green));
 }
+
+TEST_F(CompileEngineTest, MsscriptOcxAlreadyInTheZepFolderIsNeverCopiedAgain)
+{
+    // A folder of that name survives the emptying of zep, as a file held open would.
+    QDir().mkpath(cd(u"zep/Msscript.ocx"_s));
+    expectReplaceQuestion(Answer::Yes);
+    ASSERT_TRUE(compile());
+    EXPECT_TRUE(QFileInfo(cd(u"zep/Msscript.ocx"_s)).isDir());
+    EXPECT_TRUE(QFileInfo(cd(u"zep/Msscrfr.dll"_s)).isFile());
+    const qsizetype at = m_progress.log.indexOf(u"step: Copie de Msscript.ocx..."_s);
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(m_progress.log[at + 1], u"step: Copie de Msscrfr.dll..."_s);
+}
