@@ -38,10 +38,9 @@ ZepError copyFile(const QString &source, const QString &target)
     if (std::filesystem::equivalent(fsPath(source), fsPath(target), ec))
         return {};
     ec.clear();
-    std::filesystem::copy_file(fsPath(source), fsPath(target), std::filesystem::copy_options::overwrite_existing,
-                               ec);
+    std::filesystem::copy_file(fsPath(source), fsPath(target), std::filesystem::copy_options::overwrite_existing, ec);
     if (ec) {
-        const ErrorCode code = ec == std::errc::no_space_on_device ? ErrorCode::DiskFull
+        const ErrorCode code = ec == std::errc::no_space_on_device  ? ErrorCode::DiskFull
                                : ec == std::errc::permission_denied ? ErrorCode::PermissionDenied
                                                                     : ErrorCode::PathFileAccess;
         return ZepError(code, errorDescription(int(code)) + u" : "_s + target);
@@ -62,9 +61,8 @@ void removeFolderFiles(const QString &folder)
 const QStringList &CompileEngine::runtimeFiles()
 {
     static const QStringList files{
-        u"Asycfilt.dll"_s, u"Comcat.dll"_s, u"Msvbvm60.dll"_s, u"Oleaut32.dll"_s,
-        u"Olepro32.dll"_s, u"Stdole.tlb"_s, u"Vb6fr.dll"_s,   u"msdxm.ocx"_s,
-        u"Msscript.ocx"_s, u"Msscrfr.dll"_s, u"Msscript.cnt"_s,
+        u"Asycfilt.dll"_s, u"Comcat.dll"_s, u"Msvbvm60.dll"_s, u"Oleaut32.dll"_s, u"Olepro32.dll"_s, u"Stdole.tlb"_s,
+        u"Vb6fr.dll"_s,    u"msdxm.ocx"_s,  u"Msscript.ocx"_s, u"Msscrfr.dll"_s,  u"Msscript.cnt"_s,
     };
     return files;
 }
@@ -159,8 +157,8 @@ bool CompileEngine::checkMultimediaFiles()
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
         if (b.kind == kVideoKind && b.code.isEmpty()) {
-            m_prompter.message(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s
-                                   + QString::number(slot) + u" !"_s,
+            m_prompter.message(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
+                                   QString::number(slot) + u" !"_s,
                                u"Compilation"_s, MessageIcon::Information);
             m_failed = true;
             return false;
@@ -174,9 +172,9 @@ bool CompileEngine::checkTarget(const CompileRequest &request)
     const QString zepFolder = m_zepFolder.chopped(1);
     if (request.subMenu) {
         if (!isSafeSubMenuName(request.subMenuName)) {
-            m_prompter.message(u"Le nom du sous menu '"_s + request.subMenuName
-                                   + u"' est incorrect : il doit être un simple nom de fichier, sans chemin, "
-                                     u"sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
+            m_prompter.message(u"Le nom du sous menu '"_s + request.subMenuName +
+                                   u"' est incorrect : il doit être un simple nom de fichier, sans chemin, "
+                                   u"sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
                                u"Sous menu"_s, MessageIcon::Exclamation);
             m_failed = true;
             return false;
@@ -195,8 +193,8 @@ bool CompileEngine::checkTarget(const CompileRequest &request)
     }
     if (QFileInfo(zepFolder).isDir()) {
         MessageRequest question;
-        question.text = u"Dans le répertoire '"_s + m_zepFolder.chopped(4)
-                        + u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
+        question.text = u"Dans le répertoire '"_s + m_zepFolder.chopped(4) +
+                        u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
         question.title = u"Compilation"_s;
         question.icon = MessageIcon::Question;
         question.buttons = MessageButtons::YesNo;
@@ -215,8 +213,8 @@ ZepError CompileEngine::writeFolder(const CompileRequest &request)
         return error;
 
     step(u"Copie du filtre pour la transparence..."_s);
-    if (!m_project.settings().transparencyImage.isEmpty()
-        && (error = copyReference(m_project.settings().transparencyImage)).isError())
+    if (!m_project.settings().transparencyImage.isEmpty() &&
+        (error = copyReference(m_project.settings().transparencyImage)).isError())
         return error;
     step(kDone);
 
@@ -335,8 +333,8 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
     const QByteArray block =
         MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
     QFile player(m_playerCopy);
-    if (!player.open(QIODevice::WriteOnly | QIODevice::Append) || player.write(block) != block.size()
-        || !player.flush())
+    if (!player.open(QIODevice::WriteOnly | QIODevice::Append) || player.write(block) != block.size() ||
+        !player.flush())
         return ZepError(ErrorCode::PathFileAccess,
                         errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_playerCopy);
     return {};
@@ -348,16 +346,16 @@ void CompileEngine::finish(const CompileRequest &request)
     step(QString());
     const QString folder = m_zepFolder.chopped(4);
     if (m_progress) {
-        m_progress->report(u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s
-                           + folder
-                           + u" vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+        m_progress->report(
+            u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + folder +
+            u" vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
     }
     status(kDone);
     if (request.subMenu) {
-        m_prompter.message(u"Votre sous menu '"_s + request.subMenuName
-                               + u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis un "
-                                 u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et "
-                                 u"enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
+        m_prompter.message(u"Votre sous menu '"_s + request.subMenuName +
+                               u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis un "
+                               u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et "
+                               u"enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
                            u"Sous menu"_s, MessageIcon::Information);
     }
 }

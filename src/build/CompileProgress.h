@@ -9,7 +9,7 @@ class CompileProgress
 public:
     virtual ~CompileProgress() = default;
 
-    // colour: red + 256 * green + 65536 * blue, -1 for the usual text colour.
+    // colour: red + 256 * green + 65536 * blue; -1 keeps the colour the label has.
     virtual void status(const QString &text, int colour) = 0;
     virtual void step(const QString &text) = 0;
     virtual void fieldsEnabled(bool enabled) = 0;

@@ -22,10 +22,7 @@ QString transparentName(const QString &image)
 
 } // namespace
 
-MenuDataWriter::MenuDataWriter(const MenuProject &project)
-    : m_project(project)
-{
-}
+MenuDataWriter::MenuDataWriter(const MenuProject &project) : m_project(project) {}
 
 QString MenuDataWriter::fileNameOnly(const QString &reference)
 {

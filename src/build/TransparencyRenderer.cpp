@@ -25,8 +25,8 @@ QSize TransparencyRenderer::clientSize() const
     if (m_clientSize.isValid())
         return m_clientSize;
     const ProjectSettings &s = m_project.settings();
-    if (s.fullScreen != 0 && qobject_cast<QGuiApplication *>(QCoreApplication::instance())
-        && QGuiApplication::primaryScreen())
+    if (s.fullScreen != 0 && qobject_cast<QGuiApplication *>(QCoreApplication::instance()) &&
+        QGuiApplication::primaryScreen())
         return QGuiApplication::primaryScreen()->size();
     return QSize(qMax(1, int(std::lround(m_twips.toPixelsX(s.width)))),
                  qMax(1, int(std::lround(m_twips.toPixelsY(s.height)))));

@@ -30,8 +30,7 @@ protected:
         TransparencyRenderer(m_project, m_dir.filePath(u"projet"_s)).prepareForBuild();
     }
 
-    template<typename T>
-    T *field(CompileDialog &dialog, const QString &name)
+    template <typename T> T *field(CompileDialog &dialog, const QString &name)
     {
         T *widget = dialog.findChild<T *>(name);
         EXPECT_NE(widget, nullptr) << name.toStdString();
@@ -108,9 +107,10 @@ TEST_F(CompileDialogTest, ValiderCompilesShowsTheReportAndKeepsTheFieldsDisabled
     EXPECT_FALSE(dialog.compileFailed());
     EXPECT_EQ(field<QLineEdit>(dialog, u"repertoire"_s)->text(), cd + u'/');
     EXPECT_EQ(field<QLabel>(dialog, u"instructions"_s)->text(),
-              u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + cd
-                  + u"/ vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+              u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + cd +
+                  u"/ vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
     EXPECT_EQ(field<QLabel>(dialog, u"etat"_s)->text(), u"Terminé."_s);
+    EXPECT_EQ(field<QLabel>(dialog, u"etat"_s)->styleSheet(), u"color: #0000ff;"_s);
     EXPECT_EQ(field<QLabel>(dialog, u"etape"_s)->text(), QString());
     for (const QString &name : {u"valider"_s, u"repertoire"_s, u"nom_projet"_s, u"auteur_projet"_s, u"leger"_s})
         EXPECT_FALSE(dialog.findChild<QWidget *>(name)->isEnabled()) << name.toStdString();
@@ -124,7 +124,8 @@ TEST_F(CompileDialogTest, TheFailurePathEnablesTheFieldsAgain)
     m_project.setButton(2, b);
     CompileDialog dialog(m_project, m_prompter, testfiles::programPath(QString()));
     field<QLineEdit>(dialog, u"repertoire"_s)->setText(m_dir.filePath(u"cd/"_s));
-    m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s + m_dir.filePath(u"projet/absent.bmp"_s) + u')',
+    m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s +
+                                 m_dir.filePath(u"projet/absent.bmp"_s) + u')',
                              u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     dialog.compile();
     EXPECT_TRUE(dialog.compileFailed());

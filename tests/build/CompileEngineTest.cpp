@@ -51,8 +51,12 @@ protected:
 
     void expectReplaceQuestion(Answer answer)
     {
-        MessageRequest question{u"Dans le répertoire '"_s + m_cd + u'/' + kReplaceQuestion, u"Compilation"_s,
-                                MessageIcon::Question, MessageButtons::YesNo, 2, false};
+        MessageRequest question{u"Dans le répertoire '"_s + m_cd + u'/' + kReplaceQuestion,
+                                u"Compilation"_s,
+                                MessageIcon::Question,
+                                MessageButtons::YesNo,
+                                2,
+                                false};
         m_prompter.expectMessage(question, answer);
     }
 
@@ -79,12 +83,13 @@ TEST_F(CompileEngineTest, AMainMenuWritesAutorunTheZepFolderAndTheDataBlockByteF
     testfiles::expectGolden(u"build/main-data.bin"_s, buildfixtures::appendedData(cd(u"zep/autorun.exe"_s)));
     testfiles::expectGolden(u"build/main-progress.txt"_s, (m_progress.log.join(u'\n') + u'\n').toUtf8());
     EXPECT_EQ(m_progress.lastReport,
-              u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + m_cd
-                  + u"/ vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+              u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + m_cd +
+                  u"/ vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
 
     const QByteArray data = buildfixtures::appendedData(cd(u"zep/autorun.exe"_s));
     EXPECT_EQ(data.count("\r\n"), 1);
-    EXPECT_TRUE(data.endsWith("\xAC" "FICHIER GENERE PAR ZEP - COPYRIGHT LE CONTENU DE CE MENU APPARTIENT A SON AUTEUR - "
+    EXPECT_TRUE(data.endsWith("\xAC"
+                              "FICHIER GENERE PAR ZEP - COPYRIGHT LE CONTENU DE CE MENU APPARTIENT A SON AUTEUR - "
                               "https://zep.example.org/\r\n"));
     // The player and the runtime files are copied as they are.
     EXPECT_EQ(testfiles::readBytes(cd(u"zep/Msscript.cnt"_s)),
@@ -152,7 +157,8 @@ TEST_F(CompileEngineTest, ASubMenuNeedsAMainMenuAndAFreeNameAndWritesOnlyItsOwnF
         u"Sous menu"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
     ASSERT_TRUE(compile());
     testfiles::expectGolden(u"build/sub-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
-    EXPECT_EQ(buildfixtures::appendedData(cd(u"zep/SousMenu1.exe"_s)), testfiles::readBytes(testfiles::dataPath(u"build/main-data.bin"_s)));
+    EXPECT_EQ(buildfixtures::appendedData(cd(u"zep/SousMenu1.exe"_s)),
+              testfiles::readBytes(testfiles::dataPath(u"build/main-data.bin"_s)));
 
     m_prompter.expectMessage(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
                              MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
@@ -166,9 +172,9 @@ TEST_F(CompileEngineTest, ASubMenuNameThatLeavesTheZepFolderIsRefused)
     m_request.subMenu = true;
     for (const QString &name : {u"../evade"_s, u"a/b"_s, u"..\\b"_s, u"c:menu"_s, u"bad?"_s, u""_s, u".."_s}) {
         m_request.subMenuName = name;
-        m_prompter.expectMessage(u"Le nom du sous menu '"_s + name
-                                     + u"' est incorrect : il doit être un simple nom de fichier, sans chemin, sans "
-                                       u"'..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
+        m_prompter.expectMessage(u"Le nom du sous menu '"_s + name +
+                                     u"' est incorrect : il doit être un simple nom de fichier, sans chemin, sans "
+                                     u"'..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
                                  u"Sous menu"_s, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
         EXPECT_FALSE(compile()) << name.toStdString();
         EXPECT_TRUE(m_engine.failed());
@@ -258,8 +264,11 @@ TEST(MenuDataWriterTest, ReferencesKeepTheirNameAndFullScreenWritesPleinEcran)
     EXPECT_FALSE(lines.contains("[FormeMenu]"));
     EXPECT_FALSE(lines.contains("[Bouton]"));
 
-    EXPECT_EQ(MenuDataWriter::dataBlock("a\r\nb\r\n"), QByteArray("(debut)\xAC" "a\xAC" "b\r\n"));
-    EXPECT_EQ(MenuDataWriter::dataBlock("ab\r\n"), QByteArray("(debut)\xAC" "ab\xAC\r\n"));
+    EXPECT_EQ(MenuDataWriter::dataBlock("a\r\nb\r\n"), QByteArray("(debut)\xAC"
+                                                                  "a\xAC"
+                                                                  "b\r\n"));
+    EXPECT_EQ(MenuDataWriter::dataBlock("ab\r\n"), QByteArray("(debut)\xAC"
+                                                              "ab\xAC\r\n"));
 }
 
 TEST(TransparencyRendererTest, TheKeyColourShowsTheBackgroundUnderTheButton)

@@ -48,15 +48,12 @@ public:
         label = window.findChild<QLabel *>(u"Label1"_s)->text();
         if (pressStop) {
             QObject::connect(&window, &TestWindow::playerStarted, &window, [&window] {
-                QTimer::singleShot(300, &window, [&window] {
-                    window.findChild<QPushButton *>(u"Stop"_s)->click();
-                });
+                QTimer::singleShot(300, &window, [&window] { window.findChild<QPushButton *>(u"Stop"_s)->click(); });
             });
         }
         const ZepError error = window.run();
         if (!error.isError())
-            calls << (window.process().exitStatus() == QProcess::NormalExit ? u"player ended"_s
-                                                                             : u"player stopped"_s);
+            calls << (window.process().exitStatus() == QProcess::NormalExit ? u"player ended"_s : u"player stopped"_s);
         return error;
     }
 
@@ -109,7 +106,9 @@ TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
     EXPECT_TRUE(QFileInfo::exists(m_programFolder + u"tmp/Autorun.inf"_s));
     EXPECT_TRUE(QFileInfo::exists(m_programFolder + u"tmp/zep/Msscript.ocx"_s));
     const QByteArray player = testfiles::readBytes(run.playerPath());
-    EXPECT_TRUE(player.contains("\xAC" "TEST\xAC" "TEST\xAC"));
+    EXPECT_TRUE(player.contains("\xAC"
+                                "TEST\xAC"
+                                "TEST\xAC"));
 }
 
 TEST_F(TestRunTest, StopEndsAPlayerThatWouldRunOn)
@@ -126,8 +125,8 @@ TEST_F(TestRunTest, AFailedCompilationNeverMinimizesTheWorksheet)
     MenuButton b = m_project.button(2);
     b.normalImage = u"absent.bmp"_s;
     m_project.setButton(2, b);
-    m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s
-                                 + m_dir.filePath(u"projet/absent.bmp"_s) + u')',
+    m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s +
+                                 m_dir.filePath(u"projet/absent.bmp"_s) + u')',
                              u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
     run.run();
@@ -139,8 +138,8 @@ TEST_F(TestRunTest, AFailedCompilationNeverMinimizesTheWorksheet)
 TEST_F(TestRunTest, APlayerThatCannotStartIsReported)
 {
     QFile::setPermissions(m_programFolder + u"compil.exe"_s, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    m_prompter.expectMessage(u"Erreur lors du test !!!"_s, u"Erreur d'accès au chemin/fichier"_s,
-                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    m_prompter.expectMessage(u"Erreur lors du test !!!"_s, u"Erreur d'accès au chemin/fichier"_s, MessageIcon::Critical,
+                             MessageButtons::Ok, Answer::Ok);
     TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
     run.run();
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s, u"minimize"_s,

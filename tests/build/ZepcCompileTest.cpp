@@ -63,7 +63,10 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
     run = zepc({u"compile"_s, project, cd, u"--force"_s, u"--name"_s, u"Nom"_s, u"--author"_s, u"Moi"_s});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(cd + u"/zep/Msscript.ocx"_s));
-    EXPECT_TRUE(testfiles::readBytes(cd + u"/zep/autorun.exe"_s).contains("\xAC" "Nom\xAC" "Moi\xAC"));
+    EXPECT_TRUE(testfiles::readBytes(cd + u"/zep/autorun.exe"_s)
+                    .contains("\xAC"
+                              "Nom\xAC"
+                              "Moi\xAC"));
 
     run = zepc({u"compile"_s, project, cd, u"--sub"_s, u"../x"_s});
     EXPECT_EQ(run.status, 1);

@@ -1,6 +1,6 @@
+#include "player/core/MenuDataParser.h"
 #include "build/MenuDataWriter.h"
 #include "player/core/Cp1252Text.h"
-#include "player/core/MenuDataParser.h"
 #include "project/MenuProject.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,9 @@ TEST(MenuDataParserTest, ReadsBackEverythingTheCompilationWrites)
 {
     MenuProject project;
     fill(project);
-    const QByteArray file = QByteArray("\x7f" "ELF player bytes") + blockOf(project, u"Démo"_s, u"Zoé"_s);
+    const QByteArray file = QByteArray("\x7f"
+                                       "ELF player bytes") +
+                            blockOf(project, u"Démo"_s, u"Zoé"_s);
 
     MenuModel menu;
     MenuDataParser parser;
@@ -123,11 +125,16 @@ TEST(MenuDataParserTest, AMarkerInThePlayersOwnBytesIsNotData)
 {
     MenuModel menu;
     MenuDataParser parser;
-    EXPECT_FALSE(parser.parseFile(view(QByteArray("code (debut)\xAC" "constante\0 code", 28)), menu));
+    EXPECT_FALSE(parser.parseFile(view(QByteArray("code (debut)\xAC"
+                                                  "constante\0 code",
+                                                  28)),
+                                  menu));
     EXPECT_EQ(parser.error(), "aucune donnée de menu n'est attachée à ce programme");
 
     MenuProject project;
-    const QByteArray file = QByteArray("(debut)\xAC" "x") + blockOf(project);
+    const QByteArray file = QByteArray("(debut)\xAC"
+                                       "x") +
+                            blockOf(project);
     EXPECT_TRUE(parser.parseFile(view(file), menu)) << parser.error();
 }
 
@@ -149,7 +156,9 @@ TEST(MenuDataParserTest, BadDataIsRefusedWithAReason)
         {QByteArray(good).replace("X=600", "X=6a0"), "sommet de forme incorrect au champ 72"},
         {QByteArray(good).replace("[/FormeMenu]", "[/Forme]"), "sommet de forme incorrect au champ 76"},
         {QByteArray(good).replace(" 16711935 ", " 1e99 "), "nombre hors limites au champ 47"},
-        {QByteArray("(debut)\xAC" "FICHIER DAT COMPATIBLE ZEP V2.0\r\n"), "les données du menu s'arrêtent avant la fin (champ 2)"},
+        {QByteArray("(debut)\xAC"
+                    "FICHIER DAT COMPATIBLE ZEP V2.0\r\n"),
+         "les données du menu s'arrêtent avant la fin (champ 2)"},
     };
     for (const Case &c : cases) {
         MenuModel menu;

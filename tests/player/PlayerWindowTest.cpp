@@ -1,8 +1,8 @@
+#include "player/qt/PlayerWindow.h"
 #include "build/CompileEngine.h"
 #include "player/core/MenuDataParser.h"
 #include "player/core/ScriptHost.h"
 #include "player/qt/PlayerButton.h"
-#include "player/qt/PlayerWindow.h"
 #include "project/MenuProject.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -59,8 +59,9 @@ protected:
         const QDir dir(m_dir.path());
         QDir().mkpath(dir.filePath(u"cd"_s));
         writeImage(dir.filePath(u"fond.bmp"_s), QSize(60, 45), QColor(0, 0, 128));
-        for (const auto &[name, colour] : {std::pair{u"n.bmp"_s, QColor(Qt::green)}, {u"h.bmp"_s, QColor(Qt::yellow)},
-                                            {u"c.bmp"_s, QColor(Qt::red)}})
+        for (const auto &[name, colour] : {std::pair{u"n.bmp"_s, QColor(Qt::green)},
+                                           {u"h.bmp"_s, QColor(Qt::yellow)},
+                                           {u"c.bmp"_s, QColor(Qt::red)}})
             writeImage(dir.filePath(name), QSize(40, 20), colour);
 
         m_project.setPath(dir.filePath(u"essai.zep"_s));
@@ -252,7 +253,10 @@ TEST(PlayerProgramTest, APlayerWithoutDataOrWithBadDataRefusesToStart)
     QFile::copy(testfiles::programPath(u"compil.exe"_s), bad);
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::Append));
-    file.write("(debut)\xAC" "FICHIER DAT COMPATIBLE ZEP V2.0\xAC[G\xE9n\xE9ral]\xAC" "fond.jpg\xAC" "large\r\n");
+    file.write("(debut)\xAC"
+               "FICHIER DAT COMPATIBLE ZEP V2.0\xAC[G\xE9n\xE9ral]\xAC"
+               "fond.jpg\xAC"
+               "large\r\n");
     file.close();
 
     const std::pair<QString, QString> cases[] = {

@@ -20,14 +20,11 @@ namespace {
 
 QString colourStyle(int colour)
 {
-    if (colour < 0)
-        return QString();
     const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     return u"color: "_s + c.name() + u';';
 }
 
-template<typename T>
-T *named(T *widget, const QString &name)
+template <typename T> T *named(T *widget, const QString &name)
 {
     widget->setObjectName(name);
     return widget;
@@ -37,8 +34,7 @@ T *named(T *widget, const QString &name)
 
 CompileDialog::CompileDialog(const MenuProject &project, Prompter &prompter, const QString &programFolder,
                              QWidget *parent)
-    : QDialog(parent), m_project(project), m_prompter(prompter), m_programFolder(programFolder),
-      m_engine(project, prompter, programFolder)
+    : QDialog(parent), m_prompter(prompter), m_engine(project, prompter, programFolder)
 {
     setObjectName(u"Form6"_s);
     setWindowTitle(u"Création pour graver"_s);
@@ -70,8 +66,8 @@ CompileDialog::CompileDialog(const MenuProject &project, Prompter &prompter, con
     m_validate = named(new QPushButton(u"&Valider"_s), u"valider"_s);
 
     const QString &icon = project.settings().icon;
-    const QString iconFile = ProjectSettings::isIconMarker(icon) ? QDir(programFolder).filePath(u"autorun.ico"_s)
-                                                                 : m_engine.resolve(icon);
+    const QString iconFile =
+        ProjectSettings::isIconMarker(icon) ? QDir(programFolder).filePath(u"autorun.ico"_s) : m_engine.resolve(icon);
     if (const QPixmap picture(iconFile); !picture.isNull())
         m_icon->setPixmap(picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
@@ -161,7 +157,8 @@ void CompileDialog::compile()
 void CompileDialog::status(const QString &text, int colour)
 {
     m_status->setText(text);
-    m_status->setStyleSheet(colourStyle(colour));
+    if (colour >= 0)
+        m_status->setStyleSheet(colourStyle(colour));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -173,9 +170,9 @@ void CompileDialog::step(const QString &text)
 
 void CompileDialog::fieldsEnabled(bool enabled)
 {
-    for (QWidget *field : {static_cast<QWidget *>(m_validate), static_cast<QWidget *>(m_folder),
-                           static_cast<QWidget *>(m_projectName), static_cast<QWidget *>(m_author),
-                           static_cast<QWidget *>(m_light)})
+    for (QWidget *field :
+         {static_cast<QWidget *>(m_validate), static_cast<QWidget *>(m_folder), static_cast<QWidget *>(m_projectName),
+          static_cast<QWidget *>(m_author), static_cast<QWidget *>(m_light)})
         field->setEnabled(enabled);
 }
 

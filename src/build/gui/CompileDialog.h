@@ -44,9 +44,7 @@ private:
     void report(const QString &text) override;
     void folderCompleted(const QString &folder) override;
 
-    const MenuProject &m_project;
     Prompter &m_prompter;
-    QString m_programFolder;
     CompileEngine m_engine;
     QLabel *m_instructions;
     QLineEdit *m_folder;

@@ -7,8 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-TestWindow::TestWindow(QString player, QWidget *parent)
-    : QDialog(parent), m_player(std::move(player))
+TestWindow::TestWindow(QString player, QWidget *parent) : QDialog(parent), m_player(std::move(player))
 {
     setObjectName(u"Form15"_s);
     setModal(true);

@@ -215,10 +215,9 @@ bool MenuDataParser::readGeneral(MenuModel &menu)
 
 bool MenuDataParser::readParamsPlus(MenuModel &menu)
 {
-    return expect("[ParamsPlus]") && text(menu.startupAction) && integer(menu.backgroundColour)
-           && flag(menu.contextMenu) && flag(menu.timerEnabled) && integer(menu.timerInterval)
-           && text(menu.timerCode) && text(menu.globalCode) && flag(menu.handCursor) && text(menu.clickSound)
-           && text(menu.hoverSound);
+    return expect("[ParamsPlus]") && text(menu.startupAction) && integer(menu.backgroundColour) &&
+           flag(menu.contextMenu) && flag(menu.timerEnabled) && integer(menu.timerInterval) && text(menu.timerCode) &&
+           text(menu.globalCode) && flag(menu.handCursor) && text(menu.clickSound) && text(menu.hoverSound);
 }
 
 bool MenuDataParser::readOther(MenuModel &menu)
@@ -232,9 +231,9 @@ bool MenuDataParser::readButton(MenuModel &menu)
         return fail("trop de boutons");
     MenuModel::Button b;
     b.number = int(menu.buttons.size()) + 1;
-    if (!expect("[Bouton]") || !number(b.left) || !number(b.top) || !text(b.normalImage) || !text(b.hoverImage)
-        || !text(b.clickImage) || !text(b.kind) || !text(b.code) || !text(b.hoverCode) || !flag(b.transparent)
-        || !integer(b.transparentColour) || !skip(1))
+    if (!expect("[Bouton]") || !number(b.left) || !number(b.top) || !text(b.normalImage) || !text(b.hoverImage) ||
+        !text(b.clickImage) || !text(b.kind) || !text(b.code) || !text(b.hoverCode) || !flag(b.transparent) ||
+        !integer(b.transparentColour) || !skip(1))
         return false;
     menu.buttons.push_back(std::move(b));
     return true;
@@ -247,10 +246,9 @@ bool MenuDataParser::readText(MenuModel &menu)
     MenuModel::Text t;
     t.number = int(menu.texts.size()) + 1;
     std::string flags;
-    if (!expect("[Texte]") || !text(t.text) || !integer(t.backColour) || !integer(t.textColour) || !flag(t.bold)
-        || !flag(t.italic) || !text(t.fontName) || !number(t.fontSize) || !flag(t.strikethrough)
-        || !flag(t.underline) || !number(t.top) || !number(t.left) || !number(t.width) || !number(t.height)
-        || !text(flags) || !skip(4))
+    if (!expect("[Texte]") || !text(t.text) || !integer(t.backColour) || !integer(t.textColour) || !flag(t.bold) ||
+        !flag(t.italic) || !text(t.fontName) || !number(t.fontSize) || !flag(t.strikethrough) || !flag(t.underline) ||
+        !number(t.top) || !number(t.left) || !number(t.width) || !number(t.height) || !text(flags) || !skip(4))
         return false;
     t.scrollBar = !flags.empty() && flags[0] == '1';
     t.readOnly = flags.size() >= 2 && flags[1] == '1';
@@ -278,8 +276,8 @@ bool MenuDataParser::readShape(MenuModel &menu)
         const std::string_view ys = trimmed(y.substr(2));
         const auto rx = std::from_chars(xs.data(), xs.data() + xs.size(), p.x);
         const auto ry = std::from_chars(ys.data(), ys.data() + ys.size(), p.y);
-        if (xs.empty() || ys.empty() || rx.ec != std::errc() || ry.ec != std::errc() || rx.ptr != xs.data() + xs.size()
-            || ry.ptr != ys.data() + ys.size())
+        if (xs.empty() || ys.empty() || rx.ec != std::errc() || ry.ec != std::errc() ||
+            rx.ptr != xs.data() + xs.size() || ry.ptr != ys.data() + ys.size())
             return fail("sommet de forme incorrect au champ " + std::to_string(m_pos));
         menu.shape.push_back(p);
     }

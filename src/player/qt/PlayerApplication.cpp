@@ -24,8 +24,8 @@ void tell(Prompter &prompter, const QString &text, const QString &title, Message
 {
     std::fputs((text + u'\n').toUtf8().constData(), isError ? stderr : stdout);
     std::fflush(isError ? stderr : stdout);
-    if (QGuiApplication::platformName() != u"offscreen"_s && qEnvironmentVariableIsEmpty("ZEP_PLAYER_GRAB")
-        && qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") != 1)
+    if (QGuiApplication::platformName() != u"offscreen"_s && qEnvironmentVariableIsEmpty("ZEP_PLAYER_GRAB") &&
+        qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") != 1)
         prompter.message(text, title, icon);
 }
 
@@ -59,8 +59,8 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     }
     if (command == u"auteur"_s) {
         tell(prompter,
-             u"Projet : "_s + QString::fromStdString(menu.projectName) + u"\nAuteur : "_s
-                 + QString::fromStdString(menu.author),
+             u"Projet : "_s + QString::fromStdString(menu.projectName) + u"\nAuteur : "_s +
+                 QString::fromStdString(menu.author),
              u"A propos de ZEP..."_s, MessageIcon::Information, false);
         return 0;
     }

@@ -58,8 +58,8 @@ QImage readImage(const QString &path)
 
 PlayerWindow::PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot, ScriptHost &scripts,
                            Prompter &prompter, QWidget *parent)
-    : QWidget(parent), m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)),
-      m_discRoot(std::move(discRoot)), m_scripts(scripts), m_prompter(prompter),
+    : QWidget(parent), m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)), m_discRoot(std::move(discRoot)),
+      m_scripts(scripts), m_prompter(prompter),
       m_opener([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
     setObjectName(u"Fenetre"_s);
@@ -148,8 +148,8 @@ void PlayerWindow::buildItems()
         edit->setVerticalScrollBarPolicy(t.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setReadOnly(t.readOnly);
-        edit->setGeometry(pixels(toPixelsX(t.left)), pixels(toPixelsY(t.top)),
-                          std::max(1, pixels(toPixelsX(t.width))), std::max(1, pixels(toPixelsY(t.height))));
+        edit->setGeometry(pixels(toPixelsX(t.left)), pixels(toPixelsY(t.top)), std::max(1, pixels(toPixelsX(t.width))),
+                          std::max(1, pixels(toPixelsY(t.height))));
     }
     for (const MenuModel::Button &b : m_menu.buttons) {
         auto *button =
