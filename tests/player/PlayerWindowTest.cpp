@@ -7,14 +7,18 @@
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QEnterEvent>
 #include <QImage>
+#include <QMenu>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +99,7 @@ protected:
 
     void compile()
     {
+        QDir(m_dir.filePath(u"cd/zep"_s)).removeRecursively();
         ScriptedPrompter prompter;
         CompileEngine engine(m_project, prompter, testfiles::programPath(QString()));
         CompileRequest request = CompileRequest::defaultsFor(m_project);
@@ -274,4 +279,44 @@ TEST(PlayerProgramTest, APlayerWithoutDataOrWithBadDataRefusesToStart)
         EXPECT_TRUE(QString::fromUtf8(player.readAllStandardError()).endsWith(message))
             << player.readAllStandardError().toStdString();
     }
+}
+
+TEST_F(PlayerWindowTest, TheContextMenuOffersAboutAndQuitWhenTheDataAllowsIt)
+{
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const auto openMenu = [&](const QString &entry) {
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    entries << action->text();
+                if (action->text() == entry)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(window.get(), &event);
+        return entries;
+    };
+
+    m_prompter.expectMessage(u"Projet : essai\nAuteur : Zoé"_s, u"A propos de ce menu"_s, MessageIcon::Information,
+                             MessageButtons::Ok, Answer::Ok);
+    EXPECT_EQ(openMenu(u"A propos de ce menu..."_s), (QStringList{u"A propos de ce menu..."_s, u"Quitter"_s}));
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_TRUE(window->isVisible());
+    openMenu(u"Quitter"_s);
+    EXPECT_FALSE(window->isVisible());
+
+    m_project.setContextMenu(0);
+    auto plain = openPlayer();
+    plain->start();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(plain.get(), &event);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
