@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRegion>
-#include <QTimer>
 
 #include <cstdio>
 
