@@ -121,21 +121,21 @@ para3
 para4
 Gestion de la forme du menu, les formes peuvent être importées/exportées
 [FormeMenu]
-X=40
+X=600
 Y=0
-X=760
+X=11400
 Y=0
-X=800
-Y=40
-X=800
-Y=560
-X=760
+X=12000
 Y=600
-X=40
+X=12000
+Y=8400
+X=11400
+Y=9000
+X=600
+Y=9000
+X=0
+Y=8400
+X=0
 Y=600
-X=0
-Y=560
-X=0
-Y=40
 [/FormeMenu]
 'Fin du projet. Les images, sons et textes de ce menu appartiennent à son auteur.

@@ -1,3 +1,4 @@
+#include "cli/CompileCommands.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
@@ -12,6 +13,8 @@ int usage()
 {
     console::error(u"usage: zepc check PROJECT.zep\n"
                    u"       zepc save IN.zep OUT.zep\n"
+                   u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]\n"
+                   u"       zepc menudata PROJECT.zep\n"
                    u"       zepc format FILE"_s);
     return 2;
 }
@@ -29,6 +32,10 @@ int main(int argc, char **argv)
         return runCheckCommand(arguments);
     if (command == u"save"_s)
         return runSaveCommand(arguments);
+    if (command == u"compile"_s)
+        return runCompileCommand(arguments);
+    if (command == u"menudata"_s)
+        return runMenuDataCommand(arguments);
     if (command == u"format"_s)
         return runFormatCommand(arguments);
     return usage();

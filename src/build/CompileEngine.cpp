@@ -1,0 +1,361 @@
+#include "build/CompileEngine.h"
+
+#include "build/AutorunFile.h"
+#include "build/CompileProgress.h"
+#include "build/MenuDataWriter.h"
+#include "common/PathText.h"
+#include "common/SaveFile.h"
+#include "project/MenuProject.h"
+#include "prompt/Prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kDone = u"Terminé."_s;
+const QString kVideoKind = u"vidéo"_s;
+const QString kTransparentSuffix = u"_transp.bmp"_s;
+constexpr int kBlue = 16711680;
+
+std::filesystem::path fsPath(const QString &path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+ZepError copyFile(const QString &source, const QString &target)
+{
+    if (source.isEmpty() || !QFileInfo(source).isFile())
+        return ZepError(ErrorCode::FileNotFound, errorDescription(int(ErrorCode::FileNotFound)) + u" : "_s + source);
+    std::error_code ec;
+    // A file copied onto itself would be emptied by the overwrite.
+    if (std::filesystem::equivalent(fsPath(source), fsPath(target), ec))
+        return {};
+    ec.clear();
+    std::filesystem::copy_file(fsPath(source), fsPath(target), std::filesystem::copy_options::overwrite_existing, ec);
+    if (ec) {
+        const ErrorCode code = ec == std::errc::no_space_on_device  ? ErrorCode::DiskFull
+                               : ec == std::errc::permission_denied ? ErrorCode::PermissionDenied
+                                                                    : ErrorCode::PathFileAccess;
+        return ZepError(code, errorDescription(int(code)) + u" : "_s + target);
+    }
+    return {};
+}
+
+void removeFolderFiles(const QString &folder)
+{
+    QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(name);
+    QDir().rmdir(folder);
+}
+
+} // namespace
+
+const QStringList &CompileEngine::runtimeFiles()
+{
+    static const QStringList files{
+        u"Asycfilt.dll"_s, u"Comcat.dll"_s, u"Msvbvm60.dll"_s, u"Oleaut32.dll"_s, u"Olepro32.dll"_s, u"Stdole.tlb"_s,
+        u"Vb6fr.dll"_s,    u"msdxm.ocx"_s,  u"Msscript.ocx"_s, u"Msscrfr.dll"_s,  u"Msscript.cnt"_s,
+    };
+    return files;
+}
+
+CompileEngine::CompileEngine(const MenuProject &project, Prompter &prompter, QString programFolder)
+    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder))
+{
+    if (!m_programFolder.endsWith(u'/'))
+        m_programFolder += u'/';
+}
+
+QString CompileEngine::projectFolder() const
+{
+    if (m_project.path().isEmpty())
+        return QDir::currentPath();
+    return pathtext::folderOf(pathtext::toHost(m_project.path()));
+}
+
+QString CompileEngine::resolve(const QString &reference) const
+{
+    return pathtext::resolve(projectFolder(), reference);
+}
+
+bool CompileEngine::isSafeSubMenuName(const QString &name)
+{
+    if (name.trimmed().isEmpty() || name.contains(u".."_s) || name.endsWith(u'.'))
+        return false;
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || u"\\/:*?\"<>|"_s.contains(c))
+            return false;
+    }
+    return true;
+}
+
+void CompileEngine::status(const QString &text, int colour)
+{
+    if (m_progress)
+        m_progress->status(text, colour);
+}
+
+void CompileEngine::step(const QString &text)
+{
+    if (m_progress)
+        m_progress->step(text);
+}
+
+bool CompileEngine::compile(CompileRequest &request)
+{
+    m_failed = false;
+    if (!checkFolder(request) || !checkMultimediaFiles() || !checkTarget(request))
+        return false;
+
+    if (m_progress)
+        m_progress->fieldsEnabled(false);
+    status(u"Dossier OK. Copie des fichiers :"_s, kBlue);
+    const ZepError error = writeFolder(request);
+    if (error.isError()) {
+        m_prompter.message(u"Erreur durant la compilation ! ("_s + error.description + u')', u"Erreur"_s,
+                           MessageIcon::Critical);
+        m_failed = true;
+        if (m_progress)
+            m_progress->fieldsEnabled(true);
+        return false;
+    }
+    finish(request);
+    return true;
+}
+
+bool CompileEngine::checkFolder(CompileRequest &request)
+{
+    QString folder = pathtext::toHost(request.folder);
+    if (!folder.endsWith(u'/')) {
+        folder += u'/';
+        request.folder = folder;
+        if (m_progress)
+            m_progress->folderCompleted(folder);
+    }
+    if (!QFileInfo(folder).isDir()) {
+        m_prompter.message(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        m_failed = true;
+        return false;
+    }
+    m_zepFolder = folder + u"zep/"_s;
+    m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
+    return true;
+}
+
+bool CompileEngine::checkMultimediaFiles()
+{
+    if (!m_requireMultimediaFiles)
+        return true;
+    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
+        const MenuButton &b = m_project.button(slot);
+        if (b.kind == kVideoKind && b.code.isEmpty()) {
+            m_prompter.message(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
+                                   QString::number(slot) + u" !"_s,
+                               u"Compilation"_s, MessageIcon::Information);
+            m_failed = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CompileEngine::checkTarget(const CompileRequest &request)
+{
+    const QString zepFolder = m_zepFolder.chopped(1);
+    if (request.subMenu) {
+        if (!isSafeSubMenuName(request.subMenuName)) {
+            m_prompter.message(u"Le nom du sous menu '"_s + request.subMenuName +
+                                   u"' est incorrect : il doit être un simple nom de fichier, sans chemin, "
+                                   u"sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
+                               u"Sous menu"_s, MessageIcon::Exclamation);
+            m_failed = true;
+            return false;
+        }
+        if (!QFileInfo(zepFolder).isDir()) {
+            m_prompter.message(u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s,
+                               MessageIcon::Exclamation);
+            return false;
+        }
+        if (QFileInfo::exists(m_playerCopy)) {
+            m_prompter.message(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
+                               MessageIcon::Exclamation);
+            return false;
+        }
+        return true;
+    }
+    if (QFileInfo(zepFolder).isDir()) {
+        MessageRequest question;
+        question.text = u"Dans le répertoire '"_s + m_zepFolder.chopped(4) +
+                        u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
+        question.title = u"Compilation"_s;
+        question.icon = MessageIcon::Question;
+        question.buttons = MessageButtons::YesNo;
+        question.defaultButton = 2;
+        if (m_prompter.message(question) != Answer::Yes)
+            return false;
+        removeFolderFiles(zepFolder);
+    }
+    return true;
+}
+
+ZepError CompileEngine::writeFolder(const CompileRequest &request)
+{
+    ZepError error;
+    if (!request.subMenu && (error = copyMainMenuFiles(request)).isError())
+        return error;
+
+    step(u"Copie du filtre pour la transparence..."_s);
+    if (!m_project.settings().transparencyImage.isEmpty() &&
+        (error = copyReference(m_project.settings().transparencyImage)).isError())
+        return error;
+    step(kDone);
+
+    if ((error = copyProgramFile(u"install.bat"_s)).isError())
+        return error;
+
+    step(u"Copie d'aurorun.exe..."_s);
+    if ((error = copyFile(m_programFolder + u"compil.exe"_s, m_playerCopy)).isError())
+        return error;
+    step(kDone);
+
+    if ((error = copyImages()).isError() || (error = copySounds()).isError())
+        return error;
+    return appendMenuData(request);
+}
+
+ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
+{
+    const QString folder = m_zepFolder.chopped(4);
+    step(u"Création de l'Autorun..."_s);
+    if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
+        return error;
+    step(kDone);
+
+    step(u"Création du répertoire 'zep'..."_s);
+    if (!QFileInfo(m_zepFolder).isDir() && !QDir().mkdir(m_zepFolder.chopped(1)))
+        return ZepError(ErrorCode::PathFileAccess,
+                        errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_zepFolder.chopped(1));
+    step(kDone);
+
+    if (!request.light) {
+        step(u"Copie des fichiers RUNTIME..."_s);
+        for (const QString &name : runtimeFiles()) {
+            if (const ZepError error = copyProgramFile(name); error.isError())
+                return error;
+        }
+        step(kDone);
+    }
+
+    step(u"Copie de l'icône..."_s);
+    const QString &icon = m_project.settings().icon;
+    if (icon.startsWith(u'(') && icon.endsWith(u')')) {
+        if (const ZepError error = copyProgramFile(u"autorun.ico"_s); error.isError())
+            return error;
+    } else if (const ZepError error = copyFile(resolve(icon), m_zepFolder + u"autorun.ico"_s); error.isError()) {
+        return error;
+    }
+    step(kDone);
+    return {};
+}
+
+ZepError CompileEngine::copyProgramFile(const QString &name)
+{
+    step(u"Copie de "_s + name + u"..."_s);
+    if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
+        return {};
+    if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
+        return error;
+    step(kDone);
+    return {};
+}
+
+ZepError CompileEngine::copyToZep(const QString &source, const QString &targetName)
+{
+    return copyFile(source, m_zepFolder + targetName);
+}
+
+ZepError CompileEngine::copyReference(const QString &reference)
+{
+    return copyToZep(resolve(reference), pathtext::nameOf(reference));
+}
+
+ZepError CompileEngine::copyImages()
+{
+    step(u"Copie des fichiers images..."_s);
+    ZepError error;
+    const QString &background = m_project.settings().backgroundImage;
+    if (!background.isEmpty() && (error = copyReference(background)).isError())
+        return error;
+    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
+        const MenuButton &b = m_project.button(slot);
+        if (b.isDeleted() || b.normalImage.isEmpty())
+            continue;
+        for (const QString *image : {&b.normalImage, &b.hoverImage, &b.clickImage}) {
+            if (image->isEmpty())
+                error = ZepError(ErrorCode::FileNotFound);
+            else if (b.transparent)
+                error = copyToZep(resolve(*image) + kTransparentSuffix, pathtext::nameOf(*image) + kTransparentSuffix);
+            else
+                error = copyReference(*image);
+            if (error.isError())
+                return error;
+        }
+    }
+    step(kDone);
+    return {};
+}
+
+ZepError CompileEngine::copySounds()
+{
+    step(u"Copie des fichiers sons..."_s);
+    const ProjectSettings &s = m_project.settings();
+    for (const QString *sound : {&s.backgroundMusic, &s.clickSound, &s.hoverSound}) {
+        if (sound->isEmpty())
+            continue;
+        if (const ZepError error = copyReference(*sound); error.isError())
+            return error;
+    }
+    step(kDone);
+    return {};
+}
+
+ZepError CompileEngine::appendMenuData(const CompileRequest &request)
+{
+    step(u"Compilation en cours..."_s);
+    const QByteArray block =
+        MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
+    QFile player(m_playerCopy);
+    if (!player.open(QIODevice::WriteOnly | QIODevice::Append) || player.write(block) != block.size() ||
+        !player.flush())
+        return ZepError(ErrorCode::PathFileAccess,
+                        errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_playerCopy);
+    return {};
+}
+
+void CompileEngine::finish(const CompileRequest &request)
+{
+    step(kDone);
+    step(QString());
+    const QString folder = m_zepFolder.chopped(4);
+    if (m_progress) {
+        m_progress->report(
+            u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + folder +
+            u" vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+    }
+    status(kDone);
+    if (request.subMenu) {
+        m_prompter.message(u"Votre sous menu '"_s + request.subMenuName +
+                               u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis un "
+                               u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et "
+                               u"enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
+                           u"Sous menu"_s, MessageIcon::Information);
+    }
+}

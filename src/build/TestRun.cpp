@@ -1,0 +1,56 @@
+#include "build/TestRun.h"
+
+#include "build/CompileEngine.h"
+#include "build/TestRunHooks.h"
+#include "prompt/Prompter.h"
+
+#include <QDir>
+
+using namespace Qt::StringLiterals;
+
+TestRun::TestRun(const MenuProject &project, Prompter &prompter, QString programFolder, TestRunHooks &hooks)
+    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_hooks(hooks)
+{
+    if (!m_programFolder.endsWith(u'/'))
+        m_programFolder += u'/';
+}
+
+void TestRun::clearTestFolder()
+{
+    for (const QString &folder : {testFolder() + u"zep"_s, testFolder().chopped(1)}) {
+        QDir dir(folder);
+        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            dir.remove(name);
+        QDir().rmdir(folder);
+    }
+    QDir().mkpath(testFolder());
+}
+
+void TestRun::run()
+{
+    m_hooks.prepareForBuild();
+    m_hooks.showWaitPanels(true);
+
+    CompileEngine engine(m_project, m_prompter, m_programFolder);
+    engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
+    CompileRequest request = CompileRequest::defaultsFor(m_project);
+    clearTestFolder();
+    request.folder = testFolder();
+    request.projectName = u"TEST"_s;
+    request.author = u"TEST"_s;
+    request.light = false;
+    engine.compile(request);
+    m_compileFailed = engine.failed();
+
+    m_hooks.showWaitPanels(false);
+    if (m_compileFailed)
+        return;
+    m_hooks.minimizeWorksheet();
+    const ZepError error = m_hooks.showTestWindow(playerPath());
+    // The worksheet is restored on a failed start too, so the designer is not left minimized.
+    m_hooks.restoreWorksheet();
+    if (error.isError()) {
+        m_prompter.message(u"Erreur lors du test !!!"_s, error.description, MessageIcon::Critical);
+        m_hooks.showWaitPanels(false);
+    }
+}

@@ -1,0 +1,145 @@
+#include "cli/CompileCommands.h"
+
+#include "build/CompileEngine.h"
+#include "build/CompileProgress.h"
+#include "build/MenuDataWriter.h"
+#include "build/TransparencyRenderer.h"
+#include "cli/ConsoleOutput.h"
+#include "cli/ConsolePrompter.h"
+#include "common/Cp1252.h"
+#include "project/MenuProject.h"
+#include "project/PictureFileCheck.h"
+#include "project/ProjectStorage.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kCompileUsage =
+    u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]"_s;
+
+// Prints every message; the replace question is answered Yes only with --force.
+class CompilePrompter : public ConsolePrompter
+{
+public:
+    explicit CompilePrompter(bool force) : m_force(force) {}
+
+    using Prompter::message;
+    Answer message(const MessageRequest &request) override
+    {
+        const Answer answer = ConsolePrompter::message(request);
+        if (request.buttons != MessageButtons::YesNo)
+            return answer;
+        if (m_force)
+            return Answer::Yes;
+        m_declined = true;
+        return Answer::No;
+    }
+
+    bool declined() const { return m_declined; }
+
+private:
+    bool m_force;
+    bool m_declined = false;
+};
+
+class QuietProgress : public CompileProgress
+{
+public:
+    void status(const QString &, int) override {}
+    void step(const QString &) override {}
+    void fieldsEnabled(bool) override {}
+    void report(const QString &text) override { m_report = text; }
+    void folderCompleted(const QString &) override {}
+
+    QString m_report;
+};
+
+bool openProject(MenuProject &project, const QString &path)
+{
+    ConsolePrompter prompter;
+    PictureFileCheck pictures;
+    ProjectStorage storage(project, prompter, pictures);
+    return storage.open(QFileInfo(path).absoluteFilePath()) && storage.problemCount() == 0;
+}
+
+} // namespace
+
+int runCompileCommand(const QStringList &arguments)
+{
+    QStringList positional;
+    CompileRequest request;
+    bool force = false;
+    bool named = false;
+    bool authored = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (argument == u"--light"_s) {
+            request.light = true;
+        } else if (argument == u"--force"_s) {
+            force = true;
+        } else if (argument == u"--sub"_s && hasValue) {
+            request.subMenu = true;
+            request.subMenuName = arguments[++i];
+        } else if (argument == u"--name"_s && hasValue) {
+            request.projectName = arguments[++i];
+            named = true;
+        } else if (argument == u"--author"_s && hasValue) {
+            request.author = arguments[++i];
+            authored = true;
+        } else if (argument.startsWith(u"--"_s)) {
+            console::error(kCompileUsage);
+            return 2;
+        } else {
+            positional << argument;
+        }
+    }
+    if (positional.size() != 2) {
+        console::error(kCompileUsage);
+        return 2;
+    }
+
+    MenuProject project;
+    if (!openProject(project, positional[0]))
+        return 1;
+    if (!named)
+        request.projectName = CompileRequest::defaultProjectName(project);
+    if (!authored)
+        request.author = CompileRequest::defaultAuthor(project);
+    request.folder = QFileInfo(positional[1]).absoluteFilePath();
+
+    CompilePrompter prompter(force);
+    CompileEngine engine(project, prompter, QCoreApplication::applicationDirPath());
+    TransparencyRenderer(project, engine.projectFolder()).prepareForBuild();
+    QuietProgress progress;
+    engine.setProgress(&progress);
+    if (engine.compile(request)) {
+        console::out(progress.m_report.split(u'\n').last());
+        return 0;
+    }
+    if (prompter.declined())
+        console::error(u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer."_s);
+    return 1;
+}
+
+int runMenuDataCommand(const QStringList &arguments)
+{
+    if (arguments.size() != 1) {
+        console::error(u"usage: zepc menudata PROJECT.zep"_s);
+        return 2;
+    }
+    MenuProject project;
+    if (!openProject(project, arguments[0]))
+        return 1;
+    const QByteArray bytes = MenuDataWriter(project).lines(CompileRequest::defaultProjectName(project),
+                                                           CompileRequest::defaultAuthor(project));
+    QStringList lines = cp1252::decode(bytes).split(u"\r\n"_s);
+    lines.removeLast();
+    for (const QString &line : lines)
+        console::out(line);
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "player/qt/PlayerApplication.h"
+
+#include "player/core/MenuDataParser.h"
+#include "player/core/ScriptHost.h"
+#include "player/qt/PlayerWindow.h"
+#include "prompt/gui/QtPrompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRegion>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Without a screen a box could never be answered, so the text goes to the console only.
+void tell(Prompter &prompter, const QString &text, const QString &title, MessageIcon icon, bool isError)
+{
+    std::fputs((text + u'\n').toUtf8().constData(), isError ? stderr : stdout);
+    std::fflush(isError ? stderr : stdout);
+    if (QGuiApplication::platformName() != u"offscreen"_s && qEnvironmentVariableIsEmpty("ZEP_PLAYER_GRAB") &&
+        qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") != 1)
+        prompter.message(text, title, icon);
+}
+
+} // namespace
+
+QString PlayerApplication::infosText()
+{
+    return u"Ce menu a été créé avec ZEP, l'outil qui dessine le menu de démarrage de vos CD-ROM : "
+           u"fond, boutons, textes, sons et actions en VBScript."_s;
+}
+
+int PlayerApplication::run(const QString &programFile, const QStringList &arguments)
+{
+    QtPrompter prompter;
+    const QString command = arguments.value(0);
+    if (command == u"infos"_s) {
+        tell(prompter, infosText(), u"Qu'est-ce que ZEP ?"_s, MessageIcon::Information, false);
+        return 0;
+    }
+
+    QFile file(programFile);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    MenuModel menu;
+    MenuDataParser parser;
+    if (!parser.parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), menu)) {
+        tell(prompter, u"Ce menu ne peut pas être affiché : "_s + QString::fromStdString(parser.error()) + u'.',
+             u"Erreur !"_s, MessageIcon::Critical, true);
+        return 1;
+    }
+    if (command == u"auteur"_s) {
+        tell(prompter,
+             u"Projet : "_s + QString::fromStdString(menu.projectName) + u"\nAuteur : "_s +
+                 QString::fromStdString(menu.author),
+             u"A propos de ZEP..."_s, MessageIcon::Information, false);
+        return 0;
+    }
+
+    const QString mediaFolder = QFileInfo(programFile).absolutePath();
+    QDir root(mediaFolder);
+    root.cdUp();
+    NullScriptHost scripts;
+    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), scripts, prompter);
+    const QString grab = qEnvironmentVariable("ZEP_PLAYER_GRAB");
+    if (!grab.isEmpty() || qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1) {
+        QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {
+            if (!grab.isEmpty()) {
+                QImage frame = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+                // What the window's shape cuts away shows as transparent.
+                const QRegion mask = window.windowMask();
+                if (!mask.isEmpty()) {
+                    for (int y = 0; y < frame.height(); ++y)
+                        for (int x = 0; x < frame.width(); ++x)
+                            if (!mask.contains(QPoint(x, y)))
+                                frame.setPixel(x, y, 0);
+                }
+                frame.save(grab, "PNG");
+            }
+            QCoreApplication::quit();
+        });
+    }
+    window.start();
+    return QApplication::exec();
+}

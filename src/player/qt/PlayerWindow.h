@@ -1,0 +1,87 @@
+#pragma once
+
+#include "player/core/MenuModel.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class PlayerButton;
+class Prompter;
+class QAudioOutput;
+class QMediaPlayer;
+class QSoundEffect;
+class QTimer;
+class ScriptHost;
+
+// The menu window: background, texts and buttons where the data puts them, sounds,
+// music, timer, context menu and the window's shape.
+class PlayerWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // mediaFolder holds the images and sounds; discRoot is the folder above zep/,
+    // against which multimedia files are named.
+    PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot, ScriptHost &scripts, Prompter &prompter,
+                 QWidget *parent = nullptr);
+    ~PlayerWindow() override;
+
+    const MenuModel &menu() const { return m_menu; }
+    // The outer size the data asks for, in pixels.
+    QSize outerSize() const { return m_outerSize; }
+    // How a multimedia file is opened; the desktop's default application by default.
+    void setOpener(std::function<void(const QString &path)> opener) { m_opener = std::move(opener); }
+    QString discPath(const QString &reference) const;
+
+    // Shows the window as the data asks and runs the start-up action.
+    void start();
+
+    // The composed mask of shape and transparency image; empty for a plain window.
+    QRegion windowMask() const { return m_mask; }
+
+signals:
+    void firstFrameShown();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    double toPixelsX(double twips) const;
+    double toPixelsY(double twips) const;
+    QString mediaPath(const std::string &name) const;
+    QPixmap pixmap(const std::string &name) const;
+    void buildItems();
+    void buildMask();
+    void buildMedia();
+    void buttonEntered(int number);
+    void buttonPressed(int number);
+    void buttonClicked(int number);
+    void showAbout();
+    void open(const QString &reference);
+
+    MenuModel m_menu;
+    QString m_mediaFolder;
+    QString m_discRoot;
+    ScriptHost &m_scripts;
+    Prompter &m_prompter;
+    std::function<void(const QString &)> m_opener;
+    double m_twipsX = 15;
+    double m_twipsY = 15;
+    QSize m_outerSize;
+    QImage m_background;
+    QRegion m_mask;
+    QList<PlayerButton *> m_buttons;
+    QSoundEffect *m_clickSound = nullptr;
+    QSoundEffect *m_hoverSound = nullptr;
+    QMediaPlayer *m_music = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    QTimer *m_timer = nullptr;
+    bool m_painted = false;
+};

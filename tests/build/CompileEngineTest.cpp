@@ -1,0 +1,299 @@
+#include "BuildFixtures.h"
+
+#include "build/CompileEngine.h"
+#include "build/MenuDataWriter.h"
+#include "build/TransparencyRenderer.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kReplaceQuestion = u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
+
+class CompileEngineTest : public ::testing::Test
+{
+protected:
+    CompileEngineTest()
+        : m_projectFolder(m_dir.filePath(u"projet"_s)), m_cd(m_dir.filePath(u"cd"_s)),
+          m_engine(m_project, m_prompter, testfiles::programPath(QString()))
+    {
+        QDir().mkpath(m_cd);
+        buildfixtures::fillMenu(m_project, m_projectFolder);
+        m_engine.setProgress(&m_progress);
+        m_request = CompileRequest::defaultsFor(m_project);
+        m_request.folder = m_cd;
+    }
+
+    ~CompileEngineTest() override { EXPECT_TRUE(m_prompter.allAnswered()); }
+
+    bool compile()
+    {
+        TransparencyRenderer(m_project, m_engine.projectFolder()).prepareForBuild();
+        return m_engine.compile(m_request);
+    }
+
+    QString cd(const QString &name) const { return QDir(m_cd).filePath(name); }
+
+    void expectFailure(const QString &description)
+    {
+        m_prompter.expectMessage(u"Erreur durant la compilation ! ("_s + description + u')', u"Erreur"_s,
+                                 MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    }
+
+    void expectReplaceQuestion(Answer answer)
+    {
+        MessageRequest question{u"Dans le répertoire '"_s + m_cd + u'/' + kReplaceQuestion,
+                                u"Compilation"_s,
+                                MessageIcon::Question,
+                                MessageButtons::YesNo,
+                                2,
+                                false};
+        m_prompter.expectMessage(question, answer);
+    }
+
+    QTemporaryDir m_dir;
+    QString m_projectFolder;
+    QString m_cd;
+    MenuProject m_project;
+    ScriptedPrompter m_prompter;
+    RecordingProgress m_progress;
+    CompileEngine m_engine;
+    CompileRequest m_request;
+};
+
+} // namespace
+
+TEST_F(CompileEngineTest, AMainMenuWritesAutorunTheZepFolderAndTheDataBlockByteForByte)
+{
+    ASSERT_TRUE(compile());
+    EXPECT_FALSE(m_engine.failed());
+    EXPECT_EQ(m_request.folder, m_cd + u'/');
+
+    testfiles::expectGolden(u"build/autorun.inf"_s, testfiles::readBytes(cd(u"Autorun.inf"_s)));
+    testfiles::expectGolden(u"build/main-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
+    testfiles::expectGolden(u"build/main-data.bin"_s, buildfixtures::appendedData(cd(u"zep/autorun.exe"_s)));
+    testfiles::expectGolden(u"build/main-progress.txt"_s, (m_progress.log.join(u'\n') + u'\n').toUtf8());
+    EXPECT_EQ(m_progress.lastReport,
+              u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + m_cd +
+                  u"/ vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+
+    const QByteArray data = buildfixtures::appendedData(cd(u"zep/autorun.exe"_s));
+    EXPECT_EQ(data.count("\r\n"), 1);
+    EXPECT_TRUE(data.endsWith("\xAC"
+                              "FICHIER GENERE PAR ZEP - COPYRIGHT LE CONTENU DE CE MENU APPARTIENT A SON AUTEUR - "
+                              "https://zep.example.org/\r\n"));
+    // The player and the runtime files are copied as they are.
+    EXPECT_EQ(testfiles::readBytes(cd(u"zep/Msscript.cnt"_s)),
+              testfiles::readBytes(testfiles::programPath(u"Msscript.cnt"_s)));
+    EXPECT_TRUE(testfiles::readBytes(cd(u"zep/autorun.exe"_s))
+                    .startsWith(testfiles::readBytes(testfiles::programPath(u"compil.exe"_s))));
+}
+
+TEST_F(CompileEngineTest, TransparentButtonsShipTheirCompanionsComposedOverTheBackground)
+{
+    ASSERT_TRUE(compile());
+    const QImage companion(cd(u"zep/b1.bmp_transp.bmp"_s));
+    ASSERT_EQ(companion.size(), QSize(20, 10));
+    // The key-coloured corner shows the background (navy), the rest the button (green).
+    EXPECT_EQ(companion.pixelColor(1, 1), QColor(0, 0, 128));
+    EXPECT_EQ(companion.pixelColor(15, 8), QColor(Qt::green));
+    EXPECT_TRUE(QFileInfo::exists(m_projectFolder + u"/img/b1s.bmp_transp.bmp"_s));
+    EXPECT_FALSE(QFileInfo::exists(cd(u"zep/b1.bmp"_s)));
+}
+
+TEST_F(CompileEngineTest, AMissingOrWrongFolderIsRefusedBeforeAnythingIsWritten)
+{
+    m_request.folder = m_dir.filePath(u"absent"_s);
+    m_prompter.expectMessage(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok,
+                             Answer::Ok);
+    EXPECT_FALSE(compile());
+    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(m_request.folder, m_dir.filePath(u"absent/"_s));
+    EXPECT_EQ(m_progress.log, QStringList{u"folder completed"_s});
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"absent"_s)));
+}
+
+TEST_F(CompileEngineTest, ASecondCompilationAsksAndNoChangesNothing)
+{
+    ASSERT_TRUE(compile());
+    buildfixtures::writeFile(cd(u"zep/ancien.txt"_s), "ancien");
+    const QByteArray player = testfiles::readBytes(cd(u"zep/autorun.exe"_s));
+
+    expectReplaceQuestion(Answer::No);
+    EXPECT_FALSE(compile());
+    EXPECT_FALSE(m_engine.failed());
+    EXPECT_TRUE(QFileInfo::exists(cd(u"zep/ancien.txt"_s)));
+    EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.exe"_s)), player);
+
+    expectReplaceQuestion(Answer::Yes);
+    EXPECT_TRUE(compile());
+    EXPECT_FALSE(QFileInfo::exists(cd(u"zep/ancien.txt"_s)));
+    EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.exe"_s)), player);
+}
+
+TEST_F(CompileEngineTest, ASubMenuNeedsAMainMenuAndAFreeNameAndWritesOnlyItsOwnFiles)
+{
+    m_request.subMenu = true;
+    m_prompter.expectMessage(u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s,
+                             MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+    EXPECT_FALSE(compile());
+    EXPECT_FALSE(m_engine.failed());
+    EXPECT_FALSE(QFileInfo::exists(cd(u"zep"_s)));
+
+    QDir().mkpath(cd(u"zep"_s));
+    m_prompter.expectMessage(
+        u"Votre sous menu 'SousMenu1' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis un "
+        u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et enfin dans 'Assistant' "
+        u"choisissez 'Lancer un sous menu'."_s,
+        u"Sous menu"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    ASSERT_TRUE(compile());
+    testfiles::expectGolden(u"build/sub-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
+    EXPECT_EQ(buildfixtures::appendedData(cd(u"zep/SousMenu1.exe"_s)),
+              testfiles::readBytes(testfiles::dataPath(u"build/main-data.bin"_s)));
+
+    m_prompter.expectMessage(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
+                             MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+    EXPECT_FALSE(compile());
+    EXPECT_FALSE(m_engine.failed());
+}
+
+TEST_F(CompileEngineTest, ASubMenuNameThatLeavesTheZepFolderIsRefused)
+{
+    QDir().mkpath(cd(u"zep"_s));
+    m_request.subMenu = true;
+    for (const QString &name : {u"../evade"_s, u"a/b"_s, u"..\\b"_s, u"c:menu"_s, u"bad?"_s, u""_s, u".."_s}) {
+        m_request.subMenuName = name;
+        m_prompter.expectMessage(u"Le nom du sous menu '"_s + name +
+                                     u"' est incorrect : il doit être un simple nom de fichier, sans chemin, sans "
+                                     u"'..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
+                                 u"Sous menu"_s, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+        EXPECT_FALSE(compile()) << name.toStdString();
+        EXPECT_TRUE(m_engine.failed());
+    }
+    EXPECT_EQ(buildfixtures::listing(m_dir.path()).count(u".exe"_s), 0);
+}
+
+TEST_F(CompileEngineTest, TheLightOptionLeavesTheRuntimeFilesOut)
+{
+    m_request.light = true;
+    ASSERT_TRUE(compile());
+    testfiles::expectGolden(u"build/light-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
+    for (const QString &runtime : CompileEngine::runtimeFiles())
+        EXPECT_FALSE(QFileInfo::exists(cd(u"zep/"_s + runtime))) << runtime.toStdString();
+}
+
+TEST_F(CompileEngineTest, AMultimediaButtonWithoutFileStopsOnlyWhenTheOptionIsOn)
+{
+    MenuButton b = m_project.button(1);
+    b.code.clear();
+    m_project.setButton(1, b);
+
+    m_engine.setRequireMultimediaFiles(true);
+    m_prompter.expectMessage(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°1 !"_s,
+                             u"Compilation"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    EXPECT_FALSE(compile());
+    EXPECT_TRUE(m_engine.failed());
+    EXPECT_FALSE(QFileInfo::exists(cd(u"Autorun.inf"_s)));
+
+    m_engine.setRequireMultimediaFiles(false);
+    EXPECT_TRUE(compile());
+    EXPECT_FALSE(m_engine.failed());
+}
+
+TEST_F(CompileEngineTest, AMissingHoverImageTakesTheFailurePathAndEnablesTheFieldsAgain)
+{
+    MenuButton b = m_project.button(2);
+    b.hoverImage.clear();
+    m_project.setButton(2, b);
+    expectFailure(u"Fichier introuvable"_s);
+    EXPECT_FALSE(compile());
+    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(m_progress.log.last(), u"fields enabled"_s);
+    EXPECT_TRUE(m_progress.log.contains(u"fields disabled"_s));
+    EXPECT_TRUE(m_progress.lastReport.isEmpty());
+    // What was copied before the failure stays.
+    EXPECT_TRUE(QFileInfo::exists(cd(u"zep/fond.bmp"_s)));
+    EXPECT_EQ(buildfixtures::appendedData(cd(u"zep/autorun.exe"_s)), QByteArray());
+}
+
+TEST_F(CompileEngineTest, ATargetThatCannotBeWrittenTakesTheFailurePath)
+{
+    // Running as root, permissions never block: a file where the zep folder must go does.
+    buildfixtures::writeFile(cd(u"zep"_s), "fichier");
+    expectFailure(u"Erreur d'accès au chemin/fichier : "_s + cd(u"zep"_s));
+    EXPECT_FALSE(compile());
+    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(m_progress.log.last(), u"fields enabled"_s);
+}
+
+TEST_F(CompileEngineTest, AnIconOfTheProjectReplacesTheDefaultOne)
+{
+    buildfixtures::writeFile(m_projectFolder + u"/cd.ico"_s, "mon icone");
+    m_project.setIcon(u"cd.ico"_s);
+    ASSERT_TRUE(compile());
+    EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.ico"_s)), QByteArray("mon icone"));
+
+    m_project.setIcon(u"(Icone par défaut)"_s);
+    expectReplaceQuestion(Answer::Yes);
+    ASSERT_TRUE(compile());
+    EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.ico"_s)),
+              testfiles::readBytes(testfiles::programPath(u"autorun.ico"_s)));
+}
+
+TEST(MenuDataWriterTest, ReferencesKeepTheirNameAndFullScreenWritesPleinEcran)
+{
+    EXPECT_EQ(MenuDataWriter::fileNameOnly(u"C:\\img\\b1.jpg"_s), u"b1.jpg"_s);
+    EXPECT_EQ(MenuDataWriter::fileNameOnly(u"/img/b1.jpg"_s), u"b1.jpg"_s);
+    EXPECT_EQ(MenuDataWriter::fileNameOnly(u"b1.jpg"_s), u"b1.jpg"_s);
+
+    MenuProject project;
+    project.setFullScreen(1);
+    project.setBackgroundImage(u"C:\\fonds\\fond.jpg"_s);
+    const QByteArray lines = MenuDataWriter(project).lines(u"Projet1"_s, QString());
+    EXPECT_TRUE(lines.startsWith("FICHIER DAT COMPATIBLE ZEP V2.0\r\n[G\xE9n\xE9ral]\r\nfond.jpg\r\nplein\r\necran\r\n"
+                                 " 1 \r\nProjet1\r\n\r\n\r\n[ParamsPlus]\r\n"));
+    EXPECT_FALSE(lines.contains("[FormeMenu]"));
+    EXPECT_FALSE(lines.contains("[Bouton]"));
+
+    EXPECT_EQ(MenuDataWriter::dataBlock("a\r\nb\r\n"), QByteArray("(debut)\xAC"
+                                                                  "a\xAC"
+                                                                  "b\r\n"));
+    EXPECT_EQ(MenuDataWriter::dataBlock("ab\r\n"), QByteArray("(debut)\xAC"
+                                                              "ab\xAC\r\n"));
+}
+
+TEST(TransparencyRendererTest, TheKeyColourShowsTheBackgroundUnderTheButton)
+{
+    QImage background(40, 30, QImage::Format_RGB32);
+    background.fill(QColor(0, 0, 128));
+    background.setPixelColor(11, 21, Qt::yellow);
+    QImage button(4, 4, QImage::Format_RGB32);
+    button.fill(Qt::green);
+    button.setPixelColor(1, 1, QColor(255, 0, 255));
+    const QImage composed = TransparencyRenderer::compose(background, QPoint(10, 20), button, 16711935);
+    EXPECT_EQ(composed.size(), QSize(4, 4));
+    EXPECT_EQ(composed.pixelColor(1, 1), QColor(Qt::yellow));
+    EXPECT_EQ(composed.pixelColor(0, 0), QColor(Qt::green));
+}
+
+TEST_F(CompileEngineTest, MsscriptOcxAlreadyInTheZepFolderIsNeverCopiedAgain)
+{
+    // A folder of that name survives the emptying of zep, as a file held open would.
+    QDir().mkpath(cd(u"zep/Msscript.ocx"_s));
+    expectReplaceQuestion(Answer::Yes);
+    ASSERT_TRUE(compile());
+    EXPECT_TRUE(QFileInfo(cd(u"zep/Msscript.ocx"_s)).isDir());
+    EXPECT_TRUE(QFileInfo(cd(u"zep/Msscrfr.dll"_s)).isFile());
+    const qsizetype at = m_progress.log.indexOf(u"step: Copie de Msscript.ocx..."_s);
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(m_progress.log[at + 1], u"step: Copie de Msscrfr.dll..."_s);
+}

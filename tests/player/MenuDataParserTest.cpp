@@ -1,0 +1,174 @@
+#include "player/core/MenuDataParser.h"
+#include "build/MenuDataWriter.h"
+#include "player/core/Cp1252Text.h"
+#include "project/MenuProject.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray blockOf(const MenuProject &project, const QString &name = u"Nom"_s, const QString &author = u"Moi"_s)
+{
+    return MenuDataWriter::dataBlock(MenuDataWriter(project).lines(name, author));
+}
+
+std::string_view view(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+void fill(MenuProject &project)
+{
+    project.setSize(9000, 6000);
+    project.setContours(0);
+    project.setBackgroundImage(u"C:\\img\\fond.jpg"_s);
+    project.setStartupAction(u"VBS:MsgBox \"€\"\r\nFin"_s);
+    project.setBackgroundColour(255);
+    project.setContextMenu(0);
+    project.setTimerEnabled(1);
+    project.setTimerInterval(u"250"_s);
+    project.setHandCursor(0);
+    const int slot = project.addButton(u"vidéo"_s);
+    MenuButton b = project.button(slot);
+    b.left = -15;
+    b.top = 300.5f;
+    b.normalImage = u"n.bmp"_s;
+    b.hoverImage = u"h.bmp"_s;
+    b.clickImage = u"c.bmp"_s;
+    b.code = u"[LECT]:\\films\\a.avi"_s;
+    b.transparent = true;
+    b.transparentColour = 16711935;
+    project.setButton(slot, b);
+    const int text = project.addText();
+    MenuText t = project.text(text);
+    t.text = u"Ligne 1\r\nLigne 2"_s;
+    t.fontName = u"DejaVu Sans"_s;
+    t.fontSize = 12.5;
+    t.italic = true;
+    t.flags = u"10"_s;
+    project.setText(text, t);
+    project.setShapeVertices({{0, 0}, {600, -3}, {300, 450}});
+}
+
+} // namespace
+
+TEST(MenuDataParserTest, ReadsBackEverythingTheCompilationWrites)
+{
+    MenuProject project;
+    fill(project);
+    const QByteArray file = QByteArray("\x7f"
+                                       "ELF player bytes") +
+                            blockOf(project, u"Démo"_s, u"Zoé"_s);
+
+    MenuModel menu;
+    MenuDataParser parser;
+    ASSERT_TRUE(parser.parseFile(view(file), menu)) << parser.error();
+    EXPECT_EQ(menu.formatLine, "FICHIER DAT COMPATIBLE ZEP V2.0");
+    EXPECT_EQ(menu.backgroundImage, "fond.jpg");
+    EXPECT_FALSE(menu.fullScreen);
+    EXPECT_EQ(menu.width, 9000);
+    EXPECT_EQ(menu.height, 6000);
+    EXPECT_FALSE(menu.contours);
+    EXPECT_EQ(menu.projectName, "Démo");
+    EXPECT_EQ(menu.author, "Zoé");
+    EXPECT_TRUE(menu.startupIsScript());
+    EXPECT_EQ(menu.startupScript(), "MsgBox \"€\"\r\nFin");
+    EXPECT_EQ(menu.backgroundColour, 255);
+    EXPECT_FALSE(menu.contextMenu);
+    EXPECT_TRUE(menu.timerEnabled);
+    EXPECT_EQ(menu.timerInterval, 250);
+    EXPECT_FALSE(menu.handCursor);
+
+    ASSERT_EQ(menu.buttons.size(), 1u);
+    const MenuModel::Button &b = menu.buttons[0];
+    EXPECT_EQ(b.number, 1);
+    EXPECT_EQ(b.left, -15);
+    EXPECT_EQ(b.top, 300.5);
+    EXPECT_EQ(b.normalImage, "n.bmp_transp.bmp");
+    EXPECT_EQ(b.kind, "vidéo");
+    EXPECT_EQ(b.code, "[LECT]:\\films\\a.avi");
+    EXPECT_TRUE(b.transparent);
+    EXPECT_EQ(b.transparentColour, 16711935);
+
+    ASSERT_EQ(menu.texts.size(), 1u);
+    const MenuModel::Text &t = menu.texts[0];
+    EXPECT_EQ(t.text, "Ligne 1\r\nLigne 2");
+    EXPECT_EQ(t.fontName, "DejaVu Sans");
+    EXPECT_EQ(t.fontSize, 12.5);
+    EXPECT_TRUE(t.italic);
+    EXPECT_FALSE(t.bold);
+    EXPECT_TRUE(t.scrollBar);
+    EXPECT_FALSE(t.readOnly);
+
+    ASSERT_EQ(menu.shape.size(), 3u);
+    EXPECT_EQ(menu.shape[1].x, 600);
+    EXPECT_EQ(menu.shape[1].y, -3);
+}
+
+TEST(MenuDataParserTest, FullScreenAndTheLastOfSeveralBlocksWin)
+{
+    MenuProject first;
+    MenuProject second;
+    second.setFullScreen(1);
+    const QByteArray file = blockOf(first, u"Premier"_s) + blockOf(second, u"Second"_s);
+    MenuModel menu;
+    MenuDataParser parser;
+    ASSERT_TRUE(parser.parseFile(view(file), menu)) << parser.error();
+    EXPECT_EQ(menu.projectName, "Second");
+    EXPECT_TRUE(menu.fullScreen);
+    EXPECT_TRUE(menu.buttons.empty());
+}
+
+TEST(MenuDataParserTest, AMarkerInThePlayersOwnBytesIsNotData)
+{
+    MenuModel menu;
+    MenuDataParser parser;
+    EXPECT_FALSE(parser.parseFile(view(QByteArray("code (debut)\xAC"
+                                                  "constante\0 code",
+                                                  28)),
+                                  menu));
+    EXPECT_EQ(parser.error(), "aucune donnée de menu n'est attachée à ce programme");
+
+    MenuProject project;
+    const QByteArray file = QByteArray("(debut)\xAC"
+                                       "x") +
+                            blockOf(project);
+    EXPECT_TRUE(parser.parseFile(view(file), menu)) << parser.error();
+}
+
+TEST(MenuDataParserTest, BadDataIsRefusedWithAReason)
+{
+    MenuProject project;
+    fill(project);
+    const QByteArray good = blockOf(project);
+
+    struct Case
+    {
+        QByteArray data;
+        std::string error;
+    };
+    const Case cases[] = {
+        {good.left(good.indexOf("[ParamsPlus]")), "en-tête [ParamsPlus] attendu au champ 10"},
+        {QByteArray(good).replace(" 9000 ", "neuf"), "nombre attendu au champ 4 : « neuf »"},
+        {QByteArray(good).replace("[Autre]", "[Autres]"), "en-tête [Autre] attendu au champ 21"},
+        {QByteArray(good).replace("X=600", "X=6a0"), "sommet de forme incorrect au champ 72"},
+        {QByteArray(good).replace("[/FormeMenu]", "[/Forme]"), "sommet de forme incorrect au champ 76"},
+        {QByteArray(good).replace(" 16711935 ", " 1e99 "), "nombre hors limites au champ 47"},
+        {QByteArray("(debut)\xAC"
+                    "FICHIER DAT COMPATIBLE ZEP V2.0\r\n"),
+         "les données du menu s'arrêtent avant la fin (champ 2)"},
+    };
+    for (const Case &c : cases) {
+        MenuModel menu;
+        MenuDataParser parser;
+        EXPECT_FALSE(parser.parseFile(view(c.data), menu)) << c.error;
+        EXPECT_EQ(parser.error(), c.error);
+    }
+}
+
+TEST(MenuDataParserTest, Windows1252DecodesWithItsOwnTable)
+{
+    EXPECT_EQ(cp1252text::toUtf8("\x80\xE9\xA4\x9F\x81 A"), "€é¤Ÿ\xC2\x81 A");
+}

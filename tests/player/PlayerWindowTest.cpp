@@ -1,0 +1,322 @@
+#include "player/qt/PlayerWindow.h"
+#include "build/CompileEngine.h"
+#include "player/core/MenuDataParser.h"
+#include "player/core/ScriptHost.h"
+#include "player/qt/PlayerButton.h"
+#include "project/MenuProject.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestFiles.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QEnterEvent>
+#include <QImage>
+#include <QMenu>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class RecordingScripts : public ScriptHost
+{
+public:
+    QStringList calls;
+    void runStartup(const std::string &global, const std::string &code) override
+    {
+        calls << u"startup "_s + QString::fromStdString(global) + u" / "_s + QString::fromStdString(code);
+    }
+    void buttonClicked(int number, const std::string &code) override
+    {
+        calls << u"click "_s + QString::number(number) + u' ' + QString::fromStdString(code);
+    }
+    void buttonHovered(int number, const std::string &code) override
+    {
+        calls << u"hover "_s + QString::number(number) + u' ' + QString::fromStdString(code);
+    }
+    void windowHovered(const std::string &) override {}
+    void timerTicked(const std::string &) override {}
+};
+
+void writeImage(const QString &path, QSize size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(path, "BMP");
+}
+
+// A compiled menu in a temporary CD folder: three buttons and a text over a
+// 600 x 450-pixel window.
+class PlayerWindowTest : public ::testing::Test
+{
+protected:
+    PlayerWindowTest()
+    {
+        const QDir dir(m_dir.path());
+        QDir().mkpath(dir.filePath(u"cd"_s));
+        writeImage(dir.filePath(u"fond.bmp"_s), QSize(60, 45), QColor(0, 0, 128));
+        for (const auto &[name, colour] : {std::pair{u"n.bmp"_s, QColor(Qt::green)},
+                                           {u"h.bmp"_s, QColor(Qt::yellow)},
+                                           {u"c.bmp"_s, QColor(Qt::red)}})
+            writeImage(dir.filePath(name), QSize(40, 20), colour);
+
+        m_project.setPath(dir.filePath(u"essai.zep"_s));
+        m_project.setAuthor({u"Zoé"_s, QString(), QString(), QString()});
+        m_project.setSize(9000, 6750);
+        m_project.setBackgroundImage(u"fond.bmp"_s);
+        m_project.setStartupAction(u"VBS:Demarrer"_s);
+        m_project.setGlobalCode(u"Const A = 1"_s);
+        for (const QString &kind : {u"vidéo"_s, u"code"_s, u"quitter"_s}) {
+            const int slot = m_project.addButton(kind);
+            MenuButton b = m_project.button(slot);
+            b.left = 1500.0f * float(slot);
+            b.top = 750;
+            b.normalImage = u"n.bmp"_s;
+            b.hoverImage = u"h.bmp"_s;
+            b.clickImage = u"c.bmp"_s;
+            b.code = slot == 1 ? u"[LECT]:\\videos\\film.avi"_s : u"MsgBox 2"_s;
+            b.hoverCode = u"Survol"_s + QString::number(slot);
+            m_project.setButton(slot, b);
+        }
+        const int text = m_project.addText();
+        MenuText t = m_project.text(text);
+        t.text = u"Bonjour"_s;
+        t.left = 300;
+        t.top = 450;
+        t.width = 1500;
+        t.height = 600;
+        t.flags = u"11"_s;
+        m_project.setText(text, t);
+    }
+
+    void compile()
+    {
+        QDir(m_dir.filePath(u"cd/zep"_s)).removeRecursively();
+        ScriptedPrompter prompter;
+        CompileEngine engine(m_project, prompter, testfiles::programPath(QString()));
+        CompileRequest request = CompileRequest::defaultsFor(m_project);
+        request.folder = m_dir.filePath(u"cd"_s);
+        request.light = true;
+        ASSERT_TRUE(engine.compile(request));
+    }
+
+    std::unique_ptr<PlayerWindow> openPlayer()
+    {
+        compile();
+        const QByteArray bytes = testfiles::readBytes(m_dir.filePath(u"cd/zep/autorun.exe"_s));
+        MenuModel menu;
+        MenuDataParser parser;
+        EXPECT_TRUE(parser.parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), menu))
+            << parser.error();
+        auto window = std::make_unique<PlayerWindow>(std::move(menu), m_dir.filePath(u"cd/zep"_s),
+                                                     m_dir.filePath(u"cd"_s), m_scripts, m_prompter);
+        window->setOpener([this](const QString &path) { m_opened << path; });
+        return window;
+    }
+
+    static QColor colourShown(const PlayerButton *button) { return button->pixmap().toImage().pixelColor(5, 5); }
+
+    QTemporaryDir m_dir;
+    MenuProject m_project;
+    RecordingScripts m_scripts;
+    ScriptedPrompter m_prompter;
+    QStringList m_opened;
+};
+
+} // namespace
+
+TEST_F(PlayerWindowTest, TheWindowTakesItsSizeTitleAndItemsFromTheData)
+{
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->windowTitle(), u"essai"_s);
+    // The data gives the outer size, frame included.
+    EXPECT_EQ(window->frameGeometry().size(), QSize(600, 450));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(m_scripts.calls, QStringList{u"startup Const A = 1 / Demarrer"_s});
+
+    const auto *button = window->findChild<PlayerButton *>(u"Bouton2"_s);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->geometry(), QRect(200, 50, 40, 20));
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->geometry(), QRect(20, 30, 100, 40));
+    EXPECT_EQ(text->toPlainText(), u"Bonjour"_s);
+    EXPECT_TRUE(text->isReadOnly());
+    EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    const QImage frame = window->grab().toImage();
+    EXPECT_EQ(frame.pixelColor(5, 5), QColor(0, 0, 128));
+    EXPECT_EQ(frame.pixelColor(205, 55), QColor(Qt::green));
+}
+
+TEST_F(PlayerWindowTest, HoverAndClickSwapTheImagesAndRunTheButtonsAction)
+{
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    m_scripts.calls.clear();
+    auto *video = window->findChild<PlayerButton *>(u"Bouton1"_s);
+    auto *code = window->findChild<PlayerButton *>(u"Bouton2"_s);
+    ASSERT_TRUE(video && code);
+
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(code, &enter);
+    EXPECT_EQ(colourShown(code), QColor(Qt::yellow));
+    QTest::mousePress(code, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(colourShown(code), QColor(Qt::red));
+    QTest::mouseRelease(code, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(colourShown(code), QColor(Qt::yellow));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(code, &leave);
+    EXPECT_EQ(colourShown(code), QColor(Qt::green));
+    EXPECT_EQ(m_scripts.calls, (QStringList{u"hover 2 Survol2"_s, u"click 2 MsgBox 2"_s}));
+
+    QTest::mouseClick(video, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(m_opened, QStringList{m_dir.filePath(u"cd/videos/film.avi"_s)});
+}
+
+TEST_F(PlayerWindowTest, TheQuitButtonClosesTheMenu)
+{
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    QTest::mouseClick(window->findChild<PlayerButton *>(u"Bouton3"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PlayerWindowTest, APolygonShapeMasksAFramelessWindow)
+{
+    m_project.setShapeVertices({{0, 0}, {9000, 0}, {0, 6750}});
+    auto window = openPlayer();
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QRegion mask = window->windowMask();
+    EXPECT_TRUE(mask.contains(QPoint(10, 10)));
+    EXPECT_FALSE(mask.contains(QPoint(590, 440)));
+    EXPECT_TRUE(mask.contains(QPoint(100, 300)));
+}
+
+TEST_F(PlayerWindowTest, WhitePixelsOfTheTransparencyImageAreHoles)
+{
+    QImage filter(60, 45, QImage::Format_RGB32);
+    filter.fill(Qt::white);
+    for (int y = 0; y < 45; ++y)
+        for (int x = 0; x < 30; ++x)
+            filter.setPixelColor(x, y, Qt::black);
+    filter.save(m_dir.filePath(u"filtre.bmp"_s), "BMP");
+    m_project.setTransparencyImage(u"filtre.bmp"_s);
+    auto window = openPlayer();
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(window->windowMask().contains(QPoint(100, 100)));
+    EXPECT_FALSE(window->windowMask().contains(QPoint(500, 100)));
+}
+
+TEST_F(PlayerWindowTest, TheRealPlayerStartsShowsItsFirstFrameAndEnds)
+{
+    compile();
+    QProcess player;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    env.insert(u"ZEP_PLAYER_GRAB"_s, m_dir.filePath(u"ecran.png"_s));
+    player.setProcessEnvironment(env);
+    player.start(m_dir.filePath(u"cd/zep/autorun.exe"_s), {});
+    ASSERT_TRUE(player.waitForFinished(30000));
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(player.exitCode(), 0) << player.readAllStandardError().toStdString();
+    const QImage shot(m_dir.filePath(u"ecran.png"_s));
+    // The client area: the outer size less the frame the platform draws.
+    EXPECT_TRUE(shot.width() > 580 && shot.width() <= 600 && shot.height() > 430 && shot.height() <= 450);
+    EXPECT_EQ(shot.pixelColor(205, 55), QColor(Qt::green));
+
+    player.start(m_dir.filePath(u"cd/zep/autorun.exe"_s), {u"auteur"_s});
+    ASSERT_TRUE(player.waitForFinished(30000));
+    EXPECT_EQ(player.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(player.readAllStandardOutput()), u"Projet : essai\nAuteur : Zoé\n"_s);
+
+    player.start(m_dir.filePath(u"cd/zep/autorun.exe"_s), {u"infos"_s});
+    ASSERT_TRUE(player.waitForFinished(30000));
+    EXPECT_EQ(player.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(player.readAllStandardOutput()).startsWith(u"Ce menu a été créé avec ZEP"_s));
+}
+
+TEST(PlayerProgramTest, APlayerWithoutDataOrWithBadDataRefusesToStart)
+{
+    QTemporaryDir dir;
+    const QString bare = dir.filePath(u"vide.exe"_s);
+    QFile::copy(testfiles::programPath(u"compil.exe"_s), bare);
+    const QString bad = dir.filePath(u"abime.exe"_s);
+    QFile::copy(testfiles::programPath(u"compil.exe"_s), bad);
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("(debut)\xAC"
+               "FICHIER DAT COMPATIBLE ZEP V2.0\xAC[G\xE9n\xE9ral]\xAC"
+               "fond.jpg\xAC"
+               "large\r\n");
+    file.close();
+
+    const std::pair<QString, QString> cases[] = {
+        {bare, u"Ce menu ne peut pas être affiché : aucune donnée de menu n'est attachée à ce programme.\n"_s},
+        {bad, u"Ce menu ne peut pas être affiché : nombre attendu au champ 4 : « large ».\n"_s},
+    };
+    for (const auto &[program, message] : cases) {
+        QProcess player;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        player.setProcessEnvironment(env);
+        player.start(program, {});
+        ASSERT_TRUE(player.waitForFinished(30000));
+        EXPECT_EQ(player.exitCode(), 1);
+        EXPECT_TRUE(QString::fromUtf8(player.readAllStandardError()).endsWith(message))
+            << player.readAllStandardError().toStdString();
+    }
+}
+
+TEST_F(PlayerWindowTest, TheContextMenuOffersAboutAndQuitWhenTheDataAllowsIt)
+{
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const auto openMenu = [&](const QString &entry) {
+        QStringList entries;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction *action : menu->actions()) {
+                if (!action->isSeparator())
+                    entries << action->text();
+                if (action->text() == entry)
+                    action->trigger();
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), window->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(window.get(), &event);
+        return entries;
+    };
+
+    m_prompter.expectMessage(u"Projet : essai\nAuteur : Zoé"_s, u"A propos de ce menu"_s, MessageIcon::Information,
+                             MessageButtons::Ok, Answer::Ok);
+    EXPECT_EQ(openMenu(u"A propos de ce menu..."_s), (QStringList{u"A propos de ce menu..."_s, u"Quitter"_s}));
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_TRUE(window->isVisible());
+    openMenu(u"Quitter"_s);
+    EXPECT_FALSE(window->isVisible());
+
+    m_project.setContextMenu(0);
+    auto plain = openPlayer();
+    plain->start();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(plain.get(), &event);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
