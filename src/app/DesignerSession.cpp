@@ -1,6 +1,7 @@
 #include "app/DesignerSession.h"
 
 #include "app/AppearanceApplier.h"
+#include "app/BuildCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/OptionsController.h"
@@ -70,6 +71,10 @@ DesignerSession::DesignerSession(Environment environment)
     documentHooks.openInTextEditor = openInTextEditor;
     documentHooks.shutDown = [this] { shutDown(); };
     m_lifecycle = std::make_unique<DocumentLifecycle>(*m_project, *m_storage, m_env.prompter, documentHooks);
+
+    m_build = std::make_unique<BuildCommands>(*this);
+    m_hooks.testRun = [this] { m_build->testRun(); };
+    m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
 }
 
 DesignerSession::~DesignerSession()

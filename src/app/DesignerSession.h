@@ -8,6 +8,7 @@
 #include <memory>
 
 class AppearanceFile;
+class BuildCommands;
 class FileAssociation;
 class DocumentLifecycle;
 class MainWindow;
@@ -69,6 +70,7 @@ public:
     DocumentLifecycle &lifecycle() { return *m_lifecycle; }
     RecentFiles &recentFiles() { return *m_recent; }
     DesignerHooks &hooks() { return m_hooks; }
+    BuildCommands &build() { return *m_build; }
 
     ObjectsPalette *palette() const { return m_palette; }
     MainWindow *mainWindow() const { return m_mainWindow; }
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<ManualLink> m_manual;
     std::unique_ptr<WebLinks> m_links;
     std::unique_ptr<DocumentLifecycle> m_lifecycle;
+    std::unique_ptr<BuildCommands> m_build;
     ObjectsPalette *m_palette = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Worksheet *m_worksheet = nullptr;

@@ -26,8 +26,8 @@
 
 using namespace Qt::StringLiterals;
 
-MainWindow::MainWindow(Services services, DesignerHooks hooks, QWidget *parent)
-    : ToolWindow(u"Form2"_s, caption(), parent), m_services(services), m_hooks(std::move(hooks)),
+MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
+    : ToolWindow(u"Form2"_s, caption(), parent), m_services(services), m_hooks(hooks),
       m_menus(std::make_unique<MainMenus>(this)), m_labels(new MenuLabelBar(this)),
       m_options(new OptionsController(services.programFolder, *m_menus, this)),
       m_recentMenu(new RecentFilesMenu(services.recentFiles, m_menus->file, m_menus->recentEnd, this)),

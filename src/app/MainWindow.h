@@ -39,7 +39,8 @@ public:
         std::function<void()> associate;
     };
 
-    MainWindow(Services services, DesignerHooks hooks, QWidget *parent = nullptr);
+    // hooks stays owned by the caller, so hooks filled later are seen.
+    MainWindow(Services services, DesignerHooks &hooks, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     static QString caption();
@@ -68,7 +69,7 @@ private:
     void connectOptionsAndHelp();
 
     Services m_services;
-    DesignerHooks m_hooks;
+    DesignerHooks &m_hooks;
     std::unique_ptr<MainMenus> m_menus;
     MenuLabelBar *m_labels;
     OptionsController *m_options;

@@ -1,0 +1,48 @@
+#include "ShellFixture.h"
+
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "designer/Worksheet.h"
+#include "project/MenuProject.h"
+#include "project/ProjectStorage.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The program folder needs the player and the files a compilation copies.
+void installPackage(const QString &programFolder)
+{
+    const QDir package(QFileInfo(testfiles::programPath(u"compil.exe"_s)).absolutePath());
+    for (const QString &name : package.entryList(QDir::Files)) {
+        if (name != u"zep"_s && name != u"zepc"_s)
+            QFile::copy(package.filePath(name), QDir(programFolder).filePath(name));
+    }
+    QFile::setPermissions(QDir(programFolder).filePath(u"compil.exe"_s),
+                          QFile::permissions(package.filePath(u"compil.exe"_s)));
+}
+
+} // namespace
+
+TEST_F(ShellFixture, TestingTheProjectCompilesIntoTheProgramFolderAndRunsThePlayer)
+{
+    installPackage(m_program.path());
+    ASSERT_TRUE(start());
+    const QString example = QDir(testfiles::dataPath(u"../../examples/demo"_s)).absoluteFilePath(u"demo.zep"_s);
+    ASSERT_TRUE(session().storage().open(example));
+
+    qputenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME", "1");
+    session().mainWindow()->menus().test->trigger();
+    qunsetenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME");
+
+    EXPECT_TRUE(QFile::exists(programFile(u"tmp/Autorun.inf"_s)));
+    EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/autorun.exe"_s)));
+    EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/fond.jpg"_s)));
+    EXPECT_FALSE(session().worksheet()->isMinimized()) << "restored when the player ended";
+    EXPECT_EQ(session().project().chooser().currentText(), u"Feuille de travail"_s);
+}
