@@ -1,19 +1,14 @@
 #include "build/MenuDataWriter.h"
 
-#include "common/Fold.h"
 #include "common/LineWriter.h"
 #include "common/PathText.h"
 #include "common/ProgramVersion.h"
 #include "project/MenuProject.h"
+#include "project/ProjectBlocks.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void flag(LineWriter &out, bool on)
-{
-    out.number(on ? 1 : 0);
-}
 
 QString transparentName(const QString &image)
 {
@@ -58,21 +53,8 @@ void MenuDataWriter::writeSections(LineWriter &out, const QString &projectName, 
         out.number(s.width).number(s.height);
     out.number(s.contours).line(projectName).line(author).line(fileNameOnly(s.backgroundMusic));
 
-    out.line(u"[ParamsPlus]")
-        .line(fold::fold(s.startupAction))
-        .number(s.backgroundColour)
-        .number(s.contextMenu)
-        .number(s.timerEnabled)
-        .line(s.timerInterval)
-        .line(fold::fold(s.timerCode))
-        .line(fold::fold(s.globalCode))
-        .number(s.handCursor)
-        .line(fileNameOnly(s.clickSound))
-        .line(fileNameOnly(s.hoverSound));
-
-    out.line(u"[Autre]").line(fileNameOnly(s.transparencyImage)).line(fold::fold(s.windowHoverCode));
-    for (int i = 3; i <= 15; ++i)
-        out.line(u"'para"_s + QString::number(i));
+    projectblocks::writeParamsPlus(out, s, fileNameOnly);
+    projectblocks::writeOther(out, s, fileNameOnly);
 }
 
 void MenuDataWriter::writeButtons(LineWriter &out) const
@@ -84,17 +66,7 @@ void MenuDataWriter::writeButtons(LineWriter &out) const
         const auto image = [&](const QString &file) {
             return b.transparent ? transparentName(file) : fileNameOnly(file);
         };
-        out.line(u"[Bouton]")
-            .number(b.left)
-            .number(b.top)
-            .line(image(b.normalImage))
-            .line(image(b.hoverImage))
-            .line(image(b.clickImage))
-            .line(b.kind)
-            .line(fold::fold(b.code))
-            .line(fold::fold(b.hoverCode));
-        flag(out, b.transparent);
-        out.number(b.transparentColour).line(u"'para4");
+        projectblocks::writeButton(out, b, image);
     }
 }
 
@@ -104,33 +76,13 @@ void MenuDataWriter::writeTexts(LineWriter &out) const
         const MenuText &t = m_project.text(slot);
         if (!t.isStored())
             continue;
-        out.line(u"[Texte]").line(fold::fold(t.text)).number(t.backColour).number(t.textColour);
-        flag(out, t.bold);
-        flag(out, t.italic);
-        out.line(t.fontName).number(t.fontSize);
-        flag(out, t.strikethrough);
-        flag(out, t.underline);
-        out.number(t.top)
-            .number(t.left)
-            .number(t.width)
-            .number(t.height)
-            .line(t.flags)
-            .line(u"para1")
-            .line(u"para2")
-            .line(u"para3")
-            .line(u"para4");
+        projectblocks::writeText(out, t);
     }
 }
 
 void MenuDataWriter::writeShape(LineWriter &out) const
 {
-    const QList<ShapePoint> &shape = m_project.shape();
-    if (shape.size() < 2)
-        return;
-    out.line(u"[FormeMenu]");
-    for (qsizetype i = 1; i < shape.size(); ++i)
-        out.line(u"X="_s + QString::number(shape[i].x)).line(u"Y="_s + QString::number(shape[i].y));
-    out.line(u"[/FormeMenu]");
+    projectblocks::writeShape(out, m_project.shape());
 }
 
 QByteArray MenuDataWriter::dataBlock(const QByteArray &lines)

@@ -6,10 +6,9 @@
 #include "build/TransparencyRenderer.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"
-#include "project/PictureFileCheck.h"
-#include "project/ProjectStorage.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -58,14 +57,6 @@ public:
     QString m_report;
 };
 
-bool openProject(MenuProject &project, const QString &path)
-{
-    ConsolePrompter prompter;
-    PictureFileCheck pictures;
-    ProjectStorage storage(project, prompter, pictures);
-    return storage.open(QFileInfo(path).absoluteFilePath()) && storage.problemCount() == 0;
-}
-
 } // namespace
 
 int runCompileCommand(const QStringList &arguments)
@@ -104,7 +95,7 @@ int runCompileCommand(const QStringList &arguments)
     }
 
     MenuProject project;
-    if (!openProject(project, positional[0]))
+    if (!HeadlessRead::open(project, positional[0]).clean())
         return 1;
     if (!named)
         request.projectName = CompileRequest::defaultProjectName(project);
@@ -133,7 +124,7 @@ int runMenuDataCommand(const QStringList &arguments)
         return 2;
     }
     MenuProject project;
-    if (!openProject(project, arguments[0]))
+    if (!HeadlessRead::open(project, arguments[0]).clean())
         return 1;
     const QByteArray bytes = MenuDataWriter(project).lines(CompileRequest::defaultProjectName(project),
                                                            CompileRequest::defaultAuthor(project));

@@ -2,6 +2,7 @@
 
 #include "cli/ConsoleOutput.h"
 #include "cli/ConsolePrompter.h"
+#include "cli/HeadlessRead.h"
 #include "project/MenuProject.h"
 #include "project/PictureFileCheck.h"
 #include "project/ProjectReferences.h"
@@ -28,11 +29,8 @@ int runCheckCommand(const QStringList &arguments)
         return 2;
     }
     MenuProject project;
-    ConsolePrompter prompter;
-    PictureFileCheck pictures;
-    ProjectStorage storage(project, prompter, pictures);
     const QString path = absolute(arguments[0]);
-    storage.open(path);
+    const HeadlessRead read = HeadlessRead::open(project, path);
 
     int missing = 0;
     for (const FileReference &ref : projectFileReferences(project, QFileInfo(path).absolutePath())) {
@@ -41,7 +39,7 @@ int runCheckCommand(const QStringList &arguments)
             ++missing;
         }
     }
-    return storage.problemCount() + missing == 0 ? 0 : 1;
+    return read.problems + missing == 0 ? 0 : 1;
 }
 
 int runSaveCommand(const QStringList &arguments)
@@ -51,12 +49,10 @@ int runSaveCommand(const QStringList &arguments)
         return 2;
     }
     MenuProject project;
+    const HeadlessRead read = HeadlessRead::open(project, absolute(arguments[0]));
     ConsolePrompter prompter;
     PictureFileCheck pictures;
-    ProjectStorage storage(project, prompter, pictures);
-    storage.open(absolute(arguments[0]));
-    const int readProblems = storage.problemCount();
-    if (!storage.save(absolute(arguments[1])))
+    if (!ProjectStorage(project, prompter, pictures).save(absolute(arguments[1])))
         return 1;
-    return readProblems == 0 ? 0 : 1;
+    return read.problems == 0 ? 0 : 1;
 }

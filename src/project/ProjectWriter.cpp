@@ -3,19 +3,11 @@
 #include "common/Fold.h"
 #include "common/LineWriter.h"
 #include "project/MenuProject.h"
+#include "project/ProjectBlocks.h"
 #include "common/ProgramVersion.h"
 #include "project/RelativeReference.h"
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-void flag(LineWriter &out, bool on)
-{
-    out.number(on ? 1 : 0);
-}
-
-} // namespace
 
 ProjectWriter::ProjectWriter(const MenuProject &project)
     : m_project(project)
@@ -63,21 +55,9 @@ void ProjectWriter::writeSections(LineWriter &out, const RelativeReference &ref)
         .line(u"'para3")
         .line(ref.write(s.backgroundMusic));
 
-    out.line(u"[ParamsPlus]")
-        .line(fold::fold(s.startupAction))
-        .number(s.backgroundColour)
-        .number(s.contextMenu)
-        .number(s.timerEnabled)
-        .line(s.timerInterval)
-        .line(fold::fold(s.timerCode))
-        .line(fold::fold(s.globalCode))
-        .number(s.handCursor)
-        .line(ref.write(s.clickSound))
-        .line(ref.write(s.hoverSound));
-
-    out.line(u"[Autre]").line(ref.write(s.transparencyImage)).line(fold::fold(s.windowHoverCode));
-    for (int i = 3; i <= 15; ++i)
-        out.line(u"'para"_s + QString::number(i));
+    const auto reference = [&ref](const QString &file) { return ref.write(file); };
+    projectblocks::writeParamsPlus(out, s, reference);
+    projectblocks::writeOther(out, s, reference);
 }
 
 void ProjectWriter::writeButtons(LineWriter &out, const RelativeReference &ref) const
@@ -86,17 +66,7 @@ void ProjectWriter::writeButtons(LineWriter &out, const RelativeReference &ref) 
         const MenuButton &b = m_project.button(slot);
         if (!b.isStored())
             continue;
-        out.line(u"[Bouton]")
-            .number(b.left)
-            .number(b.top)
-            .line(ref.write(b.normalImage))
-            .line(ref.write(b.hoverImage))
-            .line(ref.write(b.clickImage))
-            .line(b.kind)
-            .line(fold::fold(b.code))
-            .line(fold::fold(b.hoverCode));
-        flag(out, b.transparent);
-        out.number(b.transparentColour).line(u"'para4");
+        projectblocks::writeButton(out, b, [&ref](const QString &file) { return ref.write(file); });
     }
 }
 
@@ -106,31 +76,14 @@ void ProjectWriter::writeTexts(LineWriter &out) const
         const MenuText &t = m_project.text(slot);
         if (!t.isStored())
             continue;
-        out.line(u"[Texte]").line(fold::fold(t.text)).number(t.backColour).number(t.textColour);
-        flag(out, t.bold);
-        flag(out, t.italic);
-        out.line(t.fontName).number(t.fontSize);
-        flag(out, t.strikethrough);
-        flag(out, t.underline);
-        out.number(t.top)
-            .number(t.left)
-            .number(t.width)
-            .number(t.height)
-            .line(t.flags)
-            .line(u"para1")
-            .line(u"para2")
-            .line(u"para3")
-            .line(u"para4");
+        projectblocks::writeText(out, t);
     }
 }
 
 void ProjectWriter::writeShape(LineWriter &out) const
 {
-    const QList<ShapePoint> &shape = m_project.shape();
-    if (shape.size() < 2)
+    if (m_project.shapeVertexCount() == 0)
         return;
-    out.line(u"Gestion de la forme du menu, les formes peuvent être importées/exportées").line(u"[FormeMenu]");
-    for (qsizetype i = 1; i < shape.size(); ++i)
-        out.line(u"X="_s + QString::number(shape[i].x)).line(u"Y="_s + QString::number(shape[i].y));
-    out.line(u"[/FormeMenu]");
+    out.line(u"Gestion de la forme du menu, les formes peuvent être importées/exportées");
+    projectblocks::writeShape(out, m_project.shape());
 }

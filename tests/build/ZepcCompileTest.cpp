@@ -12,31 +12,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ZepcRun
+testfiles::ProgramRun zepc(const QStringList &arguments)
 {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ZepcRun zepc(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(testfiles::programPath(u"zepc"_s), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return testfiles::runProgram(u"zepc"_s, arguments);
 }
 
 // The example menu in a folder of its own, as the build writes companions beside its images.
 QString copyDemo(const QTemporaryDir &dir)
 {
-    const QString source = QStringLiteral(ZEP_SOURCE_DIR "/examples/demo");
-    const QString target = dir.filePath(u"demo"_s);
-    QDir().mkpath(target);
-    for (const QString &name : QDir(source).entryList(QDir::Files))
-        QFile::copy(source + u'/' + name, target + u'/' + name);
-    return target + u"/demo.zep"_s;
+    return testfiles::copyExample(dir.filePath(u"demo"_s));
 }
 
 } // namespace
@@ -48,20 +32,20 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
     const QString cd = dir.filePath(u"cd"_s);
     QDir().mkpath(cd);
 
-    ZepcRun run = zepc({u"compile"_s, project, cd, u"--light"_s});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    testfiles::ProgramRun run = zepc({u"compile"_s, project, cd, u"--light"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
     EXPECT_TRUE(QFile::exists(cd + u"/zep/autorun.exe"_s));
     EXPECT_FALSE(QFile::exists(cd + u"/zep/Msscript.ocx"_s));
     EXPECT_TRUE(QFile::exists(cd + u"/zep/video.bmp_transp.bmp"_s));
 
     run = zepc({u"compile"_s, project, cd});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(u"un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s));
-    EXPECT_TRUE(run.err.contains(u"--force"_s));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errText().contains(u"un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s));
+    EXPECT_TRUE(run.errText().contains(u"--force"_s));
     EXPECT_FALSE(QFile::exists(cd + u"/zep/Msscript.ocx"_s));
 
     run = zepc({u"compile"_s, project, cd, u"--force"_s, u"--name"_s, u"Nom"_s, u"--author"_s, u"Moi"_s});
-    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
     EXPECT_TRUE(QFile::exists(cd + u"/zep/Msscript.ocx"_s));
     EXPECT_TRUE(testfiles::readBytes(cd + u"/zep/autorun.exe"_s)
                     .contains("\xAC"
@@ -69,18 +53,18 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
                               "Moi\xAC"));
 
     run = zepc({u"compile"_s, project, cd, u"--sub"_s, u"../x"_s});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath(u"x.exe"_s)));
 
-    EXPECT_EQ(zepc({u"compile"_s, project}).status, 2);
+    EXPECT_EQ(zepc({u"compile"_s, project}).exitCode, 2);
 }
 
 TEST(ZepcCompileTest, MenuDataPrintsTheLinesWithTheDialogsDefaults)
 {
     QTemporaryDir dir;
-    const ZepcRun run = zepc({u"menudata"_s, copyDemo(dir)});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QStringList lines = run.out.split(u'\n');
+    const testfiles::ProgramRun run = zepc({u"menudata"_s, copyDemo(dir)});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    const QStringList lines = run.outText().split(u'\n');
     ASSERT_GT(lines.size(), 40);
     EXPECT_EQ(lines[0], u"FICHIER DAT COMPATIBLE ZEP V2.0"_s);
     EXPECT_EQ(lines[1], u"[Général]"_s);

@@ -10,53 +10,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ZepcRun
+testfiles::ProgramRun zepc(const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ZepcRun zepc(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(testfiles::programPath(u"zepc"_s), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString examplePath()
-{
-    return QDir(testfiles::dataPath(u"../../examples/demo"_s)).absoluteFilePath(u"demo.zep"_s);
-}
-
-void copyExample(const QString &to)
-{
-    const QDir from(QFileInfo(examplePath()).absolutePath());
-    for (const QString &name : from.entryList(QDir::Files))
-        QFile::copy(from.filePath(name), QDir(to).filePath(name));
+    return testfiles::runProgram(u"zepc"_s, arguments);
 }
 
 } // namespace
 
 TEST(Zepc, TheBundledExampleChecksClean)
 {
-    const ZepcRun run = zepc({u"check"_s, examplePath()});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const testfiles::ProgramRun run = zepc({u"check"_s, testfiles::exampleProject()});
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.errText().toStdString();
 }
 
 TEST(Zepc, CheckReportsEachReadingErrorAndMissingFileOnALine)
 {
     QTemporaryDir dir;
-    copyExample(dir.path());
+    testfiles::copyExample(dir.path());
     QFile::remove(dir.filePath(u"code_survol.bmp"_s));
     QFile::remove(dir.filePath(u"quitter.bmp"_s));
-    const ZepcRun run = zepc({u"check"_s, dir.filePath(u"demo.zep"_s)});
+    const testfiles::ProgramRun run = zepc({u"check"_s, dir.filePath(u"demo.zep"_s)});
     EXPECT_EQ(run.exitCode, 1);
-    const QStringList lines = run.err.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3) << run.err.toStdString();
+    const QStringList lines = run.errText().split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << run.errText().toStdString();
     EXPECT_EQ(lines[0], u"Erreur : Fichier introuvable; Numéro d'erreur : 53; Paragraphe : [Bouton]; "
                         u"Ligne suivante : ; Continuer le chargement ?"_s);
     EXPECT_EQ(lines[1], u"Fichier manquant : code_survol.bmp"_s);
@@ -66,11 +43,11 @@ TEST(Zepc, CheckReportsEachReadingErrorAndMissingFileOnALine)
 TEST(Zepc, SaveWritesTheSameFileBackAndMakesReferencesRelative)
 {
     QTemporaryDir dir;
-    copyExample(dir.path());
+    testfiles::copyExample(dir.path());
     const QString out = dir.filePath(u"copie.zep"_s);
-    ZepcRun run = zepc({u"save"_s, dir.filePath(u"demo.zep"_s), out});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(testfiles::readBytes(out), testfiles::readBytes(examplePath()));
+    testfiles::ProgramRun run = zepc({u"save"_s, dir.filePath(u"demo.zep"_s), out});
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_EQ(testfiles::readBytes(out), testfiles::readBytes(testfiles::exampleProject()));
 
     QDir(dir.path()).mkdir(u"ailleurs"_s);
     run = zepc({u"save"_s, dir.filePath(u"demo.zep"_s), dir.filePath(u"ailleurs/menu.zep"_s)});
@@ -82,11 +59,11 @@ TEST(Zepc, SaveWritesTheSameFileBackAndMakesReferencesRelative)
 TEST(Zepc, SaveStillWritesButFailsWhenReadingHadErrors)
 {
     QTemporaryDir dir;
-    copyExample(dir.path());
+    testfiles::copyExample(dir.path());
     QFile::remove(dir.filePath(u"fond.jpg"_s));
-    const ZepcRun run = zepc({u"save"_s, dir.filePath(u"demo.zep"_s), dir.filePath(u"out.zep"_s)});
+    const testfiles::ProgramRun run = zepc({u"save"_s, dir.filePath(u"demo.zep"_s), dir.filePath(u"out.zep"_s)});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(u"Erreur : Fichier introuvable; Numéro d'erreur : 53; Paragraphe : [Général]"_s));
+    EXPECT_TRUE(run.errText().startsWith(u"Erreur : Fichier introuvable; Numéro d'erreur : 53; Paragraphe : [Général]"_s));
     EXPECT_TRUE(QFile::exists(dir.filePath(u"out.zep"_s)));
 }
 

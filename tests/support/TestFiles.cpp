@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +56,28 @@ void expectGolden(const QString &name, const QByteArray &actual)
 QString programPath(const QString &program)
 {
     return QDir(QStringLiteral(ZEP_PROGRAM_DIR)).filePath(program);
+}
+
+ProgramRun runProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(programPath(program), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QString exampleProject()
+{
+    return QDir(dataPath(u"../../examples/demo"_s)).absoluteFilePath(u"demo.zep"_s);
+}
+
+QString copyExample(const QString &folder)
+{
+    const QDir from(QFileInfo(exampleProject()).absolutePath());
+    QDir().mkpath(folder);
+    for (const QString &name : from.entryList(QDir::Files))
+        QFile::copy(from.filePath(name), QDir(folder).filePath(name));
+    return QDir(folder).filePath(u"demo.zep"_s);
 }
 
 } // namespace testfiles

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace testfiles {
 
@@ -16,5 +17,21 @@ void expectGolden(const QString &name, const QByteArray &actual);
 
 // The program folder of the build (zepc, compil.exe, …).
 QString programPath(const QString &program);
+
+// A finished run of one of the package's programs.
+struct ProgramRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+
+    QString outText() const { return QString::fromUtf8(out); }
+    QString errText() const { return QString::fromUtf8(err); }
+};
+ProgramRun runProgram(const QString &program, const QStringList &arguments);
+
+// The bundled example project, and a copy of its folder for tests that write beside it.
+QString exampleProject();
+QString copyExample(const QString &folder);
 
 } // namespace testfiles

@@ -33,8 +33,7 @@ TEST_F(ShellFixture, TestingTheProjectCompilesIntoTheProgramFolderAndRunsThePlay
 {
     installPackage(m_program.path());
     ASSERT_TRUE(start());
-    const QString example = QDir(testfiles::dataPath(u"../../examples/demo"_s)).absoluteFilePath(u"demo.zep"_s);
-    ASSERT_TRUE(session().storage().open(example));
+    ASSERT_TRUE(session().storage().open(testfiles::exampleProject()));
 
     qputenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME", "1");
     session().mainWindow()->menus().test->trigger();

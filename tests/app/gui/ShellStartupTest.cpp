@@ -129,7 +129,7 @@ TEST_F(ShellFixture, AStartupProjectNamedOnTheCommandLineWinsOverTheWizard)
 {
     testfiles::writeBytes(programFile(u"zep_options.ini"_s),
                           "non\r\noui\r\noui\r\n 0 \r\n 0 \r\n 0 \r\nDejaVu Sans\r\noui\r\noui\r\n");
-    const QString example = QDir(testfiles::dataPath(u"../../examples/demo"_s)).absoluteFilePath(u"demo.zep"_s);
+    const QString example = testfiles::exampleProject();
     ASSERT_TRUE(start({u"\""_s + example + u"\""_s}));
     EXPECT_FALSE(session().wizardRequested());
     EXPECT_FALSE(session().mainWindow()->menus().wizardAtStart->isChecked());

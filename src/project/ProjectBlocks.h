@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class LineWriter;
+struct MenuButton;
+struct MenuText;
+struct ProjectSettings;
+struct ShapePoint;
+
+// The sections a project file and the compiled menu data write alike; only the way a
+// file reference is written differs between them.
+namespace projectblocks {
+
+using Reference = std::function<QString(const QString &file)>;
+
+void writeParamsPlus(LineWriter &out, const ProjectSettings &settings, const Reference &reference);
+void writeOther(LineWriter &out, const ProjectSettings &settings, const Reference &reference);
+void writeButton(LineWriter &out, const MenuButton &button, const Reference &image);
+void writeText(LineWriter &out, const MenuText &text);
+// "[FormeMenu]", the vertices 1 to n, "[/FormeMenu]"; nothing without a vertex.
+void writeShape(LineWriter &out, const QList<ShapePoint> &shape);
+
+} // namespace projectblocks
