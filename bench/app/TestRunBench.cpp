@@ -1,8 +1,8 @@
 // F5 on the example: from the test command to the player's first frame (the player
 // quits right after it), prepared, compiled and started from the program folder.
 #include "app/BuildCommands.h"
+#include "app/DesignerSession.h"
 #include "app/DesignerStartup.h"
-#include "app/core/AppIdentity.h"
 #include "platform/SettingsStore.h"
 #include "project/ProjectStorage.h"
 #include "prompt/gui/QtPrompter.h"
@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     QTemporaryDir user;
     SettingsStore settings(user.filePath(QStringLiteral("settings.ini")));
     QtPrompter prompter;
-    DesignerStartup startup({appid::programFolder(), settings, prompter, user.filePath(QStringLiteral("data")),
+    DesignerStartup startup({QStringLiteral(ZEP_PROGRAM_DIR), settings, prompter, user.filePath(QStringLiteral("data")),
                              user.filePath(QStringLiteral("config"))});
     if (!startup.start({}) || !startup.session()->storage().open(QString::fromLocal8Bit(argv[1])))
         return 1;
