@@ -55,6 +55,19 @@ void CodeBox::setScript(const QString &script)
     setPlainText(codeboxtext::toBox(script));
 }
 
+void CodeBox::updateScript(const QString &script)
+{
+    const QString current = this->script();
+    const qsizetype shorter = std::min(current.size(), script.size());
+    qsizetype head = 0;
+    while (head < shorter && current[head] == script[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < shorter - head && current[current.size() - 1 - tail] == script[script.size() - 1 - tail])
+        ++tail;
+    replaceScript(head, current.size() - tail, script.mid(head, script.size() - tail - head));
+}
+
 qsizetype CodeBox::caret() const
 {
     return codeboxtext::fromBoxPosition(toPlainText(), textCursor().position());

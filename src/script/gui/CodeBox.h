@@ -17,6 +17,8 @@ public:
     // Replaces the script part [start, end) in one change.
     void replaceScript(qsizetype start, qsizetype end, const QString &replacement);
     void setScript(const QString &script);
+    // Replaces only the part between the common beginning and end, in one change.
+    void updateScript(const QString &script);
 
     qsizetype caret() const;
     void setCaret(qsizetype position);

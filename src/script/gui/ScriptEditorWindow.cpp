@@ -294,7 +294,7 @@ void ScriptEditorWindow::codeChanged()
     if (step.messageDue) {
         const qsizetype caret = m_code->caret();
         m_prompter.message(reservedchars::message());
-        m_code->replaceScript(0, text.size(), step.text);
+        m_code->updateScript(step.text);
         m_code->setCaret(caret - std::count_if(text.cbegin(), text.cbegin() + caret, isReserved));
         return;
     }
@@ -387,7 +387,7 @@ void ScriptEditorWindow::formatPass()
     const std::optional<scriptformatter::Result> result = scriptformatter::pass(text, m_code->caret());
     if (!result)
         return;
-    m_code->replaceScript(0, text.size(), result->text);
+    m_code->updateScript(result->text);
     m_code->setCaret(result->caret);
     m_code->setFocus();
 }

@@ -224,6 +224,25 @@ TEST_F(ScriptEditorWindowTest, SelectionChangeHidesAndRetargetsToCodeButtons)
     EXPECT_FALSE(window.isVisible());
 }
 
+TEST_F(ScriptEditorWindowTest, FirstShowingFormatsOnce)
+{
+    const int slot = addCodeButton();
+    MenuButton button = project.button(slot);
+    button.code = u"  a=b"_s + NL;
+    project.setButton(slot, button);
+    project.chooseEntry(ItemChooser::kProjectEntry);
+    project.chooseEntry(ItemChooser::buttonEntry(slot, u"code"_s));
+    EXPECT_EQ(code()->script(), u"  a=b"_s + NL);
+
+    window.show();
+    EXPECT_EQ(project.button(slot).code, u"a = b"_s + NL);
+    window.hide();
+    button.code = u"  c=d"_s;
+    project.setButton(slot, button);
+    window.openSlot(ScriptSlot::Bouton, u"Code VBS sur bouton 1"_s);
+    EXPECT_EQ(project.button(slot).code, u"  c=d"_s);
+}
+
 TEST_F(ScriptEditorWindowTest, TestRunStartsFromTheButtonAndFromF5AnywhereInTheWindow)
 {
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
