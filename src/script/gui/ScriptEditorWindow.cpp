@@ -130,9 +130,8 @@ void ScriptEditorWindow::buildControls()
         if (m_testRun)
             m_testRun();
     });
-    connect(m_assistantButton, &QPushButton::clicked, this, [this] {
-        m_assistantMenu->popup(m_assistantButton->mapToGlobal(QPoint(0, m_assistantButton->height())));
-    });
+    connect(m_assistantButton, &QPushButton::clicked, this,
+            [this] { m_assistantMenu->popup(m_assistantButton->mapToGlobal(QPoint(0, m_assistantButton->height()))); });
     connect(m_newProcedureButton, &QPushButton::clicked, m_newProcedure, &NewProcedurePanel::open);
     connect(m_newProcedure, &NewProcedurePanel::appendRequested, this, [this](const QString &text) {
         const qsizetype end = m_code->script().size();
@@ -218,8 +217,7 @@ void ScriptEditorWindow::layOut()
 
     m_testButton->setGeometry(x(kTestLeft), y(kButtonTop), x(kTestWidth), y(kButtonHeight));
     m_assistantButton->setGeometry(x(kAssistantLeft), y(kButtonTop), x(kAssistantWidth), y(kButtonHeight));
-    m_newProcedureButton->setGeometry(x(kNewProcedureLeft), y(kButtonTop), x(kNewProcedureWidth),
-                                      y(kButtonHeight));
+    m_newProcedureButton->setGeometry(x(kNewProcedureLeft), y(kButtonTop), x(kNewProcedureWidth), y(kButtonHeight));
     m_autoFormat->setGeometry(x(kAutoFormatLeft), y(kButtonTop), x(kAutoFormatWidth), y(kButtonHeight));
 
     m_band->setGeometry(0, y(kBandTop), width, y(kBandHeight));

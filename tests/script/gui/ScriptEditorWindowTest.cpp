@@ -1,9 +1,9 @@
+#include "script/gui/ScriptEditorWindow.h"
 #include "project/MenuProject.h"
 #include "script/BannerInsertion.h"
 #include "script/DefaultScripts.h"
 #include "script/SlotText.h"
 #include "script/gui/CodeBox.h"
-#include "script/gui/ScriptEditorWindow.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -40,8 +40,7 @@ class ScriptEditorWindowTest : public ::testing::Test
 protected:
     ScriptEditorWindowTest() : window(project, prompter, [this] { ++testRuns; }) {}
 
-    template<typename T>
-    T *child(const QString &name)
+    template <typename T> T *child(const QString &name)
     {
         T *found = window.findChild<T *>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
@@ -289,8 +288,8 @@ TEST_F(ScriptEditorWindowTest, NewProcedurePanelAppendsTheFrame)
     QTest::mouseClick(child<QPushButton>(u"valider_procedure"_s), Qt::LeftButton);
     EXPECT_FALSE(panel->isVisible());
     EXPECT_EQ(name->text(), u"ma_proc"_s);
-    EXPECT_EQ(project.settings().globalCode, u"Dim a"_s + NL + u"Private Function ma_proc()"_s + NL + NL +
-                                                 u"End Function"_s);
+    EXPECT_EQ(project.settings().globalCode,
+              u"Dim a"_s + NL + u"Private Function ma_proc()"_s + NL + NL + u"End Function"_s);
 
     QTest::mouseClick(child<QPushButton>(u"nouvelle_procedure_bouton"_s), Qt::LeftButton);
     EXPECT_EQ(name->text(), QString());
@@ -298,8 +297,8 @@ TEST_F(ScriptEditorWindowTest, NewProcedurePanelAppendsTheFrame)
     name->setText(u"autre"_s);
     QTest::mouseClick(child<QPushButton>(u"annuler_procedure"_s), Qt::LeftButton);
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(project.settings().globalCode, u"Dim a"_s + NL + u"Private Function ma_proc()"_s + NL + NL +
-                                                 u"End Function"_s);
+    EXPECT_EQ(project.settings().globalCode,
+              u"Dim a"_s + NL + u"Private Function ma_proc()"_s + NL + NL + u"End Function"_s);
 }
 
 TEST_F(ScriptEditorWindowTest, CursorEntriesBlinkThePromptUntilItIsClicked)
@@ -330,8 +329,8 @@ TEST_F(ScriptEditorWindowTest, CursorEntriesBlinkThePromptUntilItIsClicked)
     for (QAction *action : menu->actions())
         captions << action->text();
     EXPECT_EQ(captions, (QStringList{u"Curseur par défaut"_s, u"Flèche"_s, u"Croix"_s, u"Curseur texte (I)"_s,
-                                     u"Curseur de redimensionnement"_s, u"Flèche haut"_s, u"Sablier"_s,
-                                     u"Interdit"_s, u"Personnalisé..."_s}));
+                                     u"Curseur de redimensionnement"_s, u"Flèche haut"_s, u"Sablier"_s, u"Interdit"_s,
+                                     u"Personnalisé..."_s}));
     menuEntry(menu, {u"Croix"_s})->trigger();
     EXPECT_EQ(code()->script(), bannerBlock(u"Changer curseur (fenetre)"_s, u"Fenetre.MousePointer = 2"_s));
 
@@ -380,7 +379,7 @@ TEST_F(ScriptEditorWindowTest, AssistantInsertsWithItsBannerAtTheCaret)
     EXPECT_EQ(project.settings().timerCode,
               u"a"_s +
                   bannerBlock(u"Lancer un sous menu"_s, u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + NL +
-                                                           u"exe_f.Run(\"[CHEMIN]Menu2.exe\")"_s) +
+                                                            u"exe_f.Run(\"[CHEMIN]Menu2.exe\")"_s) +
                   u"ef"_s);
 
     code()->setScript(u"x"_s);
