@@ -97,7 +97,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
 
     m_worksheet = new Worksheet(*m_project);
     m_panel = new ParametersPanel(*m_project);
-    m_scriptEditor = new ScriptEditorWindow;
+    m_scriptEditor =
+        new ScriptEditorWindow(*m_project, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
     m_mousePosition = new MousePositionWindow;
     m_resources = new ResourcesWindow;
 
