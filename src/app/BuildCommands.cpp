@@ -10,6 +10,7 @@
 #include "common/PathText.h"
 #include "common/gui/ScreenMetrics.h"
 #include "designer/Worksheet.h"
+#include "script/gui/ScriptEditorWindow.h"
 #include "project/MenuProject.h"
 
 #include <QAction>
@@ -55,6 +56,7 @@ void BuildCommands::prepareForBuild()
 void BuildCommands::showWaitPanels(bool visible)
 {
     m_session.worksheet()->setCursor(visible ? Qt::WaitCursor : Qt::ArrowCursor);
+    m_session.scriptEditor()->setWaitPanelVisible(visible);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
