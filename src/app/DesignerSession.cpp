@@ -96,7 +96,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     record.write(m_env.settings);
 
     m_worksheet = new Worksheet(*m_project);
-    m_panel = new ParametersPanel(*m_project);
+    m_panel = new ParametersPanel(*m_project, m_env.prompter, [this] { return m_worksheet->size(); });
     m_scriptEditor = new ScriptEditorWindow;
     m_mousePosition = new MousePositionWindow;
     m_resources = new ResourcesWindow;
