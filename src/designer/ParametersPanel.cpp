@@ -113,14 +113,15 @@ void ParametersPanel::layoutPages()
     m_topBar->setGeometry(0, 0, width(), barHeight);
     const int scrollTop = barHeight + int(std::lround(m_tpp.toPixelsY(panelscroll::kFrameOffset)));
     const int scrollWidth = m_scrollBar->sizeHint().width();
-    m_scrollBar->setGeometry(width() - scrollWidth, scrollTop, scrollWidth,
-                             qMax(0, height() - scrollTop - int(std::lround(m_tpp.toPixelsY(panelscroll::kBottomMargin)))));
+    m_scrollBar->setGeometry(
+        width() - scrollWidth, scrollTop, scrollWidth,
+        qMax(0, height() - scrollTop - int(std::lround(m_tpp.toPixelsY(panelscroll::kBottomMargin)))));
 
     const int frameWidth = width() - scrollWidth;
     QLayout *pages = m_frame->layout();
     pages->activate();
-    const int frameHeight = pages->hasHeightForWidth() ? pages->totalHeightForWidth(frameWidth)
-                                                       : pages->totalSizeHint().height();
+    const int frameHeight =
+        pages->hasHeightForWidth() ? pages->totalHeightForWidth(frameWidth) : pages->totalSizeHint().height();
     m_frame->resize(frameWidth, frameHeight);
     m_scrollBar->setMaximum(panelscroll::maximum(m_tpp.toTwipsY(frameHeight)));
     scrollPages(m_scrollBar->value());
@@ -136,7 +137,8 @@ void ParametersPanel::scrollPages(int value)
 void ParametersPanel::prepareForBuild()
 {
     m_project.chooseEntry(ItemChooser::kProjectEntry);
-    const QString folder = m_project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(m_project.path());
+    const QString folder =
+        m_project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(m_project.path());
     TransparencyRenderer renderer(m_project, folder, m_tpp);
     renderer.setClientSize(m_clientSize());
     renderer.prepareForBuild();

@@ -35,8 +35,7 @@ void setText(QLineEdit *edit, const QString &text)
 
 } // namespace
 
-ButtonPage::ButtonPage(PanelContext context, QWidget *parent)
-    : QWidget(parent), m_ctx(std::move(context))
+ButtonPage::ButtonPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
 {
     setObjectName(u"PageBouton"_s);
     build();
@@ -71,8 +70,8 @@ void ButtonPage::build()
     const auto soundRow = [&](const QString &text, const QString &name, QLineEdit *&edit) {
         layout->addWidget(caption(text, this));
         edit = field(name, this);
-        row(layout, {edit, smallButton(u"Choisir"_s + name, u"..."_s, this),
-                     smallButton(u"Effacer"_s + name, u"X"_s, this)});
+        row(layout,
+            {edit, smallButton(u"Choisir"_s + name, u"..."_s, this), smallButton(u"Effacer"_s + name, u"X"_s, this)});
     };
     soundRow(u"Son 'survol' :"_s, u"SonSurvol"_s, m_hoverSound);
     soundRow(u"Son 'clique' :"_s, u"SonClique"_s, m_clickSound);
@@ -92,8 +91,9 @@ void ButtonPage::build()
     transparency->addWidget(m_transparent);
     m_transparentColour = new ColourSwatch(u"CouleurTransparente"_s, frame);
     row(transparency, {new QLabel(u"Couleur :"_s, frame), m_transparentColour}, true);
-    row(transparency, {button(u"ApercuRapide"_s, u"Aperçu rapide"_s, frame),
-                       new ClickableLabel(u"InfosTransparence"_s, u"[Infos]"_s, frame)},
+    row(transparency,
+        {button(u"ApercuRapide"_s, u"Aperçu rapide"_s, frame),
+         new ClickableLabel(u"InfosTransparence"_s, u"[Infos]"_s, frame)},
         true);
     layout->addWidget(frame);
 
@@ -105,7 +105,8 @@ void ButtonPage::build()
     multimedia->addWidget(caption(u"Nom du fichier mutimédia :"_s, m_multimediaPage));
     m_multimedia = field(u"FichierMultimedia"_s, m_multimediaPage);
     m_multimediaChoose = smallButton(u"PlacerMultimedia"_s, u"..."_s, m_multimediaPage);
-    row(multimedia, {m_multimedia, m_multimediaChoose, new ClickableLabel(u"AideMultimedia"_s, u"[?]"_s, m_multimediaPage)});
+    row(multimedia,
+        {m_multimedia, m_multimediaChoose, new ClickableLabel(u"AideMultimedia"_s, u"[?]"_s, m_multimediaPage)});
     layout->addWidget(m_multimediaPage);
 
     m_placementMenu = new QMenu(this);
@@ -134,9 +135,8 @@ void ButtonPage::connectControls()
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
     };
     const auto imageField = [this, clicked](QLineEdit *line, const QString &title, QString MenuButton::*image) {
-        connect(line, &QLineEdit::editingFinished, this, [this, line, image] {
-            edit([&](MenuButton &b) { b.*image = line->text(); });
-        });
+        connect(line, &QLineEdit::editingFinished, this,
+                [this, line, image] { edit([&](MenuButton &b) { b.*image = line->text(); }); });
         clicked(u"Choisir"_s + line->objectName(), [this, title, image] { chooseImage(title, image); });
     };
     imageField(m_normal, u"Image normale"_s, &MenuButton::normalImage);

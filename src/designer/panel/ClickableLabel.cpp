@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-ClickableLabel::ClickableLabel(const QString &name, const QString &text, QWidget *parent)
-    : QLabel(text, parent)
+ClickableLabel::ClickableLabel(const QString &name, const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);

@@ -2,8 +2,7 @@
 
 #include <QMouseEvent>
 
-ColourSwatch::ColourSwatch(const QString &name, QWidget *parent)
-    : QFrame(parent)
+ColourSwatch::ColourSwatch(const QString &name, QWidget *parent) : QFrame(parent)
 {
     setObjectName(name);
     setFrameShape(QFrame::Box);

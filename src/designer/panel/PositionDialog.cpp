@@ -11,8 +11,8 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
                               double current)
 {
     InputRequest request;
-    request.prompt = u"Entrez la nouvelle position "_s + axis + u" du "_s + noun
-                     + (unit == PositionUnit::Pixels ? u" (en pixel) :"_s : u" :"_s);
+    request.prompt = u"Entrez la nouvelle position "_s + axis + u" du "_s + noun +
+                     (unit == PositionUnit::Pixels ? u" (en pixel) :"_s : u" :"_s);
     request.defaultText = numtext::format(current);
     const QString answer = prompter.input(request);
     if (answer.isEmpty())

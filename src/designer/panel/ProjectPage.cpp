@@ -30,7 +30,8 @@ namespace {
 
 const QString kGlobalHelp =
     u"Cela vous permet de définir des procédures et constantes que vous pourrez appeler dans tous les autres scripts VBS du projet (démarrage, boutons, minuteur...)."_s;
-const QString kStartupPrompt = u"Nom du fichier à jouer au démarrage (par rapport au répertoire racine du futur CD) :"_s;
+const QString kStartupPrompt =
+    u"Nom du fichier à jouer au démarrage (par rapport au répertoire racine du futur CD) :"_s;
 const QString kIconResetMarker = u"(Icone par défaut)"_s;
 
 void setText(QLineEdit *edit, const QString &text)
@@ -47,8 +48,7 @@ void setChecked(QCheckBox *box, int value)
 
 } // namespace
 
-ProjectPage::ProjectPage(PanelContext context, QWidget *parent)
-    : QWidget(parent), m_ctx(std::move(context))
+ProjectPage::ProjectPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
 {
     setObjectName(u"PageProjet"_s);
     build();
@@ -107,15 +107,16 @@ void ProjectPage::build()
 
     layout->addWidget(caption(u"Musique de fond :"_s, this));
     m_music = field(u"Musique"_s, this);
-    row(layout, {m_music, smallButton(u"ChoisirMusique"_s, u"..."_s, this),
-                 smallButton(u"EffacerMusique"_s, u"X"_s, this)});
+    row(layout,
+        {m_music, smallButton(u"ChoisirMusique"_s, u"..."_s, this), smallButton(u"EffacerMusique"_s, u"X"_s, this)});
 
     layout->addWidget(caption(u"Icône du CD :"_s, this));
     m_icon = field(u"Icone"_s, this);
-    row(layout, {m_icon, smallButton(u"ChoisirIcone"_s, u"..."_s, this),
-                 smallButton(u"IconeParDefaut"_s, u"D"_s, this)});
+    row(layout,
+        {m_icon, smallButton(u"ChoisirIcone"_s, u"..."_s, this), smallButton(u"IconeParDefaut"_s, u"D"_s, this)});
 
-    m_handCursor = new WrapCheckBox(u"CurseurMain"_s, u"Curseur \"main\" au survol   des boutons (à l'exécution)"_s, this);
+    m_handCursor =
+        new WrapCheckBox(u"CurseurMain"_s, u"Curseur \"main\" au survol   des boutons (à l'exécution)"_s, this);
     layout->addWidget(m_handCursor);
 
     layout->addWidget(caption(u"Déclarations VBS globales :"_s, this));
@@ -151,9 +152,8 @@ void ProjectPage::connectControls()
     auto clicked = [this](const QString &name, auto handler) {
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
     };
-    connect(m_background, &QLineEdit::editingFinished, this, [this] {
-        m_ctx.project.setBackgroundImage(m_background->text());
-    });
+    connect(m_background, &QLineEdit::editingFinished, this,
+            [this] { m_ctx.project.setBackgroundImage(m_background->text()); });
     clicked(u"ChoisirImageFond"_s, [this] { chooseBackground(); });
     clicked(u"EffacerImageFond"_s, [this] { m_ctx.project.setBackgroundImage(QString()); });
     connect(m_fullScreen, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setFullScreen(on ? 1 : 0); });
@@ -168,7 +168,8 @@ void ProjectPage::connectControls()
 
     connect(m_music, &QLineEdit::editingFinished, this, [this] { m_ctx.project.setBackgroundMusic(m_music->text()); });
     clicked(u"ChoisirMusique"_s, [this] {
-        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, u"Musique de fond..."_s, filechoosers::kMusicFilter))
+        if (const auto file =
+                filechoosers::chooseFile(m_ctx.prompter, u"Musique de fond..."_s, filechoosers::kMusicFilter))
             m_ctx.project.setBackgroundMusic(*file);
     });
     clicked(u"EffacerMusique"_s, [this] { m_ctx.project.setBackgroundMusic(QString()); });
@@ -184,7 +185,8 @@ void ProjectPage::connectControls()
     connect(findChild<ClickableLabel *>(u"AideGlobal"_s), &ClickableLabel::clicked, this,
             [this] { m_ctx.prompter.message(kGlobalHelp, u"Aide rapide"_s, MessageIcon::Information); });
     connect(m_timer, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setTimerEnabled(on ? 1 : 0); });
-    connect(m_interval, &QLineEdit::textEdited, this, [this](const QString &text) { m_ctx.project.setTimerInterval(text); });
+    connect(m_interval, &QLineEdit::textEdited, this,
+            [this](const QString &text) { m_ctx.project.setTimerInterval(text); });
     clicked(u"ModifMinuteur"_s, [this] { requestScript(ScriptOpener::TimerScript); });
     connect(m_contextMenu, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setContextMenu(on ? 1 : 0); });
     clicked(u"ModifSurvolFenetre"_s, [this] { requestScript(ScriptOpener::WindowHover); });

@@ -26,8 +26,7 @@ void setText(QLineEdit *edit, const QString &text)
 
 } // namespace
 
-TextPage::TextPage(PanelContext context, QWidget *parent)
-    : QWidget(parent), m_ctx(std::move(context))
+TextPage::TextPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
 {
     setObjectName(u"PageTexte"_s);
     build();

@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 
-WrapCheckBox::WrapCheckBox(const QString &name, const QString &text, QWidget *parent)
-    : QCheckBox(text, parent)
+WrapCheckBox::WrapCheckBox(const QString &name, const QString &text, QWidget *parent) : QCheckBox(text, parent)
 {
     setObjectName(name);
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -14,8 +13,8 @@ WrapCheckBox::WrapCheckBox(const QString &name, const QString &text, QWidget *pa
 
 int WrapCheckBox::indicatorWidth() const
 {
-    return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this)
-           + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
+    return style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this) +
+           style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
 }
 
 QRect WrapCheckBox::textRect(int width) const

@@ -25,8 +25,7 @@ protected:
     PanelFixture();
     ~PanelFixture() override;
 
-    template<typename T = QWidget>
-    T *child(const QString &name) const
+    template <typename T = QWidget> T *child(const QString &name) const
     {
         T *found = m_panel->findChild<T *>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();

@@ -12,7 +12,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kImageFilter = u"Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
-const QString kStartupPrompt = u"Nom du fichier à jouer au démarrage (par rapport au répertoire racine du futur CD) :"_s;
+const QString kStartupPrompt =
+    u"Nom du fichier à jouer au démarrage (par rapport au répertoire racine du futur CD) :"_s;
 const QString kIntervalMessage = u"Valeur incorrect, elle doit etre entière est comprise entre 1 et 60000."_s;
 
 } // namespace
