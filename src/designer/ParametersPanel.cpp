@@ -1,16 +1,15 @@
 #include "designer/ParametersPanel.h"
 
 #include "build/TransparencyRenderer.h"
-#include "common/PathText.h"
 #include "common/gui/ScreenMetrics.h"
 #include "designer/panel/ButtonPage.h"
+#include "designer/panel/PanelContext.h"
 #include "designer/panel/PanelRules.h"
 #include "designer/panel/ProjectPage.h"
 #include "designer/panel/TextPage.h"
 #include "project/MenuProject.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -139,7 +138,7 @@ void ParametersPanel::prepareForBuild()
     m_project.chooseEntry(ItemChooser::kProjectEntry);
     const QString folder =
         m_project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(m_project.path());
-    TransparencyRenderer renderer(m_project, folder, m_tpp);
+    TransparencyRenderer renderer(m_project, projectFolderOf(m_project), m_tpp);
     renderer.setClientSize(m_clientSize());
     renderer.prepareForBuild();
 }

@@ -11,6 +11,12 @@
 
 class Prompter;
 
+// Where the project's bare file names are found.
+inline QString projectFolderOf(const MenuProject &project)
+{
+    return project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(project.path());
+}
+
 // What every page of the panel works with.
 struct PanelContext
 {
@@ -20,9 +26,5 @@ struct PanelContext
     // The worksheet's client size in pixels.
     std::function<QSize()> clientSize;
 
-    // Where the project's bare file names are found.
-    QString projectFolder() const
-    {
-        return project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(project.path());
-    }
+    QString projectFolder() const { return projectFolderOf(project); }
 };
