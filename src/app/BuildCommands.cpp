@@ -4,18 +4,15 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "build/TestRun.h"
-#include "build/TransparencyRenderer.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/TestWindow.h"
-#include "common/PathText.h"
-#include "common/gui/ScreenMetrics.h"
+#include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
 #include "script/gui/ScriptEditorWindow.h"
 #include "project/MenuProject.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 
 BuildCommands::BuildCommands(DesignerSession &session)
     : m_session(session)
@@ -45,12 +42,7 @@ void BuildCommands::compileAutorun()
 
 void BuildCommands::prepareForBuild()
 {
-    MenuProject &project = m_session.project();
-    project.chooseEntry(ItemChooser::kProjectEntry);
-    const QString folder = project.path().isEmpty() ? QDir::currentPath() : pathtext::folderOf(project.path());
-    TransparencyRenderer renderer(project, folder, screenmetrics::twipsPerPixel());
-    renderer.setClientSize(m_session.worksheet()->size());
-    renderer.prepareForBuild();
+    m_session.parametersPanel()->prepareForBuild();
 }
 
 void BuildCommands::showWaitPanels(bool visible)

@@ -96,7 +96,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     record.write(m_env.settings);
 
     m_worksheet = new Worksheet(*m_project);
-    m_panel = new ParametersPanel(*m_project);
+    m_panel = new ParametersPanel(*m_project, m_env.prompter, [this] { return m_worksheet->size(); });
     m_scriptEditor =
         new ScriptEditorWindow(*m_project, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
     m_mousePosition = new MousePositionWindow;
@@ -108,6 +108,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
             m_mousePosition->setVisible(on);
     });
     connect(m_panel, &ParametersPanel::firstActivated, this, &DesignerSession::openStartupProject);
+    connect(m_panel, &ParametersPanel::scriptEditorRequested, m_scriptEditor, &ScriptEditorWindow::openSlot);
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
 }

@@ -1,26 +1,66 @@
 #include "designer/ParametersPanel.h"
 
+#include "build/TransparencyRenderer.h"
+#include "common/gui/ScreenMetrics.h"
+#include "designer/panel/ButtonPage.h"
+#include "designer/panel/PanelContext.h"
+#include "designer/panel/PanelRules.h"
+#include "designer/panel/ProjectPage.h"
+#include "designer/panel/TextPage.h"
 #include "project/MenuProject.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
-ParametersPanel::ParametersPanel(MenuProject &project, QWidget *parent)
-    : ToolWindow(u"Form4"_s, u"Paramètres"_s, parent), m_project(project), m_chooser(new QComboBox(this))
+ParametersPanel::ParametersPanel(MenuProject &project, Prompter &prompter, ClientSize clientSize, QWidget *parent)
+    : ToolWindow(u"Form4"_s, u"Paramètres"_s, parent), m_project(project), m_tpp(screenmetrics::twipsPerPixel()),
+      m_clientSize(std::move(clientSize)), m_topBar(new QWidget(this)), m_chooser(new QComboBox(m_topBar)),
+      m_scrollBar(new QScrollBar(Qt::Vertical, this)), m_frame(new QWidget(this))
 {
+    if (!m_clientSize) {
+        m_clientSize = [this] {
+            const ProjectSettings &s = m_project.settings();
+            return QSize(int(std::lround(m_tpp.toPixelsX(s.width))), int(std::lround(m_tpp.toPixelsY(s.height))));
+        };
+    }
+    const PanelContext context{m_project, prompter, m_tpp, [this] { return m_clientSize(); }};
+
     m_chooser->setObjectName(u"Combo1"_s);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_chooser);
-    layout->addStretch();
+    auto *bar = new QHBoxLayout(m_topBar);
+    bar->setContentsMargins(4, 4, 4, 4);
+    bar->addWidget(m_chooser);
+    m_topBar->setAutoFillBackground(true);
+
+    m_scrollBar->setObjectName(u"VScroll1"_s);
+    m_frame->setObjectName(u"Cadre"_s);
+    m_projectPage = new ProjectPage(context, m_frame);
+    m_buttonPage = new ButtonPage(context, m_frame);
+    m_textPage = new TextPage(context, m_frame);
+    auto *pages = new QVBoxLayout(m_frame);
+    pages->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *page : std::initializer_list<QWidget *>{m_projectPage, m_buttonPage, m_textPage})
+        pages->addWidget(page);
+
+    connect(m_projectPage, &ProjectPage::scriptEditorRequested, this, &ParametersPanel::scriptEditorRequested);
+    connect(m_buttonPage, &ButtonPage::scriptEditorRequested, this, &ParametersPanel::scriptEditorRequested);
+    connect(m_buttonPage, &ButtonPage::transparencyPreviewed, this, &ParametersPanel::transparencyPreviewed);
+
     connect(&m_project, &MenuProject::chooserChanged, this, &ParametersPanel::refreshChooser);
-    connect(&m_project, &MenuProject::selectionChanged, this, &ParametersPanel::refreshChooser);
+    connect(&m_project, &MenuProject::selectionChanged, this, &ParametersPanel::followSelection);
     connect(m_chooser, &QComboBox::textActivated, &m_project, &MenuProject::chooseEntry);
-    refreshChooser();
-    resize(kWidthPixels, 400);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &ParametersPanel::scrollPages);
+
+    setFixedWidth(int(std::lround(m_tpp.toPixelsX(kWidthTwips))));
+    resize(width(), 560);
+    followSelection();
 }
 
 bool ParametersPanel::event(QEvent *event)
@@ -38,4 +78,67 @@ void ParametersPanel::refreshChooser()
     m_chooser->clear();
     m_chooser->addItems(m_project.chooser().entries());
     m_chooser->setCurrentIndex(m_project.chooser().currentIndex());
+}
+
+void ParametersPanel::followSelection()
+{
+    refreshChooser();
+    m_projectPage->hide();
+    m_buttonPage->hide();
+    m_textPage->hide();
+    const QString entry = m_project.chooser().currentText();
+    if (m_project.chooser().currentIndex() == 0) {
+        m_projectPage->show();
+    } else if (entry.startsWith(u"Bouton"_s)) {
+        m_buttonPage->showButton(m_project.selectedButton(), entry);
+        m_buttonPage->show();
+    } else if (entry.startsWith(u"Texte"_s)) {
+        m_textPage->showText(m_project.selectedText());
+        m_textPage->show();
+    }
+    m_scrollBar->setValue(0);
+    layoutPages();
+}
+
+void ParametersPanel::resizeEvent(QResizeEvent *event)
+{
+    ToolWindow::resizeEvent(event);
+    layoutPages();
+}
+
+void ParametersPanel::layoutPages()
+{
+    const int barHeight = m_topBar->sizeHint().height();
+    m_topBar->setGeometry(0, 0, width(), barHeight);
+    const int scrollTop = barHeight + int(std::lround(m_tpp.toPixelsY(panelscroll::kFrameOffset)));
+    const int scrollWidth = m_scrollBar->sizeHint().width();
+    m_scrollBar->setGeometry(
+        width() - scrollWidth, scrollTop, scrollWidth,
+        qMax(0, height() - scrollTop - int(std::lround(m_tpp.toPixelsY(panelscroll::kBottomMargin)))));
+
+    const int frameWidth = width() - scrollWidth;
+    QLayout *pages = m_frame->layout();
+    pages->activate();
+    const int frameHeight =
+        pages->hasHeightForWidth() ? pages->totalHeightForWidth(frameWidth) : pages->totalSizeHint().height();
+    m_frame->resize(frameWidth, frameHeight);
+    m_scrollBar->setMaximum(panelscroll::maximum(m_tpp.toTwipsY(frameHeight)));
+    scrollPages(m_scrollBar->value());
+    m_topBar->raise();
+}
+
+void ParametersPanel::scrollPages(int value)
+{
+    const double scrollTop = m_tpp.toTwipsY(m_scrollBar->y());
+    m_frame->move(0, int(std::lround(m_tpp.toPixelsY(panelscroll::frameTop(scrollTop, value)))));
+}
+
+void ParametersPanel::prepareForBuild()
+{
+    m_project.chooseEntry(ItemChooser::kProjectEntry);
+    const QString folder =
+        m_project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(m_project.path());
+    TransparencyRenderer renderer(m_project, projectFolderOf(m_project), m_tpp);
+    renderer.setClientSize(m_clientSize());
+    renderer.prepareForBuild();
 }

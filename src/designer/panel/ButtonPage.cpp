@@ -1,0 +1,283 @@
+#include "designer/panel/ButtonPage.h"
+
+#include "build/TransparencyRenderer.h"
+#include "designer/panel/ClickableLabel.h"
+#include "designer/panel/ColourSwatch.h"
+#include "designer/panel/FileChoosers.h"
+#include "designer/panel/PanelForm.h"
+#include "prompt/Prompter.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using namespace panelform;
+
+namespace {
+
+const QString kTransparencyHelp =
+    u"Permet de rendre transparent tous les pixels de la couleur sélectionnée, en mode édition, votre bouton ne changera pas (vous pouvez quand même obtenir un aperçu en cliquant sur 'Aperçu rapide'), donc, pour tester correctement cette fonctionnalité, après avoir mis en place vos boutons cliquez sur Tester le projet dans le menu Créer."_s;
+const QString kMultimediaHelp =
+    u"Nom du fichier multimédia (avi, mp3...) à lire (par rapport au répertoire racine du future CD-R). Exemple : mon_divx.avi ou ma_playlist.m3u"_s;
+const QString kFoldersPrompt =
+    u"Entrez le nom du (ou des) répertoire(s) (exemple : monrep1 ou monrep1\\monrep2\\monrep3... ) :"_s;
+
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+} // namespace
+
+ButtonPage::ButtonPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
+{
+    setObjectName(u"PageBouton"_s);
+    build();
+    connectControls();
+    connect(&m_ctx.project, &MenuProject::buttonChanged, this, [this](int slot) {
+        if (slot == m_slot)
+            fill();
+    });
+    connect(&m_ctx.project, &MenuProject::settingChanged, this, [this](ProjectField field) {
+        if (field == ProjectField::HoverSound || field == ProjectField::ClickSound)
+            refreshSounds();
+    });
+    connect(&m_ctx.project, &MenuProject::projectReset, this, &ButtonPage::refreshSounds);
+    refreshSounds();
+}
+
+void ButtonPage::build()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+
+    const auto imageRow = [&](const QString &text, const QString &name, QLineEdit *&edit) {
+        layout->addWidget(caption(text, this));
+        edit = field(name, this);
+        row(layout, {edit, smallButton(u"Choisir"_s + name, u"..."_s, this)});
+    };
+    imageRow(u"Image normale :"_s, u"ImageNormale"_s, m_normal);
+    imageRow(u"Image au survol :"_s, u"ImageSurvol"_s, m_hover);
+    imageRow(u"Image clique :"_s, u"ImageClique"_s, m_click);
+
+    const auto soundRow = [&](const QString &text, const QString &name, QLineEdit *&edit) {
+        layout->addWidget(caption(text, this));
+        edit = field(name, this);
+        row(layout,
+            {edit, smallButton(u"Choisir"_s + name, u"..."_s, this), smallButton(u"Effacer"_s + name, u"X"_s, this)});
+    };
+    soundRow(u"Son 'survol' :"_s, u"SonSurvol"_s, m_hoverSound);
+    soundRow(u"Son 'clique' :"_s, u"SonClique"_s, m_clickSound);
+
+    layout->addWidget(button(u"ModifPosition"_s, u"Modifier la position"_s, this));
+    layout->addWidget(button(u"ModifPositionPx"_s, u"Modifier la position (px)"_s, this));
+    layout->addWidget(caption(u"Actions au survol :"_s, this));
+    row(layout, {button(u"ModifSurvolBouton"_s, u"Modif."_s, this)}, true);
+
+    auto *frame = new QGroupBox(u"Transparence"_s, this);
+    frame->setObjectName(u"Transparence"_s);
+    auto *transparency = new QVBoxLayout(frame);
+    transparency->setContentsMargins(4, 4, 4, 4);
+    transparency->setSpacing(3);
+    m_transparent = new QCheckBox(u"Activée"_s, frame);
+    m_transparent->setObjectName(u"TransparenceActivee"_s);
+    transparency->addWidget(m_transparent);
+    m_transparentColour = new ColourSwatch(u"CouleurTransparente"_s, frame);
+    row(transparency, {new QLabel(u"Couleur :"_s, frame), m_transparentColour}, true);
+    row(transparency,
+        {button(u"ApercuRapide"_s, u"Aperçu rapide"_s, frame),
+         new ClickableLabel(u"InfosTransparence"_s, u"[Infos]"_s, frame)},
+        true);
+    layout->addWidget(frame);
+
+    m_multimediaPage = new QWidget(this);
+    m_multimediaPage->setObjectName(u"PageMultimedia"_s);
+    auto *multimedia = new QVBoxLayout(m_multimediaPage);
+    multimedia->setContentsMargins(0, 0, 0, 0);
+    multimedia->setSpacing(3);
+    multimedia->addWidget(caption(u"Nom du fichier mutimédia :"_s, m_multimediaPage));
+    m_multimedia = field(u"FichierMultimedia"_s, m_multimediaPage);
+    m_multimediaChoose = smallButton(u"PlacerMultimedia"_s, u"..."_s, m_multimediaPage);
+    row(multimedia,
+        {m_multimedia, m_multimediaChoose, new ClickableLabel(u"AideMultimedia"_s, u"[?]"_s, m_multimediaPage)});
+    layout->addWidget(m_multimediaPage);
+
+    m_placementMenu = new QMenu(this);
+    m_placementMenu->setObjectName(u"MenuPlacementMultimedia"_s);
+    const auto placement = [this](const QString &text, panelrules::Placement where) {
+        connect(m_placementMenu->addAction(text), &QAction::triggered, this, [this, where] { placeMultimedia(where); });
+    };
+    placement(u"Le fichier sera dans le répertoire racine du CD"_s, panelrules::Placement::Root);
+    placement(u"Le fichier sera dans un (ou des) répertoire(s) du CD"_s, panelrules::Placement::Folders);
+    placement(u"Le fichier sera la où il est actuellement"_s, panelrules::Placement::AsIs);
+    m_placementMenu->addSeparator();
+    m_placementMenu->addAction(u"Annuler"_s);
+
+    m_codePage = new QWidget(this);
+    m_codePage->setObjectName(u"PageCode"_s);
+    auto *code = new QVBoxLayout(m_codePage);
+    code->setContentsMargins(0, 0, 0, 0);
+    code->addWidget(button(u"ModifCode"_s, u"Modifier le code VBS"_s, m_codePage));
+    layout->addWidget(m_codePage);
+    layout->addStretch();
+}
+
+void ButtonPage::connectControls()
+{
+    const auto clicked = [this](const QString &name, auto handler) {
+        connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
+    };
+    const auto imageField = [this, clicked](QLineEdit *line, const QString &title, QString MenuButton::*image) {
+        connect(line, &QLineEdit::editingFinished, this,
+                [this, line, image] { edit([&](MenuButton &b) { b.*image = line->text(); }); });
+        clicked(u"Choisir"_s + line->objectName(), [this, title, image] { chooseImage(title, image); });
+    };
+    imageField(m_normal, u"Image normale"_s, &MenuButton::normalImage);
+    imageField(m_hover, u"Image au survol"_s, &MenuButton::hoverImage);
+    imageField(m_click, u"Image clique"_s, &MenuButton::clickImage);
+
+    const auto soundField = [this, clicked](QLineEdit *line, const QString &title,
+                                            void (MenuProject::*set)(const QString &)) {
+        connect(line, &QLineEdit::editingFinished, this, [this, line, set] { (m_ctx.project.*set)(line->text()); });
+        clicked(u"Choisir"_s + line->objectName(), [this, title, set] {
+            if (const auto file = filechoosers::chooseFile(m_ctx.prompter, title, filechoosers::kSoundFilter))
+                (m_ctx.project.*set)(*file);
+        });
+        clicked(u"Effacer"_s + line->objectName(), [this, set] { (m_ctx.project.*set)(QString()); });
+    };
+    soundField(m_hoverSound, u"Son 'survol'..."_s, &MenuProject::setHoverSound);
+    soundField(m_clickSound, u"Son 'clique'..."_s, &MenuProject::setClickSound);
+
+    clicked(u"ModifPosition"_s, [this] { movePosition(PositionUnit::Twips); });
+    clicked(u"ModifPositionPx"_s, [this] { movePosition(PositionUnit::Pixels); });
+    clicked(u"ModifSurvolBouton"_s, [this] {
+        const ScriptOpening opening = scriptOpening(ScriptOpener::ButtonHover, m_slot);
+        emit scriptEditorRequested(opening.slot, opening.caption);
+    });
+    clicked(u"ModifCode"_s, [this] {
+        const ScriptOpening opening = scriptOpening(ScriptOpener::ButtonScript, m_slot);
+        emit scriptEditorRequested(opening.slot, opening.caption);
+    });
+
+    connect(m_transparent, &QCheckBox::clicked, this, [this](bool on) {
+        edit([&](MenuButton &b) {
+            b.transparent = on;
+            b.transparentColour = m_transparentColour->colour();
+        });
+    });
+    connect(m_transparentColour, &ColourSwatch::clicked, this, [this] { chooseTransparentColour(); });
+    clicked(u"ApercuRapide"_s, [this] { quickPreview(); });
+    connect(findChild<ClickableLabel *>(u"InfosTransparence"_s), &ClickableLabel::clicked, this, [this] {
+        m_ctx.prompter.message(kTransparencyHelp, u"Transparence des boutons"_s, MessageIcon::Information);
+    });
+
+    connect(m_multimedia, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_slot > 0 && m_multimediaPage->isVisibleTo(this))
+            edit([&](MenuButton &b) { b.code = text; });
+    });
+    connect(m_multimediaChoose, &QPushButton::clicked, this, [this] {
+        m_placementMenu->popup(m_multimediaChoose->mapToGlobal(QPoint(0, m_multimediaChoose->height())));
+    });
+    connect(findChild<ClickableLabel *>(u"AideMultimedia"_s), &ClickableLabel::clicked, this,
+            [this] { m_ctx.prompter.message(kMultimediaHelp, u"[?]"_s, MessageIcon::Information); });
+}
+
+void ButtonPage::showButton(int slot, const QString &entry)
+{
+    m_slot = slot;
+    m_multimediaPage->setVisible(entry.endsWith(u"o)"_s));
+    m_codePage->setVisible(entry.endsWith(u"e)"_s));
+    fill();
+}
+
+void ButtonPage::fill()
+{
+    if (m_slot <= 0 || m_slot >= m_ctx.project.buttonSlotsInUse())
+        return;
+    const MenuButton &b = m_ctx.project.button(m_slot);
+    setText(m_normal, b.normalImage);
+    setText(m_hover, b.hoverImage);
+    setText(m_click, b.clickImage);
+    m_transparent->setChecked(b.transparent);
+    m_transparentColour->setColour(b.transparentColour);
+    if (m_multimediaPage->isVisibleTo(this))
+        setText(m_multimedia, b.code);
+}
+
+void ButtonPage::refreshSounds()
+{
+    setText(m_hoverSound, m_ctx.project.settings().hoverSound);
+    setText(m_clickSound, m_ctx.project.settings().clickSound);
+}
+
+void ButtonPage::edit(const std::function<void(MenuButton &)> &change)
+{
+    if (m_slot <= 0 || m_slot >= m_ctx.project.buttonSlotsInUse())
+        return;
+    MenuButton b = m_ctx.project.button(m_slot);
+    change(b);
+    m_ctx.project.setButton(m_slot, b);
+}
+
+void ButtonPage::chooseImage(const QString &title, QString MenuButton::*image)
+{
+    if (const auto file = filechoosers::chooseImage(m_ctx.prompter, title))
+        edit([&](MenuButton &b) { b.*image = *file; });
+}
+
+void ButtonPage::movePosition(PositionUnit unit)
+{
+    if (m_slot <= 0)
+        return;
+    const MenuButton &b = m_ctx.project.button(m_slot);
+    if (const auto position = askPosition(m_ctx.prompter, u"bouton"_s, unit, QPointF(b.left, b.top), m_ctx.tpp)) {
+        edit([&](MenuButton &changed) {
+            changed.left = float(position->x());
+            changed.top = float(position->y());
+        });
+    }
+}
+
+void ButtonPage::chooseTransparentColour()
+{
+    if (const std::optional<int> colour = m_ctx.prompter.colour({m_transparentColour->colour()})) {
+        m_transparentColour->setColour(*colour);
+        edit([&](MenuButton &b) {
+            b.transparent = m_transparent->isChecked();
+            b.transparentColour = *colour;
+        });
+    }
+}
+
+void ButtonPage::quickPreview()
+{
+    if (m_slot <= 0 || !m_transparent->isChecked())
+        return;
+    TransparencyRenderer renderer(m_ctx.project, m_ctx.projectFolder(), m_ctx.tpp);
+    renderer.setClientSize(m_ctx.clientSize());
+    emit transparencyPreviewed(m_slot, renderer.buildTransparentImages(m_slot));
+}
+
+void ButtonPage::placeMultimedia(panelrules::Placement placement)
+{
+    const auto file = filechoosers::chooseFile(m_ctx.prompter, u"Recherche d'un fichier multimédia..."_s,
+                                               filechoosers::kMultimediaFilter);
+    if (!file)
+        return;
+    QString folders;
+    if (placement == panelrules::Placement::Folders) {
+        InputRequest request;
+        request.prompt = kFoldersPrompt;
+        folders = m_ctx.prompter.input(request);
+        if (folders.isEmpty())
+            return;
+    }
+    m_multimedia->setText(panelrules::placedName(placement, *file, folders));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class Prompter;
+
+// The open-file dialogs of the panel, with their filters.
+namespace filechoosers {
+
+inline const QString kImageFilter =
+    QStringLiteral("Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico");
+inline const QString kMusicFilter =
+    QStringLiteral("Son *.wav, *.mp3, *.mid, *.aif, *.wma | *.wav;*.mp3;*.mid;*.aif;*.wma");
+inline const QString kSoundFilter = QStringLiteral("Son WAV seulement | *.wav");
+inline const QString kIconFilter = QStringLiteral("Fichier icône *.ico | *.ico");
+inline const QString kMultimediaFilter = QStringLiteral("Fichier multimédia (*.*) | *.*");
+
+// The chosen file; nothing on cancel.
+std::optional<QString> chooseFile(Prompter &prompter, const QString &title, const QString &filter);
+
+// The chosen picture, or an empty path when the file does not exist; nothing on cancel.
+std::optional<QString> chooseImage(Prompter &prompter, const QString &title);
+
+} // namespace filechoosers

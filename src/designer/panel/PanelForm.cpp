@@ -1,0 +1,50 @@
+#include "designer/panel/PanelForm.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace panelform {
+
+QLabel *caption(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit *field(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMinimumWidth(30);
+    return edit;
+}
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QPushButton *smallButton(const QString &name, const QString &text, QWidget *parent)
+{
+    QPushButton *b = button(name, text, parent);
+    b->setFixedWidth(qMax(24, b->fontMetrics().horizontalAdvance(text) + 12));
+    return b;
+}
+
+void row(QBoxLayout *layout, std::initializer_list<QWidget *> widgets, bool stretchAtEnd)
+{
+    auto *line = new QHBoxLayout;
+    line->setSpacing(3);
+    for (QWidget *w : widgets)
+        line->addWidget(w);
+    if (stretchAtEnd)
+        line->addStretch();
+    layout->addLayout(line);
+}
+
+} // namespace panelform

@@ -1,0 +1,43 @@
+#include "designer/panel/PositionDialog.h"
+
+#include "common/NumberText.h"
+#include "prompt/Prompter.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QString &noun, PositionUnit unit,
+                              double current)
+{
+    InputRequest request;
+    request.prompt = u"Entrez la nouvelle position "_s + axis + u" du "_s + noun +
+                     (unit == PositionUnit::Pixels ? u" (en pixel) :"_s : u" :"_s);
+    request.defaultText = numtext::format(current);
+    const QString answer = prompter.input(request);
+    if (answer.isEmpty())
+        return std::nullopt;
+    double value = 0;
+    if (!numtext::parse(answer, &value)) {
+        prompter.message(u"Valeur incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<QPointF> askPosition(Prompter &prompter, const QString &noun, PositionUnit unit, QPointF current,
+                                   TwipsPerPixel tpp)
+{
+    const bool pixels = unit == PositionUnit::Pixels;
+    const std::optional<double> x =
+        askAxis(prompter, u"X"_s, noun, unit, pixels ? tpp.toPixelsX(current.x()) : current.x());
+    if (!x)
+        return std::nullopt;
+    const std::optional<double> y =
+        askAxis(prompter, u"Y"_s, noun, unit, pixels ? tpp.toPixelsY(current.y()) : current.y());
+    if (!y)
+        return std::nullopt;
+    return pixels ? QPointF(tpp.toTwipsX(*x), tpp.toTwipsY(*y)) : QPointF(*x, *y);
+}
