@@ -237,6 +237,13 @@ void Worksheet::refreshCaption()
 void Worksheet::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
+    // Borders and title bar come with the window system: the model's outer size stays.
+    const QSize margins = frameGeometry().size() - size();
+    if (margins != m_margins) {
+        m_margins = margins;
+        followSize();
+        return;
+    }
     const QSize outer = frameGeometry().size();
     const QSize wanted(qRound(m_tpp.toPixelsX(m_project.settings().width)),
                        qRound(m_tpp.toPixelsY(m_project.settings().height)));
@@ -245,6 +252,16 @@ void Worksheet::resizeEvent(QResizeEvent *event)
         m_project.setSize(float(m_tpp.toTwipsX(outer.width())), float(m_tpp.toTwipsY(outer.height())));
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
     refreshCaption();
+}
+
+void Worksheet::moveEvent(QMoveEvent *event)
+{
+    ToolWindow::moveEvent(event);
+    const QSize margins = frameGeometry().size() - size();
+    if (margins != m_margins) {
+        m_margins = margins;
+        followSize();
+    }
 }
 
 void Worksheet::paintEvent(QPaintEvent *)
@@ -347,7 +364,8 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
         else if (!m_drag.item)
             resetHoverImages();
         resizeStep(twips, mouse->buttons());
-        return m_drag.item || (text && text->isResizing());
+        // Unaccepted moves would reach the background, which resets the hover images.
+        return button || m_drag.item || text->isResizing();
     }
     if (m_drag.item) {
         drop(twips);

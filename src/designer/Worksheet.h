@@ -57,6 +57,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -104,5 +105,6 @@ private:
     bool m_markersShown = true;
     bool m_pressed = false;
     bool m_applyingSize = false;
+    QSize m_margins{0, 0};
     Drag m_drag;
 };
