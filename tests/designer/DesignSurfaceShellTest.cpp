@@ -32,6 +32,8 @@ void dropFiles(QWidget *target, const QStringList &paths)
     for (const QString &path : paths)
         urls.append(QUrl::fromLocalFile(path));
     data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
 }
@@ -83,10 +85,19 @@ TEST_F(ShellFixture, AMissingPictureIsStillAReadingError)
     QTemporaryDir dir;
     QByteArray bytes = testfiles::readBytes(example());
     bytes.replace("fond.jpg", "absent.jpg");
+    const QDir demo(testfiles::dataPath(u"../../examples/demo"_s));
+    for (const QString &name : demo.entryList(QDir::Files))
+        QFile::copy(demo.filePath(name), dir.filePath(name));
     const QString path = dir.filePath(u"demo.zep"_s);
+    QFile::remove(path);
     testfiles::writeBytes(path, bytes);
-    session().storage().open(path);
-    EXPECT_FALSE(m_prompter.log().filter(u"Erreur d'ouverture"_s).isEmpty()) << m_prompter.log().join(u'\n').toStdString();
+    m_prompter.expectMessage(u"Erreur : Fichier introuvable\r\nNuméro d'erreur : 53\r\nParagraphe : [Général]\r\n"
+                             u"Ligne suivante : absent.jpg\r\n\r\nContinuer le chargement ?"_s,
+                             u"Erreur d'ouverture !"_s, MessageIcon::Critical, MessageButtons::YesNo, Answer::Yes);
+    EXPECT_TRUE(session().storage().open(path));
+    EXPECT_TRUE(session().worksheet()->background().isNull());
+    EXPECT_FALSE(session().worksheet()->buttonItem(1)->pixmap().isNull());
+    EXPECT_TRUE(m_prompter.allAnswered());
 }
 
 TEST_F(ShellFixture, FilesDroppedOnTheWorksheetOpenTheLastOne)
