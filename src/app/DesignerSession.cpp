@@ -31,6 +31,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QProcess>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -118,6 +119,10 @@ void DesignerSession::connectDesignSurface()
     m_pictures->setTarget(m_worksheet);
     m_worksheet->setPrompter(&m_env.prompter);
     m_palette->attach(*m_project, m_env.prompter, *m_resources);
+    auto *undo = new QUndoStack(this);
+    m_worksheet->setUndoStack(undo);
+    m_palette->setUndoStack(undo);
+    connect(m_project.get(), &MenuProject::projectReset, undo, &QUndoStack::clear);
     m_worksheet->setCornerMarkersShown(m_mainWindow->menus().cornerMarkers->isChecked());
     connect(&m_mainWindow->options(), &OptionsController::cornerMarkersChanged, m_worksheet,
             &Worksheet::setCornerMarkersShown);

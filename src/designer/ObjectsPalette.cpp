@@ -2,16 +2,19 @@
 
 #include "common/PathText.h"
 #include "designer/ResourcesWindow.h"
+#include "designer/worksheet/ItemPresenceCommand.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
 #include <QFileInfo>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -72,6 +75,16 @@ void ObjectsPalette::attach(MenuProject &project, Prompter &prompter, ResourcesW
             [this](QAction *action) { transparencyChosen(action->text()); });
 }
 
+void ObjectsPalette::setUndoStack(QUndoStack *stack)
+{
+    m_undo = stack;
+    QAction *undo = stack->createUndoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = stack->createRedoAction(this);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addActions({undo, redo});
+}
+
 QString ObjectsPalette::resolve(const QString &reference) const
 {
     const QString folder = m_project->path().isEmpty() ? QString() : pathtext::folderOf(m_project->path());
@@ -103,12 +116,17 @@ void ObjectsPalette::addButton(const QString &kind)
     b.hoverImage = ask(u"Image au survol"_s, previous.hoverImage);
     b.clickImage = ask(u"Image clique"_s, previous.clickImage);
     m_project->setButton(slot, b);
+    if (m_undo)
+        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Button, slot, true, u"Ajouter"_s));
 }
 
 void ObjectsPalette::addText()
 {
-    if (m_project)
-        m_project->addText();
+    if (!m_project)
+        return;
+    const int slot = m_project->addText();
+    if (m_undo && slot > 0)
+        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Text, slot, true, u"Ajouter"_s));
 }
 
 void ObjectsPalette::openTransparencyMenu()

@@ -7,6 +7,7 @@ class Prompter;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QUndoStack;
 class ResourcesWindow;
 
 // Form1: the tool window from which buttons and texts are added to the menu.
@@ -18,6 +19,8 @@ public:
     explicit ObjectsPalette(QWidget *parent = nullptr);
 
     void attach(MenuProject &project, Prompter &prompter, ResourcesWindow &resources);
+    // Additions go on this stack; Ctrl+Z and Ctrl+Y undo and redo.
+    void setUndoStack(QUndoStack *stack);
 
     // Kind "vidéo", "code" or "quitter"; refused past 99 buttons, deleted ones counted.
     void addButton(const QString &kind);
@@ -47,4 +50,5 @@ private:
     QList<QGroupBox *> m_frames;
     QLabel *m_imageArea;
     QSize m_normalSize;
+    QUndoStack *m_undo = nullptr;
 };

@@ -3,6 +3,8 @@
 #include "common/PathText.h"
 #include "common/gui/ScreenMetrics.h"
 #include "designer/worksheet/ButtonItem.h"
+#include "designer/worksheet/ItemEditCommand.h"
+#include "designer/worksheet/ItemPresenceCommand.h"
 #include "designer/worksheet/SurfaceRules.h"
 #include "designer/worksheet/TextItem.h"
 #include "project/MenuProject.h"
@@ -17,7 +19,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -78,6 +80,16 @@ Worksheet::Worksheet(MenuProject &project, QWidget *parent)
     connect(&m_project, &MenuProject::selectionChanged, this, &Worksheet::followSelection);
     connect(&m_project, &MenuProject::chooserChanged, this, &Worksheet::followSelection);
     rebuild();
+}
+
+void Worksheet::setUndoStack(QUndoStack *stack)
+{
+    m_undo = stack;
+    QAction *undo = stack->createUndoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = stack->createRedoAction(this);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addActions({undo, redo});
 }
 
 ZepError Worksheet::loadBackground(const QString &file)
@@ -411,8 +423,10 @@ void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
                             - twipsAt(item, {0, 0})};
         return;
     }
-    if (event->button() == Qt::RightButton)
+    if (event->button() == Qt::RightButton) {
         item->setResizing(true);
+        m_resizeStart = m_project.text(item->slot());
+    }
 }
 
 TextItem *Worksheet::resizingText() const
@@ -437,6 +451,9 @@ void Worksheet::endResize()
 {
     if (TextItem *item = resizingText()) {
         item->setResizing(false);
+        const MenuText &now = m_project.text(item->slot());
+        if (m_undo && now != m_resizeStart)
+            m_undo->push(new ItemEditCommand(m_project, item->slot(), m_resizeStart, now, u"Redimensionner"_s));
         placeCornerMarkers();
     }
 }
@@ -446,16 +463,24 @@ void Worksheet::drop(const QPointF &twips)
     QWidget *dragged = m_drag.item;
     const QPointF place = surface::dropPosition(twips, m_drag.heldAt);
     m_drag = {};
+    const auto record = [this](int slot, const ItemEditCommand::Record &before, const ItemEditCommand::Record &after) {
+        if (m_undo)
+            m_undo->push(new ItemEditCommand(m_project, slot, before, after, u"Déplacer"_s));
+    };
     if (auto *button = qobject_cast<ButtonItem *>(dragged)) {
-        MenuButton b = m_project.button(button->slot());
+        const MenuButton before = m_project.button(button->slot());
+        MenuButton b = before;
         b.left = float(place.x());
         b.top = float(place.y());
         m_project.setButton(button->slot(), b);
+        record(button->slot(), before, b);
     } else if (auto *text = qobject_cast<TextItem *>(dragged)) {
-        MenuText t = m_project.text(text->slot());
+        const MenuText before = m_project.text(text->slot());
+        MenuText t = before;
         t.left = float(place.x());
         t.top = float(place.y());
         m_project.setText(text->slot(), t);
+        record(text->slot(), before, t);
     }
     placeCornerMarkers();
 }
@@ -527,7 +552,12 @@ void Worksheet::deleteSelectedButton()
         return;
     if (m_prompter->message(u"Supprimer le bouton "_s + QString::number(slot) + u" ?"_s, u"Suppression"_s,
                             MessageIcon::Question, MessageButtons::YesNo)
-        == Answer::Yes)
+        != Answer::Yes)
+        return;
+    if (m_undo)
+        m_undo->push(new ItemPresenceCommand(m_project, ItemPresenceCommand::Item::Button, slot, false,
+                                             u"Supprimer"_s));
+    else
         m_project.deleteButton(slot);
 }
 

@@ -3,6 +3,7 @@
 #include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
 #include "project/PictureLoader.h"
+#include "project/MenuText.h"
 #include "project/ProjectField.h"
 
 #include <QMap>
@@ -14,6 +15,7 @@ class MenuProject;
 class Prompter;
 class QLabel;
 class QMouseEvent;
+class QUndoStack;
 class TextItem;
 
 // Form3: the menu window at its real size, on which the author lays the menu out.
@@ -28,6 +30,8 @@ public:
     explicit Worksheet(MenuProject &project, QWidget *parent = nullptr);
 
     void setPrompter(Prompter *prompter) { m_prompter = prompter; }
+    // Moves, resizes and deletions go on this stack; Ctrl+Z and Ctrl+Y undo and redo.
+    void setUndoStack(QUndoStack *stack);
 
     ZepError loadBackground(const QString &file) override;
     ZepError loadButtonImage(int slot, const QString &file) override;
@@ -107,4 +111,6 @@ private:
     bool m_applyingSize = false;
     QSize m_margins{0, 0};
     Drag m_drag;
+    QUndoStack *m_undo = nullptr;
+    MenuText m_resizeStart;
 };

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -280,4 +281,58 @@ TEST_F(WorksheetTest, CornerMarkersFollowTheOption)
     EXPECT_TRUE(m_worksheet.cornerMarker(2)->isVisible());
     m_project.chooseEntry(u"Feuille de travail"_s);
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
+}
+
+TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
+{
+    QUndoStack stack;
+    m_worksheet.setUndoStack(&stack);
+    m_palette.setUndoStack(&stack);
+    addButton(u"vidéo"_s, m_normal, m_hover, m_click);
+    click(u"Créer"_s);
+    ButtonItem *button = m_worksheet.buttonItem(1);
+    TextItem *text = m_worksheet.textItem(1);
+
+    mouse(button, QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    mouse(button, QEvent::MouseButtonRelease, button->mapFrom(&m_worksheet, QPoint(100, 50)), Qt::LeftButton,
+          Qt::NoButton);
+    mouse(text->viewport(), QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    move(&m_worksheet, {213, 113}, Qt::RightButton);
+    mouse(&m_worksheet, QEvent::MouseButtonRelease, {213, 113}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(m_project.text(1).width, 213 * 15 - 200);
+    EXPECT_EQ(stack.count(), 4);
+
+    m_worksheet.activateWindow();
+    QTest::qWaitForWindowActive(&m_worksheet);
+    QTest::keyClick(&m_worksheet, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(m_project.text(1).width, 2895);
+    EXPECT_EQ(text->width(), 193);
+    stack.undo();
+    EXPECT_EQ(m_project.button(1).left, 200);
+    EXPECT_EQ(button->pos(), QPoint(13, 13));
+    QTest::keyClick(&m_worksheet, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(m_project.button(1).left, 1500);
+
+    // Undoing an addition deletes; redoing brings the entry back, selected.
+    stack.undo();
+    stack.undo();
+    EXPECT_FALSE(m_project.text(1).isStored());
+    EXPECT_FALSE(text->isVisible());
+    stack.redo();
+    EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
+    EXPECT_EQ(m_project.chooser().currentText(), u"Texte 1"_s);
+
+    mouse(button, QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
+    m_prompter.expectMessage(u"Supprimer le bouton 1 ?"_s, u"Suppression"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::Yes);
+    QTest::keyClick(&m_worksheet, Qt::Key_Delete);
+    EXPECT_TRUE(m_project.button(1).isDeleted());
+    stack.undo();
+    EXPECT_EQ(m_project.button(1).kind, u"vidéo"_s);
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    stack.redo();
+    EXPECT_TRUE(m_project.button(1).isDeleted());
+    EXPECT_EQ(m_project.chooser().entries(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_TRUE(m_prompter.allAnswered());
 }
