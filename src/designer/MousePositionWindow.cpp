@@ -7,8 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-MousePositionWindow::MousePositionWindow(QWidget *parent)
-    : ToolWindow(u"Form10"_s, u"Position de la souris"_s, parent)
+MousePositionWindow::MousePositionWindow(QWidget *parent) : ToolWindow(u"Form10"_s, u"Position de la souris"_s, parent)
 {
     auto *layout = new QGridLayout(this);
     for (int i = 0; i < 4; ++i) {

@@ -6,8 +6,8 @@
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
-#include <QFileInfo>
 #include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>

@@ -249,11 +249,11 @@ void Worksheet::refreshCaption()
 void Worksheet::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
-    // Borders and title bar come with the window system: the model's outer size stays.
+    // Borders and title bar arriving with the window system are no resize by the author.
     const QSize margins = frameGeometry().size() - size();
     if (margins != m_margins) {
         m_margins = margins;
-        followSize();
+        refreshCaption();
         return;
     }
     const QSize outer = frameGeometry().size();
@@ -264,16 +264,6 @@ void Worksheet::resizeEvent(QResizeEvent *event)
         m_project.setSize(float(m_tpp.toTwipsX(outer.width())), float(m_tpp.toTwipsY(outer.height())));
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
     refreshCaption();
-}
-
-void Worksheet::moveEvent(QMoveEvent *event)
-{
-    ToolWindow::moveEvent(event);
-    const QSize margins = frameGeometry().size() - size();
-    if (margins != m_margins) {
-        m_margins = margins;
-        followSize();
-    }
 }
 
 void Worksheet::paintEvent(QPaintEvent *)
@@ -350,8 +340,8 @@ void Worksheet::pointerAt(const QPointF &twips)
 bool Worksheet::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
-        && type != QEvent::MouseButtonDblClick)
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
         return ToolWindow::eventFilter(watched, event);
     auto *widget = qobject_cast<QWidget *>(watched);
     auto *mouse = static_cast<QMouseEvent *>(event);
@@ -419,8 +409,8 @@ void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
 {
     m_project.chooseEntry(ItemChooser::textEntry(item->slot()));
     if (modifierHeld(event)) {
-        m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint())))
-                            - twipsAt(item, {0, 0})};
+        m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint()))) -
+                            twipsAt(item, {0, 0})};
         return;
     }
     if (event->button() == Qt::RightButton) {
@@ -551,12 +541,11 @@ void Worksheet::deleteSelectedButton()
     if (slot < 1 || !m_project.chooser().currentText().startsWith(u"Bou"_s) || !m_prompter)
         return;
     if (m_prompter->message(u"Supprimer le bouton "_s + QString::number(slot) + u" ?"_s, u"Suppression"_s,
-                            MessageIcon::Question, MessageButtons::YesNo)
-        != Answer::Yes)
+                            MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
         return;
     if (m_undo)
-        m_undo->push(new ItemPresenceCommand(m_project, ItemPresenceCommand::Item::Button, slot, false,
-                                             u"Supprimer"_s));
+        m_undo->push(
+            new ItemPresenceCommand(m_project, ItemPresenceCommand::Item::Button, slot, false, u"Supprimer"_s));
     else
         m_project.deleteButton(slot);
 }

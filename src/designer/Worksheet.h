@@ -2,8 +2,8 @@
 
 #include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
-#include "project/PictureLoader.h"
 #include "project/MenuText.h"
+#include "project/PictureLoader.h"
 #include "project/ProjectField.h"
 
 #include <QMap>
@@ -61,7 +61,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void moveEvent(QMoveEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

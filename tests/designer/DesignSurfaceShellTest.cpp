@@ -75,8 +75,7 @@ TEST_F(ShellFixture, OpeningTheExampleRebuildsTheWorksheet)
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(video, &move);
     EXPECT_NE(video->pixmap().toImage(), normal);
-    EXPECT_EQ(session().mousePosition()->texts(),
-              (QStringList{u"X=4950"_s, u"Y=2850"_s, u"X=330px"_s, u"Y=190px"_s}));
+    EXPECT_EQ(session().mousePosition()->texts(), (QStringList{u"X=4950"_s, u"Y=2850"_s, u"X=330px"_s, u"Y=190px"_s}));
 }
 
 TEST_F(ShellFixture, AMissingPictureIsStillAReadingError)

@@ -89,9 +89,9 @@ TEST_F(SurfaceFixture, TransparencyMenuShowsAndRestoresTheImage)
     menu->actions()[1]->trigger();
 
     const QString picture = image(u"t.bmp"_s, {90, 70}, Qt::white);
-    m_prompter.expectOpenFile({u"Image pour la transparence..."_s,
-                               u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()},
-                              picture);
+    m_prompter.expectOpenFile(
+        {u"Image pour la transparence..."_s, u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()},
+        picture);
     menu->actions()[0]->trigger();
     EXPECT_EQ(m_project.settings().transparencyImage, picture);
 

@@ -28,8 +28,8 @@ protected:
     void click(const QString &caption);
 
     // Mouse events sent straight to a widget, as the window system would deliver them.
-    static void mouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButton button,
-                      Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    static void mouse(QWidget *widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     static void move(QWidget *widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton)
     {
         mouse(widget, QEvent::MouseMove, pos, Qt::NoButton, buttons);

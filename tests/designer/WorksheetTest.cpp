@@ -36,7 +36,10 @@ protected:
 TEST_F(WorksheetTest, CaptionAndSizeFollowTheModelAndTheWindow)
 {
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9600x7200 - 640x480px"_s);
-    EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(640, 480)); // borders included
+    EXPECT_EQ(m_project.settings().width, 9600.0f) << "borders coming with the window change nothing";
+    m_project.setSize(9000, 6000);
+    EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(600, 400)); // borders included
+    EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9000x6000 - 600x400px"_s);
 
     m_project.setFullScreen(1);
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - (sera affiché en plein écran)"_s);

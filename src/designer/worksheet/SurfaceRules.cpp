@@ -20,8 +20,8 @@ QString caption(double widthTwips, double heightTwips, const TwipsPerPixel &tpp,
     const QString prefix = u"Feuille de travail - "_s;
     if (fullScreen)
         return prefix + u"(sera affiché en plein écran)"_s;
-    return prefix + displayNumber(widthTwips) + u'x' + displayNumber(heightTwips) + u" - "_s
-           + displayNumber(tpp.toPixelsX(widthTwips)) + u'x' + displayNumber(tpp.toPixelsY(heightTwips)) + u"px"_s;
+    return prefix + displayNumber(widthTwips) + u'x' + displayNumber(heightTwips) + u" - "_s +
+           displayNumber(tpp.toPixelsX(widthTwips)) + u'x' + displayNumber(tpp.toPixelsY(heightTwips)) + u"px"_s;
 }
 
 QStringList positionTexts(double xTwips, double yTwips, const TwipsPerPixel &tpp)
