@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kMarkerPixels = 5;
+constexpr int kMarkerPixels = 7;
 
 bool modifierHeld(const QMouseEvent *event)
 {
@@ -56,9 +56,12 @@ Worksheet::Worksheet(MenuProject &project, QWidget *parent)
         auto *marker = new QLabel(this);
         marker->setObjectName(u"POINT_BORD"_s);
         marker->setProperty("index", i);
+        // Black with a white rim, to be seen on dark and light backgrounds alike.
         marker->setAutoFillBackground(true);
+        marker->setFrameShape(QFrame::Box);
         QPalette p = marker->palette();
         p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, Qt::white);
         marker->setPalette(p);
         marker->resize(kMarkerPixels, kMarkerPixels);
         marker->hide();

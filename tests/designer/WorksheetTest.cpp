@@ -91,7 +91,7 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
-TEST_F(WorksheetTest, FunctionKeysReachTheirHooks)
+TEST_F(WorksheetTest, FunctionKeysReachTheirHooksAndCloseIsRefused)
 {
     QSignalSpy test(&m_worksheet, &Worksheet::testRequested);
     QSignalSpy help(&m_worksheet, &Worksheet::helpRequested);
@@ -99,6 +99,9 @@ TEST_F(WorksheetTest, FunctionKeysReachTheirHooks)
     QTest::keyClick(&m_worksheet, Qt::Key_F1);
     EXPECT_EQ(test.count(), 1);
     EXPECT_EQ(help.count(), 1);
+
+    EXPECT_FALSE(m_worksheet.close());
+    EXPECT_TRUE(m_worksheet.isVisible());
 }
 
 TEST_F(WorksheetTest, HoverAndClickImages)
@@ -175,7 +178,7 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
     EXPECT_EQ(m_project.text(1).left, (295 - 20) * 15);
     EXPECT_EQ(m_project.text(1).top, (200 - 8) * 15);
     EXPECT_EQ(text->pos(), QPoint(275, 192));
-    EXPECT_EQ(m_worksheet.cornerMarker(0)->pos(), QPoint(270, 187));
+    EXPECT_EQ(m_worksheet.cornerMarker(0)->pos(), QPoint(275 - 7, 192 - 7));
 }
 
 TEST_F(WorksheetTest, RightDragResizesTheTextFromItsCorner)
@@ -277,7 +280,7 @@ TEST_F(WorksheetTest, CornerMarkersFollowTheOption)
 {
     click(u"Créer"_s);
     EXPECT_TRUE(m_worksheet.cornerMarker(2)->isVisible());
-    EXPECT_EQ(m_worksheet.cornerMarker(2)->pos(), QPoint(8, 13 + 97));
+    EXPECT_EQ(m_worksheet.cornerMarker(2)->pos(), QPoint(13 - 7, 13 + 97));
     m_worksheet.setCornerMarkersShown(false);
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
     m_worksheet.setCornerMarkersShown(true);
