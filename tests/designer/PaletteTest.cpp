@@ -42,6 +42,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     EXPECT_EQ(m_project.button(2).code, QString());
     EXPECT_EQ(m_project.chooser().entries(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (code)"_s, u"Bouton 2 (vidéo)"_s}));
+    EXPECT_EQ(m_worksheet.childAt(20, 20), m_worksheet.buttonItem(2)) << "the newest item is in front";
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
