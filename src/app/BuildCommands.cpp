@@ -47,7 +47,7 @@ void BuildCommands::prepareForBuild()
 
 void BuildCommands::showWaitPanels(bool visible)
 {
-    m_session.worksheet()->setCursor(visible ? Qt::WaitCursor : Qt::ArrowCursor);
+    m_session.worksheet()->setWaitPanelShown(visible);
     m_session.scriptEditor()->setWaitPanelVisible(visible);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

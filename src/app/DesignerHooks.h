@@ -17,6 +17,7 @@ struct DesignerHooks
     std::function<void()> openWizard;
     std::function<bool()> wizardOpen;
     std::function<void()> help;
+    std::function<void()> shapeEditor;
 
     static void call(const std::function<void()> &hook)
     {

@@ -4,6 +4,7 @@
 #include "app/BuildCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/MenuLabelBar.h"
 #include "app/OptionsController.h"
 #include "app/core/AppIdentity.h"
 #include "app/core/AppearanceFile.h"
@@ -19,9 +20,10 @@
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/Worksheet.h"
+#include "designer/worksheet/ButtonItem.h"
+#include "designer/worksheet/PictureRelay.h"
 #include "platform/SettingsStore.h"
 #include "project/MenuProject.h"
-#include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
 #include "script/gui/ScriptEditorWindow.h"
 
@@ -30,6 +32,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QProcess>
+#include <QUndoStack>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -57,7 +60,7 @@ FileAssociation DesignerSession::Environment::association() const
 
 DesignerSession::DesignerSession(Environment environment)
     : m_env(environment), m_project(std::make_unique<MenuProject>()),
-      m_pictures(std::make_unique<PictureFileCheck>()),
+      m_pictures(std::make_unique<PictureRelay>()),
       m_storage(std::make_unique<ProjectStorage>(*m_project, m_env.prompter, *m_pictures)),
       m_recent(std::make_unique<RecentFiles>(m_env.settings)),
       m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
@@ -111,6 +114,36 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     connect(m_panel, &ParametersPanel::scriptEditorRequested, m_scriptEditor, &ScriptEditorWindow::openSlot);
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
+    connectDesignSurface();
+}
+
+void DesignerSession::connectDesignSurface()
+{
+    m_pictures->setTarget(m_worksheet);
+    m_worksheet->setPrompter(&m_env.prompter);
+    m_palette->attach(*m_project, m_env.prompter, *m_resources);
+    auto *undo = new QUndoStack(this);
+    m_worksheet->setUndoStack(undo);
+    m_palette->setUndoStack(undo);
+    connect(m_project.get(), &MenuProject::projectReset, undo, &QUndoStack::clear);
+    m_worksheet->setCornerMarkersShown(m_mainWindow->menus().cornerMarkers->isChecked());
+    connect(&m_mainWindow->options(), &OptionsController::cornerMarkersChanged, m_worksheet,
+            &Worksheet::setCornerMarkersShown);
+    connect(m_worksheet, &Worksheet::pointerMoved, m_mousePosition, [this](double x, double y) {
+        m_mousePosition->showPosition(x, y, m_worksheet->twipsPerPixel());
+    });
+    connect(m_worksheet, &Worksheet::backgroundHovered, m_mainWindow, [this] { m_mainWindow->labels().restoreAll(); });
+    connect(m_worksheet, &Worksheet::testRequested, this, [this] { DesignerHooks::call(m_hooks.testRun); });
+    connect(m_worksheet, &Worksheet::helpRequested, this, [this] { DesignerHooks::call(m_hooks.help); });
+    connect(m_worksheet, &Worksheet::filesDropped, this, [this](const QStringList &paths) {
+        if (m_lifecycle->askToSave() != u"annule"_s)
+            m_storage->open(paths.last());
+    });
+    connect(m_palette, &ObjectsPalette::shapeEditorRequested, this, [this] { DesignerHooks::call(m_hooks.shapeEditor); });
+    connect(m_panel, &ParametersPanel::transparencyPreviewed, this, [this](int slot, const QImage &normal) {
+        if (ButtonItem *item = m_worksheet->buttonItem(slot))
+            item->showPicture(QPixmap::fromImage(normal));
+    });
 }
 
 QList<QWidget *> DesignerSession::themedWindows() const

@@ -17,7 +17,7 @@ class MenuProject;
 class MousePositionWindow;
 class ObjectsPalette;
 class ParametersPanel;
-class PictureLoader;
+class PictureRelay;
 class ProjectStorage;
 class Prompter;
 class RecentFiles;
@@ -82,12 +82,13 @@ public:
 
 private:
     void openStartupProject();
+    void connectDesignSurface();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
     DesignerHooks m_hooks;
     std::unique_ptr<MenuProject> m_project;
-    std::unique_ptr<PictureLoader> m_pictures;
+    std::unique_ptr<PictureRelay> m_pictures;
     std::unique_ptr<ProjectStorage> m_storage;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<AppearanceFile> m_appearances;

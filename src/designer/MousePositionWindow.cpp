@@ -1,25 +1,34 @@
 #include "designer/MousePositionWindow.h"
 
+#include "designer/worksheet/SurfaceRules.h"
+
+#include <QGridLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-MousePositionWindow::MousePositionWindow(QWidget *parent)
-    : ToolWindow(u"Form10"_s, u"Position de la souris"_s, parent), m_twips(new QLabel(this)),
-      m_pixels(new QLabel(this))
+MousePositionWindow::MousePositionWindow(QWidget *parent) : ToolWindow(u"Form10"_s, u"Position de la souris"_s, parent)
 {
-    m_twips->setObjectName(u"Label1"_s);
-    m_pixels->setObjectName(u"Label2"_s);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_twips);
-    layout->addWidget(m_pixels);
-    showPosition(0, 0, 15, 15);
+    auto *layout = new QGridLayout(this);
+    for (int i = 0; i < 4; ++i) {
+        m_labels[i] = new QLabel(i % 2 ? u"Y=0000"_s : u"X=0000"_s, this);
+        m_labels[i]->setObjectName(u"Label"_s + QString::number(i + 1));
+        layout->addWidget(m_labels[i], i / 2, i % 2);
+    }
     resize(sizeHint());
 }
 
-void MousePositionWindow::showPosition(double xTwips, double yTwips, double tppX, double tppY)
+void MousePositionWindow::showPosition(double xTwips, double yTwips, const TwipsPerPixel &tpp)
 {
-    m_twips->setText(u"X = %1  Y = %2 (twips)"_s.arg(xTwips).arg(yTwips));
-    m_pixels->setText(u"X = %1  Y = %2 (pixels)"_s.arg(xTwips / tppX).arg(yTwips / tppY));
+    const QStringList texts = surface::positionTexts(xTwips, yTwips, tpp);
+    for (int i = 0; i < 4; ++i)
+        m_labels[i]->setText(texts[i]);
+}
+
+QStringList MousePositionWindow::texts() const
+{
+    QStringList result;
+    for (const QLabel *label : m_labels)
+        result.append(label->text());
+    return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
 
 class QLabel;
@@ -12,9 +13,10 @@ class MousePositionWindow : public ToolWindow
 public:
     explicit MousePositionWindow(QWidget *parent = nullptr);
 
-    void showPosition(double xTwips, double yTwips, double tppX, double tppY);
+    void showPosition(double xTwips, double yTwips, const TwipsPerPixel &tpp);
+    // "X=…", "Y=…", "X=…px", "Y=…px" as shown.
+    QStringList texts() const;
 
 private:
-    QLabel *m_twips;
-    QLabel *m_pixels;
+    QLabel *m_labels[4];
 };

@@ -1,32 +1,196 @@
 #include "designer/ObjectsPalette.h"
 
+#include "common/PathText.h"
+#include "designer/ResourcesWindow.h"
+#include "designer/worksheet/ItemPresenceCommand.h"
+#include "project/MenuProject.h"
+#include "prompt/Prompter.h"
+
+#include <QAction>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
 #include <QPushButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-QGroupBox *frame(const QString &name, const QString &caption, const QStringList &commands)
-{
-    auto *box = new QGroupBox(caption);
-    box->setObjectName(name);
-    auto *layout = new QVBoxLayout(box);
-    for (const QString &command : commands)
-        layout->addWidget(new QPushButton(command));
-    return box;
-}
+const QString kImageFilter = u"Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
 
 } // namespace
 
 ObjectsPalette::ObjectsPalette(QWidget *parent)
-    : ToolWindow(u"Form1"_s, u"Objets"_s, parent)
+    : ToolWindow(u"Form1"_s, u"Objets"_s, parent), m_imageArea(new QLabel(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(frame(u"Frame1"_s, u"Boutons"_s, {u"Multimédia"_s, u"Code VBS"_s, u"Quitter"_s}));
     layout->addWidget(frame(u"Frame2"_s, u"Boîte de texte"_s, {u"Créer"_s}));
     layout->addWidget(frame(u"Frame3"_s, u"Forme du menu"_s, {u"Editeur"_s, u"Transparence"_s}));
     layout->addStretch();
+    m_imageArea->setObjectName(u"Image1"_s);
+    m_imageArea->installEventFilter(this);
+    m_imageArea->hide();
     resize(199, sizeHint().height()); // as wide as the parameters panel below it
+
+    connect(command(u"Multimédia"_s), &QPushButton::clicked, this, [this] { addButton(u"vidéo"_s); });
+    connect(command(u"Code VBS"_s), &QPushButton::clicked, this, [this] { addButton(u"code"_s); });
+    connect(command(u"Quitter"_s), &QPushButton::clicked, this, [this] { addButton(u"quitter"_s); });
+    connect(command(u"Créer"_s), &QPushButton::clicked, this, &ObjectsPalette::addText);
+    connect(command(u"Editeur"_s), &QPushButton::clicked, this, &ObjectsPalette::shapeEditorRequested);
+    connect(command(u"Transparence"_s), &QPushButton::clicked, this, &ObjectsPalette::openTransparencyMenu);
+}
+
+QGroupBox *ObjectsPalette::frame(const QString &name, const QString &caption, const QStringList &commands)
+{
+    auto *box = new QGroupBox(caption, this);
+    box->setObjectName(name);
+    auto *layout = new QVBoxLayout(box);
+    for (const QString &caption : commands)
+        layout->addWidget(new QPushButton(caption, box));
+    m_frames.append(box);
+    return box;
+}
+
+QPushButton *ObjectsPalette::command(const QString &caption) const
+{
+    for (QPushButton *button : findChildren<QPushButton *>()) {
+        if (button->text() == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+void ObjectsPalette::attach(MenuProject &project, Prompter &prompter, ResourcesWindow &resources)
+{
+    m_project = &project;
+    m_prompter = &prompter;
+    m_resources = &resources;
+    connect(resources.transparencyMenu(), &QMenu::triggered, this,
+            [this](QAction *action) { transparencyChosen(action->text()); });
+}
+
+void ObjectsPalette::setUndoStack(QUndoStack *stack)
+{
+    m_undo = stack;
+    QAction *undo = stack->createUndoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = stack->createRedoAction(this);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addActions({undo, redo});
+}
+
+QString ObjectsPalette::resolve(const QString &reference) const
+{
+    const QString folder = m_project->path().isEmpty() ? QString() : pathtext::folderOf(m_project->path());
+    return pathtext::resolve(folder, reference);
+}
+
+void ObjectsPalette::addButton(const QString &kind)
+{
+    if (!m_project)
+        return;
+    if (!m_project->canAddButton()) {
+        m_prompter->message(u"Nombre maximum de bouton atteind !!!"_s, u"Erreur - trop de boutons :-)"_s,
+                            MessageIcon::Critical);
+        return;
+    }
+    // A cancelled image dialog leaves the panel's field as it was: the images of the
+    // button it showed last.
+    const int shown = m_project->selectedButton();
+    const MenuButton previous = shown >= 1 ? m_project->button(shown) : MenuButton{};
+    const int slot = m_project->addButton(kind);
+    const auto ask = [this](const QString &title, const QString &fieldValue) {
+        const QString path = m_prompter->openFile({title, kImageFilter, QString()});
+        if (path.isEmpty())
+            return fieldValue;
+        return QFileInfo(path).isFile() ? path : QString();
+    };
+    MenuButton b = m_project->button(slot);
+    b.normalImage = ask(u"Image normale"_s, previous.normalImage);
+    b.hoverImage = ask(u"Image au survol"_s, previous.hoverImage);
+    b.clickImage = ask(u"Image clique"_s, previous.clickImage);
+    m_project->setButton(slot, b);
+    if (m_undo)
+        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Button, slot, true, u"Ajouter"_s));
+}
+
+void ObjectsPalette::addText()
+{
+    if (!m_project)
+        return;
+    const int slot = m_project->addText();
+    if (m_undo && slot > 0)
+        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Text, slot, true, u"Ajouter"_s));
+}
+
+void ObjectsPalette::openTransparencyMenu()
+{
+    if (!m_resources)
+        return;
+    QPushButton *button = command(u"Transparence"_s);
+    m_resources->transparencyMenu()->popup(button->mapToGlobal(button->rect().bottomLeft()));
+}
+
+void ObjectsPalette::transparencyChosen(const QString &entry)
+{
+    if (entry == u"Choisir une image..."_s) {
+        const QString path = m_prompter->openFile(
+            {u"Image pour la transparence..."_s, u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()});
+        if (!path.isEmpty())
+            m_project->setTransparencyImage(path);
+    } else if (entry == u"Voir l'image actuelle"_s) {
+        showTransparencyImage();
+    } else if (entry == u"Ne pas utiliser la transparence"_s) {
+        m_project->setTransparencyImage(QString());
+    } else if (entry == u"Informations"_s) {
+        m_prompter->message(
+            u"La 'transparence' est une alternative à l'éditeur de forme (qui lui, permet de donner une forme particulière au menu en traçant un polygone), elle permet de rendre certaines zones de votre menu transparentes, pour cela vous devez utiliser une image (faite avec Paint par exemple). Tous les pixels blancs deviendront alors transparents (fonctionne aussi avec les images GIF). L'avantage de cette technique est la précision et la possibilité de créer des formes 'souples' (cercles, arrondis...)."_s,
+            u"Informations sur la transparence"_s, MessageIcon::Information);
+    }
+}
+
+void ObjectsPalette::showTransparencyImage()
+{
+    const QString image = m_project->settings().transparencyImage;
+    if (image.isEmpty()) {
+        m_prompter->message(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation);
+        return;
+    }
+    if (!m_imageArea->isVisible())
+        m_normalSize = size();
+    for (QGroupBox *box : std::as_const(m_frames))
+        box->hide();
+    const QPixmap picture(resolve(image));
+    m_imageArea->setPixmap(picture);
+    m_imageArea->setGeometry(QRect(QPoint(0, 0), picture.size()));
+    m_imageArea->show();
+    m_imageArea->raise();
+    resize(picture.size());
+    m_prompter->message(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information);
+}
+
+void ObjectsPalette::restore()
+{
+    if (!m_imageArea->isVisible())
+        return;
+    m_imageArea->hide();
+    m_imageArea->clear();
+    for (QGroupBox *box : std::as_const(m_frames))
+        box->show();
+    resize(m_normalSize);
+}
+
+bool ObjectsPalette::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_imageArea && event->type() == QEvent::MouseButtonPress) {
+        restore();
+        return true;
+    }
+    return ToolWindow::eventFilter(watched, event);
 }

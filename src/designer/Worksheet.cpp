@@ -1,31 +1,580 @@
 #include "designer/Worksheet.h"
 
-#include "common/NumberText.h"
+#include "common/PathText.h"
+#include "common/gui/ScreenMetrics.h"
+#include "designer/worksheet/ButtonItem.h"
+#include "designer/worksheet/ItemEditCommand.h"
+#include "designer/worksheet/ItemPresenceCommand.h"
+#include "designer/worksheet/SurfaceRules.h"
+#include "designer/worksheet/TextItem.h"
 #include "project/MenuProject.h"
+#include "project/PictureFileCheck.h"
+#include "prompt/Prompter.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+constexpr int kMarkerPixels = 7;
+
+bool modifierHeld(const QMouseEvent *event)
+{
+    return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+}
+
+QColor rgb(int colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+QPointF wholeTwips(const QPointF &twips)
+{
+    return {std::round(twips.x()), std::round(twips.y())};
+}
+
+} // namespace
+
 Worksheet::Worksheet(MenuProject &project, QWidget *parent)
-    : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_project(project)
+    : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_project(project),
+      m_tpp(screenmetrics::twipsPerPixel()), m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
 {
-    setAutoFillBackground(true);
-    connect(&m_project, &MenuProject::settingChanged, this, &Worksheet::followProject);
-    connect(&m_project, &MenuProject::projectReset, this, &Worksheet::followProject);
-    followProject();
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+
+    for (int i = 0; i < kCornerMarkers; ++i) {
+        auto *marker = new QLabel(this);
+        marker->setObjectName(u"POINT_BORD"_s);
+        marker->setProperty("index", i);
+        // Black with a white rim, to be seen on dark and light backgrounds alike.
+        marker->setAutoFillBackground(true);
+        marker->setFrameShape(QFrame::Box);
+        QPalette p = marker->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, Qt::white);
+        marker->setPalette(p);
+        marker->resize(kMarkerPixels, kMarkerPixels);
+        marker->hide();
+        m_markers[i] = marker;
+    }
+    m_waitPanel->setObjectName(u"attente"_s);
+    m_waitPanel->setAlignment(Qt::AlignCenter);
+    m_waitPanel->setFrameShape(QFrame::Box);
+    m_waitPanel->setAutoFillBackground(true);
+    m_waitPanel->resize(200, 40);
+    m_waitPanel->hide();
+
+    connect(&m_project, &MenuProject::projectReset, this, &Worksheet::rebuild);
+    connect(&m_project, &MenuProject::settingChanged, this, &Worksheet::followSetting);
+    connect(&m_project, &MenuProject::buttonAdded, this, &Worksheet::followButton);
+    connect(&m_project, &MenuProject::buttonChanged, this, &Worksheet::followButton);
+    connect(&m_project, &MenuProject::textAdded, this, &Worksheet::followText);
+    connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
+    connect(&m_project, &MenuProject::selectionChanged, this, &Worksheet::followSelection);
+    connect(&m_project, &MenuProject::chooserChanged, this, &Worksheet::followSelection);
+    rebuild();
 }
 
-QString Worksheet::captionFor(double widthTwips, double heightTwips, double tppX, double tppY, bool fullScreen)
+void Worksheet::setUndoStack(QUndoStack *stack)
 {
-    if (fullScreen)
-        return u"Feuille de travail - (sera affiché en plein écran)"_s;
-    return u"Feuille de travail - "_s + QString::number(widthTwips) + u'x' + QString::number(heightTwips) + u" - "_s
-           + QString::number(widthTwips / tppX) + u'x' + QString::number(heightTwips / tppY) + u"px"_s;
+    m_undo = stack;
+    QAction *undo = stack->createUndoAction(this);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = stack->createRedoAction(this);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    addActions({undo, redo});
 }
 
-void Worksheet::followProject()
+ZepError Worksheet::loadBackground(const QString &file)
 {
-    const int colour = m_project.settings().backgroundColour;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
-    setPalette(p);
+    const ZepError error = PictureFileCheck::check(file);
+    if (error.isError())
+        return error;
+    m_background.load(file);
+    update();
+    return {};
+}
+
+ZepError Worksheet::loadButtonImage(int slot, const QString &file)
+{
+    const ZepError error = PictureFileCheck::check(file);
+    if (error.isError())
+        return error;
+    if (ButtonItem *item = buttonItem(slot)) {
+        item->showImageFile(file);
+        item->setNormalReference(m_project.button(slot).normalImage);
+    }
+    return {};
+}
+
+QWidget *Worksheet::waitPanel() const
+{
+    return m_waitPanel;
+}
+
+void Worksheet::rebuild()
+{
+    qDeleteAll(m_buttons);
+    m_buttons.clear();
+    qDeleteAll(m_texts);
+    m_texts.clear();
+    m_drag = {};
+    m_pressed = false;
+    m_background = QPixmap();
+    for (QWidget *marker : m_markers)
+        marker->hide();
+    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot)
+        followButton(slot);
+    for (int slot = 1; slot < m_project.textSlotsInUse(); ++slot)
+        followText(slot);
+    followSetting(ProjectField::BackgroundImage);
+    followSize();
+    update();
+}
+
+QString Worksheet::resolve(const QString &reference) const
+{
+    if (reference.isEmpty())
+        return {};
+    const QString folder = m_project.path().isEmpty() ? QString() : pathtext::folderOf(m_project.path());
+    return pathtext::resolve(folder, reference);
+}
+
+void Worksheet::followSetting(ProjectField field)
+{
+    switch (field) {
+    case ProjectField::BackgroundImage:
+        // While a file is read, the reader loads the picture itself.
+        if (!m_project.isLoading()) {
+            m_background = QPixmap();
+            if (const QString file = resolve(m_project.settings().backgroundImage); !file.isEmpty())
+                m_background.load(file);
+            update();
+        }
+        break;
+    case ProjectField::BackgroundColour:
+        update();
+        break;
+    case ProjectField::Size:
+        followSize();
+        break;
+    case ProjectField::FullScreen:
+        refreshCaption();
+        break;
+    default:
+        break;
+    }
+}
+
+void Worksheet::followButton(int slot)
+{
+    if (slot < 1)
+        return;
+    const MenuButton &button = m_project.button(slot);
+    ButtonItem *item = buttonItem(slot);
+    if (!item) {
+        item = new ButtonItem(slot, this);
+        item->installEventFilter(this);
+        item->resize(32, 32);
+        item->setFrameShape(QFrame::Box);
+        m_buttons.insert(slot, item);
+        item->raise();
+        m_waitPanel->raise();
+    }
+    if (!m_project.isLoading() && item->normalReference() != button.normalImage) {
+        item->setNormalReference(button.normalImage);
+        if (item->showImageFile(resolve(button.normalImage)))
+            item->setFrameShape(QFrame::NoFrame);
+        item->setState(surface::ImageState::Normal);
+    } else if (!item->pixmap().isNull()) {
+        item->setFrameShape(QFrame::NoFrame);
+    }
+    item->move(qRound(m_tpp.toPixelsX(button.left)), qRound(m_tpp.toPixelsY(button.top)));
+    item->setVisible(!button.isDeleted());
+}
+
+void Worksheet::followText(int slot)
+{
+    if (slot < 1)
+        return;
+    TextItem *item = textItem(slot);
+    if (!item) {
+        item = new TextItem(slot, this);
+        item->viewport()->installEventFilter(this);
+        item->setContextMenuPolicy(Qt::NoContextMenu);
+        connect(item, &QPlainTextEdit::textChanged, this, [this, item] { textEdited(item); });
+        m_texts.insert(slot, item);
+        item->raise();
+        m_waitPanel->raise();
+    }
+    item->follow(m_project.text(slot), m_tpp);
+}
+
+void Worksheet::followSelection()
+{
+    const int selected = m_project.selectedText();
+    for (TextItem *item : std::as_const(m_texts)) {
+        if (item->isResizing() && item->slot() != selected)
+            item->setResizing(false);
+    }
+    placeCornerMarkers();
+}
+
+void Worksheet::followSize()
+{
+    const QSize outer(qRound(m_tpp.toPixelsX(m_project.settings().width)),
+                      qRound(m_tpp.toPixelsY(m_project.settings().height)));
+    const QSize client = outer - (frameGeometry().size() - size());
+    if (client != size() && client.isValid()) {
+        m_applyingSize = true;
+        resize(client);
+        m_applyingSize = false;
+    }
+    refreshCaption();
+}
+
+void Worksheet::refreshCaption()
+{
+    const ProjectSettings &s = m_project.settings();
+    setWindowTitle(surface::caption(s.width, s.height, m_tpp, s.fullScreen != 0));
+}
+
+void Worksheet::resizeEvent(QResizeEvent *event)
+{
+    ToolWindow::resizeEvent(event);
+    // Borders and title bar arriving with the window system are no resize by the author.
+    const QSize margins = frameGeometry().size() - size();
+    if (margins != m_margins) {
+        m_margins = margins;
+        refreshCaption();
+        return;
+    }
+    const QSize outer = frameGeometry().size();
+    const QSize wanted(qRound(m_tpp.toPixelsX(m_project.settings().width)),
+                       qRound(m_tpp.toPixelsY(m_project.settings().height)));
+    // The model keeps its own value while the window only rounds it to pixels.
+    if (!m_applyingSize && outer != wanted)
+        m_project.setSize(float(m_tpp.toTwipsX(outer.width())), float(m_tpp.toTwipsY(outer.height())));
+    m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
+    refreshCaption();
+}
+
+void Worksheet::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), rgb(m_project.settings().backgroundColour));
+    if (!m_background.isNull())
+        painter.drawPixmap(rect(), m_background);
+}
+
+void Worksheet::resetHoverImages(int except)
+{
+    for (ButtonItem *item : std::as_const(m_buttons)) {
+        if (item->state() == surface::ImageState::Normal || item->slot() == except)
+            continue;
+        item->showImageFile(resolve(m_project.button(item->slot()).normalImage));
+        item->setState(surface::ImageState::Normal);
+    }
+}
+
+void Worksheet::setCornerMarkersShown(bool on)
+{
+    m_markersShown = on;
+    if (on)
+        placeCornerMarkers();
+    else
+        for (QWidget *marker : m_markers)
+            marker->hide();
+}
+
+void Worksheet::placeCornerMarkers()
+{
+    const QString entry = m_project.chooser().currentText();
+    QWidget *item = nullptr;
+    if (entry.startsWith(u"Bou"_s))
+        item = buttonItem(m_project.selectedButton());
+    else if (entry != ItemChooser::kProjectEntry)
+        item = textItem(m_project.selectedText());
+    if (!m_markersShown || !item || !item->isVisibleTo(this)) {
+        for (QWidget *marker : m_markers)
+            marker->hide();
+        return;
+    }
+    const QRect r = item->geometry();
+    const int w = kMarkerPixels;
+    const QPoint places[kCornerMarkers] = {{r.x() - w, r.y() - w},
+                                           {r.x() + r.width(), r.y() - w},
+                                           {r.x() - w, r.y() + r.height()},
+                                           {r.x() + r.width(), r.y() + r.height()}};
+    for (int i = 0; i < kCornerMarkers; ++i) {
+        m_markers[i]->move(places[i]);
+        m_markers[i]->raise();
+        m_markers[i]->show();
+    }
+}
+
+void Worksheet::setWaitPanelShown(bool on)
+{
+    m_waitPanel->raise();
+    m_waitPanel->setVisible(on);
+}
+
+QPointF Worksheet::twipsAt(QWidget *widget, const QPointF &position) const
+{
+    const QPointF pixels = widget == this ? position : widget->mapTo(this, position);
+    return wholeTwips({m_tpp.toTwipsX(pixels.x()), m_tpp.toTwipsY(pixels.y())});
+}
+
+void Worksheet::pointerAt(const QPointF &twips)
+{
+    emit pointerMoved(twips.x(), twips.y());
+}
+
+bool Worksheet::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+        return ToolWindow::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    auto *button = qobject_cast<ButtonItem *>(watched);
+    auto *text = widget ? qobject_cast<TextItem *>(widget->parentWidget()) : nullptr;
+    if (!button && !text)
+        return ToolWindow::eventFilter(watched, event);
+    const QPointF twips = twipsAt(widget, mouse->position());
+
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        if (button) {
+            buttonPressed(button, mouse);
+            return true;
+        }
+        textPressed(text, mouse);
+        return m_drag.item || text->isResizing();
+    }
+    if (type == QEvent::MouseMove) {
+        pointerAt(twips);
+        if (button)
+            buttonMoved(button, twips);
+        else if (!m_drag.item)
+            resetHoverImages();
+        resizeStep(twips, mouse->buttons());
+        // Unaccepted moves would reach the background, which resets the hover images.
+        return button || m_drag.item || text->isResizing();
+    }
+    if (m_drag.item) {
+        drop(twips);
+        return true;
+    }
+    if (mouse->button() == Qt::RightButton && resizingText()) {
+        endResize();
+        return true;
+    }
+    if (button)
+        m_pressed = false;
+    return false;
+}
+
+void Worksheet::buttonPressed(ButtonItem *item, QMouseEvent *event)
+{
+    setFocus();
+    const MenuButton &b = m_project.button(item->slot());
+    m_project.chooseEntry(ItemChooser::buttonEntry(item->slot(), b.kind));
+    if (modifierHeld(event)) {
+        m_drag = {item, twipsAt(item, event->position()) - twipsAt(item, {0, 0})};
+        return;
+    }
+    item->showImageFile(resolve(b.clickImage));
+    item->setState(surface::ImageState::Click);
+    m_pressed = true;
+}
+
+void Worksheet::buttonMoved(ButtonItem *item, const QPointF &)
+{
+    if (m_drag.item || item->state() == surface::ImageState::Hover || m_pressed)
+        return;
+    item->showImageFile(resolve(m_project.button(item->slot()).hoverImage));
+    item->setState(surface::ImageState::Hover);
+    resetHoverImages(item->slot());
+}
+
+void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
+{
+    m_project.chooseEntry(ItemChooser::textEntry(item->slot()));
+    if (modifierHeld(event)) {
+        m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint()))) -
+                            twipsAt(item, {0, 0})};
+        return;
+    }
+    if (event->button() == Qt::RightButton) {
+        item->setResizing(true);
+        m_resizeStart = m_project.text(item->slot());
+    }
+}
+
+TextItem *Worksheet::resizingText() const
+{
+    TextItem *item = textItem(m_project.selectedText());
+    return item && item->isResizing() ? item : nullptr;
+}
+
+void Worksheet::resizeStep(const QPointF &twips, Qt::MouseButtons buttons)
+{
+    TextItem *item = resizingText();
+    if (!item || !(buttons & Qt::RightButton))
+        return;
+    MenuText t = m_project.text(item->slot());
+    const QSizeF size = surface::resizedText({t.width, t.height}, {t.left, t.top}, twips);
+    t.width = float(size.width());
+    t.height = float(size.height());
+    m_project.setText(item->slot(), t);
+}
+
+void Worksheet::endResize()
+{
+    if (TextItem *item = resizingText()) {
+        item->setResizing(false);
+        const MenuText &now = m_project.text(item->slot());
+        if (m_undo && now != m_resizeStart)
+            m_undo->push(new ItemEditCommand(m_project, item->slot(), m_resizeStart, now, u"Redimensionner"_s));
+        placeCornerMarkers();
+    }
+}
+
+void Worksheet::drop(const QPointF &twips)
+{
+    QWidget *dragged = m_drag.item;
+    const QPointF place = surface::dropPosition(twips, m_drag.heldAt);
+    m_drag = {};
+    const auto record = [this](int slot, const ItemEditCommand::Record &before, const ItemEditCommand::Record &after) {
+        if (m_undo)
+            m_undo->push(new ItemEditCommand(m_project, slot, before, after, u"Déplacer"_s));
+    };
+    if (auto *button = qobject_cast<ButtonItem *>(dragged)) {
+        const MenuButton before = m_project.button(button->slot());
+        MenuButton b = before;
+        b.left = float(place.x());
+        b.top = float(place.y());
+        m_project.setButton(button->slot(), b);
+        record(button->slot(), before, b);
+    } else if (auto *text = qobject_cast<TextItem *>(dragged)) {
+        const MenuText before = m_project.text(text->slot());
+        MenuText t = before;
+        t.left = float(place.x());
+        t.top = float(place.y());
+        m_project.setText(text->slot(), t);
+        record(text->slot(), before, t);
+    }
+    placeCornerMarkers();
+}
+
+void Worksheet::textEdited(TextItem *item)
+{
+    surface::ReservedFilter filtered = surface::removeReserved(item->content());
+    if (!filtered.removed.isEmpty()) {
+        for (qsizetype i = 0; i < filtered.removed.size(); ++i) {
+            if (m_prompter)
+                m_prompter->message(u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        }
+        const QSignalBlocker blocker(item);
+        const int position = item->textCursor().position();
+        QString plain = filtered.text;
+        plain.replace(u"\r\n"_s, u"\n"_s);
+        item->setPlainText(plain);
+        QTextCursor cursor = item->textCursor();
+        cursor.setPosition(std::min<int>(position, int(plain.size())));
+        item->setTextCursor(cursor);
+    }
+    MenuText t = m_project.text(item->slot());
+    t.text = filtered.text;
+    m_project.setText(item->slot(), t);
+}
+
+void Worksheet::mousePressEvent(QMouseEvent *event)
+{
+    setFocus();
+    if (event->button() == Qt::LeftButton)
+        m_project.chooseEntry(ItemChooser::kProjectEntry);
+}
+
+void Worksheet::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF twips = twipsAt(this, event->position());
+    resetHoverImages();
+    pointerAt(twips);
+    emit backgroundHovered();
+    resizeStep(twips, event->buttons());
+}
+
+void Worksheet::mouseReleaseEvent(QMouseEvent *)
+{
+    endResize();
+}
+
+void Worksheet::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        deleteSelectedButton();
+        break;
+    case Qt::Key_F5:
+        emit testRequested();
+        break;
+    case Qt::Key_F1:
+        emit helpRequested();
+        break;
+    default:
+        ToolWindow::keyPressEvent(event);
+    }
+}
+
+void Worksheet::deleteSelectedButton()
+{
+    const int slot = m_project.selectedButton();
+    if (slot < 1 || !m_project.chooser().currentText().startsWith(u"Bou"_s) || !m_prompter)
+        return;
+    if (m_prompter->message(u"Supprimer le bouton "_s + QString::number(slot) + u" ?"_s, u"Suppression"_s,
+                            MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
+        return;
+    if (m_undo)
+        m_undo->push(
+            new ItemPresenceCommand(m_project, ItemPresenceCommand::Item::Button, slot, false, u"Supprimer"_s));
+    else
+        m_project.deleteButton(slot);
+}
+
+void Worksheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        resetHoverImages();
+    ToolWindow::changeEvent(event);
+}
+
+void Worksheet::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void Worksheet::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(paths);
 }

@@ -1,22 +1,115 @@
 #pragma once
 
+#include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
+#include "project/MenuText.h"
+#include "project/PictureLoader.h"
+#include "project/ProjectField.h"
 
+#include <QMap>
+#include <QPixmap>
+#include <QPointer>
+
+class ButtonItem;
 class MenuProject;
+class Prompter;
+class QLabel;
+class QMouseEvent;
+class QUndoStack;
+class TextItem;
 
 // Form3: the menu window at its real size, on which the author lays the menu out.
-class Worksheet : public ToolWindow
+// Everything it shows comes from the project; the project reader loads its pictures.
+class Worksheet : public ToolWindow, public PictureLoader
 {
     Q_OBJECT
 
 public:
+    static constexpr int kCornerMarkers = 4;
+
     explicit Worksheet(MenuProject &project, QWidget *parent = nullptr);
 
-    // "Feuille de travail - 9600x7200 - 640x480px", or the full-screen wording.
-    static QString captionFor(double widthTwips, double heightTwips, double tppX, double tppY, bool fullScreen);
+    void setPrompter(Prompter *prompter) { m_prompter = prompter; }
+    // Moves, resizes and deletions go on this stack; Ctrl+Z and Ctrl+Y undo and redo.
+    void setUndoStack(QUndoStack *stack);
+
+    ZepError loadBackground(const QString &file) override;
+    ZepError loadButtonImage(int slot, const QString &file) override;
+
+    // Puts every button but the excepted one back to its normal image.
+    void resetHoverImages(int except = -1);
+    void setCornerMarkersShown(bool on);
+    void placeCornerMarkers();
+    void setWaitPanelShown(bool on);
+
+    ButtonItem *buttonItem(int slot) const { return m_buttons.value(slot); }
+    TextItem *textItem(int slot) const { return m_texts.value(slot); }
+    QWidget *cornerMarker(int index) const { return m_markers[index]; }
+    QWidget *waitPanel() const;
+    const QPixmap &background() const { return m_background; }
+    TwipsPerPixel twipsPerPixel() const { return m_tpp; }
+
+signals:
+    void pointerMoved(double xTwips, double yTwips);
+    void backgroundHovered();
+    void testRequested();
+    void helpRequested();
+    // Files dropped from the desktop, in the order given.
+    void filesDropped(const QStringList &paths);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    void followProject();
+    struct Drag
+    {
+        QPointer<QWidget> item;
+        QPointF heldAt; // twips inside the item
+    };
+
+    void rebuild();
+    void followSetting(ProjectField field);
+    void followButton(int slot);
+    void followText(int slot);
+    void followSelection();
+    void followSize();
+    void refreshCaption();
+    QString resolve(const QString &reference) const;
+
+    QPointF twipsAt(QWidget *widget, const QPointF &position) const;
+    void pointerAt(const QPointF &twips);
+    void buttonPressed(ButtonItem *item, QMouseEvent *event);
+    void buttonMoved(ButtonItem *item, const QPointF &twips);
+    void textPressed(TextItem *item, QMouseEvent *event);
+    void textEdited(TextItem *item);
+    void resizeStep(const QPointF &twips, Qt::MouseButtons buttons);
+    void endResize();
+    void drop(const QPointF &twips);
+    void deleteSelectedButton();
+    TextItem *resizingText() const;
 
     MenuProject &m_project;
+    Prompter *m_prompter = nullptr;
+    TwipsPerPixel m_tpp;
+    QPixmap m_background;
+    QMap<int, ButtonItem *> m_buttons;
+    QMap<int, TextItem *> m_texts;
+    QWidget *m_markers[kCornerMarkers];
+    QLabel *m_waitPanel;
+    bool m_markersShown = true;
+    bool m_pressed = false;
+    bool m_applyingSize = false;
+    QSize m_margins{0, 0};
+    Drag m_drag;
+    QUndoStack *m_undo = nullptr;
+    MenuText m_resizeStart;
 };

@@ -1,0 +1,27 @@
+#include "designer/worksheet/ButtonItem.h"
+
+#include <QPixmap>
+
+using namespace Qt::StringLiterals;
+
+ButtonItem::ButtonItem(int slot, QWidget *parent) : QLabel(parent), m_slot(slot)
+{
+    setObjectName(u"Bouton"_s + QString::number(slot));
+    setToolTip(u"MAJ + clique pour déplacer"_s);
+    setMouseTracking(true);
+}
+
+bool ButtonItem::showImageFile(const QString &file)
+{
+    QPixmap picture;
+    if (file.isEmpty() || !picture.load(file))
+        return false;
+    showPicture(picture);
+    return true;
+}
+
+void ButtonItem::showPicture(const QPixmap &picture)
+{
+    setPixmap(picture);
+    resize(picture.size());
+}

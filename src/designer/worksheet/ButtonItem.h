@@ -1,0 +1,31 @@
+#pragma once
+
+#include "designer/worksheet/SurfaceRules.h"
+
+#include <QLabel>
+
+// One menu button on the worksheet: one of its three images at its natural size.
+class ButtonItem : public QLabel
+{
+    Q_OBJECT
+
+public:
+    ButtonItem(int slot, QWidget *parent);
+
+    int slot() const { return m_slot; }
+    surface::ImageState state() const { return m_state; }
+    void setState(surface::ImageState state) { m_state = state; }
+
+    // False, and the picture stays, when the file cannot be loaded.
+    bool showImageFile(const QString &file);
+    void showPicture(const QPixmap &picture);
+
+    // The normal image reference the picture was last loaded for.
+    const QString &normalReference() const { return m_normalReference; }
+    void setNormalReference(const QString &reference) { m_normalReference = reference; }
+
+private:
+    int m_slot;
+    surface::ImageState m_state = surface::ImageState::Normal;
+    QString m_normalReference;
+};

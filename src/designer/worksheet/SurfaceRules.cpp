@@ -1,0 +1,71 @@
+#include "designer/worksheet/SurfaceRules.h"
+
+#include "common/NumberText.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace surface {
+
+QString displayNumber(double value)
+{
+    QString text = numtext::format(value);
+    text.replace(u'.', QLocale().decimalPoint());
+    return text;
+}
+
+QString caption(double widthTwips, double heightTwips, const TwipsPerPixel &tpp, bool fullScreen)
+{
+    const QString prefix = u"Feuille de travail - "_s;
+    if (fullScreen)
+        return prefix + u"(sera affiché en plein écran)"_s;
+    return prefix + displayNumber(widthTwips) + u'x' + displayNumber(heightTwips) + u" - "_s +
+           displayNumber(tpp.toPixelsX(widthTwips)) + u'x' + displayNumber(tpp.toPixelsY(heightTwips)) + u"px"_s;
+}
+
+QStringList positionTexts(double xTwips, double yTwips, const TwipsPerPixel &tpp)
+{
+    return {u"X="_s + displayNumber(xTwips), u"Y="_s + displayNumber(yTwips),
+            u"X="_s + displayNumber(tpp.toPixelsX(xTwips)) + u"px"_s,
+            u"Y="_s + displayNumber(tpp.toPixelsY(yTwips)) + u"px"_s};
+}
+
+QPointF dropPosition(const QPointF &dropTwips, const QPointF &heldAtTwips)
+{
+    return dropTwips - heldAtTwips;
+}
+
+QSizeF resizedText(const QSizeF &current, const QPointF &topLeftTwips, const QPointF &pointerTwips)
+{
+    const double width = pointerTwips.x() - topLeftTwips.x();
+    const double height = pointerTwips.y() - topLeftTwips.y();
+    return {width > 0 ? width : current.width(), height > 0 ? height : current.height()};
+}
+
+ReservedFilter removeReserved(const QString &text)
+{
+    ReservedFilter result{text, {}};
+    for (const QChar reserved : {QChar(0x00A4), QChar(0x00AC)}) {
+        if (result.text.contains(reserved)) {
+            result.text.remove(reserved);
+            result.removed.append(reserved);
+        }
+    }
+    return result;
+}
+
+QString stateLetter(ImageState state)
+{
+    switch (state) {
+    case ImageState::Hover:
+        return u"s"_s;
+    case ImageState::Click:
+        return u"c"_s;
+    case ImageState::Normal:
+        break;
+    }
+    return u"n"_s;
+}
+
+} // namespace surface

@@ -1,0 +1,66 @@
+#include "designer/worksheet/TextItem.h"
+
+#include "project/MenuText.h"
+
+#include <QSignalBlocker>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QColor rgb(int colour)
+{
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+} // namespace
+
+TextItem::TextItem(int slot, QWidget *parent) : QPlainTextEdit(parent), m_slot(slot)
+{
+    setObjectName(u"Texte"_s + QString::number(slot));
+    setToolTip(u"MAJ + clique pour déplacer - Clique droit pour redimensionner"_s);
+    setAcceptDrops(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::Box);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void TextItem::follow(const MenuText &text, const TwipsPerPixel &tpp)
+{
+    if (content() != text.text) {
+        const QSignalBlocker blocker(this);
+        QString plain = text.text;
+        plain.replace(u"\r\n"_s, u"\n"_s);
+        setPlainText(plain);
+    }
+    QFont f(text.fontName);
+    f.setPointSizeF(text.fontSize > 0 ? text.fontSize : 8);
+    f.setBold(text.bold);
+    f.setItalic(text.italic);
+    f.setStrikeOut(text.strikethrough);
+    f.setUnderline(text.underline);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, rgb(text.backColour));
+    p.setColor(QPalette::Text, rgb(text.textColour));
+    setPalette(p);
+    setVerticalScrollBarPolicy(text.hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setGeometry(qRound(tpp.toPixelsX(text.left)), qRound(tpp.toPixelsY(text.top)), qRound(tpp.toPixelsX(text.width)),
+                qRound(tpp.toPixelsY(text.height)));
+    setVisible(text.isStored());
+}
+
+QString TextItem::content() const
+{
+    QString text = toPlainText();
+    text.replace(u"\n"_s, u"\r\n"_s);
+    return text;
+}
+
+void TextItem::setResizing(bool on)
+{
+    m_resizing = on;
+    setReadOnly(on);
+}
