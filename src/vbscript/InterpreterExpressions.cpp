@@ -268,6 +268,15 @@ void Interpreter::assign(const Expr &target, Variant value, bool isSet, Frame &f
             invokeClass(*frame.me, name.key, kind, std::span<Variant>(&value, 1), {}, true);
             return;
         }
+        if (name.scope == NameScope::Global) {
+            GlobalEntry *entry = lookup(name);
+            if (entry && entry->kind == GlobalEntry::Kind::Object) {
+                Arguments args;
+                args.values.push_back(std::move(value));
+                invoke(entry->value, u"", kind, args, false);
+                return;
+            }
+        }
         Variant *place = variable(name, frame, true);
         if (!place)
             throw ScriptError(errors::IllegalAssignment);

@@ -78,10 +78,12 @@ bool Lexer::atStatementStart() const
 
 std::vector<Token> Lexer::tokenize()
 {
+    bool space = false;
     while (true) {
         const char16_t c = peek();
         if (c == u' ' || c == u'\t' || c == 0xA0 || c == u'\f' || c == u'\v') {
             ++m_at;
+            space = true;
             continue;
         }
         if (c == u'_' && !isLetter(peek(1)) && !isDigit(peek(1))) {
@@ -101,6 +103,8 @@ std::vector<Token> Lexer::tokenize()
             continue;
         }
         Token token;
+        token.spaceBefore = space;
+        space = false;
         token.line = m_line;
         token.column = int(m_at - m_lineStart) + 1;
         if (m_at >= m_source.size()) {

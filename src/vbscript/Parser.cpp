@@ -857,7 +857,7 @@ ExprPtr Parser::parseReference(size_t stopAtParen)
 ExprPtr Parser::parsePostfix(ExprPtr base, size_t stopAtParen)
 {
     while (true) {
-        if (at(Tok::Dot) && ahead(1).kind == Tok::Identifier) {
+        if (at(Tok::Dot) && !cur().spaceBefore && ahead(1).kind == Tok::Identifier) {
             ++m_pos;
             auto member = std::make_unique<MemberExpr>();
             member->line = cur().line;

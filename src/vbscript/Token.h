@@ -28,6 +28,7 @@ struct Token
 {
     Tok kind = Tok::End;
     bool longSuffix = false;
+    bool spaceBefore = false; // `a .b` inside With is a call of a with `.b`, not a member of a
     int line = 1;
     int column = 1;
     std::u16string text; // identifiers as written, string contents
