@@ -9,10 +9,13 @@ namespace vbs {
 ClassInstance::ClassInstance(Interpreter &interp, const ClassDef &cls, std::weak_ptr<bool> alive)
     : m_interp(interp), m_class(cls), m_alive(std::move(alive)), m_fields(cls.fields.size())
 {
+    m_interp.instances().insert(this);
 }
 
 ClassInstance::~ClassInstance()
 {
+    if (!m_alive.expired())
+        m_interp.instances().erase(this);
     releaseValues(m_fields);
 }
 

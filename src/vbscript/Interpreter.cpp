@@ -63,9 +63,14 @@ Interpreter::Interpreter() : m_alive(std::make_shared<bool>(true))
 Interpreter::~Interpreter()
 {
     m_shuttingDown = true;
-    m_alive.reset();
+    std::vector<Variant> released;
     for (auto &entry : m_globals)
-        entry->value = Variant();
+        released.push_back(std::move(entry->value));
+    for (ClassInstance *instance : m_instances)
+        for (Variant &field : instance->fields())
+            released.push_back(std::move(field));
+    m_alive.reset();
+    releaseValues(released);
 }
 
 void Interpreter::describe(ScriptError &error) const

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vbs {
@@ -83,6 +84,8 @@ public:
     Variant invokeFromHost(ClassInstance &instance, std::u16string_view key, Invoke kind, std::span<Variant> args);
     void runTerminate(const std::shared_ptr<ClassInstance> &instance);
     void describe(ScriptError &error) const;
+    // Live script objects, so that reference cycles are broken when the engine goes.
+    std::unordered_set<ClassInstance *> &instances() { return m_instances; }
 
 private:
     struct EntryGuard;
@@ -144,6 +147,7 @@ private:
     ErrState m_err;
     std::shared_ptr<bool> m_alive;
     bool m_shuttingDown = false;
+    std::unordered_set<ClassInstance *> m_instances;
 };
 
 } // namespace vbs

@@ -52,27 +52,6 @@ int64_t Array::offset(const int32_t *indices, size_t count) const
     return at;
 }
 
-Variant::Variant(const Variant &other) noexcept { copyFrom(other); }
-Variant::Variant(Variant &&other) noexcept { moveFrom(other); }
-
-Variant &Variant::operator=(const Variant &other) noexcept
-{
-    if (this != &other) {
-        Variant keep(std::move(*this));
-        copyFrom(other);
-    }
-    return *this;
-}
-
-Variant &Variant::operator=(Variant &&other) noexcept
-{
-    if (this != &other) {
-        Variant keep(std::move(*this));
-        moveFrom(other);
-    }
-    return *this;
-}
-
 void Variant::release() noexcept
 {
     switch (m_type) {

@@ -34,11 +34,47 @@ class Variant
 {
 public:
     Variant() noexcept : m_type(VarType::Empty), m_i64(0) {}
-    Variant(const Variant &other) noexcept;
-    Variant(Variant &&other) noexcept;
-    Variant &operator=(const Variant &other) noexcept;
-    Variant &operator=(Variant &&other) noexcept;
-    ~Variant() { release(); }
+    Variant(const Variant &other) noexcept : m_type(other.m_type), m_i64(0)
+    {
+        if (other.hasPointer())
+            copyFrom(other);
+        else
+            m_i64 = other.m_i64;
+    }
+    Variant(Variant &&other) noexcept : m_type(other.m_type), m_i64(0)
+    {
+        if (other.hasPointer())
+            moveFrom(other);
+        else
+            m_i64 = other.m_i64;
+    }
+    Variant &operator=(const Variant &other) noexcept
+    {
+        if (!hasPointer() && !other.hasPointer()) {
+            m_type = other.m_type;
+            m_i64 = other.m_i64;
+        } else if (this != &other) {
+            Variant keep(std::move(*this));
+            copyFrom(other);
+        }
+        return *this;
+    }
+    Variant &operator=(Variant &&other) noexcept
+    {
+        if (!hasPointer() && !other.hasPointer()) {
+            m_type = other.m_type;
+            m_i64 = other.m_i64;
+        } else if (this != &other) {
+            Variant keep(std::move(*this));
+            moveFrom(other);
+        }
+        return *this;
+    }
+    ~Variant()
+    {
+        if (hasPointer())
+            release();
+    }
 
     static Variant null();
     static Variant boolean(bool value);
@@ -84,6 +120,7 @@ public:
     std::u16string &mutableString();
 
 private:
+    bool hasPointer() const { return m_type == VarType::String || m_type == VarType::Object || m_type == VarType::Array; }
     void release() noexcept;
     void copyFrom(const Variant &other) noexcept;
     void moveFrom(Variant &other) noexcept;
