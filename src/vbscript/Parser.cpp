@@ -113,6 +113,12 @@ std::unique_ptr<NameExpr> Parser::makeName(const Token &token)
 
 std::unique_ptr<NameExpr> Parser::declareLocal(const Token &token, bool checkDuplicate)
 {
+    declare(token, checkDuplicate);
+    return makeName(token);
+}
+
+void Parser::declare(const Token &token, bool checkDuplicate)
+{
     if (m_scope) {
         auto [it, added] = m_scope->locals.try_emplace(token.key, m_scope->proc->slotCount);
         if (added)
@@ -122,7 +128,6 @@ std::unique_ptr<NameExpr> Parser::declareLocal(const Token &token, bool checkDup
     } else {
         m_program->globals.push_back(token.text);
     }
-    return makeName(token);
 }
 
 void Parser::resolve(Scope &scope)
@@ -308,7 +313,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassD
                 const Token &param = identifier();
                 if (accept(Tok::LParen))
                     expect(Tok::RParen, errors::ExpectedRParen);
-                declareLocal(param, true);
+                declare(param, true);
                 proc->params.push_back({param.text, byRef});
             } while (accept(Tok::Comma));
         }

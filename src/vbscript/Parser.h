@@ -65,6 +65,7 @@ private:
     std::vector<ExprPtr> parseArguments();
     std::unique_ptr<NameExpr> makeName(const Token &token);
     std::unique_ptr<NameExpr> declareLocal(const Token &token, bool checkDuplicate);
+    void declare(const Token &token, bool checkDuplicate);
     void resolve(Scope &scope);
     void enter();
 
