@@ -5,6 +5,7 @@
 #include "vbscript/ErrorMessages.h"
 #include "vbscript/Interpreter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -64,9 +65,10 @@ Variant fnRound(Interpreter &, std::span<Variant> a)
     const Variant v = numeric(a[0]);
     if (v.isNull())
         return v;
-    const int32_t digits = builtin::longArg(a, 1, 0);
-    if (digits < 0)
+    const int32_t requested = builtin::longArg(a, 1, 0);
+    if (requested < 0)
         throw ScriptError(errors::InvalidCall);
+    const int digits = std::min(requested, 15);
     switch (v.type()) {
     case VarType::Integer:
     case VarType::Long:
@@ -74,7 +76,7 @@ Variant fnRound(Interpreter &, std::span<Variant> a)
     case VarType::Single: return Variant::single(float(conv::roundHalfEven(double(v.singleValue()), digits)));
     case VarType::Currency:
         return Variant::currency(int64_t(conv::roundHalfEven(double(v.currencyValue()) / 10000.0, digits) * 10000.0));
-    default: return Variant::real(conv::roundHalfEven(conv::toDouble(v), std::min(digits, 15)));
+    default: return Variant::real(conv::roundHalfEven(conv::toDouble(v), digits));
     }
 }
 

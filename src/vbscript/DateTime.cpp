@@ -145,6 +145,8 @@ double serialFromTime(int hour, int minute, int second)
 Parts partsFromSerial(double serial)
 {
     Parts parts;
+    if (!validSerial(serial))
+        return parts;
     double days = std::trunc(serial);
     double fraction = std::fabs(serial - days);
     int64_t seconds = std::llround(fraction * 86400.0);
@@ -161,6 +163,8 @@ Parts partsFromSerial(double serial)
 
 int weekday(double serial)
 {
+    if (!validSerial(serial))
+        return 1;
     int64_t days = int64_t(std::trunc(serial));
     // 30 December 1899 was a Saturday.
     return int(((days + 6) % 7 + 7) % 7) + 1;

@@ -308,6 +308,8 @@ Variant Interpreter::invokeClass(ClassInstance &instance, std::u16string_view ke
     std::u16string name(key.empty() ? std::u16string_view(cls.defaultKey) : key);
     if (name.empty())
         throw ScriptError(errors::NoSuchMember);
+    if ((kind == Invoke::Let || kind == Invoke::Set) && args.empty())
+        throw ScriptError(errors::WrongArguments);
     auto value = [&](size_t i) -> Variant { return i < refs.size() && refs[i] ? *refs[i] : args[i]; };
     auto field = cls.fieldIndex.find(name);
     if (field != cls.fieldIndex.end() && (internal || cls.fields[size_t(field->second)].isPublic)) {

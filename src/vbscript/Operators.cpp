@@ -1,6 +1,7 @@
 #include "vbscript/Operators.h"
 
 #include "vbscript/Conversion.h"
+#include "vbscript/DateTime.h"
 #include "vbscript/ErrorMessages.h"
 #include "vbscript/HostObject.h"
 #include "vbscript/ScriptError.h"
@@ -258,7 +259,9 @@ Variant binary(Op op, const Variant &leftIn, const Variant &rightIn, Language la
     if (at == VarType::Date || bt == VarType::Date) {
         if (op == Op::Mul || (op == Op::Sub && at == VarType::Date && bt == VarType::Date))
             return checkedDouble(r);
-        return Variant::date(checkedDouble(r).doubleValue());
+        if (!datetime::validSerial(r))
+            throw ScriptError(errors::Overflow);
+        return Variant::date(r);
     }
     if (at == VarType::Double || bt == VarType::Double)
         return checkedDouble(r);
@@ -299,7 +302,10 @@ Variant unary(Op op, const Variant &operandIn)
     case VarType::Long: return typedInteger(-int64_t(v.longValue()), 2);
     case VarType::Single: return Variant::single(-v.singleValue());
     case VarType::Currency: return Variant::currency(-v.currencyValue());
-    case VarType::Date: return Variant::date(-v.dateValue());
+    case VarType::Date:
+        if (!datetime::validSerial(-v.dateValue()))
+            throw ScriptError(errors::Overflow);
+        return Variant::date(-v.dateValue());
     default: return Variant::real(-conv::toDouble(v));
     }
 }

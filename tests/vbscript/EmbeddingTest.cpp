@@ -108,6 +108,38 @@ TEST(VbsEmbedding, ScriptClassesCanBeUsedByTheHost)
     EXPECT_EQ(p.objectValue()->typeName(), u"Pair");
 }
 
+class Items : public vbs::HostObject
+{
+public:
+    Variant invoke(std::u16string_view name, vbs::Invoke, std::span<Variant> args) override
+    {
+        if (name == u"count")
+            return Variant::integer(3);
+        if (name.empty() && args.size() == 1)
+            return Variant::integer(int16_t(vbs::conv::toLong(args[0]) * 10));
+        throw vbs::ScriptError(438);
+    }
+    bool enumerate(std::vector<Variant> &items) override
+    {
+        items = {Variant::integer(1), Variant::string(u"deux"), Variant::real(3.5)};
+        return true;
+    }
+};
+
+TEST(VbsEmbedding, HostCollectionsEnumerateAndIndex)
+{
+    vbs::ScriptEngine engine;
+    engine.addObject(u"Items", std::make_shared<Items>());
+    engine.addCode(u"For Each it In Items\ns = s & it & \";\"\nNext\nn = Items.Count\nthird = Items(3)");
+    EXPECT_EQ(engine.eval(u"s").stringValue(), u"1;deux;3.5;");
+    EXPECT_EQ(engine.eval(u"n").intValue(), 3);
+    EXPECT_EQ(engine.eval(u"third").intValue(), 30);
+    std::u16string caption;
+    int calls = 0;
+    engine.addObject(u"Fenetre", makeWindow(caption, calls));
+    EXPECT_EQ(errorOf(engine, "For Each x In Fenetre\nNext"), 451);
+}
+
 TEST(VbsEmbedding, DialogsGoToTheHost)
 {
     TestEngine test;
