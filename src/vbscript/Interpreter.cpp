@@ -329,11 +329,11 @@ Variant Interpreter::invokeClass(ClassInstance &instance, std::u16string_view ke
             indexArgs.values.push_back(std::move(newValue));
             return invoke(slot, u"", kind, indexArgs, false);
         }
-        if (!slot.isArray())
-            throw ScriptError(errors::TypeMismatch);
         std::vector<int32_t> at;
         for (const Variant &v : indexArgs.values)
             at.push_back(conv::toLong(v));
+        if (!slot.isArray())
+            throw ScriptError(errors::TypeMismatch);
         const int64_t offset = slot.arrayValue()->offset(at.data(), at.size());
         if (offset < 0)
             throw ScriptError(errors::SubscriptOutOfRange);

@@ -121,8 +121,10 @@ Arguments Interpreter::evalArgs(const std::vector<ExprPtr> &args, Frame &frame, 
     return result;
 }
 
-Variant Interpreter::index(const Variant &value, Arguments &args)
+Variant Interpreter::index(const Variant &place, Arguments &args)
 {
+    // A copy: converting an index may run script that changes the variable.
+    const Variant value = place;
     if (value.isArray()) {
         int32_t at[8];
         std::vector<int32_t> many;
@@ -326,11 +328,11 @@ void Interpreter::assign(const Expr &target, Variant value, bool isSet, Frame &f
             invoke(*place, u"", kind, args, false);
             return;
         }
-        if (!place->isArray())
-            throw ScriptError(errors::TypeMismatch);
         std::vector<int32_t> at;
         for (const Variant &v : args.values)
             at.push_back(conv::toLong(v));
+        if (!place->isArray())
+            throw ScriptError(errors::TypeMismatch);
         const int64_t offset = place->arrayValue()->offset(at.data(), at.size());
         if (offset < 0)
             throw ScriptError(errors::SubscriptOutOfRange);

@@ -41,7 +41,7 @@ Array::~Array() { releaseValues(data); }
 
 int64_t Array::offset(const int32_t *indices, size_t count) const
 {
-    if (count != upper.size())
+    if (count != upper.size() || count == 0)
         return -1;
     int64_t at = 0;
     for (size_t d = 0; d < count; ++d) {

@@ -70,6 +70,7 @@ TEST(VbsErrors, RunTimeErrorsCarryNumberAndLine)
         {"x = UBound(5)", 13, 1},
         {"x = Array(1)(1)", 9, 1},
         {"Dim a()\nx = UBound(a)", 9, 2},
+        {"Dim c()\nx = c()", 9, 2},
         {"Sub S(a)\nEnd Sub\nS 1, 2", 450, 3},
     };
     for (const Expected &c : cases) {

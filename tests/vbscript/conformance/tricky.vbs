@@ -81,3 +81,18 @@ ok "abc" & 1 + 2 = "abc3", "& after +"
 ok Not "True" = False, "Not of text"
 ok 1 = (5 And "3"), "And of a number and text"
 ok StrComp("abc", "ABC", 1) = 0 And InStr(1, "ABC", "b", 1) = 2, "numeric compare argument"
+Class ChangesArray
+    Public Default Property Get Index()
+        arrayToChange = 0
+        Index = 1
+    End Property
+End Class
+arrayToChange = Array(1, 2)
+Set changer = New ChangesArray
+picked = arrayToChange(changer)
+ok picked = 2 And arrayToChange = 0, "an index whose default property replaces the array"
+arrayToChange = Array(1, 2)
+On Error Resume Next
+arrayToChange(changer) = 5
+ok Err.Number = 13 And arrayToChange = 0, "assigning through such an index"
+On Error GoTo 0
