@@ -71,6 +71,8 @@ int runVbsCommand(const QStringList &arguments)
     ConsoleHost host;
     engine.setHost(&host);
     engine.setLanguage(vbs::Language::French);
+    // The main thread has megabytes of stack here; allow deeper recursion than the default.
+    engine.limits().maxStackBytes = 4u << 20;
     auto wscript = std::make_shared<vbs::DispatchObject>(u"WScript");
     wscript->addMethod(u"Echo", [&engine](std::span<vbs::Variant> args) {
         std::u16string line;

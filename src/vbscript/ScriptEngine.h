@@ -23,7 +23,7 @@ struct Limits
     size_t maxStringLength = 64u << 20;    // characters; beyond: error 7
     size_t maxArrayElements = 16u << 20;   // elements of one array; beyond: error 7
     int maxCallDepth = 1000;               // nested procedure calls; beyond: error 28
-    size_t maxStackBytes = 512u << 10;     // native stack the engine may use; beyond: error 28
+    size_t maxStackBytes = 512u << 10;     // native stack the engine may use (about 2 KB per nested call); beyond: error 28
 };
 
 using HostFunction = std::function<Variant(std::span<Variant> args)>;
