@@ -28,6 +28,20 @@ Variant Interpreter::eval(const Expr &expr, Frame &frame)
         const auto &binary = static_cast<const BinaryExpr &>(expr);
         const Variant left = eval(*binary.left, frame);
         const Variant right = eval(*binary.right, frame);
+        const VarType lt = left.type(), rt = right.type();
+        if ((lt == VarType::Integer || lt == VarType::Long) && (rt == VarType::Integer || rt == VarType::Long)) {
+            const int32_t x = lt == VarType::Integer ? left.intValue() : left.longValue();
+            const int32_t y = rt == VarType::Integer ? right.intValue() : right.longValue();
+            switch (binary.op) {
+            case Op::Eq: return Variant::boolean(x == y);
+            case Op::Ne: return Variant::boolean(x != y);
+            case Op::Lt: return Variant::boolean(x < y);
+            case Op::Gt: return Variant::boolean(x > y);
+            case Op::Le: return Variant::boolean(x <= y);
+            case Op::Ge: return Variant::boolean(x >= y);
+            default: break;
+            }
+        }
         switch (binary.op) {
         case Op::Eq:
         case Op::Ne:
@@ -83,7 +97,7 @@ Variant Interpreter::evalName(NameExpr &name, Frame &frame)
     case NameScope::MeMember: return invokeClass(*frame.me, name.key, Invoke::Get, {}, {}, true);
     case NameScope::Global: break;
     }
-    GlobalEntry *entry = lookup(name);
+    GlobalEntry *entry = name.cache ? name.cache : lookup(name);
     if (!entry)
         return *variable(name, frame, true);
     switch (entry->kind) {

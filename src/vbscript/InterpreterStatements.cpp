@@ -99,7 +99,11 @@ Flow Interpreter::exec(const Stmt &stmt, Frame &frame)
 
 bool Interpreter::condition(const Expr &expr, Frame &frame)
 {
-    const Variant value = conv::scalar(eval(expr, frame));
+    Variant value = eval(expr, frame);
+    if (value.type() == VarType::Boolean)
+        return value.boolValue();
+    if (value.isObject())
+        value = conv::defaultValue(value);
     if (value.isNull())
         return false;
     return conv::toBool(value);
@@ -172,8 +176,14 @@ Flow Interpreter::execFor(const ForStmt &stmt, Frame &frame)
     if (!counter)
         throw ScriptError(errors::IllegalAssignment);
     *counter = from;
+    const bool integerStep = increment.type() == VarType::Integer || increment.type() == VarType::Long;
+    const int32_t integerIncrement = integerStep ? conv::toLong(increment) : 0;
     while (true) {
-        const double current = conv::toDouble(*counter);
+        const VarType type = counter->type();
+        const bool integerCounter = type == VarType::Integer || type == VarType::Long;
+        const double current = type == VarType::Integer ? counter->intValue()
+                               : type == VarType::Long  ? counter->longValue()
+                                                        : conv::toDouble(*counter);
         if (up ? current > limit : current < limit)
             break;
         const Flow flow = execBlock(stmt.body, frame);
@@ -183,6 +193,17 @@ Flow Interpreter::execFor(const ForStmt &stmt, Frame &frame)
             return flow;
         if (stmt.body.empty())
             step();
+        if (integerStep && integerCounter && counter->type() == type) {
+            const int64_t next = int64_t(current) + integerIncrement;
+            if (type == VarType::Integer && increment.type() == VarType::Integer && next >= -32768 && next <= 32767) {
+                *counter = Variant::integer(int16_t(next));
+                continue;
+            }
+            if (next >= INT32_MIN && next <= INT32_MAX) {
+                *counter = Variant::longValue(int32_t(next));
+                continue;
+            }
+        }
         *counter = ops::binary(Op::Add, *counter, increment);
     }
     return Flow::Normal;

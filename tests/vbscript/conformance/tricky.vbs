@@ -96,3 +96,13 @@ On Error Resume Next
 arrayToChange(changer) = 5
 ok Err.Number = 13 And arrayToChange = 0, "assigning through such an index"
 On Error GoTo 0
+For i = 32766 To 32768 : Next
+ok i = 32769 And TypeName(i) = "Long", "a For counter grows from Integer to Long"
+For i = 1 To 2 : Next
+ok TypeName(i) = "Integer", "a For counter stays Integer"
+For i = 1 To 2 Step 0.5 : Next
+ok i = 2.5 And TypeName(i) = "Double", "a fractional Step makes a Double counter"
+For i = 5 To 1 Step -1
+    If i = 3 Then i = 1
+Next
+ok i = 0, "the body may change the counter"
