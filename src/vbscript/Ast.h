@@ -212,7 +212,7 @@ struct DoStmt : Stmt
     Block body;
 };
 
-enum class ExitKind : uint8_t { None, Do, For, Procedure };
+enum class ExitKind : uint8_t { Do, For, Procedure };
 
 struct ExitStmt : Stmt
 {

@@ -31,15 +31,6 @@ std::u16string fromAscii(std::string_view text)
     return std::u16string(text.begin(), text.end());
 }
 
-std::string toAscii(std::u16string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (char16_t c : text)
-        out += c < 128 ? char(c) : '?';
-    return out;
-}
-
 bool parseNumber(std::u16string_view text, double &value)
 {
     size_t b = 0, e = text.size();

@@ -33,6 +33,5 @@ std::u16string formatSingle(float value);
 std::u16string formatCurrency(int64_t scaled);
 
 std::u16string fromAscii(std::string_view text);
-std::string toAscii(std::u16string_view text);
 
 } // namespace vbs::conv

@@ -195,21 +195,6 @@ Variant Variant::fromInteger(int64_t value)
     return real(double(value));
 }
 
-bool Variant::isNumeric() const
-{
-    switch (m_type) {
-    case VarType::Integer:
-    case VarType::Long:
-    case VarType::Single:
-    case VarType::Double:
-    case VarType::Currency:
-    case VarType::Date:
-    case VarType::Boolean:
-    case VarType::Byte: return true;
-    default: return false;
-    }
-}
-
 Array &Variant::mutableArray()
 {
     if (m_arr.use_count() > 1)

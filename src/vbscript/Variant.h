@@ -100,7 +100,6 @@ public:
     bool isObject() const { return m_type == VarType::Object; }
     bool isArray() const { return m_type == VarType::Array; }
     bool isNothing() const { return m_type == VarType::Object && !m_obj; }
-    bool isNumeric() const; // Integer … Currency, Byte, Boolean, Date
 
     bool boolValue() const { return m_bool; }
     int16_t intValue() const { return m_i16; }
