@@ -84,4 +84,31 @@ TEST(VbsSafety, LongChainsOfObjectsAndArraysAreReleasedSafely)
     EXPECT_EQ(errorOf(engine, "a = Empty\nFor i = 1 To 200000 : a = Array(a) : Next\na = Empty"), 0);
 }
 
+TEST(VbsSafety, ScriptObjectsOutlivingTheEngineAreInert)
+{
+    vbs::Variant kept;
+    {
+        vbs::ScriptEngine engine;
+        engine.addCode(u"Class C\nPublic V\nPrivate Sub Class_Terminate\nV = 0\nEnd Sub\nEnd Class\n"
+                       u"Set a = New C\nSet b = New C\nSet a.V = b\nSet b.V = a\nSet k = New C\nk.V = 5");
+        kept = engine.eval(u"k");
+    }
+    ASSERT_TRUE(kept.isObject());
+    try {
+        kept.objectValue()->invoke(u"v", vbs::Invoke::Get, {});
+        FAIL();
+    } catch (const vbs::ScriptError &error) {
+        EXPECT_EQ(error.number(), 424);
+    }
+}
+
+TEST(VbsSafety, ErrorsInClassTerminateAreSwallowed)
+{
+    vbs::ScriptEngine engine;
+    EXPECT_EQ(errorOf(engine, "Class C\nPrivate Sub Class_Terminate\nx = 1 / 0\nEnd Sub\nEnd Class\n"
+                              "Set o = New C\nSet o = Nothing\ny = 2"),
+              0);
+    EXPECT_EQ(engine.eval(u"y").intValue(), 2);
+}
+
 } // namespace
