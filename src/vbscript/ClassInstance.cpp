@@ -7,7 +7,7 @@
 namespace vbs {
 
 ClassInstance::ClassInstance(Interpreter &interp, const ClassDef &cls, std::weak_ptr<bool> alive)
-    : m_interp(interp), m_class(cls), m_alive(std::move(alive)), m_fields(cls.fields.size())
+    : m_interp(interp), m_class(cls), m_alive(std::move(alive)), m_typeName(cls.name), m_fields(cls.fields.size())
 {
     m_interp.instances().insert(this);
 }
@@ -29,7 +29,7 @@ std::shared_ptr<ClassInstance> ClassInstance::create(Interpreter &interp, const 
 // keep Me), and free the object when that owner lets go in turn.
 void ClassInstance::release(ClassInstance *instance)
 {
-    if (!instance->m_terminated && instance->m_class.terminate && !instance->m_alive.expired()) {
+    if (!instance->m_alive.expired() && !instance->m_terminated && instance->m_class.terminate) {
         instance->m_terminated = true;
         std::shared_ptr<ClassInstance> owner(instance, &ClassInstance::release);
         instance->m_interp.runTerminate(owner);
@@ -40,7 +40,7 @@ void ClassInstance::release(ClassInstance *instance)
 
 std::u16string ClassInstance::typeName() const
 {
-    return m_class.name;
+    return m_typeName;
 }
 
 Variant ClassInstance::invoke(std::u16string_view name, Invoke kind, std::span<Variant> args)

@@ -31,7 +31,8 @@ private:
 
     Interpreter &m_interp;
     const ClassDef &m_class;
-    std::weak_ptr<bool> m_alive;
+    std::weak_ptr<bool> m_alive; // the class definition and the interpreter live while this does
+    std::u16string m_typeName;
     std::vector<Variant> m_fields;
     bool m_terminated = false;
 };

@@ -94,6 +94,7 @@ TEST(VbsSafety, ScriptObjectsOutlivingTheEngineAreInert)
         kept = engine.eval(u"k");
     }
     ASSERT_TRUE(kept.isObject());
+    EXPECT_EQ(kept.objectValue()->typeName(), u"C");
     try {
         kept.objectValue()->invoke(u"v", vbs::Invoke::Get, {});
         FAIL();
