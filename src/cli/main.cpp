@@ -2,6 +2,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
+#include "cli/VbsCommand.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +16,8 @@ int usage()
                    u"       zepc save IN.zep OUT.zep\n"
                    u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]\n"
                    u"       zepc menudata PROJECT.zep\n"
-                   u"       zepc format FILE"_s);
+                   u"       zepc format FILE\n"
+                   u"       zepc vbs FILE.vbs"_s);
     return 2;
 }
 
@@ -38,5 +40,7 @@ int main(int argc, char **argv)
         return runMenuDataCommand(arguments);
     if (command == u"format"_s)
         return runFormatCommand(arguments);
+    if (command == u"vbs"_s)
+        return runVbsCommand(arguments);
     return usage();
 }

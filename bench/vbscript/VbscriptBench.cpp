@@ -1,0 +1,78 @@
+#include "vbscript/Conversion.h"
+#include "vbscript/Lexer.h"
+#include "vbscript/Parser.h"
+#include "vbscript/ScriptEngine.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void ForLoopWithIntegerArithmetic(benchmark::State &state)
+{
+    for (auto _ : state) {
+        vbs::ScriptEngine engine;
+        engine.addCode(u"x = 0\nFor i = 1 To 1000000\n  x = x + i Mod 7\n  If x > 1000 Then x = x - 1000\nNext");
+        benchmark::DoNotOptimize(engine.eval(u"x"));
+    }
+}
+BENCHMARK(ForLoopWithIntegerArithmetic)->Unit(benchmark::kMillisecond);
+
+void StringAppends(benchmark::State &state)
+{
+    for (auto _ : state) {
+        vbs::ScriptEngine engine;
+        engine.addCode(u"s = \"\"\nFor i = 1 To 10000\n  s = s & \"x\"\nNext");
+        benchmark::DoNotOptimize(engine.eval(u"Len(s)"));
+    }
+}
+BENCHMARK(StringAppends)->Unit(benchmark::kMillisecond);
+
+void HostPropertySets(benchmark::State &state)
+{
+    vbs::ScriptEngine engine;
+    auto object = std::make_shared<vbs::DispatchObject>(u"Bouton");
+    int32_t stored = 0;
+    object->addProperty(
+        u"Left", [&stored](std::span<vbs::Variant>) { return vbs::Variant::longValue(stored); },
+        [&stored](std::span<vbs::Variant>, const vbs::Variant &v) { stored = vbs::conv::toLong(v); });
+    engine.addObject(u"Bouton1", object);
+    for (auto _ : state)
+        engine.addCode(u"For i = 1 To 100000\n  Bouton1.Left = i\nNext");
+    benchmark::DoNotOptimize(stored);
+}
+BENCHMARK(HostPropertySets)->Unit(benchmark::kMillisecond);
+
+std::u16string largeScript()
+{
+    std::u16string source;
+    for (int i = 0; source.size() < 50000; ++i) {
+        const std::u16string n = vbs::conv::fromAscii(std::to_string(i));
+        source += u"Function Compute" + n + u"(a, b)\r\n"
+                  u"    Dim total, k ' running sum\r\n"
+                  u"    total = 0\r\n"
+                  u"    For k = 1 To a Step 2\r\n"
+                  u"        If k Mod 3 = 0 Then total = total + k * b Else total = total - \"x\" & k\r\n"
+                  u"    Next\r\n"
+                  u"    Select Case total\r\n"
+                  u"        Case 1, 2 : Compute" + n + u" = Left(\"abc\", 2)\r\n"
+                  u"        Case Else : Compute" + n + u" = Array(1, 2.5, #1/2/2003#)(0)\r\n"
+                  u"    End Select\r\n"
+                  u"End Function\r\n";
+    }
+    return source;
+}
+
+void ParseFiftyThousandCharacters(benchmark::State &state)
+{
+    const std::u16string source = largeScript();
+    for (auto _ : state) {
+        auto program = vbs::Parser(vbs::Lexer(source).tokenize()).parseProgram();
+        benchmark::DoNotOptimize(program);
+    }
+    state.counters["chars"] = double(source.size());
+}
+BENCHMARK(ParseFiftyThousandCharacters)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// zepc vbs FILE.vbs: runs a script with a console host. Returns the exit status.
+int runVbsCommand(const QStringList &arguments);

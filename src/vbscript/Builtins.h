@@ -1,0 +1,43 @@
+#pragma once
+
+#include "vbscript/Variant.h"
+
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vbs {
+
+class Interpreter;
+
+using BuiltinFn = Variant (*)(Interpreter &interp, std::span<Variant> args);
+
+struct BuiltinInfo
+{
+    const char16_t *name;
+    int minArgs;
+    int maxArgs;
+    BuiltinFn fn;
+};
+
+// The built-in functions, one table per family.
+std::span<const BuiltinInfo> stringBuiltins();
+std::span<const BuiltinInfo> conversionBuiltins();
+std::span<const BuiltinInfo> mathBuiltins();
+std::span<const BuiltinInfo> dateBuiltins();
+std::span<const BuiltinInfo> arrayBuiltins();
+std::span<const BuiltinInfo> hostBuiltins();
+// The vb… constants.
+std::vector<std::pair<std::u16string, Variant>> builtinConstants();
+
+// Helpers shared by the families.
+namespace builtin {
+bool present(std::span<Variant> args, size_t index); // given and not Empty
+int32_t longArg(std::span<Variant> args, size_t index, int32_t fallback);
+std::u16string textArg(Interpreter &interp, const Variant &value);
+bool textCompareArg(std::span<Variant> args, size_t index);
+Variant makeArray(Interpreter &interp, std::vector<Variant> items);
+} // namespace builtin
+
+} // namespace vbs

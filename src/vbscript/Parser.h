@@ -1,0 +1,84 @@
+#pragma once
+
+#include "vbscript/Ast.h"
+#include "vbscript/Token.h"
+
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+namespace vbs {
+
+// Builds the tree of a program or of a lone expression, and decides where each name
+// of a procedure lives (local slot, field of Me, member of the class or global).
+// Throws a compile ScriptError.
+class Parser
+{
+public:
+    explicit Parser(std::vector<Token> tokens);
+    ~Parser();
+
+    std::unique_ptr<Program> parseProgram();
+    ExprPtr parseLoneExpression();
+
+private:
+    struct Scope;
+
+    const Token &cur() const { return m_tokens[m_pos]; }
+    const Token &ahead(size_t n) const;
+    bool at(Tok kind) const { return cur().kind == kind; }
+    bool atWord(std::u16string_view key) const { return cur().kind == Tok::Identifier && cur().key == key; }
+    bool accept(Tok kind);
+    void expect(Tok kind, int error);
+    [[noreturn]] void fail(int error) const;
+    void skipNewlines();
+    bool atStatementEnd() const;
+    void endStatement();
+    const Token &identifier();
+
+    void parseTopLevel();
+    void parseBlock(Block &block);
+    void parseStatement(Block &block);
+    void parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassDef *owner);
+    void parseClass();
+    void parseDim(Block &block, bool isPublicDecl);
+    void parseReDim(Block &block);
+    void parseConst(Block &block);
+    void parseIf(Block &block);
+    void parseSelect(Block &block);
+    void parseFor(Block &block);
+    void parseDo(Block &block);
+    void parseWhile(Block &block);
+    void parseExit(Block &block);
+    void parseOnError(Block &block);
+    void parseWith(Block &block);
+    void parseAssignOrCall(Block &block, bool explicitCall, bool isSet);
+
+    ExprPtr parseExpression();
+    ExprPtr parseBinaryLevel(int level);
+    ExprPtr parseNot();
+    ExprPtr parseUnary();
+    ExprPtr parsePower();
+    ExprPtr parsePrimary();
+    ExprPtr parseReference(size_t stopAtParen);
+    ExprPtr parsePostfix(ExprPtr base, size_t stopAtParen);
+    std::vector<ExprPtr> parseArguments();
+    std::unique_ptr<NameExpr> makeName(const Token &token);
+    std::unique_ptr<NameExpr> declareLocal(const Token &token, bool checkDuplicate);
+    void declare(const Token &token, bool checkDuplicate);
+    void resolve(Scope &scope);
+    void enter();
+
+    std::vector<Token> m_tokens;
+    size_t m_pos = 0;
+    int m_depth = 0;
+    int m_singleLineIf = 0;
+    int m_doDepth = 0;
+    int m_forDepth = 0;
+    std::unique_ptr<Program> m_program;
+    Scope *m_scope = nullptr;
+    std::vector<std::unique_ptr<Scope>> m_classScopes;
+    friend struct DepthGuard;
+};
+
+} // namespace vbs

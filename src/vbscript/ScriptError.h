@@ -1,0 +1,45 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vbs {
+
+enum class Language { English, French };
+
+// A compile or run-time error with the language's error number. The description is
+// filled in the host's language when the error leaves the engine (unless the script
+// gave its own with Err.Raise).
+class ScriptError : public std::exception
+{
+public:
+    explicit ScriptError(int number, std::u16string description = {}, std::u16string source = {});
+
+    int number() const { return m_number; }
+    const std::u16string &description() const { return m_description; }
+    const std::u16string &source() const { return m_source; }
+    int line() const { return m_line; }   // 1-based; 0 when unknown
+    int column() const { return m_column; }
+    bool isCompileError() const { return m_compile; }
+    // Interruptions and exhausted step budgets cannot be caught by On Error Resume Next.
+    bool isFatal() const { return m_fatal; }
+
+    void setDescription(std::u16string description) { m_description = std::move(description); }
+    void setSource(std::u16string source) { m_source = std::move(source); }
+    void setPosition(int line, int column) { m_line = line, m_column = column; }
+    void setCompileError(bool compile) { m_compile = compile; }
+    void setFatal(bool fatal) { m_fatal = fatal; }
+
+    const char *what() const noexcept override { return "script error"; }
+
+private:
+    int m_number;
+    std::u16string m_description;
+    std::u16string m_source;
+    int m_line = 0;
+    int m_column = 0;
+    bool m_compile = false;
+    bool m_fatal = false;
+};
+
+} // namespace vbs
