@@ -58,10 +58,12 @@ QString programPath(const QString &program)
     return QDir(QStringLiteral(ZEP_PROGRAM_DIR)).filePath(program);
 }
 
-ProgramRun runProgram(const QString &program, const QStringList &arguments)
+ProgramRun runProgram(const QString &program, const QStringList &arguments, const QByteArray &input)
 {
     QProcess process;
     process.start(programPath(program), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }

@@ -28,7 +28,7 @@ struct ProgramRun
     QString outText() const { return QString::fromUtf8(out); }
     QString errText() const { return QString::fromUtf8(err); }
 };
-ProgramRun runProgram(const QString &program, const QStringList &arguments);
+ProgramRun runProgram(const QString &program, const QStringList &arguments, const QByteArray &input = {});
 
 // The bundled example project, and a copy of its folder for tests that write beside it.
 QString exampleProject();

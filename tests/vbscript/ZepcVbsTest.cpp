@@ -1,6 +1,5 @@
 #include "support/TestFiles.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,24 +8,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ZepcRun
+testfiles::ProgramRun runZepc(const QStringList &arguments, const QByteArray &input = {})
 {
-    int exitCode;
-    QByteArray out;
-    QByteArray err;
-};
-
-ZepcRun runZepc(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess process;
-    const QString zepc = qEnvironmentVariableIsEmpty("ZEP_PROGRAM_DIR") ? QStringLiteral(ZEP_VBS_PROGRAM_DIR "/zepc")
-                                                                        : testfiles::programPath(u"zepc"_s);
-    process.start(zepc, arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    process.waitForFinished(30000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return testfiles::runProgram(u"zepc"_s, arguments, input);
 }
+
+} // namespace
 
 TEST(ZepcVbs, RunsAScriptWithAConsoleHost)
 {
@@ -35,7 +22,7 @@ TEST(ZepcVbs, RunsAScriptWithAConsoleHost)
     // Windows-1252 without a BOM: "é" is the single byte E9.
     testfiles::writeBytes(path, "WScript.Echo \"a\", 1 + 1, 2.5\r\nMsgBox \"caf\xE9\"\r\n"
                                 "n = InputBox(\"Nom ?\")\r\nWScript.Echo \"<\" & n & \">\"\r\n");
-    const ZepcRun run = runZepc({u"vbs"_s, path}, "Zo\xC3\xA9\n");
+    const testfiles::ProgramRun run = runZepc({u"vbs"_s, path}, "Zo\xC3\xA9\n");
     EXPECT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(run.out, QByteArray("a 2 2.5\ncaf\xC3\xA9\n<Zo\xC3\xA9>\n"));
 }
@@ -45,7 +32,7 @@ TEST(ZepcVbs, ReadsUtf8WithABom)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"utf8.vbs"_s);
     testfiles::writeBytes(path, "\xEF\xBB\xBFWScript.Echo \"\xC3\xA9t\xC3\xA9\"\n");
-    const ZepcRun run = runZepc({u"vbs"_s, path});
+    const testfiles::ProgramRun run = runZepc({u"vbs"_s, path});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, QByteArray("\xC3\xA9t\xC3\xA9\n"));
 }
@@ -55,7 +42,7 @@ TEST(ZepcVbs, UnhandledErrorsGoToStandardErrorWithExitStatus1)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"bad.vbs"_s);
     testfiles::writeBytes(path, "WScript.Echo \"avant\"\r\nx = 1 / 0\r\n");
-    const ZepcRun run = runZepc({u"vbs"_s, path});
+    const testfiles::ProgramRun run = runZepc({u"vbs"_s, path});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, QByteArray("avant\n"));
     EXPECT_EQ(run.err, QByteArray("Erreur 11 : Division par z\xC3\xA9ro (ligne 2)\n"));
@@ -63,9 +50,7 @@ TEST(ZepcVbs, UnhandledErrorsGoToStandardErrorWithExitStatus1)
 
 TEST(ZepcVbs, WrongArgumentsPrintUsage)
 {
-    const ZepcRun run = runZepc({u"vbs"_s});
+    const testfiles::ProgramRun run = runZepc({u"vbs"_s});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith("usage: zepc vbs"));
 }
-
-} // namespace
