@@ -1,6 +1,7 @@
 // Typing in the script editor with a 50,000-character script: one keystroke through the
 // code box, the write-back into the project, the highlighter, the scheduled passes and
 // the repaint.
+#include "SampleScript.h"
 #include "project/MenuProject.h"
 #include "prompt/gui/QtPrompter.h"
 #include "script/ScriptFormatter.h"
@@ -16,27 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString sampleScript()
-{
-    const QString block[] = {
-        u"Public Sub Procedure_%1()"_s,
-        u"    dim total, texte"_s,
-        u"    total=total+%1*2-(3/4)"_s,
-        u"    If total<>%1 Then msgbox \"Valeur = \"&total, vbinformation, \"Titre\""_s,
-        u"    texte1.caption=\"a+b=c\" ' commentaire a=b+c"_s,
-        u"    bouton%1.mousepointer = 11"_s,
-        u"    endif"_s,
-        u"End Sub"_s,
-    };
-    QString text;
-    for (int n = 0; text.size() < 50000; ++n) {
-        for (const QString &line : block)
-            text += (line.contains(u"%1"_s) ? line.arg(n) : line) + u"\r\n"_s;
-    }
-    text.truncate(50000);
-    return text;
-}
 
 struct EditorUnderTest
 {

@@ -1,6 +1,7 @@
 #include "designer/ObjectsPalette.h"
 
 #include "common/PathText.h"
+#include "common/gui/UndoShortcuts.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/worksheet/ItemPresenceCommand.h"
 #include "project/MenuProject.h"
@@ -78,11 +79,7 @@ void ObjectsPalette::attach(MenuProject &project, Prompter &prompter, ResourcesW
 void ObjectsPalette::setUndoStack(QUndoStack *stack)
 {
     m_undo = stack;
-    QAction *undo = stack->createUndoAction(this);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = stack->createRedoAction(this);
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    addActions({undo, redo});
+    addUndoShortcuts(this, stack);
 }
 
 QString ObjectsPalette::resolve(const QString &reference) const

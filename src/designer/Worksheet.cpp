@@ -1,6 +1,7 @@
 #include "designer/Worksheet.h"
 
 #include "common/PathText.h"
+#include "common/gui/UndoShortcuts.h"
 #include "common/gui/ScreenMetrics.h"
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/ItemEditCommand.h"
@@ -88,11 +89,7 @@ Worksheet::Worksheet(MenuProject &project, QWidget *parent)
 void Worksheet::setUndoStack(QUndoStack *stack)
 {
     m_undo = stack;
-    QAction *undo = stack->createUndoAction(this);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = stack->createRedoAction(this);
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    addActions({undo, redo});
+    addUndoShortcuts(this, stack);
 }
 
 ZepError Worksheet::loadBackground(const QString &file)
