@@ -1,11 +1,11 @@
 #include "app/BuildCommands.h"
 
-#include "app/DesignerSession.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "build/TestRun.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/TestWindow.h"
+#include "designer/ParametersPanel.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
 #include "script/gui/ScriptEditorWindow.h"
@@ -14,19 +14,19 @@
 #include <QAction>
 #include <QApplication>
 
-BuildCommands::BuildCommands(DesignerSession &session)
-    : m_session(session)
+BuildCommands::BuildCommands(MenuProject &project, Prompter &prompter, QString programFolder, Windows windows)
+    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_windows(windows)
 {
 }
 
 bool BuildCommands::requireMultimediaFiles() const
 {
-    return m_session.mainWindow()->menus().requireMultimediaFile->isChecked();
+    return m_windows.main->menus().requireMultimediaFile->isChecked();
 }
 
 void BuildCommands::testRun()
 {
-    TestRun run(m_session.project(), m_session.environment().prompter, m_session.environment().programFolder, *this);
+    TestRun run(m_project, m_prompter, m_programFolder, *this);
     run.setRequireMultimediaFiles(requireMultimediaFiles());
     run.run();
 }
@@ -34,36 +34,36 @@ void BuildCommands::testRun()
 void BuildCommands::compileAutorun()
 {
     prepareForBuild();
-    CompileDialog dialog(m_session.project(), m_session.environment().prompter,
-                         m_session.environment().programFolder, m_session.mainWindow());
+    CompileDialog dialog(m_project, m_prompter,
+                         m_programFolder, m_windows.main);
     dialog.setRequireMultimediaFiles(requireMultimediaFiles());
     dialog.exec();
 }
 
 void BuildCommands::prepareForBuild()
 {
-    m_session.parametersPanel()->prepareForBuild();
+    m_windows.panel->prepareForBuild();
 }
 
 void BuildCommands::showWaitPanels(bool visible)
 {
-    m_session.worksheet()->setWaitPanelShown(visible);
-    m_session.scriptEditor()->setWaitPanelVisible(visible);
+    m_windows.worksheet->setWaitPanelShown(visible);
+    m_windows.scriptEditor->setWaitPanelVisible(visible);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void BuildCommands::minimizeWorksheet()
 {
-    m_session.worksheet()->showMinimized();
+    m_windows.worksheet->showMinimized();
 }
 
 void BuildCommands::restoreWorksheet()
 {
-    m_session.worksheet()->showNormal();
+    m_windows.worksheet->showNormal();
 }
 
 ZepError BuildCommands::showTestWindow(const QString &player)
 {
-    TestWindow window(player, m_session.mainWindow());
+    TestWindow window(player, m_windows.main);
     return window.run();
 }

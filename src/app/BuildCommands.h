@@ -2,14 +2,29 @@
 
 #include "build/TestRunHooks.h"
 
-class DesignerSession;
+#include <QString>
+
+class MainWindow;
+class MenuProject;
+class ParametersPanel;
+class Prompter;
+class ScriptEditorWindow;
+class Worksheet;
 
 // The designer's side of a build: the preparation, the wait panels and the worksheet
 // while the menu under test runs, and the commands that start a test or a compilation.
 class BuildCommands : public TestRunHooks
 {
 public:
-    explicit BuildCommands(DesignerSession &session);
+    struct Windows
+    {
+        MainWindow *main;
+        Worksheet *worksheet;
+        ParametersPanel *panel;
+        ScriptEditorWindow *scriptEditor;
+    };
+
+    BuildCommands(MenuProject &project, Prompter &prompter, QString programFolder, Windows windows);
 
     void testRun();
     void compileAutorun();
@@ -23,5 +38,8 @@ public:
 private:
     bool requireMultimediaFiles() const;
 
-    DesignerSession &m_session;
+    MenuProject &m_project;
+    Prompter &m_prompter;
+    QString m_programFolder;
+    Windows m_windows;
 };

@@ -75,9 +75,6 @@ DesignerSession::DesignerSession(Environment environment)
     documentHooks.shutDown = [this] { shutDown(); };
     m_lifecycle = std::make_unique<DocumentLifecycle>(*m_project, *m_storage, m_env.prompter, documentHooks);
 
-    m_build = std::make_unique<BuildCommands>(*this);
-    m_hooks.testRun = [this] { m_build->testRun(); };
-    m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
 }
 
 DesignerSession::~DesignerSession()
@@ -112,6 +109,11 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     });
     connect(m_panel, &ParametersPanel::firstActivated, this, &DesignerSession::openStartupProject);
     connect(m_panel, &ParametersPanel::scriptEditorRequested, m_scriptEditor, &ScriptEditorWindow::openSlot);
+
+    m_build = std::make_unique<BuildCommands>(*m_project, m_env.prompter, m_env.programFolder,
+                                              BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
+    m_hooks.testRun = [this] { m_build->testRun(); };
+    m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
     connectDesignSurface();
