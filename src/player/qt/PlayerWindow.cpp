@@ -42,6 +42,54 @@ QColor colourOf(int value)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
+// Cursors by the designer's MousePointer numbers; 99 (the author's icon) shows the arrow.
+Qt::CursorShape cursorOf(int pointer)
+{
+    static const Qt::CursorShape shapes[] = {
+        Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,     Qt::IBeamCursor,      Qt::ArrowCursor,
+        Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,   Qt::SizeFDiagCursor,  Qt::SizeHorCursor,
+        Qt::UpArrowCursor,   Qt::WaitCursor,      Qt::ForbiddenCursor, Qt::BusyCursor,       Qt::WhatsThisCursor,
+        Qt::SizeAllCursor};
+    return pointer >= 0 && pointer < int(std::size(shapes)) ? shapes[pointer] : Qt::ArrowCursor;
+}
+
+MessageButtons buttonsOf(int buttons)
+{
+    switch (buttons & 7) {
+    case 1: return MessageButtons::OkCancel;
+    case 2: return MessageButtons::AbortRetryIgnore;
+    case 3: return MessageButtons::YesNoCancel;
+    case 4: return MessageButtons::YesNo;
+    case 5: return MessageButtons::RetryCancel;
+    default: return MessageButtons::Ok;
+    }
+}
+
+MessageIcon iconOf(int buttons)
+{
+    switch (buttons & 0x70) {
+    case 16: return MessageIcon::Critical;
+    case 32: return MessageIcon::Question;
+    case 48: return MessageIcon::Exclamation;
+    case 64: return MessageIcon::Information;
+    default: return MessageIcon::None;
+    }
+}
+
+int answerNumber(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return 1;
+    case Answer::Cancel: return 2;
+    case Answer::Abort: return 3;
+    case Answer::Retry: return 4;
+    case Answer::Ignore: return 5;
+    case Answer::Yes: return 6;
+    case Answer::No: return 7;
+    }
+    return 1;
+}
+
 int pixels(double value)
 {
     return int(std::lround(std::clamp(value, double(-kMaxPixels), double(kMaxPixels))));
@@ -59,7 +107,7 @@ QImage readImage(const QString &path)
 PlayerWindow::PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot, ScriptHost &scripts,
                            Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)), m_discRoot(std::move(discRoot)),
-      m_scripts(scripts), m_prompter(prompter),
+      m_scripts(&scripts), m_prompter(prompter),
       m_opener([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
     setObjectName(u"Fenetre"_s);
@@ -148,6 +196,7 @@ void PlayerWindow::buildItems()
         edit->setVerticalScrollBarPolicy(t.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         edit->setReadOnly(t.readOnly);
+        m_texts.append(edit);
         edit->setGeometry(pixels(toPixelsX(t.left)), pixels(toPixelsY(t.top)), std::max(1, pixels(toPixelsX(t.width))),
                           std::max(1, pixels(toPixelsY(t.height))));
     }
@@ -187,11 +236,10 @@ void PlayerWindow::buildMask()
 
 void PlayerWindow::buildMedia()
 {
-    if (m_menu.timerEnabled) {
-        m_timer = new QTimer(this);
-        m_timer->setInterval(std::clamp(m_menu.timerInterval, 1, 60000));
-        connect(m_timer, &QTimer::timeout, this, [this] { m_scripts.timerTicked(m_menu.timerCode); });
-    }
+    // Scripts may start the timer even when the data leaves it off.
+    m_timer = new QTimer(this);
+    m_timer->setInterval(std::clamp(m_menu.timerInterval, 1, 60000));
+    connect(m_timer, &QTimer::timeout, this, [this] { m_scripts->timerTicked(m_menu.timerCode); });
     // Some media back ends crash without an output device: a silent menu is better.
     if (QMediaDevices::defaultAudioOutput().isNull())
         return;
@@ -221,11 +269,11 @@ void PlayerWindow::start()
         show();
     if (m_music)
         m_music->play();
-    if (m_timer)
+    if (m_menu.timerEnabled)
         m_timer->start();
-    if (m_menu.startupIsScript())
-        m_scripts.runStartup(m_menu.globalCode, m_menu.startupScript());
-    else if (!m_menu.startupAction.empty())
+    // The global code runs even without a start-up script: every other script may need it.
+    m_scripts->runStartup(m_menu.globalCode, m_menu.startupIsScript() ? m_menu.startupScript() : std::string());
+    if (!m_menu.startupIsScript() && !m_menu.startupAction.empty())
         open(qs(m_menu.startupAction));
 }
 
@@ -257,7 +305,7 @@ void PlayerWindow::paintEvent(QPaintEvent *)
 void PlayerWindow::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    m_scripts.windowHovered(m_menu.windowHoverCode);
+    m_scripts->windowHovered(m_menu.windowHoverCode);
 }
 
 void PlayerWindow::contextMenuEvent(QContextMenuEvent *event)
@@ -288,7 +336,7 @@ void PlayerWindow::buttonEntered(int number)
 {
     if (m_hoverSound)
         m_hoverSound->play();
-    m_scripts.buttonHovered(number, m_menu.buttons[number - 1].hoverCode);
+    m_scripts->buttonHovered(number, m_menu.buttons[number - 1].hoverCode);
 }
 
 void PlayerWindow::buttonPressed(int)
@@ -305,5 +353,187 @@ void PlayerWindow::buttonClicked(int number)
     else if (b.kind == "vid\xC3\xA9o")
         open(qs(b.code));
     else if (b.kind == "code")
-        m_scripts.buttonClicked(number, b.code);
+        m_scripts->buttonClicked(number, b.code);
+}
+
+QWidget *PlayerWindow::widgetOf(Target target) const
+{
+    const int index = target.number - 1;
+    switch (target.kind) {
+    case Kind::Window:
+        return const_cast<PlayerWindow *>(this);
+    case Kind::Button:
+        return index >= 0 && index < m_buttons.size() ? m_buttons[index] : nullptr;
+    case Kind::Text:
+        return index >= 0 && index < m_texts.size() ? m_texts[index] : nullptr;
+    case Kind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+PlayerFront::Value PlayerWindow::property(Target target, Property property) const
+{
+    if (target.kind == Kind::Timer)
+        return property == Property::Interval ? Value(double(m_timer->interval())) : Value(m_timer->isActive());
+    const QWidget *widget = widgetOf(target);
+    if (!widget)
+        return 0.0;
+    const bool window = target.kind == Kind::Window;
+    const QRect box = window ? frameGeometry() : widget->geometry();
+    const auto *edit = qobject_cast<const QTextEdit *>(widget);
+    switch (property) {
+    case Property::WindowState:
+        return isMinimized() ? 1.0 : isMaximized() ? 2.0 : 0.0;
+    case Property::Visible:
+        return window ? isVisible() : !widget->isHidden();
+    case Property::Enabled:
+        return widget->isEnabled();
+    case Property::Caption:
+        return windowTitle().toStdString();
+    case Property::Text:
+        return edit ? edit->toPlainText().replace(u'\n', u"\r\n"_s).toStdString() : std::string();
+    case Property::BackColor:
+    case Property::ForeColor: {
+        if (window)
+            return double(m_menu.backgroundColour);
+        const QColor colour = widget->palette().color(property == Property::BackColor ? QPalette::Base : QPalette::Text);
+        return double(colour.red() + 256 * colour.green() + 65536 * colour.blue());
+    }
+    case Property::Left:
+        return std::round(box.x() * m_twipsX);
+    case Property::Top:
+        return std::round(box.y() * m_twipsY);
+    case Property::Width:
+        return std::round(box.width() * m_twipsX);
+    case Property::Height:
+        return std::round(box.height() * m_twipsY);
+    case Property::MousePointer: {
+        const auto found = m_pointers.find({int(target.kind), target.number});
+        return double(found == m_pointers.end() ? 0 : found->second);
+    }
+    case Property::Locked:
+        return edit && edit->isReadOnly();
+    case Property::Interval:
+        break;
+    }
+    return 0.0;
+}
+
+void PlayerWindow::setProperty(Target target, Property property, const Value &value)
+{
+    const double number = std::holds_alternative<double>(value) ? std::get<double>(value) : 0.0;
+    const bool flag = std::holds_alternative<bool>(value) && std::get<bool>(value);
+    const QString text = std::holds_alternative<std::string>(value) ? qs(std::get<std::string>(value)) : QString();
+    if (target.kind == Kind::Timer) {
+        if (property == Property::Interval)
+            m_timer->setInterval(std::clamp(int(number), 1, 60000));
+        else if (flag)
+            m_timer->start();
+        else
+            m_timer->stop();
+        return;
+    }
+    QWidget *widget = widgetOf(target);
+    if (!widget)
+        return;
+    const bool window = target.kind == Kind::Window;
+    auto *edit = qobject_cast<QTextEdit *>(widget);
+    const QRect box = window ? frameGeometry() : widget->geometry();
+    switch (property) {
+    case Property::WindowState:
+        if (number == 1)
+            showMinimized();
+        else if (number == 2)
+            showMaximized();
+        else
+            showNormal();
+        break;
+    case Property::Visible:
+        widget->setVisible(flag);
+        break;
+    case Property::Enabled:
+        widget->setEnabled(flag);
+        break;
+    case Property::Caption:
+        setWindowTitle(text);
+        break;
+    case Property::Text:
+        if (edit)
+            edit->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
+        break;
+    case Property::BackColor:
+    case Property::ForeColor:
+        if (window) {
+            m_menu.backgroundColour = int(number);
+            update();
+        } else {
+            QPalette palette = widget->palette();
+            palette.setColor(property == Property::BackColor ? QPalette::Base : QPalette::Text, colourOf(int(number)));
+            widget->setPalette(palette);
+        }
+        break;
+    case Property::Left:
+        widget->move(pixels(toPixelsX(number)), box.y());
+        break;
+    case Property::Top:
+        widget->move(box.x(), pixels(toPixelsY(number)));
+        break;
+    case Property::Width:
+    case Property::Height: {
+        QSize size = window ? frameGeometry().size() : widget->size();
+        if (property == Property::Width)
+            size.setWidth(std::max(1, pixels(toPixelsX(number))));
+        else
+            size.setHeight(std::max(1, pixels(toPixelsY(number))));
+        // The window's sizes are outer ones, as in the data.
+        widget->resize(window ? size - (frameGeometry().size() - geometry().size()) : size);
+        break;
+    }
+    case Property::MousePointer:
+        m_pointers[{int(target.kind), target.number}] = int(number);
+        widget->setCursor(cursorOf(int(number)));
+        break;
+    case Property::Locked:
+        if (edit)
+            edit->setReadOnly(flag);
+        break;
+    case Property::Interval:
+        break;
+    }
+}
+
+void PlayerWindow::closeMenu()
+{
+    close();
+}
+
+void PlayerWindow::playSound(const std::string &path)
+{
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
+    if (!m_scriptSound) {
+        m_scriptSound = new QMediaPlayer(this);
+        m_scriptAudio = new QAudioOutput(this);
+        m_scriptSound->setAudioOutput(m_scriptAudio);
+    }
+    m_scriptSound->setSource(QUrl::fromLocalFile(discPath(qs(path))));
+    m_scriptSound->play();
+}
+
+int PlayerWindow::messageBox(const std::string &text, int buttons, const std::string &title)
+{
+    MessageRequest request;
+    request.text = qs(text);
+    request.title = qs(title);
+    request.icon = iconOf(buttons);
+    request.buttons = buttonsOf(buttons);
+    request.defaultButton = ((buttons >> 8) & 3) + 1;
+    request.systemModal = (buttons & 4096) != 0;
+    return answerNumber(m_prompter.message(request));
+}
+
+std::string PlayerWindow::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
+{
+    return m_prompter.input({qs(prompt), qs(title), qs(defaultText)}).toStdString();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "player/core/MenuModel.h"
+#include "player/core/PlayerFront.h"
 
 #include <QImage>
 #include <QList>
@@ -8,18 +9,20 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
 class PlayerButton;
 class Prompter;
 class QAudioOutput;
 class QMediaPlayer;
 class QSoundEffect;
+class QTextEdit;
 class QTimer;
 class ScriptHost;
 
 // The menu window: background, texts and buttons where the data puts them, sounds,
-// music, timer, context menu and the window's shape.
-class PlayerWindow : public QWidget
+// music, timer, context menu and the window's shape; what scripts may change on it.
+class PlayerWindow : public QWidget, public PlayerFront
 {
     Q_OBJECT
 
@@ -36,12 +39,21 @@ public:
     // How a multimedia file is opened; the desktop's default application by default.
     void setOpener(std::function<void(const QString &path)> opener) { m_opener = std::move(opener); }
     QString discPath(const QString &reference) const;
+    // The scripts, when they need the window to be built first.
+    void setScriptHost(ScriptHost &scripts) { m_scripts = &scripts; }
 
     // Shows the window as the data asks and runs the start-up action.
     void start();
 
     // The composed mask of shape and transparency image; empty for a plain window.
     QRegion windowMask() const { return m_mask; }
+
+    Value property(Target target, Property property) const override;
+    void setProperty(Target target, Property property, const Value &value) override;
+    void closeMenu() override;
+    void playSound(const std::string &path) override;
+    int messageBox(const std::string &text, int buttons, const std::string &title) override;
+    std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) override;
 
 signals:
     void firstFrameShown();
@@ -55,6 +67,7 @@ protected:
 private:
     double toPixelsX(double twips) const;
     double toPixelsY(double twips) const;
+    QWidget *widgetOf(Target target) const;
     QString mediaPath(const std::string &name) const;
     QPixmap pixmap(const std::string &name) const;
     void buildItems();
@@ -69,7 +82,7 @@ private:
     MenuModel m_menu;
     QString m_mediaFolder;
     QString m_discRoot;
-    ScriptHost &m_scripts;
+    ScriptHost *m_scripts;
     Prompter &m_prompter;
     std::function<void(const QString &)> m_opener;
     double m_twipsX = 15;
@@ -78,10 +91,14 @@ private:
     QImage m_background;
     QRegion m_mask;
     QList<PlayerButton *> m_buttons;
+    QList<QTextEdit *> m_texts;
+    std::map<std::pair<int, int>, int> m_pointers; // MousePointer by kind and number
     QSoundEffect *m_clickSound = nullptr;
     QSoundEffect *m_hoverSound = nullptr;
     QMediaPlayer *m_music = nullptr;
     QAudioOutput *m_audio = nullptr;
+    QMediaPlayer *m_scriptSound = nullptr;
+    QAudioOutput *m_scriptAudio = nullptr;
     QTimer *m_timer = nullptr;
     bool m_painted = false;
 };

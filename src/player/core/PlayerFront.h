@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <variant>
+
+// What the scripts may change or read on the menu window. Values are in the designer's
+// units: positions and sizes in twips, colours red + 256 * green + 65536 * blue, texts UTF-8.
+class PlayerFront
+{
+public:
+    enum class Kind { Window, Timer, Button, Text };
+    enum class Property {
+        WindowState, Visible, Enabled, Caption, Text, BackColor, ForeColor,
+        Left, Top, Width, Height, MousePointer, Locked, Interval
+    };
+    using Value = std::variant<double, bool, std::string>;
+
+    struct Target
+    {
+        Kind kind = Kind::Window;
+        int number = 0; // of the button or text box
+    };
+
+    virtual ~PlayerFront() = default;
+
+    virtual Value property(Target target, Property property) const = 0;
+    virtual void setProperty(Target target, Property property, const Value &value) = 0;
+    virtual void closeMenu() = 0;
+    virtual void playSound(const std::string &path) = 0;
+    // Returns the button pressed (1 = OK, 2 = Cancel, 6 = Yes, 7 = No …).
+    virtual int messageBox(const std::string &text, int buttons, const std::string &title) = 0;
+    // Returns the text typed, empty on Cancel.
+    virtual std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) = 0;
+};
