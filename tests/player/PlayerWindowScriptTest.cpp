@@ -1,0 +1,109 @@
+#include "player/core/MenuScriptHost.h"
+#include "player/qt/PlayerButton.h"
+#include "player/qt/PlayerWindow.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A 600 x 450-pixel menu (15 twips a pixel offscreen) with one code button, without
+// images so it is clicked by its signal, and one text box.
+class PlayerWindowScriptTest : public ::testing::Test
+{
+protected:
+    PlayerWindowScriptTest()
+    {
+        m_menu.width = 9000;
+        m_menu.height = 6750;
+        m_menu.buttons.push_back({});
+        m_menu.buttons[0].number = 1;
+        m_menu.buttons[0].kind = "code";
+        m_menu.texts.push_back({});
+        m_menu.texts[0].number = 1;
+        m_menu.texts[0].width = 1500;
+        m_menu.texts[0].height = 600;
+    }
+
+    std::unique_ptr<PlayerWindow> openPlayer()
+    {
+        auto window = std::make_unique<PlayerWindow>(m_menu, u"/cd/zep"_s, u"/cd"_s, m_none, m_prompter);
+        m_scripts = std::make_unique<MenuScriptHost>(window->menu(), *window, "/cd", "/cd/zep");
+        window->setScriptHost(*m_scripts);
+        return window;
+    }
+
+    static void waitFor(const std::function<bool()> &done)
+    {
+        QDeadlineTimer deadline(10000);
+        while (!done() && !deadline.hasExpired())
+            QTest::qWait(5);
+    }
+
+    MenuModel m_menu;
+    NullScriptHost m_none;
+    ScriptedPrompter m_prompter;
+    std::unique_ptr<MenuScriptHost> m_scripts;
+};
+
+} // namespace
+
+TEST_F(PlayerWindowScriptTest, StartUpScriptsMoveAndPaintInTwipsAndRgbAndStartTheTimer)
+{
+    m_menu.globalCode = "Dim tours";
+    m_menu.startupAction = "VBS:Fenetre.Caption = \"Bienvenue\"\r\nFenetre.Left = 1500: Fenetre.Top = 750\r\n"
+                           "Bouton1.Left = 1500: Bouton1.Top = 300\r\nTexte1.Text = \"a\" & vbCrLf & \"b\"\r\n"
+                           "Texte1.BackColor = 255: Texte1.Width = 3000\r\nMinuteur.Interval = 10\r\n"
+                           "Minuteur.Enabled = True";
+    m_menu.timerCode = "tours = tours + 1\r\nIf tours = 3 Then Minuteur.Enabled = False\r\n"
+                       "Fenetre.Caption = tours & \" \" & Fenetre.Width & \" \" & Texte1.Left & \" \" & Texte1.Text";
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(100, 50));
+    const auto *button = window->findChild<PlayerButton *>(u"Bouton1"_s);
+    EXPECT_EQ(button->pos(), QPoint(100, 20));
+    const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
+    EXPECT_EQ(text->toPlainText(), u"a\nb"_s);
+    EXPECT_EQ(text->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(text->width(), 200);
+
+    waitFor([&] { return window->windowTitle().startsWith(u'3'); });
+    EXPECT_EQ(window->windowTitle(), u"3 9000 0 a\r\nb"_s);
+    EXPECT_EQ(window->property({PlayerFront::Kind::Timer, 0}, PlayerFront::Property::Enabled),
+              PlayerFront::Value(false));
+}
+
+TEST_F(PlayerWindowScriptTest, ButtonScriptsAskThroughThePrompterReportErrorsAndCloseTheMenu)
+{
+    m_menu.buttons[0].code = "If Fenetre.Caption = \"\" Then\r\n  Fenetre.Caption = MsgBox(\"Encore ?\", vbYesNo + "
+                             "vbQuestion, \"Question\")\r\nElse\r\n  x = 1 / 0\r\nEnd If";
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto *button = window->findChild<PlayerButton *>(u"Bouton1"_s);
+
+    m_prompter.expectMessage(u"Encore ?"_s, u"Question"_s, MessageIcon::Question, MessageButtons::YesNo, Answer::No);
+    emit button->clicked(1);
+    EXPECT_EQ(window->windowTitle(), u"7"_s);
+
+    m_prompter.expectMessage(u"Erreur 11 dans le script « bouton 1 », ligne 4 :\nDivision par zéro"_s,
+                             u"Erreur de script"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    emit button->clicked(1);
+    EXPECT_TRUE(window->isVisible());
+
+    m_menu.buttons[0].code = "Action.Text = \"Fermer\"";
+    window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    emit window->findChild<PlayerButton *>(u"Bouton1"_s)->clicked(1);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
