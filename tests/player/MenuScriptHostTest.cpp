@@ -33,6 +33,7 @@ public:
     }
     void closeMenu() override { events.push_back("fermer"); }
     void playSound(const std::string &path) override { events.push_back("son " + path); }
+    void runCommand(const std::string &commandLine) override { events.push_back("lancer " + commandLine); }
     int messageBox(const std::string &text, int buttons, const std::string &title) override
     {
         std::this_thread::sleep_for(dialogDelay);
@@ -207,6 +208,14 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
     m_front.events.clear();
     m_host.buttonClicked(1, code(snippets::playMedia(snippets::Media::Sound, u"[LECT]:\\sons\\a.mp3"_s)));
     m_host.buttonClicked(1, code(snippets::playMedia(snippets::Media::WavSound, u"b.wav"_s)));
+    m_host.buttonClicked(1, code(snippets::subMenu(u"SousMenu1"_s)));
+    m_host.buttonClicked(1, code(snippets::folder(u"[LECT]:\\docs"_s)));
+    m_host.buttonClicked(1, code(snippets::webPage(u"http://exemple.org/"_s)));
     m_host.buttonClicked(1, code(snippets::closeMenu()));
-    EXPECT_EQ(m_front.events, (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "fermer"}));
+    EXPECT_EQ(m_front.events,
+              (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "lancer /cd/zep/SousMenu1.exe",
+                                        "lancer \"explorer /cd/docs\"", "lancer \"http://exemple.org/\"", "fermer"}));
+
+    m_host.buttonClicked(1, "Set o = CreateObject(\"Inconnu.Objet\")");
+    EXPECT_EQ(m_front.events.back().substr(0, 55), "message 16 [Erreur de script] Erreur 429 dans le script");
 }

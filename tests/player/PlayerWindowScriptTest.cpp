@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QTest>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -106,4 +108,28 @@ TEST_F(PlayerWindowScriptTest, ButtonScriptsAskThroughThePrompterReportErrorsAnd
     emit window->findChild<PlayerButton *>(u"Bouton1"_s)->clicked(1);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAndAddresses)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(u"SousMenu1.exe"_s);
+    QFile file(program);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    file.close();
+    auto window = openPlayer();
+    QStringList calls;
+    window->setOpener([&](const QString &path) { calls << u"ouvrir "_s + path; });
+    window->setLauncher([&](const QString &path, const QStringList &arguments) {
+        calls << u"lancer "_s + path + u" | "_s + arguments.join(u'|');
+    });
+    window->runCommand('"' + program.toStdString() + "\" -a \"b c\"");
+    window->runCommand("\"explorer " + dir.path().toStdString() + '"');
+    window->runCommand("\"explorer \"" + dir.path().toStdString() + "\"\"");
+    window->runCommand("\"http://exemple.org/\"");
+    window->runCommand("docs\\lisez-moi.txt");
+    EXPECT_EQ(calls, (QStringList{u"lancer "_s + program + u" | -a|b c"_s, u"ouvrir "_s + dir.path(),
+                                  u"ouvrir "_s + dir.path(),
+                                  u"ouvrir http://exemple.org/"_s, u"ouvrir /cd/docs/lisez-moi.txt"_s}));
 }

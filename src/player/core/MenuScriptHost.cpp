@@ -101,6 +101,20 @@ public:
         return fromUtf8(answer);
     }
 
+    std::shared_ptr<vbs::HostObject> createObject(const std::u16string &progId) override
+    {
+        if (vbs::foldName(progId) != u"wscript.shell")
+            return vbs::ScriptHost::createObject(progId);
+        auto shell = std::make_shared<vbs::DispatchObject>(u"IWshShell3");
+        shell->addMethod(u"Run", [this](std::span<vbs::Variant> args) {
+            if (args.empty())
+                throw vbs::ScriptError(450);
+            m_front.runCommand(std::get<std::string>(fromVariant(args[0], Type::Text)));
+            return vbs::Variant::longValue(0);
+        });
+        return shell;
+    }
+
 private:
     PlayerFront &m_front;
     ScriptWatchdog &m_watchdog;

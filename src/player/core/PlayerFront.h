@@ -27,6 +27,8 @@ public:
     virtual void setProperty(Target target, Property property, const Value &value) = 0;
     virtual void closeMenu() = 0;
     virtual void playSound(const std::string &path) = 0;
+    // The command line a script gives to the shell's Run: a program, a document, a folder or an address.
+    virtual void runCommand(const std::string &commandLine) = 0;
     // Returns the button pressed (1 = OK, 2 = Cancel, 6 = Yes, 7 = No …).
     virtual int messageBox(const std::string &text, int buttons, const std::string &title) = 0;
     // Returns the text typed, empty on Cancel.

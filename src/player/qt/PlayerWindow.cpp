@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPolygon>
+#include <QProcess>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTextEdit>
@@ -108,7 +109,13 @@ PlayerWindow::PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot
                            Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)), m_discRoot(std::move(discRoot)),
       m_scripts(&scripts), m_prompter(prompter),
-      m_opener([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+      m_opener([](const QString &path) {
+          const bool address = path.contains(u"://"_s) || path.startsWith(u"mailto:"_s, Qt::CaseInsensitive);
+          QDesktopServices::openUrl(address ? QUrl(path) : QUrl::fromLocalFile(path));
+      }),
+      m_launcher([](const QString &program, const QStringList &arguments) {
+          QProcess::startDetached(program, arguments);
+      })
 {
     setObjectName(u"Fenetre"_s);
     setWindowTitle(qs(m_menu.projectName));
@@ -536,4 +543,47 @@ int PlayerWindow::messageBox(const std::string &text, int buttons, const std::st
 std::string PlayerWindow::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
 {
     return m_prompter.input({qs(prompt), qs(title), qs(defaultText)}).toStdString();
+}
+
+void PlayerWindow::runCommand(const std::string &commandLine)
+{
+    // The snippets quote the whole command line, "explorer" and its quoted path included.
+    const auto unquote = [](QString &text, bool evenWithQuotesInside) {
+        if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"') &&
+            (evenWithQuotesInside || text.indexOf(u'"', 1) == text.size() - 1))
+            text = text.mid(1, text.size() - 2).trimmed();
+    };
+    QString line = qs(commandLine).trimmed();
+    unquote(line, line.startsWith(u"\"explorer "_s, Qt::CaseInsensitive));
+    // "explorer" shows a folder or a page: the desktop opens it.
+    const bool explorer = line.startsWith(u"explorer "_s, Qt::CaseInsensitive);
+    if (explorer) {
+        line = line.mid(9).trimmed();
+        unquote(line, false);
+    }
+    QString program = line;
+    QString rest;
+    if (line.startsWith(u'"')) {
+        const qsizetype close = line.indexOf(u'"', 1);
+        program = line.mid(1, close < 0 ? -1 : close - 1);
+        rest = close < 0 ? QString() : line.mid(close + 1).trimmed();
+    } else if (!QFileInfo::exists(discPath(line))) {
+        const qsizetype space = line.indexOf(u' ');
+        if (space > 0) {
+            program = line.left(space);
+            rest = line.mid(space + 1).trimmed();
+        }
+    }
+    if (program.isEmpty())
+        return;
+    if (program.contains(u"://"_s) || program.startsWith(u"mailto:"_s, Qt::CaseInsensitive)) {
+        m_opener(program);
+        return;
+    }
+    const QString path = discPath(program);
+    const QFileInfo info(path);
+    if (!explorer && info.isFile() && info.isExecutable())
+        m_launcher(path, QProcess::splitCommand(rest));
+    else
+        m_opener(path);
 }

@@ -38,6 +38,11 @@ public:
     QSize outerSize() const { return m_outerSize; }
     // How a multimedia file is opened; the desktop's default application by default.
     void setOpener(std::function<void(const QString &path)> opener) { m_opener = std::move(opener); }
+    // How a program named by a script is started; detached by default.
+    void setLauncher(std::function<void(const QString &program, const QStringList &arguments)> launcher)
+    {
+        m_launcher = std::move(launcher);
+    }
     QString discPath(const QString &reference) const;
     // The scripts, when they need the window to be built first.
     void setScriptHost(ScriptHost &scripts) { m_scripts = &scripts; }
@@ -52,6 +57,7 @@ public:
     void setProperty(Target target, Property property, const Value &value) override;
     void closeMenu() override;
     void playSound(const std::string &path) override;
+    void runCommand(const std::string &commandLine) override;
     int messageBox(const std::string &text, int buttons, const std::string &title) override;
     std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) override;
 
@@ -85,6 +91,7 @@ private:
     ScriptHost *m_scripts;
     Prompter &m_prompter;
     std::function<void(const QString &)> m_opener;
+    std::function<void(const QString &, const QStringList &)> m_launcher;
     double m_twipsX = 15;
     double m_twipsY = 15;
     QSize m_outerSize;
