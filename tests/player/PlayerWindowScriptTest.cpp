@@ -116,8 +116,16 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
     const QString program = dir.filePath(u"SousMenu1.exe"_s);
     QFile file(program);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     file.close();
+    // Discs often mark documents executable too.
+    const QString document = dir.filePath(u"notes.txt"_s);
+    QFile text(document);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("Bonjour\n");
+    text.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    text.close();
     auto window = openPlayer();
     QStringList calls;
     window->setOpener([&](const QString &path) { calls << u"ouvrir "_s + path; });
@@ -129,7 +137,9 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
     window->runCommand("\"explorer \"" + dir.path().toStdString() + "\"\"");
     window->runCommand("\"http://exemple.org/\"");
     window->runCommand("docs\\lisez-moi.txt");
+    window->runCommand(document.toStdString());
     EXPECT_EQ(calls, (QStringList{u"lancer "_s + program + u" | -a|b c"_s, u"ouvrir "_s + dir.path(),
                                   u"ouvrir "_s + dir.path(),
-                                  u"ouvrir http://exemple.org/"_s, u"ouvrir /cd/docs/lisez-moi.txt"_s}));
+                                  u"ouvrir http://exemple.org/"_s, u"ouvrir /cd/docs/lisez-moi.txt"_s,
+                                  u"ouvrir "_s + document}));
 }

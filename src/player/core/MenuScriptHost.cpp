@@ -230,8 +230,12 @@ void MenuScriptHost::runScript(const std::string &slot, const std::string &code,
     // An event that comes while a script waits in a dialog is dropped, not nested.
     if (code.empty() || m_depth > 0)
         return;
-    ++m_depth;
-    m_watchdog.arm();
+    struct Running
+    {
+        MenuScriptHost &host;
+        explicit Running(MenuScriptHost &h) : host(h) { ++host.m_depth, host.m_watchdog.arm(); }
+        ~Running() { host.m_watchdog.disarm(), --host.m_depth; }
+    } running(*this);
     try {
         const std::u16string source = fromUtf8(replaceTokens(code));
         if (global)
@@ -242,8 +246,6 @@ void MenuScriptHost::runScript(const std::string &slot, const std::string &code,
         m_watchdog.disarm();
         reportError(slot, error);
     }
-    m_watchdog.disarm();
-    --m_depth;
 }
 
 void MenuScriptHost::reportError(const std::string &slot, const vbs::ScriptError &error)

@@ -15,6 +15,7 @@
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMenu>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPolygon>
 #include <QProcess>
@@ -89,6 +90,17 @@ int answerNumber(Answer answer)
     case Answer::No: return 7;
     }
     return 1;
+}
+
+// A disc may mark every file executable: the content tells a program from a document.
+bool isProgram(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    const QMimeType type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchContent);
+    return type.inherits(u"application/x-executable"_s) || type.inherits(u"application/x-sharedlib"_s) ||
+           type.inherits(u"application/x-shellscript"_s);
 }
 
 int pixels(double value)
@@ -581,8 +593,7 @@ void PlayerWindow::runCommand(const std::string &commandLine)
         return;
     }
     const QString path = discPath(program);
-    const QFileInfo info(path);
-    if (!explorer && info.isFile() && info.isExecutable())
+    if (!explorer && isProgram(path))
         m_launcher(path, QProcess::splitCommand(rest));
     else
         m_opener(path);
