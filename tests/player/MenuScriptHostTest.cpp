@@ -162,7 +162,9 @@ TEST_F(MenuScriptHostTest, TheAssistantsSnippetsDriveTheWindowTimerButtonsAndTex
           snippets::textPosition(u"2"_s, snippets::Axis::X, u"45"_s),
           snippets::textSize(u"2"_s, snippets::Dimension::Width, u"3000"_s),
           snippets::textLocked(u"1"_s, true),
-          snippets::colour(u"Couleur du texte"_s, snippets::textBox(u"1"_s) + u".ForeColor"_s, 255)})
+          snippets::colour(u"Couleur du texte"_s, snippets::textBox(u"1"_s) + u".ForeColor"_s, 255),
+          snippets::textAlignment(u"2"_s, 2), snippets::textFont(u"1"_s, {u"Arial"_s, 12.5, true, false, true, false}),
+          snippets::textScrollBar(u"2"_s, true)})
         m_host.buttonClicked(1, code(snippet));
     EXPECT_TRUE(m_front.events.empty()) << m_front.events.front();
 
@@ -186,6 +188,14 @@ TEST_F(MenuScriptHostTest, TheAssistantsSnippetsDriveTheWindowTimerButtonsAndTex
     EXPECT_EQ(value(Kind::Text, 2, Property::Width), Value(3000.0));
     EXPECT_EQ(value(Kind::Text, 1, Property::Locked), Value(true));
     EXPECT_EQ(value(Kind::Text, 1, Property::ForeColor), Value(255.0));
+    EXPECT_EQ(value(Kind::Text, 2, Property::Alignment), Value(2.0));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontBold), Value(true));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontItalic), Value(false));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontName), Value(std::string("Arial")));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontSize), Value(12.5));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontStrikethru), Value(true));
+    EXPECT_EQ(value(Kind::Text, 1, Property::FontUnderline), Value(false));
+    EXPECT_EQ(value(Kind::Text, 2, Property::ScrollBar), Value(true));
 
     // Reading goes through the front too, in the script's own types.
     m_host.buttonClicked(1, "If Bouton2.Top = 720 And Not Bouton1.Enabled Then Fenetre.Caption = Texte1 & \"!\"");
@@ -208,12 +218,14 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
     m_front.events.clear();
     m_host.buttonClicked(1, code(snippets::playMedia(snippets::Media::Sound, u"[LECT]:\\sons\\a.mp3"_s)));
     m_host.buttonClicked(1, code(snippets::playMedia(snippets::Media::WavSound, u"b.wav"_s)));
+    m_host.buttonClicked(1, code(snippets::playMedia(snippets::Media::Video, u"[LECT]:\\films\\a.avi"_s)));
     m_host.buttonClicked(1, code(snippets::subMenu(u"SousMenu1"_s)));
     m_host.buttonClicked(1, code(snippets::folder(u"[LECT]:\\docs"_s)));
     m_host.buttonClicked(1, code(snippets::webPage(u"http://exemple.org/"_s)));
     m_host.buttonClicked(1, code(snippets::closeMenu()));
     EXPECT_EQ(m_front.events,
-              (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "lancer /cd/zep/SousMenu1.exe",
+              (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "lancer \"/cd/films\\a.avi\"",
+                                        "lancer /cd/zep/SousMenu1.exe",
                                         "lancer \"explorer /cd/docs\"", "lancer \"http://exemple.org/\"", "fermer"}));
 
     m_host.buttonClicked(1, "Set o = CreateObject(\"Inconnu.Objet\")");

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QTest>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -63,7 +64,8 @@ TEST_F(PlayerWindowScriptTest, StartUpScriptsMoveAndPaintInTwipsAndRgbAndStartTh
     m_menu.startupAction = "VBS:Fenetre.Caption = \"Bienvenue\"\r\nFenetre.Left = 1500: Fenetre.Top = 750\r\n"
                            "Bouton1.Left = 1500: Bouton1.Top = 300\r\nTexte1.Text = \"a\" & vbCrLf & \"b\"\r\n"
                            "Texte1.BackColor = 255: Texte1.Width = 3000\r\nMinuteur.Interval = 10\r\n"
-                           "Minuteur.Enabled = True";
+                           "Minuteur.Enabled = True\r\nTexte1.FontBold = True: Texte1.FontSize = 20\r\n"
+                           "Texte1.Alignment = 1\r\nAction.Tag = \"1\": Action.Text = \"AfficheBarre\"";
     m_menu.timerCode = "tours = tours + 1\r\nIf tours = 3 Then Minuteur.Enabled = False\r\n"
                        "Fenetre.Caption = tours & \" \" & Fenetre.Width & \" \" & Texte1.Left & \" \" & Texte1.Text";
     auto window = openPlayer();
@@ -76,6 +78,10 @@ TEST_F(PlayerWindowScriptTest, StartUpScriptsMoveAndPaintInTwipsAndRgbAndStartTh
     EXPECT_EQ(text->toPlainText(), u"a\nb"_s);
     EXPECT_EQ(text->palette().color(QPalette::Base), QColor(255, 0, 0));
     EXPECT_EQ(text->width(), 200);
+    EXPECT_TRUE(text->font().bold());
+    EXPECT_EQ(text->font().pointSizeF(), 20.0);
+    EXPECT_EQ(text->document()->lastBlock().blockFormat().alignment(), Qt::AlignRight);
+    EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
     waitFor([&] { return window->windowTitle().startsWith(u'3'); });
     EXPECT_EQ(window->windowTitle(), u"3 9000 0 a\r\nb"_s);

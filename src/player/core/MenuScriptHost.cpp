@@ -5,6 +5,7 @@
 #include "vbscript/HostObject.h"
 
 #include <cmath>
+#include <cstdlib>
 
 using utf16text::fromUtf8;
 using utf16text::toUtf8;
@@ -185,7 +186,14 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"Text", Property::Text, Type::Text},
                  {u"BackColor", Property::BackColor, Type::Number},
                  {u"ForeColor", Property::ForeColor, Type::Number},
-                 {u"MousePointer", Property::MousePointer, Type::Number}})
+                 {u"MousePointer", Property::MousePointer, Type::Number},
+                 {u"Alignment", Property::Alignment, Type::Number},
+                 {u"FontBold", Property::FontBold, Type::Boolean},
+                 {u"FontItalic", Property::FontItalic, Type::Boolean},
+                 {u"FontName", Property::FontName, Type::Text},
+                 {u"FontSize", Property::FontSize, Type::Number},
+                 {u"FontStrikethru", Property::FontStrikethru, Type::Boolean},
+                 {u"FontUnderline", Property::FontUnderline, Type::Boolean}})
             addProperty(*text, m_front, name, target, property, type);
         text->setDefaultMember(u"Text");
         m_engine.addObject(u"Texte" + fromUtf8(std::to_string(t.number)), text);
@@ -208,6 +216,11 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                 m_front.closeMenu();
             else if (*command == "JouerSon" || *command == "JouerSonWAV")
                 m_front.playSound(*tag);
+            else if (*command == "JouerVideo")
+                m_front.runCommand('"' + *tag + '"');
+            else if (*command == "AfficheBarre" || *command == "MasqueBarre")
+                m_front.setProperty({PlayerFront::Kind::Text, std::atoi(tag->c_str())}, Property::ScrollBar,
+                                    *command == "AfficheBarre");
         });
     action->setDefaultMember(u"Text");
     m_engine.addObject(u"Action", action);

@@ -11,7 +11,8 @@ public:
     enum class Kind { Window, Timer, Button, Text };
     enum class Property {
         WindowState, Visible, Enabled, Caption, Text, BackColor, ForeColor,
-        Left, Top, Width, Height, MousePointer, Locked, Interval
+        Left, Top, Width, Height, MousePointer, Locked, Interval,
+        Alignment, FontBold, FontItalic, FontName, FontSize, FontStrikethru, FontUnderline, ScrollBar
     };
     using Value = std::variant<double, bool, std::string>;
 

@@ -21,6 +21,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
@@ -433,6 +435,24 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
     }
     case Property::Locked:
         return edit && edit->isReadOnly();
+    case Property::Alignment: {
+        const Qt::Alignment alignment = edit ? edit->document()->firstBlock().blockFormat().alignment() : Qt::AlignLeft;
+        return alignment.testFlag(Qt::AlignRight) ? 1.0 : alignment.testFlag(Qt::AlignHCenter) ? 2.0 : 0.0;
+    }
+    case Property::FontBold:
+        return widget->font().bold();
+    case Property::FontItalic:
+        return widget->font().italic();
+    case Property::FontName:
+        return widget->font().family().toStdString();
+    case Property::FontSize:
+        return widget->font().pointSizeF();
+    case Property::FontStrikethru:
+        return widget->font().strikeOut();
+    case Property::FontUnderline:
+        return widget->font().underline();
+    case Property::ScrollBar:
+        return edit && edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
     case Property::Interval:
         break;
     }
@@ -516,6 +536,41 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
     case Property::Locked:
         if (edit)
             edit->setReadOnly(flag);
+        break;
+    case Property::Alignment:
+        if (edit) {
+            QTextCursor all(edit->document());
+            all.select(QTextCursor::Document);
+            QTextBlockFormat format;
+            format.setAlignment(number == 1 ? Qt::AlignRight : number == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
+            all.mergeBlockFormat(format);
+        }
+        break;
+    case Property::FontBold:
+    case Property::FontItalic:
+    case Property::FontName:
+    case Property::FontSize:
+    case Property::FontStrikethru:
+    case Property::FontUnderline: {
+        QFont font = widget->font();
+        if (property == Property::FontBold)
+            font.setBold(flag);
+        else if (property == Property::FontItalic)
+            font.setItalic(flag);
+        else if (property == Property::FontName)
+            font.setFamily(text);
+        else if (property == Property::FontSize)
+            font.setPointSizeF(std::clamp(number, 1.0, 400.0));
+        else if (property == Property::FontStrikethru)
+            font.setStrikeOut(flag);
+        else
+            font.setUnderline(flag);
+        widget->setFont(font);
+        break;
+    }
+    case Property::ScrollBar:
+        if (edit)
+            edit->setVerticalScrollBarPolicy(flag ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         break;
     case Property::Interval:
         break;
