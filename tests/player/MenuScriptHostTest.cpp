@@ -1,6 +1,10 @@
 #include "player/core/MenuScriptHost.h"
 #include "script/AssistantSnippets.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -230,4 +234,34 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
 
     m_host.buttonClicked(1, "Set o = CreateObject(\"Inconnu.Objet\")");
     EXPECT_EQ(m_front.events.back().substr(0, 55), "message 16 [Erreur de script] Erreur 429 dans le script");
+}
+
+TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
+{
+    QTemporaryDir disc;
+    QDir().mkpath(disc.filePath(u"notes"_s));
+    QFile file(disc.filePath(u"notes/lire.txt"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Premi\xE8re ligne\r\nfin");
+    file.close();
+    RecordingFront front;
+    const MenuModel menu = twoOfEach();
+    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+
+    host.buttonClicked(1, code(snippets::textFile(u"[LECT]:\\notes\\lire.txt"_s, u"Texte2"_s)));
+    EXPECT_TRUE(front.events.empty()) << front.events.front();
+    EXPECT_EQ(front.property({Kind::Text, 2}, Property::Text), PlayerFront::Value(std::string("Première ligne\r\nfin")));
+
+    host.buttonClicked(1, "Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"notes\\lire.txt\")\r\n"
+                          "Do Until f.AtEndOfStream\r\n  Texte1.Text = Texte1.Text & \"[\" & f.ReadLine & \"]\"\r\nLoop");
+    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text), PlayerFront::Value(std::string("0[Première ligne][fin]")));
+
+    host.buttonClicked(1, "Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"notes/lire.txt\")\r\n"
+                          "x = f.ReadAll\r\nx = f.ReadLine");
+    host.buttonClicked(1, code(snippets::textFile(u"absent.txt"_s, u"Texte2"_s)));
+    ASSERT_EQ(front.events.size(), 2u);
+    EXPECT_EQ(front.events[1], "message 16 [Erreur de script] Erreur 53 dans le script « bouton 1 », ligne 2 :\n"
+                               "Fichier introuvable");
+    EXPECT_EQ(front.events[0], "message 16 [Erreur de script] Erreur 62 dans le script « bouton 1 », ligne 3 :\n"
+                               "Lecture au-delà de la fin du fichier");
 }

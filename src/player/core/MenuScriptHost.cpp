@@ -1,10 +1,14 @@
 #include "player/core/MenuScriptHost.h"
 
+#include "player/core/Cp1252Text.h"
 #include "player/core/Utf16Text.h"
 #include "vbscript/Conversion.h"
 #include "vbscript/HostObject.h"
 
+#include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <cstdlib>
 
 using utf16text::fromUtf8;
@@ -16,6 +20,9 @@ namespace {
 
 constexpr int kCritical = 16;
 const std::string kErrorTitle = "Erreur de script";
+
+// The engine's catalogue lacks the file errors.
+constexpr const char16_t *kPastEnd = u"Lecture au-delà de la fin du fichier";
 
 enum class Type { Number, Boolean, Text };
 
@@ -79,11 +86,11 @@ std::string withSlash(std::string folder)
 
 } // namespace
 
-// Dialogs do not count against the time a script may run.
-class MenuScriptHost::Dialogs : public vbs::ScriptHost
+// Dialogs and objects for the engine; time in a dialog does not count against the script.
+class MenuScriptHost::Services : public vbs::ScriptHost
 {
 public:
-    Dialogs(PlayerFront &front, ScriptWatchdog &watchdog) : m_front(front), m_watchdog(watchdog) {}
+    Services(PlayerFront &front, ScriptWatchdog &watchdog) : m_front(front), m_watchdog(watchdog) {}
 
     int msgBox(const std::u16string &prompt, int buttons, const std::u16string &title) override
     {
@@ -104,7 +111,10 @@ public:
 
     std::shared_ptr<vbs::HostObject> createObject(const std::u16string &progId) override
     {
-        if (vbs::foldName(progId) != u"wscript.shell")
+        const std::u16string name = vbs::foldName(progId);
+        if (name == u"scripting.filesystemobject")
+            return fileSystem();
+        if (name != u"wscript.shell")
             return vbs::ScriptHost::createObject(progId);
         auto shell = std::make_shared<vbs::DispatchObject>(u"IWshShell3");
         shell->addMethod(u"Run", [this](std::span<vbs::Variant> args) {
@@ -116,18 +126,70 @@ public:
         return shell;
     }
 
+    void setDiscRoot(std::string root) { m_discRoot = std::move(root); }
+
 private:
+    // Reading text files is all the snippets ask of it; relative paths start at the disc's root.
+    std::shared_ptr<vbs::HostObject> fileSystem() const
+    {
+        auto system = std::make_shared<vbs::DispatchObject>(u"FileSystemObject");
+        system->addMethod(u"OpenTextFile", [root = m_discRoot](std::span<vbs::Variant> args) {
+            if (args.empty())
+                throw vbs::ScriptError(450);
+            std::string path = std::get<std::string>(fromVariant(args[0], Type::Text));
+            std::replace(path.begin(), path.end(), '\\', '/');
+            if (!path.empty() && path.front() != '/')
+                path = withSlash(root) + path;
+            if (args.size() > 1 && vbs::conv::toLong(args[1]) != 1)
+                throw vbs::ScriptError(5);
+            std::ifstream stream(path, std::ios::binary);
+            if (!stream)
+                throw vbs::ScriptError(53, u"Fichier introuvable");
+            const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+            auto text = std::make_shared<std::u16string>(fromUtf8(cp1252text::toUtf8(bytes)));
+            auto at = std::make_shared<size_t>(0);
+            auto file = std::make_shared<vbs::DispatchObject>(u"TextStream");
+            file->addMethod(u"ReadAll", [text, at](std::span<vbs::Variant>) {
+                if (*at >= text->size())
+                    throw vbs::ScriptError(62, kPastEnd);
+                auto rest = text->substr(*at);
+                *at = text->size();
+                return vbs::Variant::string(std::move(rest));
+            });
+            file->addMethod(u"ReadLine", [text, at](std::span<vbs::Variant>) {
+                if (*at >= text->size())
+                    throw vbs::ScriptError(62, kPastEnd);
+                size_t end = text->find(u'\n', *at);
+                if (end == std::u16string::npos)
+                    end = text->size();
+                std::u16string line = text->substr(*at, end - *at);
+                if (!line.empty() && line.back() == u'\r')
+                    line.pop_back();
+                *at = std::min(end + 1, text->size());
+                return vbs::Variant::string(std::move(line));
+            });
+            file->addProperty(u"AtEndOfStream", [text, at](std::span<vbs::Variant>) {
+                return vbs::Variant::boolean(*at >= text->size());
+            });
+            file->addMethod(u"Close", [](std::span<vbs::Variant>) { return vbs::Variant(); });
+            return vbs::Variant::object(file);
+        });
+        return system;
+    }
+
     PlayerFront &m_front;
     ScriptWatchdog &m_watchdog;
+    std::string m_discRoot;
 };
 
 MenuScriptHost::MenuScriptHost(const MenuModel &menu, PlayerFront &front, std::string discRoot, std::string menuFolder)
     : m_front(front), m_discRoot(std::move(discRoot)), m_menuFolder(std::move(menuFolder)),
       m_watchdog(m_engine.interruptFlag(), std::chrono::seconds(5))
 {
-    m_dialogs = std::make_unique<Dialogs>(m_front, m_watchdog);
+    m_services = std::make_unique<Services>(m_front, m_watchdog);
+    m_services->setDiscRoot(m_discRoot);
     m_engine.setLanguage(vbs::Language::French);
-    m_engine.setHost(m_dialogs.get());
+    m_engine.setHost(m_services.get());
     addObjects(menu);
 }
 

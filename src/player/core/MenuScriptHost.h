@@ -7,6 +7,7 @@
 #include "vbscript/ScriptEngine.h"
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,7 @@ public:
     void timerTicked(const std::string &code) override;
 
 private:
-    class Dialogs;
+    class Services;
 
     void addObjects(const MenuModel &menu);
     void runScript(const std::string &slot, const std::string &code, bool global = false);
@@ -38,7 +39,7 @@ private:
     PlayerFront &m_front;
     std::string m_discRoot;
     std::string m_menuFolder;
-    std::unique_ptr<Dialogs> m_dialogs;
+    std::unique_ptr<Services> m_services;
     vbs::ScriptEngine m_engine;
     ScriptWatchdog m_watchdog;
     int m_depth = 0;
