@@ -265,3 +265,31 @@ TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
     EXPECT_EQ(front.events[0], "message 16 [Erreur de script] Erreur 62 dans le script « bouton 1 », ligne 3 :\n"
                                "Lecture au-delà de la fin du fichier");
 }
+
+TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
+{
+    QTemporaryDir disc;
+    QDir().mkpath(disc.filePath(u"img"_s));
+    QFile image(disc.filePath(u"img/fond.bmp"_s));
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.close();
+    RecordingFront front;
+    const MenuModel menu = twoOfEach();
+    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+
+    for (const Snippet &snippet : {snippets::backgroundPicture(u"[LECT]:\\img\\fond.bmp"_s),
+                                   snippets::backgroundStretch(false), snippets::buttonPicture(u"2"_s, u"img\\fond.bmp"_s)})
+        host.buttonClicked(1, code(snippet));
+    host.buttonClicked(1, "Ecran.MousePointer = 11\r\nBouton1.Picture = LoadPicture()");
+    EXPECT_TRUE(front.events.empty()) << front.events.front();
+    const PlayerFront::Value path(disc.filePath(u"img/fond.bmp"_s).toStdString());
+    EXPECT_EQ(front.property({Kind::Background, 0}, Property::Picture), path);
+    EXPECT_EQ(front.property({Kind::Background, 0}, Property::Stretch), PlayerFront::Value(false));
+    EXPECT_EQ(front.property({Kind::Button, 2}, Property::Picture), path);
+    EXPECT_EQ(front.property({Kind::Button, 1}, Property::Picture), PlayerFront::Value(std::string()));
+    EXPECT_EQ(front.property({Kind::Screen, 0}, Property::MousePointer), PlayerFront::Value(11.0));
+
+    host.buttonClicked(1, code(snippets::buttonPicture(u"1"_s, u"img\\absent.bmp"_s)));
+    EXPECT_EQ(front.events.at(0), "message 16 [Erreur de script] Erreur 53 dans le script « bouton 1 », ligne 1 :\n"
+                                  "Fichier introuvable");
+}

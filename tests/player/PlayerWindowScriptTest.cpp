@@ -149,3 +149,23 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
                                   u"ouvrir http://exemple.org/"_s, u"ouvrir /cd/docs/lisez-moi.txt"_s,
                                   u"ouvrir "_s + document}));
 }
+
+TEST_F(PlayerWindowScriptTest, ScriptsChangeTheBackgroundAndButtonPictures)
+{
+    QTemporaryDir dir;
+    QImage picture(QSize(30, 10), QImage::Format_RGB32);
+    picture.fill(Qt::yellow);
+    ASSERT_TRUE(picture.save(dir.filePath(u"jaune.bmp"_s), "BMP"));
+    const std::string path = dir.filePath(u"jaune.bmp"_s).toStdString();
+    m_menu.texts[0].top = 4500;
+    m_menu.startupAction = "VBS:ImageFond.Stretch = False\r\nImageFond.Picture = LoadPicture(\"" + path +
+                           "\")\r\nBouton1.Picture = LoadPicture(\"" + path + "\")\r\nBouton1.Top = 1500";
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QImage frame = window->grab().toImage();
+    EXPECT_EQ(frame.pixelColor(20, 5), QColor(Qt::yellow));
+    EXPECT_EQ(frame.pixelColor(20, 15), QColor(Qt::white));
+    EXPECT_EQ(frame.pixelColor(20, 105), QColor(Qt::yellow));
+    EXPECT_EQ(window->findChild<PlayerButton *>(u"Bouton1"_s)->size(), QSize(30, 10));
+}

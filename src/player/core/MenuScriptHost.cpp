@@ -84,6 +84,15 @@ std::string withSlash(std::string folder)
     return folder;
 }
 
+// Scripts write Windows paths; relative ones start at the disc's root.
+std::string discFile(std::string path, const std::string &root)
+{
+    std::replace(path.begin(), path.end(), '\\', '/');
+    if (!path.empty() && path.front() != '/')
+        path = withSlash(root) + path;
+    return path;
+}
+
 } // namespace
 
 // Dialogs and objects for the engine; time in a dialog does not count against the script.
@@ -126,6 +135,17 @@ public:
         return shell;
     }
 
+    // The picture is its file's path: the front loads it when a Picture property takes it.
+    vbs::Variant loadPicture(const std::u16string &path) override
+    {
+        if (path.empty())
+            return vbs::Variant::string(u"");
+        const std::string file = discFile(toUtf8(path), m_discRoot);
+        if (!std::ifstream(file, std::ios::binary))
+            throw vbs::ScriptError(53, u"Fichier introuvable");
+        return vbs::Variant::string(fromUtf8(file));
+    }
+
     void setDiscRoot(std::string root) { m_discRoot = std::move(root); }
 
 private:
@@ -136,10 +156,7 @@ private:
         system->addMethod(u"OpenTextFile", [root = m_discRoot](std::span<vbs::Variant> args) {
             if (args.empty())
                 throw vbs::ScriptError(450);
-            std::string path = std::get<std::string>(fromVariant(args[0], Type::Text));
-            std::replace(path.begin(), path.end(), '\\', '/');
-            if (!path.empty() && path.front() != '/')
-                path = withSlash(root) + path;
+            const std::string path = discFile(std::get<std::string>(fromVariant(args[0], Type::Text)), root);
             if (args.size() > 1 && vbs::conv::toLong(args[1]) != 1)
                 throw vbs::ScriptError(5);
             std::ifstream stream(path, std::ios::binary);
@@ -223,6 +240,17 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
     addProperty(*timer, m_front, u"Interval", timerTarget, Property::Interval, Type::Number);
     m_engine.addObject(u"Minuteur", timer);
 
+    auto background = std::make_shared<vbs::DispatchObject>(u"Image");
+    const Target backgroundTarget{PlayerFront::Kind::Background, 0};
+    addProperty(*background, m_front, u"Picture", backgroundTarget, Property::Picture, Type::Text);
+    addProperty(*background, m_front, u"Stretch", backgroundTarget, Property::Stretch, Type::Boolean);
+    m_engine.addObject(u"ImageFond", background);
+
+    auto screen = std::make_shared<vbs::DispatchObject>(u"Screen");
+    addProperty(*screen, m_front, u"MousePointer", {PlayerFront::Kind::Screen, 0}, Property::MousePointer,
+                Type::Number);
+    m_engine.addObject(u"Ecran", screen);
+
     for (const MenuModel::Button &b : menu.buttons) {
         auto button = std::make_shared<vbs::DispatchObject>(u"Image");
         const Target target{PlayerFront::Kind::Button, b.number};
@@ -231,7 +259,8 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"Top", Property::Top, Type::Number},
                  {u"Visible", Property::Visible, Type::Boolean},
                  {u"Enabled", Property::Enabled, Type::Boolean},
-                 {u"MousePointer", Property::MousePointer, Type::Number}})
+                 {u"MousePointer", Property::MousePointer, Type::Number},
+                 {u"Picture", Property::Picture, Type::Text}})
             addProperty(*button, m_front, name, target, property, type);
         m_engine.addObject(u"Bouton" + fromUtf8(std::to_string(b.number)), button);
     }

@@ -8,11 +8,12 @@
 class PlayerFront
 {
 public:
-    enum class Kind { Window, Timer, Button, Text };
+    enum class Kind { Window, Timer, Button, Text, Background, Screen };
     enum class Property {
         WindowState, Visible, Enabled, Caption, Text, BackColor, ForeColor,
         Left, Top, Width, Height, MousePointer, Locked, Interval,
-        Alignment, FontBold, FontItalic, FontName, FontSize, FontStrikethru, FontUnderline, ScrollBar
+        Alignment, FontBold, FontItalic, FontName, FontSize, FontStrikethru, FontUnderline, ScrollBar,
+        Picture, Stretch // Picture: the image file's path, empty for none
     };
     using Value = std::variant<double, bool, std::string>;
 

@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QMediaDevices>
 #include <QMediaPlayer>
@@ -315,7 +316,10 @@ void PlayerWindow::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), colourOf(m_menu.backgroundColour));
     if (!m_background.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), m_background);
+        if (m_stretch)
+            painter.drawImage(rect(), m_background);
+        else
+            painter.drawImage(QPoint(0, 0), m_background);
     }
     if (!m_painted) {
         m_painted = true;
@@ -388,6 +392,8 @@ QWidget *PlayerWindow::widgetOf(Target target) const
     case Kind::Text:
         return index >= 0 && index < m_texts.size() ? m_texts[index] : nullptr;
     case Kind::Timer:
+    case Kind::Background:
+    case Kind::Screen:
         break;
     }
     return nullptr;
@@ -397,6 +403,12 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
 {
     if (target.kind == Kind::Timer)
         return property == Property::Interval ? Value(double(m_timer->interval())) : Value(m_timer->isActive());
+    if (target.kind == Kind::Background)
+        return property == Property::Stretch ? Value(m_stretch) : Value(m_pictures.value({int(target.kind), 0}));
+    const auto pointer = m_pointers.find({int(target.kind), target.number});
+    const double pointerValue = pointer == m_pointers.end() ? 0.0 : double(pointer->second);
+    if (target.kind == Kind::Screen)
+        return pointerValue;
     const QWidget *widget = widgetOf(target);
     if (!widget)
         return 0.0;
@@ -429,10 +441,12 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
         return std::round(box.width() * m_twipsX);
     case Property::Height:
         return std::round(box.height() * m_twipsY);
-    case Property::MousePointer: {
-        const auto found = m_pointers.find({int(target.kind), target.number});
-        return double(found == m_pointers.end() ? 0 : found->second);
-    }
+    case Property::MousePointer:
+        return pointerValue;
+    case Property::Picture:
+        return m_pictures.value({int(target.kind), target.number});
+    case Property::Stretch:
+        break;
     case Property::Locked:
         return edit && edit->isReadOnly();
     case Property::Alignment: {
@@ -471,6 +485,23 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
             m_timer->start();
         else
             m_timer->stop();
+        return;
+    }
+    if (target.kind == Kind::Background) {
+        if (property == Property::Stretch) {
+            m_stretch = flag;
+        } else {
+            m_pictures[{int(target.kind), 0}] = text.toStdString();
+            m_background = text.isEmpty() ? QImage() : readImage(text);
+        }
+        update();
+        return;
+    }
+    if (target.kind == Kind::Screen) {
+        m_pointers[{int(target.kind), 0}] = int(number);
+        QGuiApplication::restoreOverrideCursor();
+        if (number != 0)
+            QGuiApplication::setOverrideCursor(cursorOf(int(number)));
         return;
     }
     QWidget *widget = widgetOf(target);
@@ -571,6 +602,14 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
     case Property::ScrollBar:
         if (edit)
             edit->setVerticalScrollBarPolicy(flag ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        break;
+    case Property::Picture:
+        if (auto *button = qobject_cast<PlayerButton *>(widget)) {
+            m_pictures[{int(target.kind), target.number}] = text.toStdString();
+            button->setNormalPicture(text.isEmpty() ? QPixmap() : QPixmap::fromImage(readImage(text)));
+        }
+        break;
+    case Property::Stretch:
         break;
     case Property::Interval:
         break;

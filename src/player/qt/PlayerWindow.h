@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QWidget>
 
@@ -100,6 +101,8 @@ private:
     QList<PlayerButton *> m_buttons;
     QList<QTextEdit *> m_texts;
     std::map<std::pair<int, int>, int> m_pointers; // MousePointer by kind and number
+    QMap<std::pair<int, int>, std::string> m_pictures; // Picture paths given by scripts
+    bool m_stretch = true;
     QSoundEffect *m_clickSound = nullptr;
     QSoundEffect *m_hoverSound = nullptr;
     QMediaPlayer *m_music = nullptr;
