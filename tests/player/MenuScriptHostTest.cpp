@@ -136,6 +136,12 @@ TEST_F(MenuScriptHostTest, AFailingScriptIsReportedWithItsSlotAndLineAndTheMenuG
               "message 16 [Erreur de script] Erreur 13 dans le script « bouton 1 », ligne 1 :\nType incompatible");
     m_host.timerTicked("Fenetre.Caption = \"encore\"");
     EXPECT_EQ(caption(), "encore");
+
+    m_front.setProperty({Kind::Timer, 0}, Property::Enabled, true);
+    m_host.timerTicked("x = 1 / 0");
+    EXPECT_EQ(m_front.events.back(),
+              "message 16 [Erreur de script] Erreur 11 dans le script « minuteur », ligne 1 :\nDivision par zéro");
+    EXPECT_EQ(m_front.property({Kind::Timer, 0}, Property::Enabled), PlayerFront::Value(false));
 }
 
 TEST_F(MenuScriptHostTest, AnEndlessLoopIsInterruptedButTimeInADialogDoesNotCount)

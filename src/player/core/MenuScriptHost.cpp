@@ -329,11 +329,11 @@ std::string MenuScriptHost::replaceTokens(std::string_view code) const
     return text;
 }
 
-void MenuScriptHost::runScript(const std::string &slot, const std::string &code, bool global)
+bool MenuScriptHost::runScript(const std::string &slot, const std::string &code, bool global)
 {
     // An event that comes while a script waits in a dialog is dropped, not nested.
     if (code.empty() || m_depth > 0)
-        return;
+        return true;
     struct Running
     {
         MenuScriptHost &host;
@@ -349,7 +349,9 @@ void MenuScriptHost::runScript(const std::string &slot, const std::string &code,
     } catch (const vbs::ScriptError &error) {
         m_watchdog.disarm();
         reportError(slot, error);
+        return false;
     }
+    return true;
 }
 
 void MenuScriptHost::reportError(const std::string &slot, const vbs::ScriptError &error)
@@ -387,5 +389,7 @@ void MenuScriptHost::windowHovered(const std::string &code)
 
 void MenuScriptHost::timerTicked(const std::string &code)
 {
-    runScript("minuteur", code);
+    // A failing timer script would fail again at every tick, one message after another.
+    if (!runScript("minuteur", code))
+        m_front.setProperty({PlayerFront::Kind::Timer, 0}, Property::Enabled, false);
 }

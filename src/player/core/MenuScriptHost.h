@@ -33,7 +33,8 @@ private:
     class Services;
 
     void addObjects(const MenuModel &menu);
-    void runScript(const std::string &slot, const std::string &code, bool global = false);
+    // False when the script failed or was interrupted.
+    bool runScript(const std::string &slot, const std::string &code, bool global = false);
     void reportError(const std::string &slot, const vbs::ScriptError &error);
 
     PlayerFront &m_front;
