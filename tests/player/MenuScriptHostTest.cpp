@@ -38,6 +38,10 @@ public:
     void closeMenu() override { events.push_back("fermer"); }
     void playSound(const std::string &path) override { events.push_back("son " + path); }
     void runCommand(const std::string &commandLine) override { events.push_back("lancer " + commandLine); }
+    void moveTray(bool open, const std::string &drive) override
+    {
+        events.push_back((open ? "ouvrir " : "fermer ") + drive);
+    }
     int messageBox(const std::string &text, int buttons, const std::string &title) override
     {
         std::this_thread::sleep_for(dialogDelay);
@@ -174,7 +178,8 @@ TEST_F(MenuScriptHostTest, TheAssistantsSnippetsDriveTheWindowTimerButtonsAndTex
           snippets::textLocked(u"1"_s, true),
           snippets::colour(u"Couleur du texte"_s, snippets::textBox(u"1"_s) + u".ForeColor"_s, 255),
           snippets::textAlignment(u"2"_s, 2), snippets::textFont(u"1"_s, {u"Arial"_s, 12.5, true, false, true, false}),
-          snippets::textScrollBar(u"2"_s, true)})
+          snippets::textScrollBar(u"2"_s, true), snippets::borderWidth(u"3"_s), snippets::borderShape(4),
+          snippets::visible(u"Bordure"_s, true), snippets::colour(u"Couleur bordure"_s, u"Bordure.BorderColor"_s, 255)})
         m_host.buttonClicked(1, code(snippet));
     EXPECT_TRUE(m_front.events.empty()) << m_front.events.front();
 
@@ -206,6 +211,10 @@ TEST_F(MenuScriptHostTest, TheAssistantsSnippetsDriveTheWindowTimerButtonsAndTex
     EXPECT_EQ(value(Kind::Text, 1, Property::FontStrikethru), Value(true));
     EXPECT_EQ(value(Kind::Text, 1, Property::FontUnderline), Value(false));
     EXPECT_EQ(value(Kind::Text, 2, Property::ScrollBar), Value(true));
+    EXPECT_EQ(value(Kind::Border, 0, Property::BorderWidth), Value(3.0));
+    EXPECT_EQ(value(Kind::Border, 0, Property::Shape), Value(4.0));
+    EXPECT_EQ(value(Kind::Border, 0, Property::Visible), Value(true));
+    EXPECT_EQ(value(Kind::Border, 0, Property::BorderColor), Value(255.0));
 
     // Reading goes through the front too, in the script's own types.
     m_host.buttonClicked(1, "If Bouton2.Top = 720 And Not Bouton1.Enabled Then Fenetre.Caption = Texte1 & \"!\"");
@@ -232,11 +241,14 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
     m_host.buttonClicked(1, code(snippets::subMenu(u"SousMenu1"_s)));
     m_host.buttonClicked(1, code(snippets::folder(u"[LECT]:\\docs"_s)));
     m_host.buttonClicked(1, code(snippets::webPage(u"http://exemple.org/"_s)));
+    m_host.buttonClicked(1, code(snippets::cdTray(snippets::CdAction::Open, u"[LECT]"_s)));
+    m_host.buttonClicked(1, code(snippets::cdTray(snippets::CdAction::Close, u"e"_s)));
     m_host.buttonClicked(1, code(snippets::closeMenu()));
     EXPECT_EQ(m_front.events,
               (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "lancer \"/cd/films\\a.avi\"",
                                         "lancer /cd/zep/SousMenu1.exe",
-                                        "lancer \"explorer /cd/docs\"", "lancer \"http://exemple.org/\"", "fermer"}));
+                                        "lancer \"explorer /cd/docs\"", "lancer \"http://exemple.org/\"", "ouvrir /cd",
+                                        "fermer E", "fermer"}));
 
     m_host.buttonClicked(1, "Set o = CreateObject(\"Inconnu.Objet\")");
     EXPECT_EQ(m_front.events.back().substr(0, 55), "message 16 [Erreur de script] Erreur 429 dans le script");

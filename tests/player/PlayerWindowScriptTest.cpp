@@ -169,3 +169,23 @@ TEST_F(PlayerWindowScriptTest, ScriptsChangeTheBackgroundAndButtonPictures)
     EXPECT_EQ(frame.pixelColor(20, 105), QColor(Qt::yellow));
     EXPECT_EQ(window->findChild<PlayerButton *>(u"Bouton1"_s)->size(), QSize(30, 10));
 }
+
+TEST_F(PlayerWindowScriptTest, TheBorderIsDrawnAroundTheWindowAndTheTrayMovesByEject)
+{
+    m_menu.startupAction = "VBS:Bordure.BorderColor = 255: Bordure.BorderWidth = 4\r\nBordure.Visible = True";
+    auto window = openPlayer();
+    QStringList calls;
+    window->setLauncher([&](const QString &program, const QStringList &arguments) {
+        calls << program + u' ' + arguments.join(u' ');
+    });
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QImage frame = window->grab().toImage();
+    EXPECT_EQ(frame.pixelColor(300, 1), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(300, 3), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(300, 5), QColor(Qt::white));
+
+    window->moveTray(true, "/cd");
+    window->moveTray(false, "E");
+    EXPECT_EQ(calls, (QStringList{u"eject /cd"_s, u"eject -t"_s}));
+}

@@ -246,6 +246,16 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
     addProperty(*background, m_front, u"Stretch", backgroundTarget, Property::Stretch, Type::Boolean);
     m_engine.addObject(u"ImageFond", background);
 
+    auto border = std::make_shared<vbs::DispatchObject>(u"Shape");
+    const Target borderTarget{PlayerFront::Kind::Border, 0};
+    for (const auto &[name, property, type] : {
+             std::tuple{u"BorderColor", Property::BorderColor, Type::Number},
+             {u"BorderWidth", Property::BorderWidth, Type::Number},
+             {u"Shape", Property::Shape, Type::Number},
+             {u"Visible", Property::Visible, Type::Boolean}})
+        addProperty(*border, m_front, name, borderTarget, property, type);
+    m_engine.addObject(u"Bordure", border);
+
     auto screen = std::make_shared<vbs::DispatchObject>(u"Screen");
     addProperty(*screen, m_front, u"MousePointer", {PlayerFront::Kind::Screen, 0}, Property::MousePointer,
                 Type::Number);
@@ -309,6 +319,8 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                 m_front.playSound(*tag);
             else if (*command == "JouerVideo")
                 m_front.runCommand('"' + *tag + '"');
+            else if (*command == "OuvrirCD" || *command == "FermerCD")
+                m_front.moveTray(*command == "OuvrirCD", *tag);
             else if (*command == "AfficheBarre" || *command == "MasqueBarre")
                 m_front.setProperty({PlayerFront::Kind::Text, std::atoi(tag->c_str())}, Property::ScrollBar,
                                     *command == "AfficheBarre");

@@ -321,6 +321,19 @@ void PlayerWindow::paintEvent(QPaintEvent *)
         else
             painter.drawImage(QPoint(0, 0), m_background);
     }
+    if (m_border.visible && m_border.width > 0) {
+        painter.setRenderHint(QPainter::Antialiasing, m_border.shape != 0);
+        painter.setPen(QPen(colourOf(m_border.colour), m_border.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        const double inset = m_border.width / 2.0;
+        const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+        if (m_border.shape == 2)
+            painter.drawEllipse(box);
+        else if (m_border.shape == 4)
+            painter.drawRoundedRect(box, 15, 15, Qt::RelativeSize);
+        else
+            painter.drawRect(box);
+    }
     if (!m_painted) {
         m_painted = true;
         QTimer::singleShot(0, this, &PlayerWindow::firstFrameShown);
@@ -394,6 +407,7 @@ QWidget *PlayerWindow::widgetOf(Target target) const
     case Kind::Timer:
     case Kind::Background:
     case Kind::Screen:
+    case Kind::Border:
         break;
     }
     return nullptr;
@@ -405,6 +419,13 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
         return property == Property::Interval ? Value(double(m_timer->interval())) : Value(m_timer->isActive());
     if (target.kind == Kind::Background)
         return property == Property::Stretch ? Value(m_stretch) : Value(m_pictures.value({int(target.kind), 0}));
+    if (target.kind == Kind::Border) {
+        if (property == Property::Visible)
+            return m_border.visible;
+        return double(property == Property::BorderColor ? m_border.colour
+                      : property == Property::BorderWidth ? m_border.width
+                                                          : m_border.shape);
+    }
     const auto pointer = m_pointers.find({int(target.kind), target.number});
     const double pointerValue = pointer == m_pointers.end() ? 0.0 : double(pointer->second);
     if (target.kind == Kind::Screen)
@@ -446,6 +467,10 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
     case Property::Picture:
         return m_pictures.value({int(target.kind), target.number});
     case Property::Stretch:
+        break;
+    case Property::BorderColor:
+    case Property::BorderWidth:
+    case Property::Shape:
         break;
     case Property::Locked:
         return edit && edit->isReadOnly();
@@ -494,6 +519,18 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
             m_pictures[{int(target.kind), 0}] = text.toStdString();
             m_background = text.isEmpty() ? QImage() : readImage(text);
         }
+        update();
+        return;
+    }
+    if (target.kind == Kind::Border) {
+        if (property == Property::Visible)
+            m_border.visible = flag;
+        else if (property == Property::BorderColor)
+            m_border.colour = int(number);
+        else if (property == Property::BorderWidth)
+            m_border.width = std::clamp(int(number), 0, kMaxPixels);
+        else if (property == Property::Shape)
+            m_border.shape = int(number);
         update();
         return;
     }
@@ -611,6 +648,10 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
         break;
     case Property::Stretch:
         break;
+    case Property::BorderColor:
+    case Property::BorderWidth:
+    case Property::Shape:
+        break;
     case Property::Interval:
         break;
     }
@@ -691,4 +732,15 @@ void PlayerWindow::runCommand(const std::string &commandLine)
         m_launcher(path, QProcess::splitCommand(rest));
     else
         m_opener(path);
+}
+
+void PlayerWindow::moveTray(bool open, const std::string &drive)
+{
+    // A drive letter means nothing here: the default drive is meant.
+    QStringList arguments;
+    if (!open)
+        arguments << u"-t"_s;
+    if (drive.size() > 1)
+        arguments << qs(drive);
+    m_launcher(u"eject"_s, arguments);
 }

@@ -59,6 +59,7 @@ public:
     void closeMenu() override;
     void playSound(const std::string &path) override;
     void runCommand(const std::string &commandLine) override;
+    void moveTray(bool open, const std::string &drive) override;
     int messageBox(const std::string &text, int buttons, const std::string &title) override;
     std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) override;
 
@@ -103,6 +104,13 @@ private:
     std::map<std::pair<int, int>, int> m_pointers; // MousePointer by kind and number
     QMap<std::pair<int, int>, std::string> m_pictures; // Picture paths given by scripts
     bool m_stretch = true;
+    struct Border
+    {
+        bool visible = false;
+        int colour = 0;
+        int width = 1;
+        int shape = 0;
+    } m_border;
     QSoundEffect *m_clickSound = nullptr;
     QSoundEffect *m_hoverSound = nullptr;
     QMediaPlayer *m_music = nullptr;
