@@ -1,5 +1,6 @@
 #include "player/core/MenuScriptHost.h"
 #include "script/AssistantSnippets.h"
+#include "script/CursorMenu.h"
 
 #include <QDir>
 #include <QFile>
@@ -299,6 +300,7 @@ TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
                                    snippets::backgroundStretch(false), snippets::buttonPicture(u"2"_s, u"img\\fond.bmp"_s)})
         host.buttonClicked(1, code(snippet));
     host.buttonClicked(1, "Ecran.MousePointer = 11\r\nBouton1.Picture = LoadPicture()");
+    host.buttonClicked(1, code(cursormenu::snippet(u"Texte2"_s, cursormenu::kCustomPointer, u"[LECT]:\\img\\fond.bmp"_s)));
     EXPECT_TRUE(front.events.empty()) << front.events.front();
     const PlayerFront::Value path(disc.filePath(u"img/fond.bmp"_s).toStdString());
     EXPECT_EQ(front.property({Kind::Background, 0}, Property::Picture), path);
@@ -306,6 +308,8 @@ TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
     EXPECT_EQ(front.property({Kind::Button, 2}, Property::Picture), path);
     EXPECT_EQ(front.property({Kind::Button, 1}, Property::Picture), PlayerFront::Value(std::string()));
     EXPECT_EQ(front.property({Kind::Screen, 0}, Property::MousePointer), PlayerFront::Value(11.0));
+    EXPECT_EQ(front.property({Kind::Text, 2}, Property::MouseIcon), path);
+    EXPECT_EQ(front.property({Kind::Text, 2}, Property::MousePointer), PlayerFront::Value(99.0));
 
     host.buttonClicked(1, code(snippets::buttonPicture(u"1"_s, u"img\\absent.bmp"_s)));
     EXPECT_EQ(front.events.at(0), "message 16 [Erreur de script] Erreur 53 dans le script « bouton 1 », ligne 1 :\n"

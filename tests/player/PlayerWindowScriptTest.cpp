@@ -189,3 +189,25 @@ TEST_F(PlayerWindowScriptTest, TheBorderIsDrawnAroundTheWindowAndTheTrayMovesByE
     window->moveTray(false, "E");
     EXPECT_EQ(calls, (QStringList{u"eject /cd"_s, u"eject -t"_s}));
 }
+
+TEST_F(PlayerWindowScriptTest, MousePointersAndIconsBecomeCursors)
+{
+    QTemporaryDir dir;
+    QImage icon(QSize(16, 16), QImage::Format_ARGB32);
+    icon.fill(Qt::black);
+    ASSERT_TRUE(icon.save(dir.filePath(u"main.png"_s), "PNG"));
+    m_menu.startupAction = "VBS:Fenetre.MousePointer = 11\r\nBouton1.MousePointer = 2\r\nBouton1.MousePointer = 0\r\n"
+                           "Texte1.MouseIcon = LoadPicture(\"" + dir.filePath(u"main.png"_s).toStdString() +
+                           "\")\r\nTexte1.MousePointer = 99";
+    auto window = openPlayer();
+    window->start();
+    EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+    EXPECT_EQ(window->findChild<PlayerButton *>(u"Bouton1"_s)->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window->findChild<QTextEdit *>(u"Texte1"_s)->cursor().shape(), Qt::BitmapCursor);
+
+    window->setProperty({PlayerFront::Kind::Screen, 0}, PlayerFront::Property::MousePointer, 12.0);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
+    window->setProperty({PlayerFront::Kind::Screen, 0}, PlayerFront::Property::MousePointer, 0.0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}

@@ -230,7 +230,8 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
              {u"Top", Property::Top, Type::Number},
              {u"Width", Property::Width, Type::Number},
              {u"Height", Property::Height, Type::Number},
-             {u"MousePointer", Property::MousePointer, Type::Number}})
+             {u"MousePointer", Property::MousePointer, Type::Number},
+             {u"MouseIcon", Property::MouseIcon, Type::Text}})
         addProperty(*window, m_front, name, windowTarget, property, type);
     m_engine.addObject(u"Fenetre", window);
 
@@ -259,6 +260,7 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
     auto screen = std::make_shared<vbs::DispatchObject>(u"Screen");
     addProperty(*screen, m_front, u"MousePointer", {PlayerFront::Kind::Screen, 0}, Property::MousePointer,
                 Type::Number);
+    addProperty(*screen, m_front, u"MouseIcon", {PlayerFront::Kind::Screen, 0}, Property::MouseIcon, Type::Text);
     m_engine.addObject(u"Ecran", screen);
 
     for (const MenuModel::Button &b : menu.buttons) {
@@ -270,7 +272,8 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"Visible", Property::Visible, Type::Boolean},
                  {u"Enabled", Property::Enabled, Type::Boolean},
                  {u"MousePointer", Property::MousePointer, Type::Number},
-                 {u"Picture", Property::Picture, Type::Text}})
+                 {u"Picture", Property::Picture, Type::Text},
+                 {u"MouseIcon", Property::MouseIcon, Type::Text}})
             addProperty(*button, m_front, name, target, property, type);
         m_engine.addObject(u"Bouton" + fromUtf8(std::to_string(b.number)), button);
     }
@@ -294,7 +297,8 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"FontName", Property::FontName, Type::Text},
                  {u"FontSize", Property::FontSize, Type::Number},
                  {u"FontStrikethru", Property::FontStrikethru, Type::Boolean},
-                 {u"FontUnderline", Property::FontUnderline, Type::Boolean}})
+                 {u"FontUnderline", Property::FontUnderline, Type::Boolean},
+                 {u"MouseIcon", Property::MouseIcon, Type::Text}})
             addProperty(*text, m_front, name, target, property, type);
         text->setDefaultMember(u"Text");
         m_engine.addObject(u"Texte" + fromUtf8(std::to_string(t.number)), text);

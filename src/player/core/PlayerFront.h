@@ -13,7 +13,7 @@ public:
         WindowState, Visible, Enabled, Caption, Text, BackColor, ForeColor,
         Left, Top, Width, Height, MousePointer, Locked, Interval,
         Alignment, FontBold, FontItalic, FontName, FontSize, FontStrikethru, FontUnderline, ScrollBar,
-        Picture, Stretch, // Picture: the image file's path, empty for none
+        Picture, Stretch, MouseIcon, // Picture and MouseIcon: the image file's path, empty for none
         BorderColor, BorderWidth, Shape // BorderWidth in pixels; Shape 0 rectangle, 2 oval, 4 rounded rectangle
     };
     using Value = std::variant<double, bool, std::string>;

@@ -47,7 +47,7 @@ QColor colourOf(int value)
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-// Cursors by the designer's MousePointer numbers; 99 (the author's icon) shows the arrow.
+// Cursors by the designer's MousePointer numbers; 99 without a usable icon shows the arrow.
 Qt::CursorShape cursorOf(int pointer)
 {
     static const Qt::CursorShape shapes[] = {
@@ -105,6 +105,8 @@ bool isProgram(const QString &path)
     return type.inherits(u"application/x-executable"_s) || type.inherits(u"application/x-sharedlib"_s) ||
            type.inherits(u"application/x-shellscript"_s);
 }
+
+constexpr int kCustomPointer = 99;
 
 int pixels(double value)
 {
@@ -429,7 +431,7 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
     const auto pointer = m_pointers.find({int(target.kind), target.number});
     const double pointerValue = pointer == m_pointers.end() ? 0.0 : double(pointer->second);
     if (target.kind == Kind::Screen)
-        return pointerValue;
+        return property == Property::MouseIcon ? Value(m_icons.value({int(target.kind), 0})) : Value(pointerValue);
     const QWidget *widget = widgetOf(target);
     if (!widget)
         return 0.0;
@@ -466,6 +468,8 @@ PlayerFront::Value PlayerWindow::property(Target target, Property property) cons
         return pointerValue;
     case Property::Picture:
         return m_pictures.value({int(target.kind), target.number});
+    case Property::MouseIcon:
+        return m_icons.value({int(target.kind), target.number});
     case Property::Stretch:
         break;
     case Property::BorderColor:
@@ -535,10 +539,11 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
         return;
     }
     if (target.kind == Kind::Screen) {
-        m_pointers[{int(target.kind), 0}] = int(number);
-        QGuiApplication::restoreOverrideCursor();
-        if (number != 0)
-            QGuiApplication::setOverrideCursor(cursorOf(int(number)));
+        if (property == Property::MouseIcon)
+            m_icons[{int(target.kind), 0}] = text.toStdString();
+        else if (property == Property::MousePointer)
+            m_pointers[{int(target.kind), 0}] = int(number);
+        applyCursor(target);
         return;
     }
     QWidget *widget = widgetOf(target);
@@ -599,7 +604,11 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
     }
     case Property::MousePointer:
         m_pointers[{int(target.kind), target.number}] = int(number);
-        widget->setCursor(cursorOf(int(number)));
+        applyCursor(target);
+        break;
+    case Property::MouseIcon:
+        m_icons[{int(target.kind), target.number}] = text.toStdString();
+        applyCursor(target);
         break;
     case Property::Locked:
         if (edit)
@@ -655,6 +664,35 @@ void PlayerWindow::setProperty(Target target, Property property, const Value &va
     case Property::Interval:
         break;
     }
+}
+
+void PlayerWindow::applyCursor(Target target)
+{
+    const std::pair key{int(target.kind), target.number};
+    const int pointer = m_pointers.count(key) ? m_pointers.at(key) : 0;
+    const std::string icon = m_icons.value(key);
+    QCursor cursor = cursorOf(pointer);
+    if (pointer == kCustomPointer && !icon.empty()) {
+        const QPixmap picture = QPixmap::fromImage(readImage(qs(icon)));
+        if (!picture.isNull())
+            cursor = QCursor(picture);
+    }
+    if (target.kind == Kind::Screen) {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+        if (pointer != 0)
+            QGuiApplication::setOverrideCursor(cursor);
+        return;
+    }
+    QWidget *widget = widgetOf(target);
+    if (!widget)
+        return;
+    if (pointer != 0)
+        widget->setCursor(cursor);
+    else if (target.kind == Kind::Button && m_menu.handCursor)
+        widget->setCursor(Qt::PointingHandCursor);
+    else
+        widget->unsetCursor();
 }
 
 void PlayerWindow::closeMenu()

@@ -76,6 +76,7 @@ private:
     double toPixelsX(double twips) const;
     double toPixelsY(double twips) const;
     QWidget *widgetOf(Target target) const;
+    void applyCursor(Target target);
     QString mediaPath(const std::string &name) const;
     QPixmap pixmap(const std::string &name) const;
     void buildItems();
@@ -103,6 +104,7 @@ private:
     QList<QTextEdit *> m_texts;
     std::map<std::pair<int, int>, int> m_pointers; // MousePointer by kind and number
     QMap<std::pair<int, int>, std::string> m_pictures; // Picture paths given by scripts
+    QMap<std::pair<int, int>, std::string> m_icons;    // MouseIcon paths given by scripts
     bool m_stretch = true;
     struct Border
     {
