@@ -147,6 +147,14 @@ TEST_F(MenuScriptHostTest, AFailingScriptIsReportedWithItsSlotAndLineAndTheMenuG
     EXPECT_EQ(m_front.events.back(),
               "message 16 [Erreur de script] Erreur 11 dans le script « minuteur », ligne 1 :\nDivision par zéro");
     EXPECT_EQ(m_front.property({Kind::Timer, 0}, Property::Enabled), PlayerFront::Value(false));
+
+    // The window's hover script runs at every move: it is reported once, then left out.
+    const size_t before = m_front.events.size();
+    m_host.windowHovered("Fenetre.Caption = \"survol\" & (1 / 0)");
+    m_host.windowHovered("Fenetre.Caption = \"survol\" & (1 / 0)");
+    EXPECT_EQ(m_front.events.size(), before + 1);
+    EXPECT_EQ(m_front.events.back(), "message 16 [Erreur de script] Erreur 11 dans le script « survol de la fenêtre », "
+                                     "ligne 1 :\nDivision par zéro");
 }
 
 TEST_F(MenuScriptHostTest, AnEndlessLoopIsInterruptedButTimeInADialogDoesNotCount)

@@ -400,7 +400,9 @@ void MenuScriptHost::buttonHovered(int number, const std::string &code)
 
 void MenuScriptHost::windowHovered(const std::string &code)
 {
-    runScript("survol de la fenêtre", code);
+    // It runs at every move of the pointer: after one failure it would give nothing but messages.
+    if (!m_windowHoverFailed)
+        m_windowHoverFailed = !runScript("survol de la fenêtre", code);
 }
 
 void MenuScriptHost::timerTicked(const std::string &code)

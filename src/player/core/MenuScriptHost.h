@@ -44,4 +44,5 @@ private:
     vbs::ScriptEngine m_engine;
     ScriptWatchdog m_watchdog;
     int m_depth = 0;
+    bool m_windowHoverFailed = false;
 };
