@@ -1,7 +1,8 @@
 #include "player/qt/PlayerApplication.h"
 
 #include "player/core/MenuDataParser.h"
-#include "player/core/ScriptHost.h"
+#include "player/core/MenuScriptHost.h"
+#include "player/qt/HeadlessPrompter.h"
 #include "player/qt/PlayerWindow.h"
 #include "prompt/gui/QtPrompter.h"
 
@@ -18,13 +19,18 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Without a screen a box could never be answered, so the text goes to the console only.
+// Without a screen, or when run to take a picture, a box could never be answered.
+bool headless()
+{
+    return QGuiApplication::platformName() == u"offscreen"_s || !qEnvironmentVariableIsEmpty("ZEP_PLAYER_GRAB") ||
+           qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1;
+}
+
 void tell(Prompter &prompter, const QString &text, const QString &title, MessageIcon icon, bool isError)
 {
     std::fputs((text + u'\n').toUtf8().constData(), isError ? stderr : stdout);
     std::fflush(isError ? stderr : stdout);
-    if (QGuiApplication::platformName() != u"offscreen"_s && qEnvironmentVariableIsEmpty("ZEP_PLAYER_GRAB") &&
-        qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") != 1)
+    if (!headless())
         prompter.message(text, title, icon);
 }
 
@@ -67,8 +73,12 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     const QString mediaFolder = QFileInfo(programFile).absolutePath();
     QDir root(mediaFolder);
     root.cdUp();
-    NullScriptHost scripts;
-    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), scripts, prompter);
+    HeadlessPrompter console;
+    Prompter &scriptPrompter = headless() ? static_cast<Prompter &>(console) : prompter;
+    NullScriptHost noScripts;
+    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), noScripts, scriptPrompter);
+    MenuScriptHost scripts(window.menu(), window, root.absolutePath().toStdString(), mediaFolder.toStdString());
+    window.setScriptHost(scripts);
     const QString grab = qEnvironmentVariable("ZEP_PLAYER_GRAB");
     if (!grab.isEmpty() || qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1) {
         QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {

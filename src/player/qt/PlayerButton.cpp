@@ -52,3 +52,10 @@ void PlayerButton::mouseReleaseEvent(QMouseEvent *event)
     if (inside)
         emit clicked(m_number);
 }
+
+void PlayerButton::setNormalPicture(QPixmap picture)
+{
+    m_normal = std::move(picture);
+    resize(m_normal.isNull() ? QSize(1, 1) : m_normal.size());
+    show(m_look);
+}

@@ -15,6 +15,8 @@ public:
     int number() const { return m_number; }
     enum class Look { Normal, Hover, Click };
     Look look() const { return m_look; }
+    // A script's new picture takes the place of the normal image.
+    void setNormalPicture(QPixmap picture);
 
 signals:
     void entered(int number);
