@@ -5,7 +5,7 @@
 #include "build/MenuDataWriter.h"
 #include "build/TransparencyRenderer.h"
 #include "cli/ConsoleOutput.h"
-#include "cli/ConsolePrompter.h"
+#include "prompt/ConsolePrompter.h"
 #include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"

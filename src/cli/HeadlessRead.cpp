@@ -1,6 +1,6 @@
 #include "cli/HeadlessRead.h"
 
-#include "cli/ConsolePrompter.h"
+#include "prompt/ConsolePrompter.h"
 #include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
 

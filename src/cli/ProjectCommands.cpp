@@ -1,7 +1,7 @@
 #include "cli/ProjectCommands.h"
 
 #include "cli/ConsoleOutput.h"
-#include "cli/ConsolePrompter.h"
+#include "prompt/ConsolePrompter.h"
 #include "cli/HeadlessRead.h"
 #include "project/MenuProject.h"
 #include "project/PictureFileCheck.h"

@@ -2,7 +2,7 @@
 
 #include "player/core/MenuDataParser.h"
 #include "player/core/MenuScriptHost.h"
-#include "player/qt/HeadlessPrompter.h"
+#include "prompt/ConsolePrompter.h"
 #include "player/qt/PlayerWindow.h"
 #include "prompt/gui/QtPrompter.h"
 
@@ -73,7 +73,7 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     const QString mediaFolder = QFileInfo(programFile).absolutePath();
     QDir root(mediaFolder);
     root.cdUp();
-    HeadlessPrompter console;
+    ConsolePrompter console;
     Prompter &scriptPrompter = headless() ? static_cast<Prompter &>(console) : prompter;
     NullScriptHost noScripts;
     PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), noScripts, scriptPrompter);

@@ -1,6 +1,8 @@
-#include "cli/ConsolePrompter.h"
+#include "prompt/ConsolePrompter.h"
 
-#include "cli/ConsoleOutput.h"
+#include <QStringList>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -9,7 +11,8 @@ Answer ConsolePrompter::message(const MessageRequest &request)
     // One line a message, so scripts can count them.
     QStringList lines = QString(request.text).remove(u'\r').split(u'\n');
     lines.removeAll(QString());
-    console::error(lines.join(u"; "_s));
+    std::fputs((lines.join(u"; "_s) + u'\n').toUtf8().constData(), stderr);
+    std::fflush(stderr);
     switch (request.buttons) {
     case MessageButtons::YesNo:
     case MessageButtons::YesNoCancel:

@@ -2,10 +2,12 @@
 
 #include "prompt/Prompter.h"
 
-// For a player without a screen, or one run to take a picture: no box could be answered,
-// so messages go to stderr and questions take OK or Yes, never Retry: a script that
-// asks again on Retry would loop for ever.
-class HeadlessPrompter : public Prompter
+#include <QStringList>
+
+// Answers every question without a person: each message is printed on one line of
+// stderr and answered Yes or OK, never Retry (a script asking again on Retry would loop
+// for ever); nothing can be typed or chosen.
+class ConsolePrompter : public Prompter
 {
 public:
     using Prompter::message;
