@@ -5,10 +5,10 @@
 #include "build/MenuDataWriter.h"
 #include "build/TransparencyRenderer.h"
 #include "cli/ConsoleOutput.h"
-#include "prompt/ConsolePrompter.h"
 #include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"
+#include "prompt/ConsolePrompter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "cli/HeadlessRead.h"
 
-#include "prompt/ConsolePrompter.h"
 #include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
+#include "prompt/ConsolePrompter.h"
 
 #include <QFileInfo>
 

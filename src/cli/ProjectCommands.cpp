@@ -1,12 +1,12 @@
 #include "cli/ProjectCommands.h"
 
 #include "cli/ConsoleOutput.h"
-#include "prompt/ConsolePrompter.h"
 #include "cli/HeadlessRead.h"
 #include "project/MenuProject.h"
 #include "project/PictureFileCheck.h"
 #include "project/ProjectReferences.h"
 #include "project/ProjectStorage.h"
+#include "prompt/ConsolePrompter.h"
 
 #include <QDir>
 #include <QFileInfo>

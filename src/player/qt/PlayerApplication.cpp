@@ -2,8 +2,8 @@
 
 #include "player/core/MenuDataParser.h"
 #include "player/core/MenuScriptHost.h"
-#include "prompt/ConsolePrompter.h"
 #include "player/qt/PlayerWindow.h"
+#include "prompt/ConsolePrompter.h"
 #include "prompt/gui/QtPrompter.h"
 
 #include <QApplication>
