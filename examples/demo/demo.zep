@@ -19,7 +19,7 @@ fond.jpg
 'para3
 
 [ParamsPlus]
-VBS:'Message d'accueil¤Fenetre.Caption = "Mon CD de démonstration"
+VBS:'Message d'accueil¤Fenetre.Caption = "Mon CD de démonstration"¤Texte1.FontBold = True
  16777215 
  1 
  0 
@@ -31,7 +31,7 @@ bip.wav
 
 [Autre]
 
-
+Texte2.Text = "Survolez un bouton pour en savoir plus."
 'para3
 'para4
 'para5
@@ -53,7 +53,7 @@ video_survol.bmp
 video_clic.bmp
 vidéo
 bip.wav
-
+Texte2.Text = "Joue le son de bienvenue."
  1 
  16711935 
 'para4
@@ -77,7 +77,7 @@ quitter_survol.bmp
 quitter_clic.bmp
 quitter
 
-
+Texte2.Text = "Ferme le menu."
  1 
  16711935 
 'para4

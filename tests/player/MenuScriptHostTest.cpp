@@ -293,6 +293,45 @@ TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
                                "Lecture au-delà de la fin du fichier");
 }
 
+TEST(MenuScriptFilesTest, FilesAndFoldersOfTheDiscCanBeLookedFor)
+{
+    QTemporaryDir disc;
+    QDir().mkpath(disc.filePath(u"notes"_s));
+    QFile file(disc.filePath(u"notes/lire.txt"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RecordingFront front;
+    const MenuModel menu = twoOfEach();
+    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+
+    host.buttonClicked(1, "Set fs = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                          "Texte1.Text = fs.FileExists(\"[LECT]:\\notes\\lire.txt\") & fs.FileExists(\"notes\") & "
+                          "fs.FolderExists(\"notes\") & fs.FolderExists(\"notes\\lire.txt\") & fs.FileExists(\"absent\")");
+    EXPECT_TRUE(front.events.empty()) << front.events.front();
+    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text),
+              PlayerFront::Value(std::string("TrueFalseTrueFalseFalse")));
+}
+
+TEST(MenuScriptFilesTest, ADictionaryKeepsItemsByKeyInTheirOrder)
+{
+    RecordingFront front;
+    const MenuModel menu = twoOfEach();
+    MenuScriptHost host(menu, front, "/cd", "/cd/zep");
+
+    host.buttonClicked(1, "Set d = CreateObject(\"Scripting.Dictionary\")\r\n"
+                          "d.Add \"b\", 2 : d.Add \"a\", 1 : d(\"c\") = 3 : d.Item(\"b\") = 20\r\n"
+                          "s = d.Count & \":\" & Join(d.Keys, \",\") & \":\" & Join(d.Items, \",\")\r\n"
+                          "For Each k In d : s = s & \" \" & k & \"=\" & d(k) : Next\r\n"
+                          "d.Remove \"a\" : s = s & \" \" & d.Exists(\"a\") & d.Exists(\"B\") & d.Count\r\n"
+                          "Texte1.Text = s\r\n"
+                          "d.Add \"b\", 5");
+    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text),
+              PlayerFront::Value(std::string("3:b,a,c:20,1,3 b=20 a=1 c=3 FalseFalse2")));
+    ASSERT_EQ(front.events.size(), 1u);
+    EXPECT_EQ(front.events[0], "message 16 [Erreur de script] Erreur 457 dans le script « bouton 1 », ligne 7 :\n"
+                               "Cette clé est déjà associée à un élément de cette collection");
+}
+
 TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
 {
     QTemporaryDir disc;

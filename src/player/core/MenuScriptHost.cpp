@@ -1,12 +1,14 @@
 #include "player/core/MenuScriptHost.h"
 
 #include "player/core/Cp1252Text.h"
+#include "player/core/ScriptingDictionary.h"
 #include "player/core/Utf16Text.h"
 #include "vbscript/Conversion.h"
 #include "vbscript/HostObject.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <cstdlib>
@@ -123,6 +125,8 @@ public:
         const std::u16string name = vbs::foldName(progId);
         if (name == u"scripting.filesystemobject")
             return fileSystem();
+        if (name == u"scripting.dictionary")
+            return std::make_shared<ScriptingDictionary>();
         if (name != u"wscript.shell")
             return vbs::ScriptHost::createObject(progId);
         auto shell = std::make_shared<vbs::DispatchObject>(u"IWshShell3");
@@ -191,6 +195,19 @@ private:
             file->addMethod(u"Close", [](std::span<vbs::Variant>) { return vbs::Variant(); });
             return vbs::Variant::object(file);
         });
+        const auto exists = [root = m_discRoot](bool folder) {
+            return [root, folder](std::span<vbs::Variant> args) {
+                if (args.empty())
+                    throw vbs::ScriptError(450);
+                std::error_code error;
+                const auto path = std::filesystem::path(discFile(std::get<std::string>(fromVariant(args[0], Type::Text)), root));
+                const bool found = folder ? std::filesystem::is_directory(path, error)
+                                          : std::filesystem::is_regular_file(path, error);
+                return vbs::Variant::boolean(found);
+            };
+        };
+        system->addMethod(u"FileExists", exists(false));
+        system->addMethod(u"FolderExists", exists(true));
         return system;
     }
 
