@@ -263,6 +263,19 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
     EXPECT_EQ(m_front.events.back().substr(0, 55), "message 16 [Erreur de script] Erreur 429 dans le script");
 }
 
+TEST_F(MenuScriptHostTest, TheShellSnippetsOpenMailPagesDocumentsAndPrograms)
+{
+    m_host.buttonClicked(1, code(snippets::email(u"moi@exemple.org"_s, u""_s, u"Le \"sujet\""_s, u"Bonjour à tous"_s)));
+    m_host.buttonClicked(1, code(snippets::htmlPage(u"[LECT]:\\site\\index.html"_s)));
+    m_host.buttonClicked(1, code(snippets::document(u"[LECT]:\\docs\\notice.pdf"_s)));
+    m_host.buttonClicked(1, code(snippets::program(u"[LECT]:\\outils\\installer.exe"_s)));
+    ASSERT_EQ(m_front.events.size(), 4u);
+    EXPECT_EQ(m_front.events[0], "lancer \"mailto:moi@exemple.org?cc=&subject=Le%20%22sujet%22&body=Bonjour%20à%20tous\"");
+    EXPECT_EQ(m_front.events[1], "lancer \"explorer \"/cd/site\\index.html\"\"");
+    EXPECT_EQ(m_front.events[2], "lancer \"/cd/docs\\notice.pdf\"");
+    EXPECT_EQ(m_front.events[3], "lancer \"/cd/outils\\installer.exe\"");
+}
+
 TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
 {
     QTemporaryDir disc;
