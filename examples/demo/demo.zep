@@ -24,7 +24,7 @@ VBS:'Message d'accueil¤Fenetre.Caption = "Mon CD de démonstration"¤Texte1.FontBo
  1 
  0 
 1000
-
+Texte2.Text = "Il est " & Time
 'Constantes partagées par tous les scripts¤Const SITE = "https://zep.example.org/"
  1 
 bip.wav
@@ -78,6 +78,18 @@ quitter_clic.bmp
 quitter
 
 Texte2.Text = "Ferme le menu."
+ 1 
+ 16711935 
+'para4
+[Bouton]
+ 4500 
+ 6300 
+couleurs.bmp
+couleurs_survol.bmp
+couleurs_clic.bmp
+code
+'------------------------------------------------------------------------------¤'Change les couleurs du menu et lance le minuteur¤'------------------------------------------------------------------------------¤Fenetre.BackColor = RGB(40, 20, 70)¤Texte1.BackColor = RGB(90, 40, 130)¤Texte1.Text = "Couleurs changées !"¤Minuteur.Interval = 1000¤Minuteur.Enabled = True
+Texte2.Text = "Change les couleurs du menu."
  1 
  16711935 
 'para4

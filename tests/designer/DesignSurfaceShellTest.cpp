@@ -55,7 +55,7 @@ TEST_F(ShellFixture, OpeningTheExampleRebuildsTheWorksheet)
 
     EXPECT_FALSE(worksheet->background().isNull());
     EXPECT_EQ(worksheet->windowTitle(), u"Feuille de travail - 12000x9000 - 800x600px"_s);
-    for (int slot = 1; slot <= 3; ++slot) {
+    for (int slot = 1; slot <= 4; ++slot) {
         ButtonItem *item = worksheet->buttonItem(slot);
         ASSERT_NE(item, nullptr);
         EXPECT_TRUE(item->isVisibleTo(worksheet));
@@ -63,7 +63,7 @@ TEST_F(ShellFixture, OpeningTheExampleRebuildsTheWorksheet)
         EXPECT_EQ(item->size(), item->pixmap().size());
         EXPECT_EQ(item->pos(), QPoint(300, 180 + 80 * (slot - 1)));
     }
-    EXPECT_EQ(worksheet->buttonItem(4), nullptr);
+    EXPECT_EQ(worksheet->buttonItem(5), nullptr);
     ASSERT_NE(worksheet->textItem(2), nullptr);
     EXPECT_TRUE(worksheet->textItem(1)->toPlainText().startsWith(u"Bienvenue !"_s));
     EXPECT_EQ(worksheet->textItem(3), nullptr);
@@ -113,7 +113,7 @@ TEST_F(ShellFixture, FilesDroppedOnTheWorksheetOpenTheLastOne)
     expectAskToSave(m_prompter, Answer::No);
     dropFiles(session().worksheet(), {u"/nowhere/first.zep"_s, example()});
     EXPECT_EQ(project.path(), example());
-    EXPECT_EQ(project.buttonSlotsInUse(), 4);
+    EXPECT_EQ(project.buttonSlotsInUse(), 5);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 

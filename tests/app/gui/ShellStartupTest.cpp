@@ -139,7 +139,7 @@ TEST_F(ShellFixture, AStartupProjectNamedOnTheCommandLineWinsOverTheWizard)
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(session().parametersPanel(), &activate);
     EXPECT_EQ(session().project().path(), example);
-    EXPECT_EQ(session().project().buttonSlotsInUse(), 4);
+    EXPECT_EQ(session().project().buttonSlotsInUse(), 5);
 
     session().project().reset();
     QApplication::sendEvent(session().parametersPanel(), &activate);
