@@ -37,7 +37,11 @@ int runWindows(QApplication &app, const SetupPlaces &places)
     BackdropWindow backdrop(uninstall ? BackdropWindow::Mode::Uninstall : BackdropWindow::Mode::Install);
     InstallWizard wizard(places, prompter, startDesigner, &backdrop);
 
-    QObject::connect(&backdrop, &BackdropWindow::wizardWanted, &wizard, [&wizard] {
+    QObject::connect(&backdrop, &BackdropWindow::wizardWanted, &wizard, [&wizard, &backdrop] {
+        if (!wizard.isVisible()) {
+            wizard.adjustSize();
+            wizard.move(backdrop.geometry().center() - wizard.rect().center());
+        }
         wizard.show();
         wizard.raise();
         wizard.activateWindow();

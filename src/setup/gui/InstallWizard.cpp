@@ -120,6 +120,7 @@ void InstallWizard::install()
     Installation installation(m_places, folder, *this);
     m_continue->setEnabled(false);
     m_progressPanel->show();
+    adjustSize();
     repaintNow();
     if (const ZepError error = installation.prepare(); error.isError()) {
         m_prompter.message(error.description + u"\r\n"_s + u"Vérifez que ZEP soit fermé et redémarrez l'installation !"_s,
