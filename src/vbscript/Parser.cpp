@@ -65,14 +65,16 @@ void Parser::skipNewlines()
         ++m_pos;
 }
 
-bool Parser::atStatementEnd() const
+bool Parser::isStatementEnd(const Token &token) const
 {
-    return at(Tok::Newline) || at(Tok::End) || (m_singleLineIf > 0 && at(Tok::Else));
+    return token.kind == Tok::Newline || token.kind == Tok::End || token.kind == Tok::EndKw ||
+           (m_singleLineIf > 0 && token.kind == Tok::Else);
 }
 
 void Parser::endStatement()
 {
-    if (at(Tok::End))
+    // The Windows engine lets a block end follow the last statement on its line.
+    if (at(Tok::End) || at(Tok::EndKw))
         return;
     if (!at(Tok::Newline))
         fail(errors::ExpectedEndOfStatement);
@@ -169,7 +171,7 @@ std::unique_ptr<Program> Parser::parseProgram()
         skipNewlines();
         if (at(Tok::End))
             break;
-        parseTopLevel();
+        parseStatement(m_program->body);
         endStatement();
     }
     for (auto &scope : m_classScopes)
@@ -188,7 +190,7 @@ ExprPtr Parser::parseLoneExpression()
     return expr;
 }
 
-void Parser::parseTopLevel()
+void Parser::parseDeclaration(Block &block)
 {
     bool isPublic = true, hasAccess = false, isDefault = false;
     if (at(Tok::Public) || at(Tok::Private)) {
@@ -208,12 +210,12 @@ void Parser::parseTopLevel()
             fail(errors::SyntaxError);
         ++m_pos;
         return parseClass();
-    case Tok::Const: return parseConst(m_program->body);
-    case Tok::Property: fail(errors::ExpectedStatement);
     default:
-        if (hasAccess)
-            return parseDim(m_program->body, true);
-        return parseStatement(m_program->body);
+        if (!hasAccess)
+            fail(errors::ExpectedStatement);
+        if (at(Tok::Const))
+            return parseConst(block);
+        return parseDim(block, true);
     }
 }
 

@@ -46,20 +46,22 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassD
         proc->resultSlot = proc->slotCount++;
         scope->locals.emplace(proc->key, proc->resultSlot);
     }
-    const int savedDo = m_doDepth, savedFor = m_forDepth;
-    m_doDepth = m_forDepth = 0;
-    if (!at(Tok::Newline))
-        fail(errors::ExpectedEndOfStatement);
+    const int savedDo = m_doDepth, savedFor = m_forDepth, savedIf = m_singleLineIf;
+    m_doDepth = m_forDepth = m_singleLineIf = 0;
     parseBlock(proc->body);
     m_doDepth = savedDo;
     m_forDepth = savedFor;
-    const Tok endWord = kind == ProcKind::Sub ? Tok::Sub : kind == ProcKind::Function ? Tok::Function : Tok::Property;
-    const int endError = kind == ProcKind::Sub        ? errors::ExpectedSub
-                         : kind == ProcKind::Function ? errors::ExpectedFunction
-                                                      : errors::ExpectedProperty;
+    m_singleLineIf = savedIf;
     if (!accept(Tok::EndKw))
         fail(errors::ExpectedEnd);
-    expect(endWord, endError);
+    if (kind == ProcKind::Sub)
+        expect(Tok::Sub, errors::ExpectedSub);
+    else if (kind == ProcKind::Function)
+        expect(Tok::Function, errors::ExpectedFunction);
+    else if (atWord(u"property"))
+        ++m_pos;
+    else
+        fail(errors::ExpectedProperty);
     m_scope = outer;
 
     if (owner) {
@@ -87,9 +89,7 @@ void Parser::parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassD
         if (isDefault)
             fail(errors::SyntaxError);
         resolve(*scope);
-        for (const auto &other : m_program->procedures)
-            if (other->key == proc->key)
-                fail(errors::NameRedefined);
+        // A later definition of the same name replaces the earlier one.
         m_program->procedures.push_back(std::move(proc));
     }
 }
@@ -130,7 +130,8 @@ void Parser::parseClass()
         } else if (at(Tok::Function)) {
             ++m_pos;
             parseProcedure(ProcKind::Function, isPublic, isDefault, cls.get());
-        } else if (at(Tok::Property)) {
+        } else if (atWord(u"property") && (ahead(1).key == u"get" || ahead(1).kind == Tok::Let ||
+                                             ahead(1).kind == Tok::Set)) {
             ++m_pos;
             ProcKind kind;
             if (atWord(u"get"))

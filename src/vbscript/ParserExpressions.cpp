@@ -22,6 +22,8 @@ ExprPtr Parser::parseReference(size_t stopAtParen)
         member->line = cur().line;
         member->key = identifier().key;
         base = std::move(member);
+    } else if (at(Tok::LParen)) {
+        base = parseParenthesised();
     } else {
         fail(errors::ExpectedStatement);
     }
@@ -59,11 +61,33 @@ std::vector<ExprPtr> Parser::parseArguments()
     expect(Tok::LParen, errors::ExpectedLParen);
     if (!at(Tok::RParen)) {
         do
-            args.push_back(parseExpression());
+            args.push_back(parseArgument());
         while (accept(Tok::Comma));
     }
     expect(Tok::RParen, errors::ExpectedRParen);
     return args;
+}
+
+ExprPtr Parser::parseArgument()
+{
+    if (at(Tok::Comma) || at(Tok::RParen) || atStatementEnd()) {
+        auto missing = std::make_unique<LiteralExpr>();
+        missing->line = cur().line;
+        missing->value = Variant::missing();
+        return missing;
+    }
+    return parseExpression();
+}
+
+ExprPtr Parser::parseParenthesised()
+{
+    DepthGuard guard(*this);
+    auto paren = std::make_unique<ParenExpr>();
+    paren->line = cur().line;
+    ++m_pos;
+    paren->inner = parseExpression();
+    expect(Tok::RParen, errors::ExpectedRParen);
+    return paren;
 }
 
 ExprPtr Parser::parseExpression()
@@ -195,12 +219,10 @@ ExprPtr Parser::parsePrimary()
     case Tok::Null: return literal(Variant::null());
     case Tok::Nothing: return literal(Variant::nothing());
     case Tok::LParen: {
-        DepthGuard guard(*this);
-        auto paren = std::make_unique<ParenExpr>();
-        paren->line = token.line;
-        ++m_pos;
-        paren->inner = parseExpression();
-        expect(Tok::RParen, errors::ExpectedRParen);
+        ExprPtr paren = parseParenthesised();
+        // (New C).Name: members of a parenthesised object
+        if (at(Tok::Dot) && !cur().spaceBefore && ahead(1).kind == Tok::Identifier)
+            return parsePostfix(std::move(paren), SIZE_MAX);
         return paren;
     }
     case Tok::New: {

@@ -10,6 +10,16 @@ void Parser::parseStatement(Block &block)
 {
     DepthGuard guard(*this);
     switch (cur().kind) {
+    case Tok::Public:
+    case Tok::Private:
+    case Tok::Sub:
+    case Tok::Function:
+    case Tok::Class:
+        // Procedures and classes belong to the script wherever they stand in global code.
+        if (m_scope)
+            fail(errors::ExpectedStatement);
+        return parseDeclaration(block);
+    case Tok::LParen: return parseAssignOrCall(block, false, false);
     case Tok::Dim: ++m_pos; return parseDim(block, false);
     case Tok::ReDim: ++m_pos; return parseReDim(block);
     case Tok::Const: return parseConst(block);
@@ -34,6 +44,9 @@ void Parser::parseStatement(Block &block)
     }
     case Tok::Option: fail(errors::MustBeFirstStatement);
     case Tok::Identifier:
+        if (cur().key == u"stop" && isStatementEnd(ahead(1)))
+            return (void)++m_pos; // no debugger to stop in
+        return parseAssignOrCall(block, false, false);
     case Tok::Me:
     case Tok::Dot: return parseAssignOrCall(block, false, false);
     default: fail(errors::ExpectedStatement);
@@ -49,7 +62,13 @@ void Parser::parseIf(Block &block)
     first.line = stmt->line;
     first.condition = parseExpression();
     expect(Tok::Then, errors::ExpectedThen);
-    if (at(Tok::Newline)) {
+    // `Then :` followed by statements on the same line is a single-line If whose first
+    // statement is empty; followed by the line end, a block If.
+    size_t afterColons = m_pos;
+    while (isColon(m_tokens[afterColons]))
+        ++afterColons;
+    const Tok next = m_tokens[afterColons].kind;
+    if (next == Tok::Newline || next == Tok::End) {
         parseBlock(first.body);
         stmt->branches.push_back(std::move(first));
         while (at(Tok::ElseIf)) {
@@ -67,17 +86,18 @@ void Parser::parseIf(Block &block)
             fail(errors::ExpectedEnd);
         expect(Tok::If, errors::ExpectedIf);
     } else {
+        m_pos = afterColons;
         ++m_singleLineIf;
         auto statements = [&](Block &body) {
             while (true) {
-                parseStatement(body);
-                if (at(Tok::Newline) && cur().text == u":" && ahead(1).kind != Tok::End) {
+                if (!at(Tok::Else) && !at(Tok::EndKw))
+                    parseStatement(body);
+                if (!isColon(cur()))
+                    break;
+                while (isColon(cur()))
                     ++m_pos;
-                    if (at(Tok::Else))
-                        break;
-                    continue;
-                }
-                break;
+                if (at(Tok::Newline) || at(Tok::End) || at(Tok::Else) || at(Tok::EndKw))
+                    break;
             }
         };
         statements(first.body);
@@ -231,7 +251,9 @@ void Parser::parseExit(Block &block)
         break;
     case Tok::Sub:
     case Tok::Function:
-    case Tok::Property: {
+    case Tok::Identifier: {
+        if (at(Tok::Identifier) && cur().key != u"property")
+            fail(errors::SyntaxError);
         const ProcKind kind = m_scope ? m_scope->proc->kind : ProcKind::Sub;
         const bool matches = m_scope && (cur().kind == Tok::Sub        ? kind == ProcKind::Sub
                                          : cur().kind == Tok::Function ? kind == ProcKind::Function
@@ -311,7 +333,7 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
         fail(errors::ExpectedEquals);
     auto stmt = std::make_unique<CallStmt>();
     stmt->line = line;
-    if (target->kind == ExprKind::Me)
+    if (target->kind == ExprKind::Me || target->kind == ExprKind::Paren)
         fail(errors::ExpectedStatement);
     if (atStatementEnd()) {
         if (target->kind == ExprKind::Index && !explicitCall) {
@@ -355,7 +377,7 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
         static_cast<NameExpr *>(target.get())->callTarget = true;
     call->target = std::move(target);
     do
-        call->args.push_back(parseExpression());
+        call->args.push_back(parseArgument());
     while (accept(Tok::Comma));
     stmt->call = std::move(call);
     block.push_back(std::move(stmt));
