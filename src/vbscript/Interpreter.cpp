@@ -6,6 +6,7 @@
 #include "vbscript/ErrorMessages.h"
 #include "vbscript/Lexer.h"
 #include "vbscript/Parser.h"
+#include "vbscript/RegExpObject.h"
 
 #include <new>
 
@@ -336,8 +337,11 @@ Variant Interpreter::callProcedure(const Procedure &proc, std::shared_ptr<ClassI
 Variant Interpreter::newObject(const NewExpr &expr)
 {
     auto it = m_classes.find(expr.key);
-    if (it == m_classes.end())
+    if (it == m_classes.end()) {
+        if (expr.key == u"regexp")
+            return Variant::object(std::make_shared<RegExpObject>(m_language));
         throw ScriptError(errors::ClassNotDefined);
+    }
     const ClassDef &cls = *it->second;
     auto instance = ClassInstance::create(*this, cls, m_alive);
     for (size_t i = 0; i < cls.fields.size(); ++i) {
