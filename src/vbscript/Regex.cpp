@@ -102,7 +102,12 @@ public:
         generate(*root);
         emit({Code::Save, false, 0, 1});
         emit({Code::Match});
-        const Instr &first = m_regex.m_program[1];
+        size_t pc = 0;
+        while (m_regex.m_program[pc].code == Code::Save)
+            ++pc;
+        const Instr &first = m_regex.m_program[pc];
+        if (first.code == Code::Char || first.code == Code::Class)
+            m_regex.m_firstTest = int(pc);
         if (first.code == Code::Char && !m_regex.m_ignoreCase)
             m_regex.m_literalStart = first.ch;
     }
@@ -674,6 +679,13 @@ bool Regex::search(std::u16string_view text, size_t from, std::vector<int> &capt
             if (next == std::u16string_view::npos)
                 return false;
             start = next;
+        } else if (m_firstTest >= 0) {
+            const Instr &test = m_program[size_t(m_firstTest)];
+            while (start < text.size() && !(test.code == Code::Char ? sameChar(text[start], test.ch)
+                                                                    : m_classes[size_t(test.a)].contains(text[start], m_ignoreCase)))
+                ++start;
+            if (start == text.size())
+                return false;
         }
         std::fill(regs.begin(), regs.end(), -1);
         size_t end;

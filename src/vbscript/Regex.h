@@ -61,6 +61,7 @@ private:
     bool m_ignoreCase = false;
     bool m_multiline = false;
     int m_literalStart = -1; // the character every match starts with, when there is one
+    int m_firstTest = -1;    // the Char or Class instruction every match starts with
 };
 
 } // namespace vbs
