@@ -3,7 +3,6 @@
 #include "prompt/Prompter.h"
 #include "shape/OutlineTracer.h"
 #include "shape/ShapeFile.h"
-#include "shape/gui/ShapeToolbar.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shape/gui/ShapeSurface.h"
+#include "shape/gui/ShapeToolbar.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,7 +9,6 @@
 #include <functional>
 
 class Prompter;
-class ShapeToolbar;
 
 // Opens the drawing surface and the shape toolbar in place of the designer windows,
 // runs the toolbar's commands and gives the designer back when any of them ends.

@@ -68,16 +68,18 @@ void ShapeSurface::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
-    painter.setPen(QPen(QColor(0, 160, 255), 2, Qt::DashLine));
-    for (const QLine &line : m_drawing.existingLines())
-        painter.drawLine(toPixels(line));
-    painter.setPen(QPen(QColor(230, 20, 20), 2));
-    for (const QLine &line : m_drawing.edges())
-        painter.drawLine(toPixels(line));
-    if (m_drawing.isDrawing()) {
-        painter.setPen(QPen(QColor(230, 20, 20), 1, Qt::DashLine));
-        painter.drawLine(toPixels(m_drawing.rubberBand()));
-    }
+    // A pale halo keeps the lines visible over dark and light pictures alike.
+    const auto lines = [&](const QList<QLine> &twips, const QColor &colour, Qt::PenStyle style) {
+        for (const QPen &pen : {QPen(QColor(255, 255, 255, 150), 4), QPen(colour, 2, style)}) {
+            painter.setPen(pen);
+            for (const QLine &line : twips)
+                painter.drawLine(toPixels(line));
+        }
+    };
+    lines(m_drawing.existingLines(), QColor(0, 120, 215), Qt::DashLine);
+    lines(m_drawing.edges(), QColor(220, 20, 20), Qt::SolidLine);
+    if (m_drawing.isDrawing())
+        lines({m_drawing.rubberBand()}, QColor(220, 20, 20), Qt::DashLine);
 }
 
 void ShapeSurface::mousePressEvent(QMouseEvent *event)
