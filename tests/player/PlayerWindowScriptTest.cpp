@@ -217,3 +217,30 @@ TEST_F(PlayerWindowScriptTest, MousePointersAndIconsBecomeCursors)
     session.setProperty({Kind::Screen, 0}, Property::MousePointer, 0.0);
     EXPECT_EQ(window->cursor().shape(), Qt::PointingHandCursor);
 }
+
+TEST_F(PlayerWindowScriptTest, ATextKeepsItsAlignmentWhenAScriptChangesItAndContoursDrawAThinBlackLine)
+{
+    m_menu.backgroundColour = 255;
+    m_menu.startupAction = "VBS:Texte1.Alignment = 2\r\nTexte1.Text = \"un\" & vbCrLf & \"deux\"";
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
+    EXPECT_EQ(text->toPlainText(), u"un\ndeux"_s);
+    EXPECT_EQ(text->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(text->document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+
+    const QImage frame = window->grab().toImage();
+    const int right = frame.width() - 1;
+    const int bottom = frame.height() - 1;
+    for (const QPoint edge : {QPoint(300, 0), QPoint(0, 200), QPoint(right, 200), QPoint(300, bottom)})
+        EXPECT_EQ(frame.pixelColor(edge), QColor(Qt::black)) << edge.x() << ',' << edge.y();
+    EXPECT_EQ(frame.pixelColor(300, 1), QColor(Qt::red));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    m_menu.contours = false;
+    window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->grab().toImage().pixelColor(300, 0), QColor(Qt::red));
+}
