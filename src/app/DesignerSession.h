@@ -3,6 +3,7 @@
 #include "app/DesignerHooks.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,7 @@ class ScriptEditorWindow;
 class SettingsStore;
 class ToolWindow;
 class WebLinks;
+class WizardWindow;
 class Worksheet;
 
 // Everything the running designer is made of: the project, its storage, the settings
@@ -79,9 +81,12 @@ public:
     ScriptEditorWindow *scriptEditor() const { return m_scriptEditor; }
     MousePositionWindow *mousePosition() const { return m_mousePosition; }
     ResourcesWindow *resources() const { return m_resources; }
+    // The project wizard while it is up.
+    WizardWindow *wizard() const;
 
 private:
     void openStartupProject();
+    void openWizard();
     void connectDesignSurface();
     void applyAppearance(const struct Appearance &appearance);
 
@@ -103,6 +108,7 @@ private:
     ScriptEditorWindow *m_scriptEditor = nullptr;
     MousePositionWindow *m_mousePosition = nullptr;
     ResourcesWindow *m_resources = nullptr;
+    QPointer<WizardWindow> m_wizard;
     QString m_startupProject;
     bool m_wizardRequested = false;
 };

@@ -39,20 +39,20 @@ TEST_F(WizardFinishWindowTest, EachCheckStopsTheFinishWithItsMessage)
     chooseSaveFolder(saveFolder());
     EXPECT_EQ(child<QLabel>(u"dossier"_s)->text(), saveFolder());
     m_wizard->goTo(0);
-    type(u"nom_menu"_s, QString());
+    type(u"Text_nom_menu"_s, QString());
     m_wizard->goTo(4);
     expectWarning(u"Vous devez donner un nom à votre menu (étape 1) !"_s);
     click(u"terminer"_s);
     EXPECT_EQ(child<QLabel>(u"dossier"_s)->text(), saveFolder() + u'/');
 
-    type(u"nom_menu"_s, u"../ailleurs"_s);
+    type(u"Text_nom_menu"_s, u"../ailleurs"_s);
     expectWarning(u"Nom du projet invalide (étape1) !"_s);
     click(u"terminer"_s);
     EXPECT_TRUE(QDir(saveFolder()).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"ailleurs"_s)));
 
     QDir(saveFolder()).mkdir(u"Pris"_s);
-    type(u"nom_menu"_s, u"Pris"_s);
+    type(u"Text_nom_menu"_s, u"Pris"_s);
     expectWarning(u"Ce nom a déjà été utilisé dans ce répertoire ! (étape 1)"_s);
     click(u"terminer"_s);
     EXPECT_TRUE(QDir(saveFolder() + u"/Pris"_s).isEmpty());
@@ -77,7 +77,7 @@ TEST_F(WizardFinishWindowTest, AVanishedImageEndsTheFinishAndTheFolderStaysWitho
 TEST_F(WizardFinishWindowTest, AFinishedWizardWritesOpensAnnouncesAndClosesWithoutAsking)
 {
     const QString previousFolder = QDir::currentPath();
-    type(u"nom_menu"_s, u"Démo"_s);
+    type(u"Text_nom_menu"_s, u"Démo"_s);
     click(u"contours"_s);
     click(u"suivant"_s);
     m_prompter.expectInput({u"Titre de message :"_s, kCaption, QString()}, u"Salut \"toi\""_s);

@@ -55,7 +55,7 @@ void WizardWindowFixture::addTextButton(const QString &text)
 {
     click(u"ajouter"_s);
     click(u"type_texte"_s);
-    type(u"texte_bouton"_s, text);
+    type(u"Text_texte_bouton"_s, text);
     click(u"valider_texte"_s);
 }
 
@@ -64,9 +64,9 @@ void WizardWindowFixture::addGraphicButton(const QString &stem, QSize size)
     const WizardButton b = wizardfixtures::graphicButton(0, sources(), stem, size);
     click(u"ajouter"_s);
     click(u"type_graphique"_s);
-    type(u"image_normale"_s, b.normalImage);
-    type(u"image_survol"_s, b.hoverImage);
-    type(u"image_clique"_s, b.clickImage);
+    type(u"Text_image_normale"_s, b.normalImage);
+    type(u"Text_image_survol"_s, b.hoverImage);
+    type(u"Text_image_clique"_s, b.clickImage);
     click(u"valider_graphique"_s);
 }
 

@@ -65,9 +65,9 @@ TEST_F(WizardWindowTest, StepsShowTheirTitlesAndTheNavigationFollowsTheStep)
 
 TEST_F(WizardWindowTest, TheFirstStepEnablesTheImageAndMusicFieldsByTheirChoices)
 {
-    EXPECT_EQ(child<QLineEdit>(u"nom_menu"_s)->text(), u"Sans Titre"_s);
+    EXPECT_EQ(child<QLineEdit>(u"Text_nom_menu"_s)->text(), u"Sans Titre"_s);
     EXPECT_TRUE(child<QRadioButton>(u"fond_couleur"_s)->isChecked());
-    EXPECT_FALSE(child<QLineEdit>(u"chemin_image"_s)->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>(u"Text_chemin_image"_s)->isEnabled());
     EXPECT_FALSE(child<QPushButton>(u"parcourir_musique"_s)->isEnabled());
 
     m_prompter.expectColour({16777215}, 255);
@@ -120,8 +120,8 @@ TEST_F(WizardWindowTest, StartupChoicesAskTheirQuestionsAndFallBackToNothing)
     EXPECT_TRUE(child<QRadioButton>(u"demarrage_rien"_s)->isChecked());
 
     click(u"demarrage_fichier"_s);
-    EXPECT_TRUE(child<QLineEdit>(u"chemin_demarrage"_s)->isEnabled());
-    type(u"chemin_demarrage"_s, u"[LECT]:\\intro.avi"_s);
+    EXPECT_TRUE(child<QLineEdit>(u"Text_chemin_demarrage"_s)->isEnabled());
+    type(u"Text_chemin_demarrage"_s, u"[LECT]:\\intro.avi"_s);
     EXPECT_EQ(m_wizard->project().startupFile, u"[LECT]:\\intro.avi"_s);
 }
 
@@ -153,7 +153,7 @@ TEST_F(WizardWindowTest, TheAddPanelChecksItsButtonsAndNumbersAreNeverReused)
     click(u"police"_s);
     click(u"retour_texte"_s);
     click(u"type_graphique"_s);
-    type(u"image_normale"_s, u"n.bmp"_s);
+    type(u"Text_image_normale"_s, u"n.bmp"_s);
     expectWarning(u"Veuillez indiquer une image pour chaque propriétés du bouton (normal, survol et clique) !"_s);
     click(u"valider_graphique"_s);
     click(u"annuler_ajout"_s);
@@ -205,7 +205,7 @@ TEST_F(WizardWindowTest, ThePreviewShowsHoverAndClickAndWaitsWhileAButtonIsMade)
 
     click(u"ajouter"_s);
     click(u"type_texte"_s);
-    type(u"texte_bouton"_s, u"Essai"_s);
+    type(u"Text_texte_bouton"_s, u"Essai"_s);
     click(u"apercu_texte"_s);
     EXPECT_EQ(preview->picture().toImage().pixelColor(0, 0), QColor(Qt::white));
     expectWarning(u"Aucun apercu disponible quand vous éditez un autre bouton."_s);
@@ -226,11 +226,11 @@ TEST_F(WizardWindowTest, FunctionsAskTheirPromptsAndFallBackToMultimedia)
     EXPECT_FALSE(functions->isHidden());
     EXPECT_TRUE(child<QRadioButton>(u"fonction_multimedia"_s)->isChecked());
     EXPECT_FALSE(child<QPushButton>(u"apercu_fonction"_s)->isEnabled());
-    type(u"chemin_fonction"_s, u"[LECT]:\\film.avi"_s);
+    type(u"Text_chemin_fonction"_s, u"[LECT]:\\film.avi"_s);
     EXPECT_EQ(m_wizard->project().buttons[0].argument1, u"[LECT]:\\film.avi"_s);
 
     selectButton(u"liste_fonctions"_s, 1);
-    EXPECT_EQ(child<QLineEdit>(u"chemin_fonction"_s)->text(), QString());
+    EXPECT_EQ(child<QLineEdit>(u"Text_chemin_fonction"_s)->text(), QString());
     m_prompter.expectInput({u"Titre de message :"_s, kCaption, QString()}, u"Titre"_s);
     m_prompter.expectInput({u"Message (tapez [R] pour aller à la ligne) :"_s, kCaption, QString()}, u"Texte"_s);
     click(u"fonction_message"_s);
@@ -252,7 +252,7 @@ TEST_F(WizardWindowTest, FunctionsAskTheirPromptsAndFallBackToMultimedia)
     selectButton(u"liste_fonctions"_s, 0);
     selectButton(u"liste_fonctions"_s, 1);
     EXPECT_TRUE(child<QRadioButton>(u"fonction_quitter"_s)->isChecked());
-    EXPECT_FALSE(child<QLineEdit>(u"chemin_fonction"_s)->isEnabled());
+    EXPECT_FALSE(child<QLineEdit>(u"Text_chemin_fonction"_s)->isEnabled());
 }
 
 TEST_F(WizardWindowTest, TheButtonDrawingProgramStartsOnlyWhenInstalled)

@@ -91,9 +91,9 @@ QWidget *ButtonEditor::makeTypePage()
 QWidget *ButtonEditor::makeTextPage()
 {
     auto *page = new QWidget;
-    m_text = named(new QLineEdit, u"texte_bouton"_s);
-    m_textColour = new ColourSwatch(u"couleur_texte"_s);
-    m_backColour = new ColourSwatch(u"couleur_fond_bouton"_s);
+    m_text = named(new QLineEdit, u"Text_texte_bouton"_s);
+    m_textColour = wizardwidgets::keepDesign(new ColourSwatch(u"couleur_texte"_s));
+    m_backColour = wizardwidgets::keepDesign(new ColourSwatch(u"couleur_fond_bouton"_s));
     auto *font = named(new QPushButton(u"Police"_s), u"police"_s);
     m_transparent = named(new QCheckBox(u"Fond transparent"_s), u"fond_transparent"_s);
     auto *preview = named(new QPushButton(u"Aperçu"_s), u"apercu_texte"_s);
@@ -135,7 +135,7 @@ QWidget *ButtonEditor::makeImagePage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(new QLabel(u"Les boutons graphiques sont composés de trois images :"_s), 0, 0, 1, 3);
     for (int n = 0; n < 3; ++n) {
-        m_images[n] = named(new QLineEdit, kImageNames[n]);
+        m_images[n] = named(new QLineEdit, u"Text_"_s + kImageNames[n]);
         auto *browse = named(new QPushButton(u"..."_s), u"parcourir_"_s + kImageNames[n]);
         browse->setFixedWidth(32);
         grid->addWidget(new QLabel(kImageTitles[n]), n + 1, 0);

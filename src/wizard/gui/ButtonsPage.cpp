@@ -22,7 +22,7 @@ ButtonsPage::ButtonsPage(WizardProject &project, Prompter &prompter, const QStri
     m_list = named(new QListWidget, u"liste_boutons"_s);
     auto *add = named(new QPushButton(u"Ajouter"_s), u"ajouter"_s);
     auto *remove = named(new QPushButton(u"Supprimer"_s), u"supprimer"_s);
-    m_preview = new ButtonPreview;
+    m_preview = wizardwidgets::keepDesign(new ButtonPreview);
     m_editor = new ButtonEditor(prompter, programFolder);
     m_editor->hide();
 

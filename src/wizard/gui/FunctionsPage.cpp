@@ -30,7 +30,7 @@ FunctionsPage::FunctionsPage(WizardProject &project, Prompter &prompter, QWidget
     m_choices[WizardButton::QuitMenu] = named(new QRadioButton(u"Quitter le menu"_s), u"fonction_quitter"_s);
     m_choices[WizardButton::PlayMultimedia] =
         named(new QRadioButton(u"Jouer un fichier multimédia :"_s), u"fonction_multimedia"_s);
-    m_file = named(new QLineEdit, u"chemin_fonction"_s);
+    m_file = named(new QLineEdit, u"Text_chemin_fonction"_s);
     m_target = named(new QLabel, u"cible_fonction"_s);
     m_target->setTextFormat(Qt::PlainText);
     m_preview = named(new QPushButton(u"Aperçu"_s), u"apercu_fonction"_s);

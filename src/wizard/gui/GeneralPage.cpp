@@ -20,20 +20,20 @@ GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *pa
     : QWidget(parent), m_project(project), m_prompter(prompter)
 {
     setObjectName(u"etape1"_s);
-    m_name = named(new QLineEdit(project.name), u"nom_menu"_s);
+    m_name = named(new QLineEdit(project.name), u"Text_nom_menu"_s);
     m_colour = named(new QRadioButton(u"Couleur :"_s), u"fond_couleur"_s);
     m_colour->setChecked(!project.backgroundIsImage);
-    m_swatch = new ColourSwatch(u"couleur_fond"_s);
+    m_swatch = wizardwidgets::keepDesign(new ColourSwatch(u"couleur_fond"_s));
     m_swatch->setColour(project.backgroundColour);
     m_image = named(new QRadioButton(u"Image :"_s), u"fond_image"_s);
     m_image->setChecked(project.backgroundIsImage);
-    m_imagePath = named(new QLineEdit(project.backgroundImage), u"chemin_image"_s);
+    m_imagePath = named(new QLineEdit(project.backgroundImage), u"Text_chemin_image"_s);
     m_imageBrowse = named(new QPushButton(u"..."_s), u"parcourir_image"_s);
     m_contours = named(new QCheckBox(u"Afficher des contours fins et noirs autour du menu"_s), u"contours"_s);
     m_contours->setChecked(project.contours);
     m_music = named(new QCheckBox(u"Musique de fond :"_s), u"musique"_s);
     m_music->setChecked(project.musicOn);
-    m_musicPath = named(new QLineEdit(project.music), u"chemin_musique"_s);
+    m_musicPath = named(new QLineEdit(project.music), u"Text_chemin_musique"_s);
     m_musicBrowse = named(new QPushButton(u"..."_s), u"parcourir_musique"_s);
     for (QPushButton *browse : {m_imageBrowse, m_musicBrowse})
         browse->setFixedWidth(32);

@@ -21,7 +21,7 @@ StartupPage::StartupPage(WizardProject &project, Prompter &prompter, QWidget *pa
     setObjectName(u"etape2"_s);
     m_nothing = named(new QRadioButton(u"Rien"_s), u"demarrage_rien"_s);
     m_multimedia = named(new QRadioButton(u"Démarrer un fichier multimédia :"_s), u"demarrage_fichier"_s);
-    m_file = named(new QLineEdit(project.startupFile), u"chemin_demarrage"_s);
+    m_file = named(new QLineEdit(project.startupFile), u"Text_chemin_demarrage"_s);
     m_open = named(new QRadioButton(u"Ouvrir un document, un programme, une page internet ..."_s), u"demarrage_ouvrir"_s);
     m_target = named(new QLabel, u"cible_demarrage"_s);
     m_target->setTextFormat(Qt::PlainText);

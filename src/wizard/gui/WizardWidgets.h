@@ -12,6 +12,13 @@ template <typename T> T *named(T *widget, const QString &name)
     return widget;
 }
 
+// A control that shows its own colours, never the appearance theme's.
+template <typename T> T *keepDesign(T *widget)
+{
+    widget->setProperty("tag", QStringLiteral("N_DESIGN"));
+    return widget;
+}
+
 // A plain text that wraps in the width of its page.
 inline QLabel *paragraph(const QString &text)
 {

@@ -42,7 +42,7 @@ WizardWindow::WizardWindow(Services services, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     Prompter &prompter = m_services.prompter;
 
-    m_illustration = new StepIllustration(kSteps);
+    m_illustration = wizardwidgets::keepDesign(new StepIllustration(kSteps));
     m_title = named(new QLabel, u"titre"_s);
     m_title->setTextFormat(Qt::PlainText);
     m_title->setWordWrap(true);
