@@ -2,6 +2,7 @@
 
 #include "app/AppearanceApplier.h"
 #include "app/BuildCommands.h"
+#include "app/DesignerExports.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/MenuLabelBar.h"
@@ -66,9 +67,12 @@ DesignerSession::DesignerSession(Environment environment)
       m_recent(std::make_unique<RecentFiles>(m_env.settings)),
       m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
       m_manual(std::make_unique<ManualLink>(m_env.settings, m_env.prompter, openUrl)),
-      m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl))
+      m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl)),
+      m_exports(std::make_unique<DesignerExports>(*m_project, m_env.prompter, m_env.programFolder))
 {
     m_storage->setRecentFiles(m_recent.get());
+    m_exports->attach(*m_storage);
+    m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
     documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
     documentHooks.wizardOpen = [this] { return m_hooks.wizardOpen && m_hooks.wizardOpen(); };

@@ -10,6 +10,7 @@
 
 class AppearanceFile;
 class BuildCommands;
+class DesignerExports;
 class FileAssociation;
 class DocumentLifecycle;
 class MainWindow;
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<WebLinks> m_links;
     std::unique_ptr<DocumentLifecycle> m_lifecycle;
     std::unique_ptr<BuildCommands> m_build;
+    std::unique_ptr<DesignerExports> m_exports;
     ObjectsPalette *m_palette = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Worksheet *m_worksheet = nullptr;

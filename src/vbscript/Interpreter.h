@@ -45,11 +45,26 @@ struct ErrState
     std::u16string source;
 };
 
-// Arguments of a call: values, and for plain variables the variable itself (ByRef).
+// An array element passed ByRef: the callee works on a copy that is stored back into
+// the element when the call is over, wherever the array then stands.
+struct ElementRef
+{
+    Variant value;
+    Variant *array = nullptr;
+    std::vector<int32_t> at;
+};
+
+// Arguments of a call: values, and for variables and array elements the place itself (ByRef).
 struct Arguments
 {
+    Arguments() = default;
+    Arguments(Arguments &&) = default;
+    Arguments &operator=(Arguments &&) = default;
+    ~Arguments();
+
     std::vector<Variant> values;
     std::vector<Variant *> refs;
+    std::vector<std::unique_ptr<ElementRef>> elements;
 };
 
 // Runs compiled programs. The engine behind ScriptEngine.
@@ -121,6 +136,7 @@ private:
     bool condition(const Expr &expr, Frame &frame);
     Variant *variable(NameExpr &name, Frame &frame, bool create);
     Arguments evalArgs(const std::vector<ExprPtr> &args, Frame &frame, bool byRef);
+    Variant *elementRef(const IndexExpr &expr, Frame &frame, Arguments &args);
     void assign(const Expr &target, Variant value, bool isSet, Frame &frame);
     Variant invoke(const Variant &object, std::u16string_view key, Invoke kind, Arguments &args, bool internal);
     Variant index(const Variant &value, Arguments &args);

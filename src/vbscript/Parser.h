@@ -32,11 +32,13 @@ private:
     void expect(Tok kind, int error);
     [[noreturn]] void fail(int error) const;
     void skipNewlines();
-    bool atStatementEnd() const;
+    bool isStatementEnd(const Token &token) const;
+    bool atStatementEnd() const { return isStatementEnd(cur()); }
+    static bool isColon(const Token &token) { return token.kind == Tok::Newline && token.text == u":"; }
     void endStatement();
     const Token &identifier();
 
-    void parseTopLevel();
+    void parseDeclaration(Block &block);
     void parseBlock(Block &block);
     void parseStatement(Block &block);
     void parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassDef *owner);
@@ -60,6 +62,8 @@ private:
     ExprPtr parseUnary();
     ExprPtr parsePower();
     ExprPtr parsePrimary();
+    ExprPtr parseParenthesised();
+    ExprPtr parseArgument();
     ExprPtr parseReference(size_t stopAtParen);
     ExprPtr parsePostfix(ExprPtr base, size_t stopAtParen);
     std::vector<ExprPtr> parseArguments();
