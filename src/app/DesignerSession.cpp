@@ -27,6 +27,7 @@
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "script/gui/ScriptEditorWindow.h"
+#include "shape/gui/ShapeEditor.h"
 #include "wizard/gui/WizardWindow.h"
 
 #include <QAction>
@@ -125,6 +126,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
     connectDesignSurface();
+    createShapeEditor();
 }
 
 void DesignerSession::connectDesignSurface()
@@ -154,6 +156,27 @@ void DesignerSession::connectDesignSurface()
         if (ButtonItem *item = m_worksheet->buttonItem(slot))
             item->showPicture(QPixmap::fromImage(normal));
     });
+}
+
+void DesignerSession::createShapeEditor()
+{
+    ShapeEditor::Host host;
+    host.palette = m_palette;
+    host.worksheet = m_worksheet;
+    host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
+    host.look = [this] {
+        const int colour = m_project->settings().backgroundColour;
+        return ShapeSurface::Look{m_worksheet->size(),
+                                  QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
+                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), m_project->shape().mid(1)};
+    };
+    host.setShape = [this](const QList<ShapePoint> &shape) { m_project->setShapeVertices(shape); };
+    host.transparencyImageSet = [this] { return !m_project->settings().transparencyImage.isEmpty(); };
+    host.applyTheme = [this](QWidget *window) {
+        appearanceapplier::apply(window, m_mainWindow->options().appearance());
+    };
+    m_shapeEditor = std::make_unique<ShapeEditor>(host, m_env.prompter);
+    m_hooks.shapeEditor = [this] { m_shapeEditor->open(); };
 }
 
 QList<QWidget *> DesignerSession::themedWindows() const

@@ -26,6 +26,7 @@ class RecentFiles;
 class ResourcesWindow;
 class ScriptEditorWindow;
 class SettingsStore;
+class ShapeEditor;
 class ToolWindow;
 class WebLinks;
 class WizardWindow;
@@ -82,6 +83,7 @@ public:
     ScriptEditorWindow *scriptEditor() const { return m_scriptEditor; }
     MousePositionWindow *mousePosition() const { return m_mousePosition; }
     ResourcesWindow *resources() const { return m_resources; }
+    ShapeEditor &shapeEditor() { return *m_shapeEditor; }
     // The project wizard while it is up.
     WizardWindow *wizard() const;
 
@@ -89,6 +91,7 @@ private:
     void openStartupProject();
     void openWizard();
     void connectDesignSurface();
+    void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<DocumentLifecycle> m_lifecycle;
     std::unique_ptr<BuildCommands> m_build;
     std::unique_ptr<DesignerExports> m_exports;
+    std::unique_ptr<ShapeEditor> m_shapeEditor;
     ObjectsPalette *m_palette = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Worksheet *m_worksheet = nullptr;
