@@ -1,6 +1,7 @@
 #include "player/core/ShellCommand.h"
 
-#include <cctype>
+#include "player/core/AsciiCase.h"
+
 #include <filesystem>
 
 namespace {
@@ -11,17 +12,6 @@ std::string_view trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-bool startsWith(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
 }
 
 // The snippets quote the whole command line, "explorer" and its quoted path included.
@@ -44,9 +34,9 @@ bool exists(const std::string &path)
 ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &paths)
 {
     std::string_view line = trimmed(commandLine);
-    line = unquoted(line, startsWith(line, "\"explorer "));
+    line = unquoted(line, startsWithNoCase(line, "\"explorer "));
     // "explorer" shows a folder or a page: the system opens it.
-    const bool explorer = startsWith(line, "explorer ");
+    const bool explorer = startsWithNoCase(line, "explorer ");
     if (explorer)
         line = unquoted(trimmed(line.substr(9)), false);
 
@@ -65,7 +55,7 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
     }
     if (program.empty())
         return {};
-    if (program.find("://") != std::string_view::npos || startsWith(program, "mailto:"))
+    if (program.find("://") != std::string_view::npos || startsWithNoCase(program, "mailto:"))
         return {Kind::Open, std::string(program), {}};
     return {explorer ? Kind::Open : Kind::Run, paths.discFile(program), explorer ? std::string() : std::string(rest)};
 }
