@@ -52,14 +52,18 @@ QPolygon clipToRect(const QPolygon &polygon, const QRect &rect)
     points.reserve(polygon.size());
     for (const QPoint &p : polygon)
         points.append(QPointF(p));
-    points = clipEdge(points, [&](const QPointF &p) { return p.x() >= left; },
-                      [&](const QPointF &a, const QPointF &b) { return atX(a, b, left); });
-    points = clipEdge(points, [&](const QPointF &p) { return p.x() <= right; },
-                      [&](const QPointF &a, const QPointF &b) { return atX(a, b, right); });
-    points = clipEdge(points, [&](const QPointF &p) { return p.y() >= top; },
-                      [&](const QPointF &a, const QPointF &b) { return atY(a, b, top); });
-    points = clipEdge(points, [&](const QPointF &p) { return p.y() <= bottom; },
-                      [&](const QPointF &a, const QPointF &b) { return atY(a, b, bottom); });
+    points = clipEdge(
+        points, [&](const QPointF &p) { return p.x() >= left; },
+        [&](const QPointF &a, const QPointF &b) { return atX(a, b, left); });
+    points = clipEdge(
+        points, [&](const QPointF &p) { return p.x() <= right; },
+        [&](const QPointF &a, const QPointF &b) { return atX(a, b, right); });
+    points = clipEdge(
+        points, [&](const QPointF &p) { return p.y() >= top; },
+        [&](const QPointF &a, const QPointF &b) { return atY(a, b, top); });
+    points = clipEdge(
+        points, [&](const QPointF &p) { return p.y() <= bottom; },
+        [&](const QPointF &a, const QPointF &b) { return atY(a, b, bottom); });
     QPolygon clipped;
     clipped.reserve(points.size());
     for (const QPointF &p : points)
