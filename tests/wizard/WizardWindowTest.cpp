@@ -7,6 +7,7 @@
 #include "wizard/WizardPrompts.h"
 #include "wizard/gui/ButtonsPage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -288,4 +289,42 @@ TEST_F(WizardWindowTest, ClosingAsksUnlessFinishedAndNoKeepsTheWizard)
     m_wizard->close();
     EXPECT_FALSE(m_wizard->isOpen());
     EXPECT_EQ(closed.count(), 1);
+}
+
+// scripts/screenshot-wizard runs this under a virtual display to look at every step.
+TEST_F(WizardWindowTest, ScreenshotsOfEveryStep)
+{
+    const QString folder = qEnvironmentVariable("ZEP_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "ZEP_SCREENSHOT_DIR names the folder for the pictures";
+    const auto save = [&](const QString &name) {
+        QApplication::processEvents();
+        m_wizard->grab().save(QDir(folder).filePath(name + u".png"_s));
+    };
+    click(u"musique"_s);
+    type(u"Text_chemin_musique"_s, u"/home/moi/Musique/intro.mid"_s);
+    save(u"wizard-1"_s);
+    m_wizard->goTo(1);
+    m_prompter.expectMessage(kWebQuestion, kCaption, MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes);
+    m_prompter.expectInput({u"Entrez l'adresse de la page :"_s, kCaption, WizardPrompts::kSampleAddresses},
+                           u"http://www.example.org/"_s);
+    click(u"demarrage_ouvrir"_s);
+    save(u"wizard-2"_s);
+    m_wizard->goTo(2);
+    addGraphicButton(u"jouer"_s, QSize(90, 30));
+    addTextButton(u"Lire la vidéo"_s);
+    click(u"ajouter"_s);
+    click(u"type_texte"_s);
+    type(u"Text_texte_bouton"_s, u"Quitter"_s);
+    click(u"apercu_texte"_s);
+    save(u"wizard-3"_s);
+    click(u"retour_texte"_s);
+    click(u"type_graphique"_s);
+    save(u"wizard-3-graphique"_s);
+    click(u"annuler_ajout"_s);
+    m_wizard->goTo(3);
+    selectButton(u"liste_fonctions"_s, 1);
+    save(u"wizard-4"_s);
+    m_wizard->goTo(4);
+    save(u"wizard-5"_s);
 }

@@ -70,7 +70,8 @@ WizardWindow::WizardWindow(Services services, QWidget *parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     auto *content = new QVBoxLayout;
-    content->setContentsMargins(16, 12, 16, 0);
+    content->setContentsMargins(16, 12, 16, 12);
+    content->setSpacing(6);
     content->addWidget(m_title);
     content->addSpacing(6);
     content->addWidget(m_pages, 1);
@@ -81,6 +82,7 @@ WizardWindow::WizardWindow(Services services, QWidget *parent)
     body->addLayout(content, 1);
     auto *navigation = new QHBoxLayout;
     navigation->setContentsMargins(12, 8, 12, 12);
+    navigation->setSpacing(6);
     navigation->addWidget(cancel);
     navigation->addStretch();
     navigation->addWidget(m_previous);
