@@ -121,6 +121,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };
+    m_hooks.compileScreenSaver = [this] { m_build->compileScreenSaver(); };
+    m_hooks.compileIso = [this] { m_build->compileIso(); };
     m_hooks.openWizard = [this] { openWizard(); };
     m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 
