@@ -158,7 +158,7 @@ Variant fnInStrB(Interpreter &interp, std::span<Variant> a)
         return Variant::null();
     const bool textCompare = textCompareArg(a, first + 2);
     const std::u16string hay = textArg(interp, a[first]), needle = textArg(interp, a[first + 1]);
-    const size_t from = size_t(start - 1) / 2;
+    const size_t from = size_t(start) / 2; // the first whole character at or after the byte
     if (from > hay.size())
         return Variant::longValue(0);
     if (needle.empty())
