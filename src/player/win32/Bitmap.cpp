@@ -1,7 +1,6 @@
 #include "player/win32/Bitmap.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
+#include "player/win32/GdiplusLibrary.h"
 
 #include <cstring>
 #include <utility>
@@ -88,29 +87,30 @@ Bitmap Bitmap::load(const std::wstring &path)
 {
     using namespace Gdiplus;
     Bitmap result;
-    if (path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+    const GdiplusLibrary *gdiplus = GdiplusLibrary::instance();
+    if (!gdiplus || path.empty() || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
         return result;
     GpBitmap *source = nullptr;
-    if (DllExports::GdipCreateBitmapFromFile(path.c_str(), &source) != Ok || !source)
+    if (gdiplus->createBitmapFromFile(path.c_str(), &source) != Ok || !source)
         return result;
     UINT width = 0;
     UINT height = 0;
-    DllExports::GdipGetImageWidth(source, &width);
-    DllExports::GdipGetImageHeight(source, &height);
+    gdiplus->imageWidth(source, &width);
+    gdiplus->imageHeight(source, &height);
     if (width > 0 && height > 0 && width <= 16384 && height <= 16384) {
         Bitmap bitmap{int(width), int(height)};
         BitmapData data{};
         GpRect all(0, 0, INT(width), INT(height));
         if (!bitmap.isNull() &&
-            DllExports::GdipBitmapLockBits(source, &all, ImageLockModeRead, PixelFormat32bppRGB, &data) == Ok) {
+            gdiplus->lockBits(source, &all, ImageLockModeRead, PixelFormat32bppRGB, &data) == Ok) {
             for (UINT y = 0; y < height; ++y)
                 std::memcpy(bitmap.m_bits + std::size_t(y) * width, static_cast<const char *>(data.Scan0) + std::ptrdiff_t(y) * data.Stride,
                             width * 4);
-            DllExports::GdipBitmapUnlockBits(source, &data);
+            gdiplus->unlockBits(source, &data);
             result = std::move(bitmap);
         }
     }
-    DllExports::GdipDisposeImage(source);
+    gdiplus->disposeImage(source);
     return result;
 }
 

@@ -2,13 +2,12 @@
 
 #include "player/core/MenuDataParser.h"
 #include "player/core/MenuScriptHost.h"
+#include "player/win32/GdiplusLibrary.h"
 #include "player/win32/MenuWindow.h"
 #include "player/win32/Shell.h"
 #include "player/win32/WideText.h"
 
 #include <windows.h>
-#include <objidl.h>
-#include <gdiplus.h>
 
 #include <algorithm>
 #include <fstream>
@@ -37,23 +36,6 @@ bool environmentFlag(const wchar_t *name)
     return GetEnvironmentVariableW(name, value, 8) > 0 && value[0] == L'1';
 }
 
-// GDI+ for the whole life of the menu.
-class GdiplusSession
-{
-public:
-    GdiplusSession()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    ~GdiplusSession() { Gdiplus::GdiplusShutdown(m_token); }
-    GdiplusSession(const GdiplusSession &) = delete;
-    GdiplusSession &operator=(const GdiplusSession &) = delete;
-
-private:
-    ULONG_PTR m_token = 0;
-};
-
 } // namespace
 
 int PlayerProgram::run(const std::wstring &programFile, const std::vector<std::wstring> &arguments)
@@ -78,7 +60,7 @@ int PlayerProgram::run(const std::wstring &programFile, const std::vector<std::w
         return 0;
     }
 
-    GdiplusSession gdiplus;
+    GdiplusLibrary gdiplus;
     const std::wstring mediaFolder = folderOf(programFile);
     // [LECT] is the disc the menu runs from: the folder above zep\.
     std::wstring discRoot = folderOf(mediaFolder);

@@ -8,6 +8,8 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    // Libraries loaded from now on come from the system, never from the disc's folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Sizes in twips become pixels at the screen's real resolution.
     SetProcessDPIAware();
     std::wstring programFile(MAX_PATH, L'\0');
