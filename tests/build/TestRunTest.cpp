@@ -110,6 +110,8 @@ TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
     EXPECT_TRUE(player.contains("\xAC"
                                 "TEST\xAC"
                                 "TEST\xAC"));
+    EXPECT_TRUE(player.startsWith(testfiles::readBytes(m_programFolder + CompileRequest::kLinuxPlayer)))
+        << "the test run shows the menu with this system's player";
 }
 
 TEST_F(TestRunTest, StopEndsAPlayerThatWouldRunOn)
