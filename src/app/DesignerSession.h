@@ -9,6 +9,7 @@
 
 class AppearanceFile;
 class BuildCommands;
+class DesignerExports;
 class FileAssociation;
 class DocumentLifecycle;
 class MainWindow;
@@ -24,6 +25,7 @@ class RecentFiles;
 class ResourcesWindow;
 class ScriptEditorWindow;
 class SettingsStore;
+class ShapeEditor;
 class ToolWindow;
 class WebLinks;
 class Worksheet;
@@ -79,10 +81,12 @@ public:
     ScriptEditorWindow *scriptEditor() const { return m_scriptEditor; }
     MousePositionWindow *mousePosition() const { return m_mousePosition; }
     ResourcesWindow *resources() const { return m_resources; }
+    ShapeEditor &shapeEditor() { return *m_shapeEditor; }
 
 private:
     void openStartupProject();
     void connectDesignSurface();
+    void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
@@ -96,6 +100,8 @@ private:
     std::unique_ptr<WebLinks> m_links;
     std::unique_ptr<DocumentLifecycle> m_lifecycle;
     std::unique_ptr<BuildCommands> m_build;
+    std::unique_ptr<DesignerExports> m_exports;
+    std::unique_ptr<ShapeEditor> m_shapeEditor;
     ObjectsPalette *m_palette = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Worksheet *m_worksheet = nullptr;
