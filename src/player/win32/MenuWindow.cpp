@@ -1,24 +1,47 @@
 #include "player/win32/MenuWindow.h"
 
-#include "player/core/ScriptHost.h"
+#include "player/win32/GdiPainter.h"
+#include "player/win32/InputDialog.h"
+#include "player/win32/Shell.h"
 #include "player/win32/WideText.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr wchar_t kClass[] = L"ZepMenu";
-constexpr int kMaxPixels = 16384;
 constexpr UINT_PTR kTimerId = 1;
-constexpr UINT kAboutCommand = 1;
-constexpr UINT kQuitCommand = 2;
 
-int clampPixels(double value)
+std::wstring systemPath(const std::string &path)
 {
-    return int(std::lround(std::clamp(value, double(-kMaxPixels), double(kMaxPixels))));
+    std::wstring wide = widetext::widen(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    return wide;
+}
+
+const wchar_t *cursorName(CursorShape shape)
+{
+    switch (shape) {
+    case CursorShape::Cross: return IDC_CROSS;
+    case CursorShape::IBeam: return IDC_IBEAM;
+    case CursorShape::SizeAll: return IDC_SIZEALL;
+    case CursorShape::SizeNeSw: return IDC_SIZENESW;
+    case CursorShape::SizeNS: return IDC_SIZENS;
+    case CursorShape::SizeNwSe: return IDC_SIZENWSE;
+    case CursorShape::SizeWE: return IDC_SIZEWE;
+    case CursorShape::UpArrow: return IDC_UPARROW;
+    case CursorShape::Wait: return IDC_WAIT;
+    case CursorShape::No: return IDC_NO;
+    case CursorShape::ArrowWait: return IDC_APPSTARTING;
+    case CursorShape::ArrowQuestion: return IDC_HELP;
+    case CursorShape::Hand: return IDC_HAND;
+    case CursorShape::Arrow:
+    case CursorShape::Picture: break;
+    }
+    return IDC_ARROW;
 }
 
 // A back buffer, so the window never flickers while buttons change.
@@ -53,148 +76,52 @@ private:
 
 } // namespace
 
-RECT MenuWindow::Button::box() const
+MenuWindow::MenuWindow(MenuModel menu, DiscPaths paths) : m_paths(paths)
 {
-    const int width = normal.isNull() ? 1 : normal.width();
-    const int height = normal.isNull() ? 1 : normal.height();
-    return {position.x, position.y, position.x + width, position.y + height};
-}
-
-MenuWindow::MenuWindow(MenuModel menu, std::wstring mediaFolder, Shell &shell)
-    : m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)), m_shell(shell)
-{
-    const HDC screen = GetDC(nullptr);
-    m_dpiX = std::max(1, GetDeviceCaps(screen, LOGPIXELSX));
-    m_dpiY = std::max(1, GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    m_outerSize = {std::clamp(toPixelsX(m_menu.width), 1, kMaxPixels), std::clamp(toPixelsY(m_menu.height), 1, kMaxPixels)};
-    if (m_menu.fullScreen)
-        m_outerSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    m_interval = std::clamp(m_menu.timerInterval, 1, 60000);
-    if (!m_menu.backgroundImage.empty())
-        m_background = picture(m_menu.backgroundImage);
+    m_session = std::make_unique<MenuSession>(std::move(menu), *this, std::move(paths));
 }
 
 MenuWindow::~MenuWindow()
 {
+    m_session.reset();
     m_texts.clear();
     if (m_window)
         DestroyWindow(m_window);
-    for (const auto &[path, cursor] : m_iconCursors)
-        DestroyCursor(cursor);
-}
-
-int MenuWindow::toPixelsX(double twips) const
-{
-    return clampPixels(twips * m_dpiX / 1440.0);
-}
-
-int MenuWindow::toPixelsY(double twips) const
-{
-    return clampPixels(twips * m_dpiY / 1440.0);
-}
-
-std::wstring MenuWindow::mediaPath(const std::string &name) const
-{
-    return m_mediaFolder + L'\\' + widetext::widen(name);
-}
-
-Bitmap MenuWindow::picture(const std::string &name) const
-{
-    return name.empty() ? Bitmap() : Bitmap::load(mediaPath(name));
-}
-
-Bitmap MenuWindow::pictureFile(const std::string &path) const
-{
-    return path.empty() ? Bitmap() : Bitmap::load(m_shell.discPath(widetext::widen(path)));
-}
-
-SIZE MenuWindow::clientSize() const
-{
-    RECT client{};
-    GetClientRect(m_window, &client);
-    return {client.right, client.bottom};
+    if (m_pictureCursor)
+        DestroyCursor(m_pictureCursor);
 }
 
 bool MenuWindow::start()
 {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-        windowClass.lpszClassName = kClass;
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    if (!registered)
-        return false;
-
-    buildShape();
-    m_frame = m_menu.contours && !m_shape && !m_menu.fullScreen;
-    const DWORD style = (m_frame ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP) | WS_CLIPCHILDREN;
-    const int x = m_menu.fullScreen ? 0 : (GetSystemMetrics(SM_CXSCREEN) - m_outerSize.cx) / 2;
-    const int y = m_menu.fullScreen ? 0 : (GetSystemMetrics(SM_CYSCREEN) - m_outerSize.cy) / 2;
-    m_window = CreateWindowExW(WS_EX_APPWINDOW, kClass, widetext::widen(m_menu.projectName).c_str(), style, x, y,
-                               m_outerSize.cx, m_outerSize.cy, nullptr, nullptr, GetModuleHandleW(nullptr), this);
-    if (!m_window)
-        return false;
-    if (m_shape) {
-        SetWindowRgn(m_window, m_shape, FALSE);
-        m_shape = nullptr; // the window owns it now
-    }
-    buildItems();
-    ShowWindow(m_window, SW_SHOWNORMAL);
-    UpdateWindow(m_window);
-    SetForegroundWindow(m_window);
-
-    if (!m_menu.backgroundMusic.empty())
-        m_sounds.startMusic(mediaPath(m_menu.backgroundMusic));
-    m_timerOn = m_menu.timerEnabled;
-    if (m_timerOn)
-        SetTimer(m_window, kTimerId, UINT(m_interval), nullptr);
-    // The global code runs even without a start-up script: every other script may need it.
-    if (m_scripts)
-        m_scripts->runStartup(m_menu.globalCode, m_menu.startupIsScript() ? m_menu.startupScript() : std::string());
-    if (!m_menu.startupIsScript() && !m_menu.startupAction.empty())
-        open(m_menu.startupAction);
-    return true;
+    m_session->start();
+    return m_window != nullptr;
 }
 
-void MenuWindow::buildItems()
+ScreenInfo MenuWindow::screenInfo() const
 {
-    for (const MenuModel::Text &t : m_menu.texts) {
-        const RECT box{toPixelsX(t.left), toPixelsY(t.top), toPixelsX(t.left) + std::max(1, toPixelsX(t.width)),
-                       toPixelsY(t.top) + std::max(1, toPixelsY(t.height))};
-        m_texts.push_back(std::make_unique<TextBox>(m_window, t, box, m_dpiY));
-    }
-    for (const MenuModel::Button &b : m_menu.buttons) {
-        Button button;
-        button.number = b.number;
-        button.position = {toPixelsX(b.left), toPixelsY(b.top)};
-        button.normal = picture(b.normalImage);
-        button.hover = picture(b.hoverImage);
-        button.click = picture(b.clickImage);
-        m_buttons.push_back(std::move(button));
-    }
+    const HDC screen = GetDC(nullptr);
+    ScreenInfo info;
+    info.size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    info.dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return info;
 }
 
-void MenuWindow::buildShape()
+HRGN MenuWindow::shapeRegion(const WindowLook &look) const
 {
-    if (m_menu.shape.size() >= 3) {
+    HRGN region = nullptr;
+    if (!look.shape.empty()) {
         std::vector<POINT> points;
-        for (const MenuModel::Point &p : m_menu.shape)
-            points.push_back({toPixelsX(double(p.x)), toPixelsY(double(p.y))});
-        m_shape = CreatePolygonRgn(points.data(), int(points.size()), WINDING);
+        for (const PixelPoint &p : look.shape)
+            points.push_back({p.x, p.y});
+        region = CreatePolygonRgn(points.data(), int(points.size()), WINDING);
     }
-    if (m_menu.transparencyImage.empty())
-        return;
-    const Bitmap image = picture(m_menu.transparencyImage);
-    if (image.isNull())
-        return;
+    const auto holes = m_pictures.find(look.holesPicture);
+    if (look.holesPicture.empty() || holes == m_pictures.end() || holes->second.isNull())
+        return region;
     // White pixels become holes in the window.
-    const Bitmap scaled = image.scaled(m_outerSize.cx, m_outerSize.cy);
+    const Bitmap scaled = holes->second.scaled(look.frame.width, look.frame.height);
     HRGN opaque = CreateRectRgn(0, 0, 0, 0);
     for (int y = 0; y < scaled.height(); ++y) {
         for (int x = 0; x < scaled.width();) {
@@ -210,12 +137,168 @@ void MenuWindow::buildShape()
             }
         }
     }
-    if (m_shape) {
-        CombineRgn(m_shape, m_shape, opaque, RGN_AND);
-        DeleteObject(opaque);
-    } else {
-        m_shape = opaque;
+    if (!region)
+        return opaque;
+    CombineRgn(region, region, opaque, RGN_AND);
+    DeleteObject(opaque);
+    return region;
+}
+
+void MenuWindow::createWindow(const WindowLook &look)
+{
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = nullptr; // the session's cursor, through WM_SETCURSOR
+        windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        windowClass.lpszClassName = kClass;
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    if (!registered || m_window)
+        return;
+    m_fullScreen = look.fullScreen;
+    const DWORD style = (look.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP) |
+                        WS_CLIPCHILDREN;
+    CreateWindowExW(WS_EX_APPWINDOW, kClass, widetext::widen(look.title).c_str(), style, look.frame.x, look.frame.y,
+                    look.frame.width, look.frame.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_window)
+        return;
+    if (HRGN region = shapeRegion(look))
+        SetWindowRgn(m_window, region, FALSE); // the window owns the region now
+}
+
+void MenuWindow::setWindowVisible(bool visible)
+{
+    if (!m_window)
+        return;
+    ShowWindow(m_window, visible ? SW_SHOWNORMAL : SW_HIDE);
+    if (visible) {
+        UpdateWindow(m_window);
+        SetForegroundWindow(m_window);
     }
+}
+
+void MenuWindow::showWindowState(int state)
+{
+    ShowWindow(m_window, state == 1 ? SW_MINIMIZE : state == 2 ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void MenuWindow::setWindowFrame(PixelRect frame)
+{
+    SetWindowPos(m_window, nullptr, frame.x, frame.y, frame.width, frame.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PixelRect MenuWindow::windowFrame() const
+{
+    RECT box{};
+    GetWindowRect(m_window, &box);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+void MenuWindow::setTitle(const std::string &title)
+{
+    SetWindowTextW(m_window, widetext::widen(title).c_str());
+}
+
+void MenuWindow::invalidate()
+{
+    InvalidateRect(m_window, nullptr, FALSE);
+}
+
+PixelSize MenuWindow::loadPicture(const std::string &path)
+{
+    auto found = m_pictures.find(path);
+    if (found == m_pictures.end())
+        found = m_pictures.emplace(path, Bitmap::load(systemPath(path))).first;
+    return {found->second.width(), found->second.height()};
+}
+
+void MenuWindow::showText(int number, const TextBoxLook &look)
+{
+    while (int(m_texts.size()) < number) {
+        auto text = std::make_unique<TextBox>(m_window, int(m_texts.size()) + 1);
+        // The pointer over a text box is the session's business too.
+        SetWindowSubclass(text->handle(), textProcedure, 1, DWORD_PTR(this));
+        m_texts.push_back(std::move(text));
+    }
+    m_showingText = true;
+    m_texts[std::size_t(number) - 1]->apply(look);
+    m_showingText = false;
+}
+
+void MenuWindow::showCursor(const Cursor &cursor)
+{
+    HCURSOR shown = LoadCursorW(nullptr, cursorName(cursor.shape));
+    if (cursor.shape == CursorShape::Picture) {
+        if (m_pictureCursor)
+            DestroyCursor(m_pictureCursor);
+        m_pictureCursor = HCURSOR(
+            LoadImageW(nullptr, systemPath(cursor.picture).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+        if (m_pictureCursor)
+            shown = m_pictureCursor;
+    }
+    m_cursor = shown;
+    POINT point;
+    GetCursorPos(&point);
+    if (m_window && WindowFromPoint(point) == m_window)
+        SetCursor(m_cursor);
+}
+
+void MenuWindow::startMenuTimer(int milliseconds)
+{
+    SetTimer(m_window, kTimerId, UINT(std::max(1, milliseconds)), nullptr);
+}
+
+void MenuWindow::stopMenuTimer()
+{
+    KillTimer(m_window, kTimerId);
+}
+
+void MenuWindow::playSound(SoundChannel channel, const std::string &path)
+{
+    m_sounds.play(channel, systemPath(path));
+}
+
+void MenuWindow::playVideo(const std::string &path)
+{
+    shell::open(path);
+}
+
+void MenuWindow::runProgram(const std::string &path, const std::string &arguments)
+{
+    shell::run(path, arguments);
+}
+
+void MenuWindow::openDocument(const std::string &target)
+{
+    shell::open(target);
+}
+
+void MenuWindow::moveTray(bool open, const std::string &drive)
+{
+    shell::moveTray(open, drive.empty() ? m_paths.discRoot() : drive);
+}
+
+int MenuWindow::messageBox(const std::string &text, int buttons, const std::string &title)
+{
+    // The VBScript constants are the system's own: buttons, icon, default button, modality.
+    const UINT type = UINT(buttons) & (0x7 | 0x70 | 0x300 | 0x1000);
+    return MessageBoxW(m_window, widetext::widen(text).c_str(), widetext::widen(title).c_str(), type);
+}
+
+std::string MenuWindow::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
+{
+    return widetext::narrow(
+        InputDialog::ask(m_window, widetext::widen(prompt), widetext::widen(title), widetext::widen(defaultText)));
+}
+
+void MenuWindow::endMenu()
+{
+    m_sounds.stop();
+    if (m_window)
+        PostMessageW(m_window, WM_CLOSE, 0, 0);
 }
 
 LRESULT CALLBACK MenuWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -229,8 +312,21 @@ LRESULT CALLBACK MenuWindow::procedure(HWND window, UINT message, WPARAM wParam,
     return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK MenuWindow::textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self)
+{
+    if (message == WM_MOUSEMOVE) {
+        auto *window = reinterpret_cast<MenuWindow *>(self);
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        MapWindowPoints(edit, window->m_window, &at, 1);
+        window->m_session->pointerMoved({at.x, at.y});
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
 LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    const PixelPoint at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
@@ -247,29 +343,38 @@ LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_MOUSEMOVE:
-        pointerMoved({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        trackLeave();
+        m_session->pointerMoved(at);
         return 0;
     case WM_MOUSELEAVE:
         m_tracking = false;
-        pointerLeft();
+        m_session->pointerLeft();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        pressed({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        SetCapture(m_window);
+        m_session->pointerPressed(at);
         return 0;
     case WM_LBUTTONUP:
-        released({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        ReleaseCapture();
+        m_session->pointerReleased(at);
         return 0;
     case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && HWND(wParam) == m_window && setCursor())
+        if (LOWORD(lParam) == HTCLIENT && m_cursor) {
+            SetCursor(m_cursor);
             return TRUE;
+        }
         break;
     case WM_CONTEXTMENU:
         showContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_TIMER:
         if (wParam == kTimerId)
-            tick();
+            m_session->timerTicked();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE && !m_showingText)
+            textChanged(HWND(lParam));
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -283,10 +388,11 @@ LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DESTROY:
         KillTimer(m_window, kTimerId);
-        m_texts.clear();
+        m_sounds.stop();
         PostQuitMessage(0);
         return 0;
     case WM_NCDESTROY:
+        m_texts.clear();
         m_window = nullptr;
         break;
     default:
@@ -297,177 +403,48 @@ LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
 
 void MenuWindow::paint(HDC target)
 {
-    const SIZE size = clientSize();
-    if (size.cx <= 0 || size.cy <= 0)
+    RECT client{};
+    GetClientRect(m_window, &client);
+    if (client.right <= 0 || client.bottom <= 0)
         return;
-    BackBuffer buffer(target, size.cx, size.cy);
-    const HDC dc = buffer.dc();
-    const HBRUSH fill = CreateSolidBrush(COLORREF(m_menu.backgroundColour & 0xFFFFFF));
-    const RECT all{0, 0, size.cx, size.cy};
-    FillRect(dc, &all, fill);
-    DeleteObject(fill);
-    if (!m_background.isNull()) {
-        if (!m_stretch) {
-            m_background.draw(dc, 0, 0);
-        } else {
-            if (m_backgroundScaled.width() != size.cx || m_backgroundScaled.height() != size.cy)
-                m_backgroundScaled = m_background.scaled(size.cx, size.cy);
-            m_backgroundScaled.draw(dc, 0, 0);
-        }
-    }
-    if (m_border.visible && m_border.width > 0) {
-        const HPEN pen = CreatePen(PS_INSIDEFRAME, m_border.width, COLORREF(m_border.colour & 0xFFFFFF));
-        const HGDIOBJ oldPen = SelectObject(dc, pen);
-        const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        if (m_border.shape == 2)
-            Ellipse(dc, 0, 0, size.cx, size.cy);
-        else if (m_border.shape == 4)
-            RoundRect(dc, 0, 0, size.cx, size.cy, size.cx * 15 / 100, size.cy * 15 / 100);
-        else
-            Rectangle(dc, 0, 0, size.cx, size.cy);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(pen);
-    }
-    for (const Button &button : m_buttons)
-        paintButton(dc, button);
+    BackBuffer buffer(target, client.right, client.bottom);
+    GdiPainter painter(buffer.dc(), m_pictures, m_scaled);
+    m_session->paint(painter, {client.right, client.bottom});
 }
 
-void MenuWindow::paintButton(HDC dc, const Button &button) const
+void MenuWindow::trackLeave()
 {
-    if (!button.visible)
+    if (m_tracking)
         return;
-    const Look look = m_pressed == button.number ? Look::Click : m_hovered == button.number ? Look::Hover : Look::Normal;
-    const Bitmap &shown = look == Look::Click && !button.click.isNull()   ? button.click
-                          : look == Look::Hover && !button.hover.isNull() ? button.hover
-                                                                          : button.normal;
-    // The other images take the normal image's place and size.
-    const RECT box = button.box();
-    shown.draw(dc, box.left, box.top, box.right - box.left, box.bottom - box.top);
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_window, 0};
+    m_tracking = TrackMouseEvent(&track);
 }
 
-void MenuWindow::invalidate(const Button &button)
+void MenuWindow::textChanged(HWND edit)
 {
-    const RECT box = button.box();
-    InvalidateRect(m_window, &box, FALSE);
-}
-
-MenuWindow::Button *MenuWindow::buttonAt(POINT point)
-{
-    for (auto it = m_buttons.rbegin(); it != m_buttons.rend(); ++it) {
-        const RECT box = it->box();
-        if (it->visible && it->enabled && !it->normal.isNull() && PtInRect(&box, point))
-            return &*it;
+    for (const auto &text : m_texts) {
+        if (text->handle() == edit)
+            m_session->textEdited(text->number(), text->text());
     }
-    return nullptr;
-}
-
-void MenuWindow::pointerMoved(POINT point)
-{
-    if (!m_tracking) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_window, 0};
-        m_tracking = TrackMouseEvent(&track);
-    }
-    if (m_pressed)
-        return;
-    Button *button = buttonAt(point);
-    const int number = button ? button->number : 0;
-    if (number != m_hovered) {
-        for (Button &b : m_buttons) {
-            if (b.number == m_hovered || b.number == number)
-                invalidate(b);
-        }
-        m_hovered = number;
-        if (button) {
-            if (!m_menu.hoverSound.empty())
-                m_sounds.playEffect(mediaPath(m_menu.hoverSound));
-            if (m_scripts)
-                m_scripts->buttonHovered(number, m_menu.buttons[std::size_t(number - 1)].hoverCode);
-        }
-    }
-    if (!button && m_scripts)
-        m_scripts->windowHovered(m_menu.windowHoverCode);
-}
-
-void MenuWindow::pointerLeft()
-{
-    if (m_pressed || !m_hovered)
-        return;
-    for (Button &b : m_buttons) {
-        if (b.number == m_hovered)
-            invalidate(b);
-    }
-    m_hovered = 0;
-}
-
-void MenuWindow::pressed(POINT point)
-{
-    Button *button = buttonAt(point);
-    if (!button)
-        return;
-    SetCapture(m_window);
-    m_pressed = button->number;
-    invalidate(*button);
-    if (!m_menu.clickSound.empty())
-        m_sounds.playEffect(mediaPath(m_menu.clickSound));
-}
-
-void MenuWindow::released(POINT point)
-{
-    if (!m_pressed)
-        return;
-    const int number = m_pressed;
-    m_pressed = 0;
-    ReleaseCapture();
-    Button *under = buttonAt(point);
-    const bool inside = under && under->number == number;
-    m_hovered = inside ? number : 0;
-    for (Button &b : m_buttons) {
-        if (b.number == number)
-            invalidate(b);
-    }
-    if (inside)
-        clicked(number);
-}
-
-void MenuWindow::clicked(int number)
-{
-    const MenuModel::Button &b = m_menu.buttons[std::size_t(number - 1)];
-    if (b.kind == "quitter")
-        closeMenu();
-    else if (b.kind == "vid\xC3\xA9o")
-        open(b.code);
-    else if (b.kind == "code" && m_scripts)
-        m_scripts->buttonClicked(number, b.code);
-}
-
-void MenuWindow::tick()
-{
-    if (m_scripts)
-        m_scripts->timerTicked(m_menu.timerCode);
 }
 
 void MenuWindow::showContextMenu(POINT screenPoint)
 {
-    if (!m_menu.contextMenu)
+    const std::vector<std::string> entries = m_session->contextMenu();
+    if (entries.empty())
         return;
     if (screenPoint.x == -1 && screenPoint.y == -1)
         GetCursorPos(&screenPoint);
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kAboutCommand, L"A propos de ce menu...");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kQuitCommand, L"Quitter");
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].empty())
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(menu, MF_STRING, i + 1, widetext::widen(entries[i]).c_str());
+    }
     const UINT chosen =
         UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, m_window, nullptr));
     DestroyMenu(menu);
-    if (chosen == kAboutCommand)
-        MessageBoxW(m_window, widetext::widen("Projet : " + m_menu.projectName + "\nAuteur : " + m_menu.author).c_str(),
-                    L"A propos de ce menu", MB_OK | MB_ICONINFORMATION);
-    else if (chosen == kQuitCommand)
-        closeMenu();
-}
-
-void MenuWindow::open(const std::string &reference)
-{
-    m_shell.open(widetext::widen(reference));
+    if (chosen > 0)
+        m_session->contextMenuChosen(chosen - 1);
 }

@@ -2,27 +2,14 @@
 
 #include <string>
 
-// What the menu asks of the system: opening documents, folders and addresses, starting
-// programs, and the CD tray. Paths are resolved against the disc's root folder.
-class Shell
-{
-public:
-    // discRoot: the folder above zep\, with "\" separators.
-    explicit Shell(std::wstring discRoot) : m_discRoot(std::move(discRoot)) {}
+// What the menu asks of the system: documents, folders and addresses opened as Explorer
+// would, programs started, and the CD tray. Paths may use "/" or "\".
+namespace shell {
 
-    const std::wstring &discRoot() const { return m_discRoot; }
-    // "[LECT]:\a\b", "\a\b" and "a\b" name files on the disc; other absolute paths stay.
-    std::wstring discPath(const std::wstring &reference) const;
+void open(const std::string &target);
+// A program with its argument line; a document is opened with its application.
+void run(const std::string &path, const std::string &arguments);
+// drive: a letter, or a path on the drive (the disc's root folder for the menu's own drive).
+void moveTray(bool open, const std::string &drive);
 
-    // A document, a folder, an address or a program, as Explorer would open it.
-    void open(const std::wstring &reference) const;
-    // A script's command line: a program and its arguments, a document, "explorer" and a folder, an address.
-    void run(const std::wstring &commandLine) const;
-    // drive: a letter, or empty or a folder for the disc's own drive.
-    void moveTray(bool open, const std::wstring &drive) const;
-
-private:
-    void execute(const std::wstring &file, const std::wstring &parameters) const;
-
-    std::wstring m_discRoot;
-};
+} // namespace shell

@@ -5,52 +5,53 @@
 
 namespace {
 
+const wchar_t *const kAliases[2] = {L"zepmusique", L"zepson"};
+
 bool exists(const std::wstring &path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+void send(const std::wstring &command)
+{
+    mciSendStringW(command.c_str(), nullptr, 0, nullptr);
+}
+
 } // namespace
 
 Sounds::~Sounds()
 {
-    PlaySoundW(nullptr, nullptr, 0);
-    if (m_music)
-        mciSendStringW(L"close zepmusique", nullptr, 0, nullptr);
-    if (m_sound)
-        mciSendStringW(L"close zepson", nullptr, 0, nullptr);
+    stop();
 }
 
-bool Sounds::open(const std::wstring &path, const wchar_t *alias)
+void Sounds::play(SoundChannel channel, const std::wstring &path)
 {
+    if (channel == SoundChannel::Hover || channel == SoundChannel::Click) {
+        if (exists(path))
+            PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        return;
+    }
+    const int index = channel == SoundChannel::Music ? 0 : 1;
+    const std::wstring alias = kAliases[index];
+    if (m_open[index])
+        send(L"close " + alias);
+    m_open[index] = false;
     if (!exists(path))
-        return false;
-    // The DirectShow device reads WAV, MP3, MIDI and videos alike, and can repeat.
-    const std::wstring command = L"open \"" + path + L"\" type mpegvideo alias " + alias;
-    return mciSendStringW(command.c_str(), nullptr, 0, nullptr) == 0;
+        return;
+    // The DirectShow device reads WAV, MP3 and MIDI alike, and can repeat.
+    m_open[index] =
+        mciSendStringW((L"open \"" + path + L"\" type mpegvideo alias " + alias).c_str(), nullptr, 0, nullptr) == 0;
+    if (m_open[index])
+        send(L"play " + alias + (channel == SoundChannel::Music ? L" repeat" : L""));
 }
 
-void Sounds::playEffect(const std::wstring &path)
+void Sounds::stop()
 {
-    if (exists(path))
-        PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
-}
-
-void Sounds::startMusic(const std::wstring &path)
-{
-    if (m_music)
-        mciSendStringW(L"close zepmusique", nullptr, 0, nullptr);
-    m_music = open(path, L"zepmusique");
-    if (m_music)
-        mciSendStringW(L"play zepmusique repeat", nullptr, 0, nullptr);
-}
-
-void Sounds::play(const std::wstring &path)
-{
-    if (m_sound)
-        mciSendStringW(L"close zepson", nullptr, 0, nullptr);
-    m_sound = open(path, L"zepson");
-    if (m_sound)
-        mciSendStringW(L"play zepson", nullptr, 0, nullptr);
+    PlaySoundW(nullptr, nullptr, 0);
+    for (int index = 0; index < 2; ++index) {
+        if (m_open[index])
+            send(std::wstring(L"close ") + kAliases[index]);
+        m_open[index] = false;
+    }
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "player/core/PlayerFront.h"
+
 #include <string>
 
-// The menu's sounds: short effects through PlaySoundW, the looping background music
-// and the scripts' sounds and videos through MCI. A missing file or a computer without
-// sound plays nothing.
+// The menu's sound channels: hover and click effects through PlaySoundW, the looping
+// music and the scripts' sounds through MCI. A missing file or a computer without sound
+// plays nothing.
 class Sounds
 {
 public:
@@ -13,13 +15,9 @@ public:
     Sounds(const Sounds &) = delete;
     Sounds &operator=(const Sounds &) = delete;
 
-    void playEffect(const std::wstring &path);
-    void startMusic(const std::wstring &path);
-    void play(const std::wstring &path);
+    void play(SoundChannel channel, const std::wstring &path);
+    void stop();
 
 private:
-    static bool open(const std::wstring &path, const wchar_t *alias);
-
-    bool m_music = false;
-    bool m_sound = false;
+    bool m_open[2] = {false, false}; // music, script
 };

@@ -7,12 +7,14 @@
 
 namespace {
 
-COLORREF colourRef(int value)
+constexpr int kMargin = 4;
+
+COLORREF colourRef(Rgb colour)
 {
-    return COLORREF(value & 0xFFFFFF);
+    return RGB(colour.red, colour.green, colour.blue);
 }
 
-// The edit control wants CR LF; the data may hold bare LF.
+// The edit control wants CR LF; a script may give bare LF.
 std::wstring withCrLf(const std::wstring &text)
 {
     std::wstring out;
@@ -25,52 +27,61 @@ std::wstring withCrLf(const std::wstring &text)
     return out;
 }
 
+bool sameFont(const TextBoxLook &a, const TextBoxLook &b)
+{
+    return a.fontName == b.fontName && a.fontSize == b.fontSize && a.bold == b.bold && a.italic == b.italic &&
+           a.underline == b.underline && a.strikethrough == b.strikethrough;
+}
+
 } // namespace
 
-TextBox::TextBox(HWND parent, const MenuModel::Text &text, RECT box, int dpiY)
-    : m_dpiY(dpiY), m_backColour(text.backColour), m_textColour(text.textColour), m_locked(text.readOnly),
-      m_scrollBar(text.scrollBar)
+TextBox::TextBox(HWND parent, int number) : m_number(number)
 {
-    const DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT | (m_locked ? ES_READONLY : 0) |
-                        (m_scrollBar ? WS_VSCROLL : 0);
-    m_edit = CreateWindowExW(0, L"EDIT", withCrLf(widetext::widen(text.text)).c_str(), style, box.left, box.top,
-                             std::max<LONG>(1, box.right - box.left), std::max<LONG>(1, box.bottom - box.top), parent,
-                             nullptr, GetModuleHandleW(nullptr), nullptr);
-    m_brush = CreateSolidBrush(colourRef(m_backColour));
-    m_font = {text.fontName, text.fontSize, text.bold, text.italic, text.strikethrough, text.underline};
-    applyFont();
+    m_edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, 0, 0, 1, 1, parent,
+                             reinterpret_cast<HMENU>(INT_PTR(number)), GetModuleHandleW(nullptr), nullptr);
 }
 
 TextBox::~TextBox()
 {
     if (m_edit)
         DestroyWindow(m_edit);
-    if (m_hfont)
-        DeleteObject(m_hfont);
+    if (m_font)
+        DeleteObject(m_font);
     if (m_brush)
         DeleteObject(m_brush);
 }
 
-HBRUSH TextBox::colour(HDC dc) const
+void TextBox::apply(const TextBoxLook &look)
 {
-    SetTextColor(dc, colourRef(m_textColour));
-    SetBkColor(dc, colourRef(m_backColour));
-    return m_brush;
-}
-
-void TextBox::setBackColour(int colour)
-{
-    m_backColour = colour;
-    if (m_brush)
-        DeleteObject(m_brush);
-    m_brush = CreateSolidBrush(colourRef(colour));
+    const TextBoxLook old = m_look;
+    m_look = look;
+    if (!m_applied || !sameFont(old, look))
+        applyFont(look);
+    if (!m_applied || !(old.back == look.back)) {
+        if (m_brush)
+            DeleteObject(m_brush);
+        m_brush = CreateSolidBrush(colourRef(look.back));
+    }
+    LONG_PTR style = GetWindowLongPtrW(m_edit, GWL_STYLE) & ~LONG_PTR(ES_LEFT | ES_CENTER | ES_RIGHT);
+    style |= look.alignment == TextBoxLook::Alignment::Right    ? ES_RIGHT
+             : look.alignment == TextBoxLook::Alignment::Centre ? ES_CENTER
+                                                                 : ES_LEFT;
+    SetWindowLongPtrW(m_edit, GWL_STYLE, style);
+    SendMessageW(m_edit, EM_SETREADONLY, look.locked, 0);
+    const std::wstring text = withCrLf(widetext::widen(look.text));
+    if (!m_applied || widetext::widen(this->text()) != text)
+        SetWindowTextW(m_edit, text.c_str());
+    SetWindowPos(m_edit, nullptr, look.rect.x, look.rect.y, std::max(1, look.rect.width),
+                 std::max(1, look.rect.height), SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ShowScrollBar(m_edit, SB_VERT, look.scrollBar);
+    // The same margin round the text as the Linux player's text boxes.
+    RECT inner{};
+    GetClientRect(m_edit, &inner);
+    InflateRect(&inner, -kMargin, -kMargin);
+    SendMessageW(m_edit, EM_SETRECTNP, 0, LPARAM(&inner));
+    ShowWindow(m_edit, look.visible ? SW_SHOWNA : SW_HIDE);
     InvalidateRect(m_edit, nullptr, TRUE);
-}
-
-void TextBox::setTextColour(int colour)
-{
-    m_textColour = colour;
-    InvalidateRect(m_edit, nullptr, TRUE);
+    m_applied = true;
 }
 
 std::string TextBox::text() const
@@ -82,55 +93,31 @@ std::string TextBox::text() const
     return widetext::narrow(text);
 }
 
-void TextBox::setText(const std::string &text)
+HBRUSH TextBox::colour(HDC dc) const
 {
-    SetWindowTextW(m_edit, withCrLf(widetext::widen(text)).c_str());
+    SetTextColor(dc, colourRef(m_look.fore));
+    SetBkColor(dc, colourRef(m_look.back));
+    return m_brush;
 }
 
-void TextBox::setLocked(bool locked)
+void TextBox::applyFont(const TextBoxLook &look)
 {
-    m_locked = locked;
-    SendMessageW(m_edit, EM_SETREADONLY, locked, 0);
-    InvalidateRect(m_edit, nullptr, TRUE);
-}
-
-void TextBox::setScrollBar(bool on)
-{
-    m_scrollBar = on;
-    ShowScrollBar(m_edit, SB_VERT, on);
-}
-
-void TextBox::setAlignment(int alignment)
-{
-    m_alignment = alignment == 1 || alignment == 2 ? alignment : 0;
-    LONG_PTR style = GetWindowLongPtrW(m_edit, GWL_STYLE) & ~LONG_PTR(ES_LEFT | ES_CENTER | ES_RIGHT);
-    style |= m_alignment == 1 ? ES_RIGHT : m_alignment == 2 ? ES_CENTER : ES_LEFT;
-    SetWindowLongPtrW(m_edit, GWL_STYLE, style);
-    InvalidateRect(m_edit, nullptr, TRUE);
-}
-
-void TextBox::setFont(const Font &font)
-{
-    m_font = font;
-    m_font.size = std::clamp(font.size, 1.0, 400.0);
-    applyFont();
-}
-
-void TextBox::applyFont()
-{
+    const HDC screen = GetDC(nullptr);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
     LOGFONTW log{};
-    log.lfHeight = -LONG(std::lround(std::clamp(m_font.size, 1.0, 400.0) * m_dpiY / 72.0));
-    log.lfWeight = m_font.bold ? FW_BOLD : FW_NORMAL;
-    log.lfItalic = m_font.italic;
-    log.lfUnderline = m_font.underline;
-    log.lfStrikeOut = m_font.strikeout;
+    log.lfHeight = -LONG(std::lround(std::clamp(look.fontSize, 1.0, 400.0) * dpiY / 72.0));
+    log.lfWeight = look.bold ? FW_BOLD : FW_NORMAL;
+    log.lfItalic = look.italic;
+    log.lfUnderline = look.underline;
+    log.lfStrikeOut = look.strikethrough;
     log.lfCharSet = DEFAULT_CHARSET;
     log.lfQuality = CLEARTYPE_QUALITY;
-    const std::wstring name = widetext::widen(m_font.name);
+    const std::wstring name = widetext::widen(look.fontName);
     lstrcpynW(log.lfFaceName, name.c_str(), LF_FACESIZE);
     const HFONT font = CreateFontIndirectW(&log);
     SendMessageW(m_edit, WM_SETFONT, WPARAM(font), TRUE);
-    if (m_hfont)
-        DeleteObject(m_hfont);
-    m_hfont = font;
+    if (m_font)
+        DeleteObject(m_font);
+    m_font = font;
 }
