@@ -28,6 +28,7 @@
 #include "project/ProjectStorage.h"
 #include "script/gui/ScriptEditorWindow.h"
 #include "shape/gui/ShapeEditor.h"
+#include "wizard/gui/WizardWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,6 +85,7 @@ DesignerSession::DesignerSession(Environment environment)
 
 DesignerSession::~DesignerSession()
 {
+    delete m_wizard;
     for (QWidget *w : std::initializer_list<QWidget *>{m_palette, m_mainWindow, m_worksheet, m_panel, m_scriptEditor,
                                                        m_mousePosition, m_resources})
         delete w;
@@ -119,6 +121,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_hooks.openWizard = [this] { openWizard(); };
+    m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
     connectDesignSurface();
@@ -201,6 +205,23 @@ void DesignerSession::openStartupProject()
     const QString path = std::exchange(m_startupProject, QString());
     if (!path.isEmpty())
         m_storage->open(path);
+}
+
+WizardWindow *DesignerSession::wizard() const
+{
+    return m_wizard;
+}
+
+void DesignerSession::openWizard()
+{
+    if (!m_wizard) {
+        const auto open = [this](const QString &projectFile) { m_storage->open(projectFile); };
+        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open});
+        appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
+    }
+    m_wizard->show();
+    m_wizard->raise();
+    m_wizard->activateWindow();
 }
 
 void DesignerSession::shutDown()

@@ -3,6 +3,7 @@
 #include "app/DesignerHooks.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -28,6 +29,7 @@ class SettingsStore;
 class ShapeEditor;
 class ToolWindow;
 class WebLinks;
+class WizardWindow;
 class Worksheet;
 
 // Everything the running designer is made of: the project, its storage, the settings
@@ -82,9 +84,12 @@ public:
     MousePositionWindow *mousePosition() const { return m_mousePosition; }
     ResourcesWindow *resources() const { return m_resources; }
     ShapeEditor &shapeEditor() { return *m_shapeEditor; }
+    // The project wizard while it is up.
+    WizardWindow *wizard() const;
 
 private:
     void openStartupProject();
+    void openWizard();
     void connectDesignSurface();
     void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
@@ -109,6 +114,7 @@ private:
     ScriptEditorWindow *m_scriptEditor = nullptr;
     MousePositionWindow *m_mousePosition = nullptr;
     ResourcesWindow *m_resources = nullptr;
+    QPointer<WizardWindow> m_wizard;
     QString m_startupProject;
     bool m_wizardRequested = false;
 };

@@ -1,22 +1,9 @@
 #include "player/core/DiscPaths.h"
 
+#include "player/core/AsciiCase.h"
+
 #include <algorithm>
 #include <cctype>
-
-namespace {
-
-bool startsWithToken(std::string_view text, std::string_view token)
-{
-    if (text.size() < token.size())
-        return false;
-    for (std::size_t i = 0; i < token.size(); ++i) {
-        if (std::toupper(static_cast<unsigned char>(text[i])) != token[i])
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 DiscPaths::DiscPaths(std::string discRoot, std::string menuFolder)
     : m_discRoot(std::move(discRoot)), m_menuFolder(std::move(menuFolder))
@@ -46,9 +33,9 @@ std::string DiscPaths::menuFile(const std::string &name) const
 std::string DiscPaths::discFile(std::string_view reference) const
 {
     std::string_view rest = reference;
-    const bool onDisc = startsWithToken(rest, "[LECT]");
+    const bool onDisc = startsWithNoCase(rest, "[LECT]");
     if (onDisc)
-        rest.remove_prefix(startsWithToken(rest, "[LECT]:") ? 7 : 6);
+        rest.remove_prefix(startsWithNoCase(rest, "[LECT]:") ? 7 : 6);
     std::string path(rest);
     std::replace(path.begin(), path.end(), '\\', '/');
     if (!onDisc && isAbsolute(path))

@@ -1,5 +1,6 @@
 #include "player/core/MenuScriptHost.h"
 
+#include "player/core/AsciiCase.h"
 #include "player/core/Cp1252Text.h"
 #include "player/core/ScriptingDictionary.h"
 #include "player/core/Utf16Text.h"
@@ -65,12 +66,8 @@ void addProperty(vbs::DispatchObject &object, MenuObjects &objects, std::u16stri
 
 void replaceAll(std::string &text, std::string_view token, const std::string &by)
 {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
     for (size_t at = 0; at + token.size() <= text.size();) {
-        bool same = true;
-        for (size_t k = 0; same && k < token.size(); ++k)
-            same = upper(text[at + k]) == token[k];
-        if (same) {
+        if (startsWithNoCase(std::string_view(text).substr(at), token)) {
             text.replace(at, token.size(), by);
             at += by.size();
         } else {

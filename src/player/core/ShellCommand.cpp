@@ -1,5 +1,8 @@
 #include "player/core/ShellCommand.h"
 
+#include "player/core/AsciiCase.h"
+
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -13,17 +16,6 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
-bool startsWith(std::string_view text, std::string_view prefix)
-{
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    }
-    return true;
-}
-
 // The snippets quote the whole command line, "explorer" and its quoted path included.
 std::string_view unquoted(std::string_view text, bool evenWithQuotesInside)
 {
@@ -31,6 +23,18 @@ std::string_view unquoted(std::string_view text, bool evenWithQuotesInside)
         (evenWithQuotesInside || text.find('"', 1) == text.size() - 1))
         return trimmed(text.substr(1, text.size() - 2));
     return text;
+}
+
+// An address is opened whole, spaces and all.
+bool isAddress(std::string_view text)
+{
+    const auto scheme = text.find("://");
+    if (startsWithNoCase(text, "mailto:"))
+        return true;
+    if (scheme == std::string_view::npos || scheme == 0)
+        return false;
+    const std::string_view name = text.substr(0, scheme);
+    return std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 bool exists(const std::string &path)
@@ -44,12 +48,14 @@ bool exists(const std::string &path)
 ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &paths)
 {
     std::string_view line = trimmed(commandLine);
-    line = unquoted(line, startsWith(line, "\"explorer "));
+    line = unquoted(line, startsWithNoCase(line, "\"explorer "));
     // "explorer" shows a folder or a page: the system opens it.
-    const bool explorer = startsWith(line, "explorer ");
+    const bool explorer = startsWithNoCase(line, "explorer ");
     if (explorer)
         line = unquoted(trimmed(line.substr(9)), false);
 
+    if (isAddress(line))
+        return {Kind::Open, std::string(line), {}};
     std::string_view program = line;
     std::string_view rest;
     if (!line.empty() && line.front() == '"') {
@@ -65,7 +71,7 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
     }
     if (program.empty())
         return {};
-    if (program.find("://") != std::string_view::npos || startsWith(program, "mailto:"))
+    if (isAddress(program))
         return {Kind::Open, std::string(program), {}};
     return {explorer ? Kind::Open : Kind::Run, paths.discFile(program), explorer ? std::string() : std::string(rest)};
 }
