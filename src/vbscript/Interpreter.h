@@ -2,6 +2,7 @@
 
 #include "vbscript/Ast.h"
 #include "vbscript/Builtins.h"
+#include "vbscript/Locale.h"
 #include "vbscript/ScriptEngine.h"
 
 #include <cstdint>
@@ -43,6 +44,13 @@ struct ErrState
     int number = 0;
     std::u16string description;
     std::u16string source;
+    std::u16string helpFile;
+    int32_t helpContext = 0;
+
+    static ErrState of(const ScriptError &error)
+    {
+        return {error.number(), error.description(), error.source(), error.helpFile(), error.helpContext()};
+    }
 };
 
 // An array element passed ByRef: the callee works on a copy that is stored back into
@@ -77,7 +85,13 @@ public:
     // ScriptEngine's API
     void setHost(ScriptHost *host) { m_host = host ? host : &m_defaultHost; }
     Language language() const { return m_language; }
-    void setLanguage(Language language) { m_language = language; }
+    void setLanguage(Language language)
+    {
+        m_language = language;
+        m_locale = &Locale::standard(language);
+    }
+    const Locale &locale() const { return *m_locale; }
+    void setLocale(const Locale &locale) { m_locale = &locale; }
     Limits &limits() { return m_limits; }
     std::atomic<bool> &interruptFlag() { return m_interrupt; }
     void addObject(std::u16string_view name, std::shared_ptr<HostObject> object);
@@ -98,6 +112,13 @@ public:
                         std::span<Variant *> refs, bool internal);
     Variant invokeFromHost(ClassInstance &instance, std::u16string_view key, Invoke kind, std::span<Variant> args);
     void runTerminate(const std::shared_ptr<ClassInstance> &instance);
+    // Execute (the calling statement's scope), ExecuteGlobal and Eval.
+    void execute(std::u16string_view source, bool global);
+    Variant evaluate(std::u16string_view source);
+    // GetRef: global procedures, and calls through the reference.
+    const Procedure *findProcedure(std::u16string_view name) const;
+    Variant callReference(const Procedure &proc, std::span<Variant> args);
+    std::weak_ptr<bool> aliveToken() const { return m_alive; }
     void describe(ScriptError &error) const;
     // Live script objects, so that reference cycles are broken when the engine goes.
     std::unordered_set<ClassInstance *> &instances() { return m_instances; }
@@ -108,6 +129,8 @@ private:
     GlobalEntry &defineGlobal(std::u16string_view name, GlobalEntry::Kind kind);
     GlobalEntry *lookup(NameExpr &name);
     void prepare(Program &program);
+    Frame scopeFrame(bool global) const;
+    struct CallDepth;
 
     // statements
     Flow execBlock(const Block &block, Frame &frame);
@@ -152,6 +175,7 @@ private:
     ScriptHost m_defaultHost;
     ScriptHost *m_host = &m_defaultHost;
     Language m_language = Language::English;
+    const Locale *m_locale = &Locale::standard(Language::English);
     Limits m_limits;
     std::atomic<bool> m_interrupt{false};
     uint64_t m_steps = 0;
@@ -161,6 +185,7 @@ private:
     uint32_t m_rndSeed = 0x50000;
     float m_lastRnd = 0;
     ErrState m_err;
+    Frame *m_frame = nullptr; // of the statement calling a built-in
     std::shared_ptr<bool> m_alive;
     bool m_shuttingDown = false;
     std::unordered_set<ClassInstance *> m_instances;

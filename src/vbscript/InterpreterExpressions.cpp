@@ -233,6 +233,7 @@ Variant Interpreter::callGlobal(GlobalEntry &entry, const std::vector<ExprPtr> &
         Arguments args = evalArgs(argExprs, frame, false);
         if (int(args.values.size()) < entry.builtin->minArgs || int(args.values.size()) > entry.builtin->maxArgs)
             throw ScriptError(errors::WrongArguments);
+        m_frame = &frame;
         return entry.builtin->fn(*this, args.values);
     }
     case GlobalEntry::Kind::HostFunction: {

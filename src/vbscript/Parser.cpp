@@ -94,9 +94,47 @@ std::unique_ptr<NameExpr> Parser::makeName(const Token &token)
     name->name = token.text;
     name->key = token.key;
     name->line = token.line;
-    if (m_scope)
-        m_scope->names.push_back(name.get());
+    if (std::vector<NameExpr *> *names = nameList())
+        names->push_back(name.get());
     return name;
+}
+
+std::vector<NameExpr *> *Parser::nameList()
+{
+    if (m_scope)
+        return &m_scope->names;
+    if (m_contextProc || m_contextClass)
+        return &m_contextNames;
+    return nullptr;
+}
+
+void Parser::setContext(const Procedure *proc, const ClassDef *cls)
+{
+    m_contextProc = proc;
+    m_contextClass = cls;
+}
+
+void Parser::resolveInContext()
+{
+    for (NameExpr *name : m_contextNames) {
+        if (m_contextProc) {
+            auto it = m_contextProc->localNames.find(name->key);
+            if (it != m_contextProc->localNames.end()) {
+                name->scope = NameScope::Local;
+                name->slot = it->second;
+                continue;
+            }
+        }
+        if (m_contextClass) {
+            auto field = m_contextClass->fieldIndex.find(name->key);
+            if (field != m_contextClass->fieldIndex.end()) {
+                name->scope = NameScope::Field;
+                name->slot = field->second;
+            } else if (m_contextClass->members.count(name->key)) {
+                name->scope = NameScope::MeMember;
+            }
+        }
+    }
 }
 
 std::unique_ptr<NameExpr> Parser::declareLocal(const Token &token, bool checkDuplicate)
@@ -121,6 +159,7 @@ void Parser::declare(const Token &token, bool checkDuplicate)
 void Parser::resolve(Scope &scope)
 {
     Procedure *proc = scope.proc;
+    proc->localNames = scope.locals;
     std::unordered_map<std::u16string, int> implicit;
     const bool returnsValue = proc->kind == ProcKind::Function || proc->kind == ProcKind::PropertyGet;
     for (NameExpr *name : scope.names) {
@@ -176,6 +215,7 @@ std::unique_ptr<Program> Parser::parseProgram()
     }
     for (auto &scope : m_classScopes)
         resolve(*scope);
+    resolveInContext();
     return std::move(m_program);
 }
 
@@ -187,6 +227,7 @@ ExprPtr Parser::parseLoneExpression()
     skipNewlines();
     if (!at(Tok::End))
         fail(errors::ExpectedEndOfStatement);
+    resolveInContext();
     return expr;
 }
 

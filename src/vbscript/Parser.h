@@ -20,6 +20,9 @@ public:
 
     std::unique_ptr<Program> parseProgram();
     ExprPtr parseLoneExpression();
+    // Global-level names of the code then resolve to the procedure's locals and the
+    // class's fields and members first (code given to Execute and Eval).
+    void setContext(const Procedure *proc, const ClassDef *cls);
 
 private:
     struct Scope;
@@ -71,6 +74,8 @@ private:
     std::unique_ptr<NameExpr> declareLocal(const Token &token, bool checkDuplicate);
     void declare(const Token &token, bool checkDuplicate);
     void resolve(Scope &scope);
+    void resolveInContext();
+    std::vector<NameExpr *> *nameList();
     void enter();
 
     std::vector<Token> m_tokens;
@@ -81,6 +86,9 @@ private:
     int m_forDepth = 0;
     std::unique_ptr<Program> m_program;
     Scope *m_scope = nullptr;
+    const Procedure *m_contextProc = nullptr;
+    const ClassDef *m_contextClass = nullptr;
+    std::vector<NameExpr *> m_contextNames;
     std::vector<std::unique_ptr<Scope>> m_classScopes;
     friend struct DepthGuard;
 };

@@ -310,7 +310,7 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
 {
     const int line = cur().line;
     const size_t start = m_pos;
-    const size_t namesBefore = m_scope ? m_scope->names.size() : 0;
+    const size_t namesBefore = nameList() ? nameList()->size() : 0;
     ExprPtr target = parseReference(SIZE_MAX);
     if (!explicitCall && accept(Tok::Eq)) {
         if (target->kind == ExprKind::Me)
@@ -367,8 +367,8 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
             }
         }
         m_pos = start;
-        if (m_scope)
-            m_scope->names.resize(namesBefore);
+        if (std::vector<NameExpr *> *names = nameList())
+            names->resize(namesBefore);
         target = parseReference(lastParen);
     }
     auto call = std::make_unique<IndexExpr>();
