@@ -124,6 +124,13 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };
     m_hooks.compileScreenSaver = [this] { m_build->compileScreenSaver(); };
     m_hooks.compileIso = [this] { m_build->compileIso(); };
+    m_exports->setWindows({m_mainWindow, m_worksheet, [this] { m_build->prepareForBuild(); }});
+    m_hooks.printToBmp = [this] { m_exports->print(PrintPreview::Entry::Bmp); };
+    m_hooks.printToClipboard = [this] { m_exports->print(PrintPreview::Entry::Clipboard); };
+    m_hooks.printOnPaper = [this] { m_exports->print(PrintPreview::Entry::Paper); };
+    m_hooks.fileProperties = [this] { m_exports->fileProperties(); };
+    connect(m_mainWindow, &MainWindow::appearanceApplied, this,
+            [this](const Appearance &appearance) { m_exports->setAppearance(appearance); });
     m_hooks.openWizard = [this] { openWizard(); };
     m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 
