@@ -226,7 +226,8 @@ void DesignerSession::openWizard()
 {
     if (!m_wizard) {
         const auto open = [this](const QString &projectFile) { m_storage->open(projectFile); };
-        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open});
+        // Owned by the main window, so it stays above it.
+        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open}, m_mainWindow);
         appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
     }
     m_wizard->show();
