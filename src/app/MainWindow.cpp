@@ -12,6 +12,7 @@
 #include "app/core/ManualLink.h"
 #include "app/core/MenuBarLayout.h"
 #include "app/core/WebLinks.h"
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "common/gui/ScreenMetrics.h"
 #include "prompt/Prompter.h"
@@ -49,8 +50,6 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     for (int i = 0; i < bar.size(); ++i)
         m_labels->addMenu(labelNames[i], bar[i]);
     m_plugins->load(services.programFolder + u"plugins.ini"_s);
-    m_menus->french->setCheckable(true);
-    m_menus->french->setChecked(true);
 
     m_editor->hide();
     connect(m_editor, &AppearanceEditor::tryRequested, this, &MainWindow::appearanceApplied);
@@ -71,7 +70,7 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::caption()
 {
-    return u"ZEP v"_s + version::majorMinor() + u" - créateur de menus"_s;
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s + Phrases::text(4);
 }
 
 Appearance MainWindow::designedAppearance() const
