@@ -17,6 +17,7 @@
 #include "app/core/ManualLink.h"
 #include "app/core/RecentFiles.h"
 #include "app/core/WebLinks.h"
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
@@ -106,6 +107,10 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                      m_env.settings, m_env.prompter, m_mainWindow);
     m_pack->translate(m_mainWindow);
     m_mainWindow->setWindowTitle(MainWindow::caption());
+    if (m_pack->active()) {
+        m_project->setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
+        m_project->setIcon(u'(' + Phrases::text(24) + u')');
+    }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);

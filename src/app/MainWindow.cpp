@@ -150,7 +150,12 @@ void MainWindow::connectOptionsAndHelp()
     connect(m_menus->faq, &QAction::triggered, this, [&links] { links.open(links.faq()); });
     connect(m_menus->examples, &QAction::triggered, this, [&links] { links.open(links.examples()); });
     connect(m_menus->tips, &QAction::triggered, this, [&links] { links.open(links.tips()); });
-    connect(m_menus->reportBug, &QAction::triggered, this, [&links] { links.reportBug(); });
+    connect(m_menus->reportBug, &QAction::triggered, this, [this, &links] {
+        WebLinks::BugTexts texts;
+        if (Phrases::packActive())
+            texts.title = m_menus->reportBug->text().remove(u'&');
+        links.reportBug(texts);
+    });
     connect(m_menus->latestVersion, &QAction::triggered, this,
             [&links] { links.open(links.versionCheck(version::full(), QString())); });
     connect(m_menus->support, &QAction::triggered, this, [this] {
