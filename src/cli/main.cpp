@@ -1,5 +1,6 @@
 #include "cli/CompileCommands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/ExportCommands.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
 #include "cli/VbsCommand.h"
@@ -19,6 +20,8 @@ QString usageText()
            u"       zepc menudata PROJECT.zep\n"
            u"       zepc format FILE\n"
            u"       zepc vbs FILE.vbs\n"
+           u"       zepc html PROJECT.zep FOLDER\n"
+           u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
            u"       zepc --help | --version"_s;
 }
 
@@ -32,8 +35,8 @@ int usage()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    const auto app = createApplication(argc, argv);
+    QStringList arguments = app->arguments().mid(1);
     if (arguments.isEmpty())
         return usage();
     const QString command = arguments.takeFirst();
@@ -57,5 +60,9 @@ int main(int argc, char **argv)
         return runFormatCommand(arguments);
     if (command == u"vbs"_s)
         return runVbsCommand(arguments);
+    if (command == u"html"_s)
+        return runHtmlCommand(arguments);
+    if (command == u"image"_s)
+        return runImageCommand(arguments);
     return usage();
 }

@@ -5,10 +5,11 @@
 #include "project/MenuProject.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
-#include "project/QmbConverter.h"
+#include "project/QmbConversion.h"
 #include "project/RecentFilesSink.h"
 #include "prompt/Prompter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,10 +17,18 @@ using namespace Qt::StringLiterals;
 
 ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures)
     : m_project(project), m_prompter(prompter), m_pictures(pictures),
-      m_saveFailureText([](const QString &description) {
+      m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
+      m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
           return u"Erreur pendant l'enregistrement ! ("_s + description + u')';
       })
 {
+}
+
+ProjectStorage::~ProjectStorage() = default;
+
+void ProjectStorage::setQmbConverter(QmbConverter *converter)
+{
+    m_qmb = converter ? converter : m_defaultQmb.get();
 }
 
 void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> text)
@@ -46,9 +55,8 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
     if (resetFirst)
         m_project.reset();
     if (path.endsWith(u"qmb"_s, Qt::CaseInsensitive)) {
-        if (m_qmb)
-            m_qmb->convert(path);
-        return false;
+        const QString converted = m_qmb->convert(path);
+        return !converted.isEmpty() && open(converted, true);
     }
 
     const QString hostPath = pathtext::toHost(path);

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class MenuProject;
 class PictureLoader;
@@ -18,9 +19,12 @@ class ProjectStorage : private ReadProblemHandler
 {
 public:
     ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures);
+    ~ProjectStorage() override;
 
     void setRecentFiles(RecentFilesSink *recent) { m_recent = recent; }
-    void setQmbConverter(QmbConverter *converter) { m_qmb = converter; }
+    // .qmb files go through the converter of the running program's folder unless
+    // another is given.
+    void setQmbConverter(QmbConverter *converter);
     // With a language pack the save failure is worded by the pack.
     void setSaveFailureText(std::function<QString(const QString &description)> text);
 
@@ -40,7 +44,8 @@ private:
     Prompter &m_prompter;
     PictureLoader &m_pictures;
     RecentFilesSink *m_recent = nullptr;
-    QmbConverter *m_qmb = nullptr;
+    std::unique_ptr<QmbConverter> m_defaultQmb;
+    QmbConverter *m_qmb;
     std::function<QString(const QString &)> m_saveFailureText;
     int m_problemCount = 0;
 };
