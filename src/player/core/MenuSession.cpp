@@ -294,14 +294,16 @@ void MenuSession::activate(int number)
     if (b.kind == "quitter")
         closeMenu();
     else if (b.kind == kVideo)
-        m_front.playVideo(m_paths.discFile(b.code));
+        playVideo(b.code);
     else if (b.kind == "code")
         m_scripts.buttonClicked(number, b.code);
 }
 
 void MenuSession::forgetUnreachable()
 {
-    if (m_hovered != 0 && !reachable(m_hovered)) {
+    // A button that a script hid, disabled or moved away from the pointer is no longer under it.
+    if (m_hovered != 0 &&
+        (!reachable(m_hovered) || !rectOf(m_buttons[std::size_t(m_hovered) - 1]).contains(m_pointerAt))) {
         m_hovered = 0;
         m_pressed = 0;
     }
@@ -393,6 +395,11 @@ void MenuSession::closeMenu()
 void MenuSession::playSound(const std::string &path)
 {
     m_front.playSound(SoundChannel::Script, m_paths.discFile(path));
+}
+
+void MenuSession::playVideo(const std::string &path)
+{
+    m_front.playVideo(m_paths.discFile(path));
 }
 
 void MenuSession::runCommand(const std::string &commandLine)
