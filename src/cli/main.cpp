@@ -1,5 +1,6 @@
 #include "cli/CompileCommands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/DiscCommands.h"
 #include "cli/ExportCommands.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
@@ -22,6 +23,8 @@ QString usageText()
            u"       zepc vbs FILE.vbs\n"
            u"       zepc html PROJECT.zep FOLDER\n"
            u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
+           u"       zepc exe PROJECT.zep FOLDER NAME [--light]\n"
+           u"       zepc iso PROJECT.zep OUT.iso [--light]\n"
            u"       zepc --help | --version"_s;
 }
 
@@ -64,5 +67,9 @@ int main(int argc, char **argv)
         return runHtmlCommand(arguments);
     if (command == u"image"_s)
         return runImageCommand(arguments);
+    if (command == u"exe"_s)
+        return runExeCommand(arguments);
+    if (command == u"iso"_s)
+        return runIsoCommand(arguments);
     return usage();
 }
