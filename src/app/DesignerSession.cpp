@@ -121,6 +121,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };
+    m_hooks.compileScreenSaver = [this] { m_build->compileScreenSaver(); };
+    m_hooks.compileIso = [this] { m_build->compileIso(); };
     m_exports->setWindows({m_mainWindow, m_worksheet, [this] { m_build->prepareForBuild(); }});
     m_hooks.printToBmp = [this] { m_exports->print(PrintPreview::Entry::Bmp); };
     m_hooks.printToClipboard = [this] { m_exports->print(PrintPreview::Entry::Clipboard); };

@@ -38,6 +38,7 @@ struct MainMenus
     QAction *compileExecutable;
     QAction *compileScreenSaver;
     QAction *compileHtml;
+    QAction *compileIso;
 
     QMenu *misc;
 
