@@ -73,6 +73,46 @@ void ParseFiftyThousandCharacters(benchmark::State &state)
 }
 BENCHMARK(ParseFiftyThousandCharacters)->Unit(benchmark::kMillisecond);
 
+// Execute of a generated 1,000-line script with procedures, loops and conditions.
+void ExecuteThousandLines(benchmark::State &state)
+{
+    std::u16string source;
+    for (int i = 0; i < 100; ++i) {
+        const std::u16string n = vbs::conv::fromAscii(std::to_string(i));
+        source += u"Function F" + n + u"(a)\n"
+                  u"    Dim k, t\n"
+                  u"    For k = 1 To 3\n"
+                  u"        If k Mod 2 = 0 Then t = t + a Else t = t - 1\n"
+                  u"    Next\n"
+                  u"    F" + n + u" = t & \"x\"\n"
+                  u"End Function\n"
+                  u"r = F" + n + u"(" + n + u")\n"
+                  u"s = Left(r, 2) & Mid(\"abc\", 2)\n"
+                  u"total = total + Len(s)\n";
+    }
+    vbs::ScriptEngine engine;
+    engine.addFunction(u"source", [&source](std::span<vbs::Variant>) { return vbs::Variant::string(source); });
+    for (auto _ : state)
+        engine.addCode(u"Execute source()");
+    state.counters["lines"] = 1000;
+}
+BENCHMARK(ExecuteThousandLines)->Unit(benchmark::kMillisecond);
+
+// RegExp.Replace with Global over one megabyte of text.
+void RegExpReplaceMegabyte(benchmark::State &state)
+{
+    std::u16string text;
+    while (text.size() < (1u << 20))
+        text += u"Order 12345 shipped to john.doe@example.com on 2024-05-17; ";
+    vbs::ScriptEngine engine;
+    engine.addFunction(u"text", [&text](std::span<vbs::Variant>) { return vbs::Variant::string(text); });
+    engine.addCode(u"Set re = New RegExp\nre.Global = True\nre.Pattern = \"(\\d+)-(\\d+)\"\nt = text()");
+    for (auto _ : state)
+        engine.addCode(u"r = re.Replace(t, \"$2/$1\")");
+    state.counters["chars"] = double(text.size());
+}
+BENCHMARK(RegExpReplaceMegabyte)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

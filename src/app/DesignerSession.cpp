@@ -2,6 +2,7 @@
 
 #include "app/AppearanceApplier.h"
 #include "app/BuildCommands.h"
+#include "app/DesignerExports.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/MenuLabelBar.h"
@@ -26,6 +27,8 @@
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "script/gui/ScriptEditorWindow.h"
+#include "shape/gui/ShapeEditor.h"
+#include "wizard/gui/WizardWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,9 +66,12 @@ DesignerSession::DesignerSession(Environment environment)
       m_recent(std::make_unique<RecentFiles>(m_env.settings)),
       m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
       m_manual(std::make_unique<ManualLink>(m_env.settings, m_env.prompter, openUrl)),
-      m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl))
+      m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl)),
+      m_exports(std::make_unique<DesignerExports>(project(), m_env.prompter, m_env.programFolder))
 {
     storage().setRecentFiles(m_recent.get());
+    m_exports->attach(storage());
+    m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
     documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
     documentHooks.wizardOpen = [this] { return m_hooks.wizardOpen && m_hooks.wizardOpen(); };
@@ -86,6 +92,7 @@ ProjectStorage &DesignerSession::storage()
 
 DesignerSession::~DesignerSession()
 {
+    delete m_wizard;
     for (QWidget *w : std::initializer_list<QWidget *>{m_palette, m_mainWindow, m_worksheet, m_panel, m_scriptEditor,
                                                        m_mousePosition, m_resources})
         delete w;
@@ -121,9 +128,12 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_hooks.openWizard = [this] { openWizard(); };
+    m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
     connectDesignSurface();
+    createShapeEditor();
 }
 
 void DesignerSession::connectDesignSurface()
@@ -164,6 +174,27 @@ void DesignerSession::connectUndo()
     menus.redo->setEnabled(stack.canRedo());
 }
 
+void DesignerSession::createShapeEditor()
+{
+    ShapeEditor::Host host;
+    host.palette = m_palette;
+    host.worksheet = m_worksheet;
+    host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
+    host.look = [this] {
+        const int colour = project().settings().backgroundColour;
+        return ShapeSurface::Look{m_worksheet->size(),
+                                  QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
+                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), project().shape().mid(1)};
+    };
+    host.setShape = [this](const QList<ShapePoint> &shape) { m_document->setShape(shape); };
+    host.transparencyImageSet = [this] { return !project().settings().transparencyImage.isEmpty(); };
+    host.applyTheme = [this](QWidget *window) {
+        appearanceapplier::apply(window, m_mainWindow->options().appearance());
+    };
+    m_shapeEditor = std::make_unique<ShapeEditor>(host, m_env.prompter);
+    m_hooks.shapeEditor = [this] { m_shapeEditor->open(); };
+}
+
 QList<QWidget *> DesignerSession::themedWindows() const
 {
     return {m_palette, m_mainWindow, m_panel, m_mousePosition};
@@ -190,6 +221,23 @@ void DesignerSession::openStartupProject()
     const QString path = std::exchange(m_startupProject, QString());
     if (!path.isEmpty())
         m_document->open(path);
+}
+
+WizardWindow *DesignerSession::wizard() const
+{
+    return m_wizard;
+}
+
+void DesignerSession::openWizard()
+{
+    if (!m_wizard) {
+        const auto open = [this](const QString &projectFile) { m_document->open(projectFile); };
+        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open});
+        appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
+    }
+    m_wizard->show();
+    m_wizard->raise();
+    m_wizard->activateWindow();
 }
 
 void DesignerSession::shutDown()

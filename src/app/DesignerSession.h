@@ -3,6 +3,7 @@
 #include "app/DesignerHooks.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -10,6 +11,7 @@
 class AppearanceFile;
 class BuildCommands;
 class DesignerDocument;
+class DesignerExports;
 class FileAssociation;
 class DocumentLifecycle;
 class MainWindow;
@@ -24,8 +26,10 @@ class RecentFiles;
 class ResourcesWindow;
 class ScriptEditorWindow;
 class SettingsStore;
+class ShapeEditor;
 class ToolWindow;
 class WebLinks;
+class WizardWindow;
 class Worksheet;
 
 // Everything the running designer is made of: the project, its storage, the settings
@@ -81,11 +85,16 @@ public:
     ScriptEditorWindow *scriptEditor() const { return m_scriptEditor; }
     MousePositionWindow *mousePosition() const { return m_mousePosition; }
     ResourcesWindow *resources() const { return m_resources; }
+    ShapeEditor &shapeEditor() { return *m_shapeEditor; }
+    // The project wizard while it is up.
+    WizardWindow *wizard() const;
 
 private:
     void openStartupProject();
+    void openWizard();
     void connectDesignSurface();
     void connectUndo();
+    void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
@@ -97,6 +106,8 @@ private:
     std::unique_ptr<WebLinks> m_links;
     std::unique_ptr<DocumentLifecycle> m_lifecycle;
     std::unique_ptr<BuildCommands> m_build;
+    std::unique_ptr<DesignerExports> m_exports;
+    std::unique_ptr<ShapeEditor> m_shapeEditor;
     ObjectsPalette *m_palette = nullptr;
     MainWindow *m_mainWindow = nullptr;
     Worksheet *m_worksheet = nullptr;
@@ -104,6 +115,7 @@ private:
     ScriptEditorWindow *m_scriptEditor = nullptr;
     MousePositionWindow *m_mousePosition = nullptr;
     ResourcesWindow *m_resources = nullptr;
+    QPointer<WizardWindow> m_wizard;
     QString m_startupProject;
     bool m_wizardRequested = false;
 };

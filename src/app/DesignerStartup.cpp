@@ -53,6 +53,8 @@ bool DesignerStartup::start(const QStringList &arguments)
                                  m_env.association());
 
     m_session->showWindows();
+    if (m_session->wizardRequested())
+        DesignerHooks::call(m_session->hooks().openWizard);
     splash.finish(m_session->mainWindow());
     return true;
 }

@@ -1,5 +1,6 @@
 #include "cli/CompileCommands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/ExportCommands.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
 #include "cli/VbsCommand.h"
@@ -17,7 +18,9 @@ int usage()
                    u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]\n"
                    u"       zepc menudata PROJECT.zep\n"
                    u"       zepc format FILE\n"
-                   u"       zepc vbs FILE.vbs"_s);
+                   u"       zepc vbs FILE.vbs\n"
+                   u"       zepc html PROJECT.zep FOLDER\n"
+                   u"       zepc image PROJECT.zep OUT.bmp|OUT.png"_s);
     return 2;
 }
 
@@ -25,8 +28,8 @@ int usage()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
+    const auto app = createApplication(argc, argv);
+    QStringList arguments = app->arguments().mid(1);
     if (arguments.isEmpty())
         return usage();
     const QString command = arguments.takeFirst();
@@ -42,5 +45,9 @@ int main(int argc, char **argv)
         return runFormatCommand(arguments);
     if (command == u"vbs"_s)
         return runVbsCommand(arguments);
+    if (command == u"html"_s)
+        return runHtmlCommand(arguments);
+    if (command == u"image"_s)
+        return runImageCommand(arguments);
     return usage();
 }

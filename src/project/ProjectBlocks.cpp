@@ -2,10 +2,14 @@
 
 #include "common/Fold.h"
 #include "common/LineWriter.h"
+#include "common/NumberText.h"
 #include "project/MenuButton.h"
 #include "project/MenuText.h"
 #include "project/ProjectSettings.h"
 #include "project/ShapePoint.h"
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -80,10 +84,17 @@ void writeShape(LineWriter &out, const QList<ShapePoint> &shape)
 {
     if (shape.size() < 2)
         return;
-    out.line(u"[FormeMenu]");
+    out.line(kShapeStart);
     for (qsizetype i = 1; i < shape.size(); ++i)
         out.line(u"X="_s + QString::number(shape[i].x)).line(u"Y="_s + QString::number(shape[i].y));
-    out.line(u"[/FormeMenu]");
+    out.line(kShapeEnd);
+}
+
+qint32 shapeCoordinate(QStringView line)
+{
+    const double value = std::clamp(numtext::val(line.mid(std::min<qsizetype>(2, line.size()))), -2147483648.0,
+                                    2147483647.0);
+    return qint32(std::nearbyint(value));
 }
 
 } // namespace projectblocks

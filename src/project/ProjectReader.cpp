@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "common/PathText.h"
 #include "project/PictureFileCheck.h"
+#include "project/ProjectBlocks.h"
 #include "project/ProjectContent.h"
 #include "project/StartupAction.h"
 
@@ -355,13 +356,10 @@ void ProjectReader::readShape()
     qint32 x = 0;
     QString line;
     while (m_lines.next(&line) && line != kShapeEnd) {
-        const auto coordinate = [&] {
-            return qint32(std::clamp(numtext::val(QStringView(line).mid(2)), -2147483648.0, 2147483647.0));
-        };
         if (line.startsWith(u"X="_s))
-            x = coordinate();
+            x = projectblocks::shapeCoordinate(line);
         else if (line.startsWith(u"Y="_s))
-            vertices.append(ShapePoint{x, coordinate()});
+            vertices.append(ShapePoint{x, projectblocks::shapeCoordinate(line)});
     }
     m_c.shape = {ShapePoint{}};
     m_c.shape.append(vertices);

@@ -5,20 +5,29 @@
 #include "project/MenuProject.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
-#include "project/QmbConverter.h"
+#include "project/QmbConversion.h"
 #include "project/RecentFilesSink.h"
 #include "prompt/Prompter.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
     : m_project(project), m_prompter(prompter),
-      m_saveFailureText([](const QString &description) {
+      m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
+      m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
           return u"Erreur pendant l'enregistrement ! ("_s + description + u')';
       })
 {
+}
+
+ProjectStorage::~ProjectStorage() = default;
+
+void ProjectStorage::setQmbConverter(QmbConverter *converter)
+{
+    m_qmb = converter ? converter : m_defaultQmb.get();
 }
 
 void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> text)
@@ -44,9 +53,8 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
     if (path.endsWith(u"qmb"_s, Qt::CaseInsensitive)) {
         if (resetFirst)
             m_project.reset();
-        if (m_qmb)
-            m_qmb->convert(path);
-        return false;
+        const QString converted = m_qmb->convert(path);
+        return !converted.isEmpty() && open(converted, true);
     }
 
     const QString hostPath = pathtext::toHost(path);

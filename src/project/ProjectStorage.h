@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class MenuProject;
 class Prompter;
@@ -18,9 +19,12 @@ class ProjectStorage : private ReadProblemHandler
 {
 public:
     ProjectStorage(MenuProject &project, Prompter &prompter);
+    ~ProjectStorage() override;
 
     void setRecentFiles(RecentFilesSink *recent) { m_recent = recent; }
-    void setQmbConverter(QmbConverter *converter) { m_qmb = converter; }
+    // .qmb files go through the converter of the running program's folder unless
+    // another is given.
+    void setQmbConverter(QmbConverter *converter);
     void setPictureCheck(ProjectReader::PictureCheck check) { m_pictureCheck = std::move(check); }
     // With a language pack the save failure is worded by the pack.
     void setSaveFailureText(std::function<QString(const QString &description)> text);
@@ -41,7 +45,8 @@ private:
     MenuProject &m_project;
     Prompter &m_prompter;
     RecentFilesSink *m_recent = nullptr;
-    QmbConverter *m_qmb = nullptr;
+    std::unique_ptr<QmbConverter> m_defaultQmb;
+    QmbConverter *m_qmb;
     ProjectReader::PictureCheck m_pictureCheck;
     std::function<QString(const QString &)> m_saveFailureText;
     int m_problemCount = 0;

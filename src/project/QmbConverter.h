@@ -7,5 +7,7 @@ class QmbConverter
 {
 public:
     virtual ~QmbConverter() = default;
-    virtual void convert(const QString &qmbPath) = 0;
+    // The converted project's path, or empty when the conversion stopped (the user
+    // has been told why).
+    virtual QString convert(const QString &qmbPath) = 0;
 };

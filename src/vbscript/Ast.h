@@ -253,6 +253,7 @@ struct Procedure
     std::vector<Param> params;
     int slotCount = 0;
     int resultSlot = -1;
+    std::unordered_map<std::u16string, int> localNames; // declared names and their slots, for Execute and Eval
     Block body;
     bool isPublic = true;
     bool isDefault = false;

@@ -7,7 +7,7 @@ namespace vbs::builtin {
 
 bool present(std::span<Variant> args, size_t index)
 {
-    return index < args.size() && !args[index].isEmpty();
+    return index < args.size() && !args[index].isEmpty() && !args[index].isMissing();
 }
 
 int32_t longArg(std::span<Variant> args, size_t index, int32_t fallback)

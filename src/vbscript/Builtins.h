@@ -28,6 +28,7 @@ std::span<const BuiltinInfo> mathBuiltins();
 std::span<const BuiltinInfo> dateBuiltins();
 std::span<const BuiltinInfo> arrayBuiltins();
 std::span<const BuiltinInfo> hostBuiltins();
+std::span<const BuiltinInfo> scriptBuiltins();
 // The vb… constants.
 std::vector<std::pair<std::u16string, Variant>> builtinConstants();
 

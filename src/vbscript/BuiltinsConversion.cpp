@@ -115,6 +115,7 @@ Variant fnTypeName(Interpreter &, std::span<Variant> a)
     case VarType::String: return Variant::string(u"String");
     case VarType::Boolean: return Variant::string(u"Boolean");
     case VarType::Byte: return Variant::string(u"Byte");
+    case VarType::Error: return Variant::string(u"Error");
     case VarType::Array: return Variant::string(u"Variant()");
     case VarType::Object:
         return Variant::string(v.isNothing() ? std::u16string(u"Nothing") : v.objectValue()->typeName());

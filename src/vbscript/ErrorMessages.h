@@ -28,6 +28,7 @@ enum : int {
     NoSuchMember = 438,
     WrongArguments = 450,
     NotACollection = 451,
+    UnsupportedType = 458,
     VariableUndefined = 500,
     IllegalAssignment = 501,
     ClassNotDefined = 506,

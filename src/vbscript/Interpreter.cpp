@@ -6,6 +6,7 @@
 #include "vbscript/ErrorMessages.h"
 #include "vbscript/Lexer.h"
 #include "vbscript/Parser.h"
+#include "vbscript/RegExpObject.h"
 
 #include <new>
 
@@ -52,7 +53,7 @@ auto guarded(const Interpreter &interp, Work work)
 Interpreter::Interpreter() : m_alive(std::make_shared<bool>(true))
 {
     for (auto family : {stringBuiltins(), conversionBuiltins(), mathBuiltins(), dateBuiltins(), arrayBuiltins(),
-                        hostBuiltins()})
+                        hostBuiltins(), scriptBuiltins()})
         for (const BuiltinInfo &info : family)
             defineGlobal(info.name, GlobalEntry::Kind::Builtin).builtin = &info;
     for (auto &[name, value] : builtinConstants())
@@ -206,6 +207,7 @@ Variant Interpreter::call(std::u16string_view procedure, std::vector<Variant> ar
             if (int(arguments.values.size()) < entry.builtin->minArgs ||
                 int(arguments.values.size()) > entry.builtin->maxArgs)
                 throw ScriptError(errors::WrongArguments);
+            m_frame = nullptr;
             return entry.builtin->fn(*this, arguments.values);
         default: throw ScriptError(errors::SubNotDefined);
         }
@@ -218,18 +220,102 @@ bool Interpreter::hasProcedure(std::u16string_view procedure) const
     return it != m_globalIndex.end() && m_globals[it->second]->kind == GlobalEntry::Kind::Procedure;
 }
 
+struct Interpreter::CallDepth
+{
+    explicit CallDepth(Interpreter &interp) : m_depth(interp.m_callDepth)
+    {
+        if (m_depth >= interp.m_limits.maxCallDepth)
+            throw ScriptError(errors::OutOfStack);
+        interp.checkStack();
+        ++m_depth;
+    }
+    ~CallDepth() { --m_depth; }
+    int &m_depth;
+};
+
+Frame Interpreter::scopeFrame(bool global) const
+{
+    Frame frame;
+    if (!global && m_frame) {
+        // Names new to the procedure become globals: its frame cannot grow.
+        frame.slots = m_frame->slots;
+        frame.me = m_frame->me;
+        frame.optionExplicit = m_frame->optionExplicit;
+    }
+    return frame;
+}
+
+namespace {
+
+// Code given to Execute and Eval fails at run time, where On Error can catch it.
+template <typename Parse>
+auto compileAtRunTime(Parse parse)
+{
+    try {
+        return parse();
+    } catch (ScriptError &error) {
+        error.setCompileError(false);
+        error.setPosition(0, 0);
+        throw;
+    }
+}
+
+} // namespace
+
+void Interpreter::execute(std::u16string_view source, bool global)
+{
+    CallDepth depth(*this);
+    Frame frame = scopeFrame(global);
+    std::unique_ptr<Program> program = compileAtRunTime([&] {
+        Parser parser(Lexer(source).tokenize());
+        if (!global && m_frame)
+            parser.setContext(m_frame->proc, m_frame->me ? &m_frame->me->classDef() : nullptr);
+        return parser.parseProgram();
+    });
+    prepare(*program);
+    const Program &code = *program;
+    if (!code.procedures.empty() || !code.classes.empty())
+        m_programs.push_back(std::move(program));
+    frame.optionExplicit = frame.optionExplicit || code.optionExplicit;
+    execBlock(code.body, frame);
+}
+
+Variant Interpreter::evaluate(std::u16string_view source)
+{
+    CallDepth depth(*this);
+    Frame frame = scopeFrame(false);
+    ExprPtr expr = compileAtRunTime([&] {
+        Parser parser(Lexer(source).tokenize());
+        if (m_frame)
+            parser.setContext(m_frame->proc, m_frame->me ? &m_frame->me->classDef() : nullptr);
+        return parser.parseLoneExpression();
+    });
+    return eval(*expr, frame);
+}
+
+const Procedure *Interpreter::findProcedure(std::u16string_view name) const
+{
+    auto it = m_globalIndex.find(foldName(name));
+    if (it == m_globalIndex.end() || m_globals[it->second]->kind != GlobalEntry::Kind::Procedure)
+        return nullptr;
+    return m_globals[it->second]->proc;
+}
+
+Variant Interpreter::callReference(const Procedure &proc, std::span<Variant> args)
+{
+    return guarded(*this, [&] {
+        EntryGuard guard(*this);
+        Arguments arguments;
+        arguments.values.assign(args.begin(), args.end());
+        return callProcedure(proc, nullptr, arguments);
+    });
+}
+
 Variant Interpreter::callProcedure(const Procedure &proc, std::shared_ptr<ClassInstance> me, Arguments &args)
 {
     if (args.values.size() != proc.params.size())
         throw ScriptError(errors::WrongArguments);
-    if (m_callDepth >= m_limits.maxCallDepth)
-        throw ScriptError(errors::OutOfStack);
-    checkStack();
-    struct DepthCount
-    {
-        int &depth;
-        ~DepthCount() { --depth; }
-    } count{++m_callDepth};
+    CallDepth depth(*this);
     Frame frame;
     frame.proc = &proc;
     frame.me = std::move(me);
@@ -251,8 +337,11 @@ Variant Interpreter::callProcedure(const Procedure &proc, std::shared_ptr<ClassI
 Variant Interpreter::newObject(const NewExpr &expr)
 {
     auto it = m_classes.find(expr.key);
-    if (it == m_classes.end())
+    if (it == m_classes.end()) {
+        if (expr.key == u"regexp")
+            return Variant::object(std::make_shared<RegExpObject>(m_language));
         throw ScriptError(errors::ClassNotDefined);
+    }
     const ClassDef &cls = *it->second;
     auto instance = ClassInstance::create(*this, cls, m_alive);
     for (size_t i = 0; i < cls.fields.size(); ++i) {

@@ -45,11 +45,26 @@ struct ErrState
     std::u16string source;
 };
 
-// Arguments of a call: values, and for plain variables the variable itself (ByRef).
+// An array element passed ByRef: the callee works on a copy that is stored back into
+// the element when the call is over, wherever the array then stands.
+struct ElementRef
+{
+    Variant value;
+    Variant *array = nullptr;
+    std::vector<int32_t> at;
+};
+
+// Arguments of a call: values, and for variables and array elements the place itself (ByRef).
 struct Arguments
 {
+    Arguments() = default;
+    Arguments(Arguments &&) = default;
+    Arguments &operator=(Arguments &&) = default;
+    ~Arguments();
+
     std::vector<Variant> values;
     std::vector<Variant *> refs;
+    std::vector<std::unique_ptr<ElementRef>> elements;
 };
 
 // Runs compiled programs. The engine behind ScriptEngine.
@@ -83,6 +98,13 @@ public:
                         std::span<Variant *> refs, bool internal);
     Variant invokeFromHost(ClassInstance &instance, std::u16string_view key, Invoke kind, std::span<Variant> args);
     void runTerminate(const std::shared_ptr<ClassInstance> &instance);
+    // Execute (the calling statement's scope), ExecuteGlobal and Eval.
+    void execute(std::u16string_view source, bool global);
+    Variant evaluate(std::u16string_view source);
+    // GetRef: global procedures, and calls through the reference.
+    const Procedure *findProcedure(std::u16string_view name) const;
+    Variant callReference(const Procedure &proc, std::span<Variant> args);
+    std::weak_ptr<bool> aliveToken() const { return m_alive; }
     void describe(ScriptError &error) const;
     // Live script objects, so that reference cycles are broken when the engine goes.
     std::unordered_set<ClassInstance *> &instances() { return m_instances; }
@@ -93,6 +115,8 @@ private:
     GlobalEntry &defineGlobal(std::u16string_view name, GlobalEntry::Kind kind);
     GlobalEntry *lookup(NameExpr &name);
     void prepare(Program &program);
+    Frame scopeFrame(bool global) const;
+    struct CallDepth;
 
     // statements
     Flow execBlock(const Block &block, Frame &frame);
@@ -121,6 +145,7 @@ private:
     bool condition(const Expr &expr, Frame &frame);
     Variant *variable(NameExpr &name, Frame &frame, bool create);
     Arguments evalArgs(const std::vector<ExprPtr> &args, Frame &frame, bool byRef);
+    Variant *elementRef(const IndexExpr &expr, Frame &frame, Arguments &args);
     void assign(const Expr &target, Variant value, bool isSet, Frame &frame);
     Variant invoke(const Variant &object, std::u16string_view key, Invoke kind, Arguments &args, bool internal);
     Variant index(const Variant &value, Arguments &args);
@@ -145,6 +170,7 @@ private:
     uint32_t m_rndSeed = 0x50000;
     float m_lastRnd = 0;
     ErrState m_err;
+    Frame *m_frame = nullptr; // of the statement calling a built-in
     std::shared_ptr<bool> m_alive;
     bool m_shuttingDown = false;
     std::unordered_set<ClassInstance *> m_instances;

@@ -5,7 +5,20 @@
 #include "vbscript/ErrorMessages.h"
 #include "vbscript/Operators.h"
 
+#include <new>
+
 namespace vbs {
+
+namespace {
+
+// The C… conversion functions; their result cannot be thrown away by a call statement.
+bool isConversion(const BuiltinInfo &builtin)
+{
+    const std::span<const BuiltinInfo> family = conversionBuiltins();
+    return builtin.name[0] == u'C' && &builtin >= family.data() && &builtin < family.data() + family.size();
+}
+
+} // namespace
 
 Variant Interpreter::eval(const Expr &expr, Frame &frame)
 {
@@ -111,6 +124,46 @@ Variant Interpreter::evalName(NameExpr &name, Frame &frame)
     }
 }
 
+Arguments::~Arguments()
+{
+    for (const auto &element : elements) {
+        if (!element->array->isArray())
+            continue;
+        const int64_t offset = element->array->arrayValue()->offset(element->at.data(), element->at.size());
+        if (offset < 0)
+            continue;
+        try {
+            element->array->mutableArray().data[size_t(offset)] = std::move(element->value);
+        } catch (const std::bad_alloc &) {
+            // Nothing sensible remains to be done when the copy of the array cannot be made.
+        }
+    }
+}
+
+Variant *Interpreter::elementRef(const IndexExpr &expr, Frame &frame, Arguments &args)
+{
+    if (expr.target->kind != ExprKind::Name || expr.args.empty())
+        return nullptr;
+    auto &name = const_cast<NameExpr &>(static_cast<const NameExpr &>(*expr.target));
+    if (name.scope == NameScope::MeMember)
+        return nullptr;
+    Variant *array = variable(name, frame, false);
+    if (!array || !array->isArray())
+        return nullptr;
+    auto element = std::make_unique<ElementRef>();
+    element->array = array;
+    for (const ExprPtr &index : expr.args)
+        element->at.push_back(conv::toLong(eval(*index, frame)));
+    if (!array->isArray())
+        throw ScriptError(errors::TypeMismatch);
+    const int64_t offset = array->arrayValue()->offset(element->at.data(), element->at.size());
+    if (offset < 0)
+        throw ScriptError(errors::SubscriptOutOfRange);
+    element->value = array->arrayValue()->data[size_t(offset)];
+    args.elements.push_back(std::move(element));
+    return &args.elements.back()->value;
+}
+
 Arguments Interpreter::evalArgs(const std::vector<ExprPtr> &args, Frame &frame, bool byRef)
 {
     Arguments result;
@@ -128,6 +181,11 @@ Arguments Interpreter::evalArgs(const std::vector<ExprPtr> &args, Frame &frame, 
                         continue;
                     }
                 }
+            }
+        } else if (byRef && args[i]->kind == ExprKind::Index) {
+            if (Variant *place = elementRef(static_cast<const IndexExpr &>(*args[i]), frame, result)) {
+                result.refs[i] = place;
+                continue;
             }
         }
         result.values[i] = eval(*args[i], frame);
@@ -170,9 +228,12 @@ Variant Interpreter::callGlobal(GlobalEntry &entry, const std::vector<ExprPtr> &
         return callProcedure(*entry.proc, nullptr, args);
     }
     case GlobalEntry::Kind::Builtin: {
+        if (asStatement && isConversion(*entry.builtin))
+            throw ScriptError(errors::UnsupportedType);
         Arguments args = evalArgs(argExprs, frame, false);
         if (int(args.values.size()) < entry.builtin->minArgs || int(args.values.size()) > entry.builtin->maxArgs)
             throw ScriptError(errors::WrongArguments);
+        m_frame = &frame;
         return entry.builtin->fn(*this, args.values);
     }
     case GlobalEntry::Kind::HostFunction: {

@@ -180,7 +180,6 @@ Flow Interpreter::execFor(const ForStmt &stmt, Frame &frame)
     const int32_t integerIncrement = integerStep ? conv::toLong(increment) : 0;
     while (true) {
         const VarType type = counter->type();
-        const bool integerCounter = type == VarType::Integer || type == VarType::Long;
         const double current = type == VarType::Integer ? counter->intValue()
                                : type == VarType::Long  ? counter->longValue()
                                                         : conv::toDouble(*counter);
@@ -193,9 +192,12 @@ Flow Interpreter::execFor(const ForStmt &stmt, Frame &frame)
             return flow;
         if (stmt.body.empty())
             step();
-        if (integerStep && integerCounter && counter->type() == type) {
-            const int64_t next = int64_t(current) + integerIncrement;
-            if (type == VarType::Integer && increment.type() == VarType::Integer && next >= -32768 && next <= 32767) {
+        // The body may have changed the counter: the next value starts from the variable.
+        const VarType now = counter->type();
+        if (integerStep && (now == VarType::Integer || now == VarType::Long)) {
+            const int64_t next =
+                int64_t(now == VarType::Integer ? counter->intValue() : counter->longValue()) + integerIncrement;
+            if (now == VarType::Integer && increment.type() == VarType::Integer && next >= -32768 && next <= 32767) {
                 *counter = Variant::integer(int16_t(next));
                 continue;
             }
@@ -208,6 +210,30 @@ Flow Interpreter::execFor(const ForStmt &stmt, Frame &frame)
     }
     return Flow::Normal;
 }
+
+namespace {
+
+// For Each visits a multi-dimensional array with its first index varying fastest;
+// the elements are stored with the last index fastest.
+size_t firstIndexFastest(const Array &array, size_t visit)
+{
+    if (array.upper.size() < 2)
+        return visit;
+    size_t offset = 0, stride = 1;
+    std::vector<size_t> strides(array.upper.size());
+    for (size_t d = array.upper.size(); d-- > 0;) {
+        strides[d] = stride;
+        stride *= size_t(array.upper[d]) + 1;
+    }
+    for (size_t d = 0; d < array.upper.size(); ++d) {
+        const size_t extent = size_t(array.upper[d]) + 1;
+        offset += (visit % extent) * strides[d];
+        visit /= extent;
+    }
+    return offset;
+}
+
+} // namespace
 
 Flow Interpreter::execForEach(const ForEachStmt &stmt, Frame &frame)
 {
@@ -229,7 +255,7 @@ Flow Interpreter::execForEach(const ForEachStmt &stmt, Frame &frame)
         Variant *place = variable(*stmt.variable, frame, true);
         if (!place)
             throw ScriptError(errors::IllegalAssignment);
-        *place = array ? array->data[i] : items[i];
+        *place = array ? array->data[firstIndexFastest(*array, i)] : items[i];
         const Flow flow = execBlock(stmt.body, frame);
         if (flow == Flow::ExitFor)
             break;

@@ -36,7 +36,7 @@ const std::unordered_map<std::u16string, Tok> &keywords()
         {u"let", Tok::Let},       {u"loop", Tok::Loop},         {u"me", Tok::Me},           {u"mod", Tok::Mod},
         {u"new", Tok::New},       {u"next", Tok::Next},         {u"not", Tok::Not},         {u"nothing", Tok::Nothing},
         {u"null", Tok::Null},     {u"on", Tok::On},             {u"option", Tok::Option},   {u"or", Tok::Or},
-        {u"private", Tok::Private}, {u"property", Tok::Property}, {u"public", Tok::Public}, {u"redim", Tok::ReDim},
+        {u"private", Tok::Private}, {u"public", Tok::Public}, {u"redim", Tok::ReDim},
         {u"select", Tok::Select}, {u"set", Tok::Set},           {u"sub", Tok::Sub},         {u"then", Tok::Then},
         {u"to", Tok::To},         {u"true", Tok::True},         {u"until", Tok::Until},     {u"wend", Tok::Wend},
         {u"while", Tok::While},   {u"with", Tok::With},         {u"xor", Tok::Xor},

@@ -293,9 +293,9 @@ Variant unary(Op op, const Variant &operandIn)
             return Variant::integer(int16_t(~integerOf(v)));
         return Variant::longValue(~v.longValue());
     }
-    const Variant v = conv::toArithmetic(operand);
     if (op == Op::Plus)
-        return v;
+        return operand;
+    const Variant v = conv::toArithmetic(operand);
     switch (v.type()) {
     case VarType::Byte: return Variant::integer(int16_t(-int(v.byteValue())));
     case VarType::Integer: return typedInteger(-int64_t(v.intValue()), 1);

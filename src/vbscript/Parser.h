@@ -20,6 +20,9 @@ public:
 
     std::unique_ptr<Program> parseProgram();
     ExprPtr parseLoneExpression();
+    // Global-level names of the code then resolve to the procedure's locals and the
+    // class's fields and members first (code given to Execute and Eval).
+    void setContext(const Procedure *proc, const ClassDef *cls);
 
 private:
     struct Scope;
@@ -32,11 +35,13 @@ private:
     void expect(Tok kind, int error);
     [[noreturn]] void fail(int error) const;
     void skipNewlines();
-    bool atStatementEnd() const;
+    bool isStatementEnd(const Token &token) const;
+    bool atStatementEnd() const { return isStatementEnd(cur()); }
+    static bool isColon(const Token &token) { return token.kind == Tok::Newline && token.text == u":"; }
     void endStatement();
     const Token &identifier();
 
-    void parseTopLevel();
+    void parseDeclaration(Block &block);
     void parseBlock(Block &block);
     void parseStatement(Block &block);
     void parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassDef *owner);
@@ -60,6 +65,8 @@ private:
     ExprPtr parseUnary();
     ExprPtr parsePower();
     ExprPtr parsePrimary();
+    ExprPtr parseParenthesised();
+    ExprPtr parseArgument();
     ExprPtr parseReference(size_t stopAtParen);
     ExprPtr parsePostfix(ExprPtr base, size_t stopAtParen);
     std::vector<ExprPtr> parseArguments();
@@ -67,6 +74,8 @@ private:
     std::unique_ptr<NameExpr> declareLocal(const Token &token, bool checkDuplicate);
     void declare(const Token &token, bool checkDuplicate);
     void resolve(Scope &scope);
+    void resolveInContext();
+    std::vector<NameExpr *> *nameList();
     void enter();
 
     std::vector<Token> m_tokens;
@@ -77,6 +86,9 @@ private:
     int m_forDepth = 0;
     std::unique_ptr<Program> m_program;
     Scope *m_scope = nullptr;
+    const Procedure *m_contextProc = nullptr;
+    const ClassDef *m_contextClass = nullptr;
+    std::vector<NameExpr *> m_contextNames;
     std::vector<std::unique_ptr<Scope>> m_classScopes;
     friend struct DepthGuard;
 };

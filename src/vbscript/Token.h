@@ -20,7 +20,7 @@ enum class Tok : uint8_t {
     // keywords
     And, ByRef, ByVal, Call, Case, Class, Const, Dim, Do, Each, Else, ElseIf, Empty, EndKw, Eqv, Erase,
     Exit, False, For, Function, If, Imp, In, Is, Let, Loop, Me, Mod, New, Next, Not, Nothing, Null, On,
-    Option, Or, Private, Property, Public, ReDim, Select, Set, Sub, Then, To, True, Until, Wend, While,
+    Option, Or, Private, Public, ReDim, Select, Set, Sub, Then, To, True, Until, Wend, While,
     With, Xor,
 };
 

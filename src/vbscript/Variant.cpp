@@ -86,6 +86,14 @@ void Variant::moveFrom(Variant &other) noexcept
     other.release();
 }
 
+Variant Variant::missing()
+{
+    Variant v;
+    v.m_type = VarType::Error;
+    v.m_i32 = int32_t(0x80020004u);
+    return v;
+}
+
 Variant Variant::null()
 {
     Variant v;

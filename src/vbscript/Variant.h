@@ -23,6 +23,7 @@ enum class VarType : uint16_t {
     Date = 7,
     String = 8,
     Object = 9,
+    Error = 10, // only an omitted argument
     Boolean = 11,
     Byte = 17,
     Array = 8204, // vbArray + vbVariant
@@ -89,6 +90,7 @@ public:
     static Variant string(std::shared_ptr<std::u16string> value);
     static Variant object(std::shared_ptr<HostObject> value); // null pointer is Nothing
     static Variant nothing() { return object(nullptr); }
+    static Variant missing(); // an argument left out of a call
     static Variant array(std::shared_ptr<Array> value);
     // The smallest of Integer, Long and Double that holds the value.
     static Variant fromInteger(int64_t value);
@@ -99,6 +101,7 @@ public:
     bool isString() const { return m_type == VarType::String; }
     bool isObject() const { return m_type == VarType::Object; }
     bool isArray() const { return m_type == VarType::Array; }
+    bool isMissing() const { return m_type == VarType::Error; }
     bool isNothing() const { return m_type == VarType::Object && !m_obj; }
 
     bool boolValue() const { return m_bool; }

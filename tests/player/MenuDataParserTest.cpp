@@ -172,3 +172,21 @@ TEST(MenuDataParserTest, Windows1252DecodesWithItsOwnTable)
 {
     EXPECT_EQ(cp1252text::toUtf8("\x80\xE9\xA4\x9F\x81 A"), "€é¤Ÿ\xC2\x81 A");
 }
+
+TEST(MenuDataParserTest, TheTimerIntervalIsReadAsTheDesignerReadsIt)
+{
+    // The panel keeps what is typed until the field loses focus; a test run may come first.
+    const std::pair<QString, int> cases[] = {
+        {u"250 ms"_s, 250}, {u"  75"_s, 75}, {u"1,5"_s, 1}, {u"-20"_s, -20}, {u"bientôt"_s, 0}, {u""_s, 0},
+        {u"99999999999"_s, 2147483647},
+    };
+    for (const auto &[typed, interval] : cases) {
+        MenuProject project;
+        project.setTimerInterval(typed);
+        MenuModel menu;
+        MenuDataParser parser;
+        EXPECT_TRUE(parser.parseFile(view(blockOf(project)), menu))
+            << parser.error();
+        EXPECT_EQ(menu.timerInterval, interval) << typed.toStdString();
+    }
+}

@@ -12,13 +12,13 @@
 #include <thread>
 
 using namespace Qt::StringLiterals;
-using Kind = PlayerFront::Kind;
-using Property = PlayerFront::Property;
+using Kind = MenuObjects::Kind;
+using Property = MenuObjects::Property;
 
 namespace {
 
 // Keeps every property it is given and records the dialogs, closes and sounds.
-class RecordingFront : public PlayerFront
+class RecordingFront : public MenuObjects
 {
 public:
     std::map<std::tuple<Kind, int, Property>, Value> values;
@@ -84,7 +84,7 @@ class MenuScriptHostTest : public ::testing::Test
 protected:
     RecordingFront m_front;
     MenuModel m_menu = twoOfEach();
-    MenuScriptHost m_host{m_menu, m_front, "/cd", "/cd/zep"};
+    MenuScriptHost m_host{m_menu, m_front, DiscPaths("/cd", "/cd/zep")};
 
     std::string caption() const { return std::get<std::string>(m_front.window(Property::Caption)); }
 };
@@ -107,7 +107,7 @@ TEST_F(MenuScriptHostTest, TheGlobalCodeRunsFirstAndItsProceduresServeEveryLater
     // Variables of one script outlive it, as the scripts share one module.
     m_host.buttonClicked(1, "compte = compte + 1");
     m_host.buttonClicked(1, "compte = compte + 1\r\nFenetre.Caption = compte");
-    EXPECT_EQ(m_front.window(Property::Caption), PlayerFront::Value(std::string("2")));
+    EXPECT_EQ(m_front.window(Property::Caption), MenuObjects::Value(std::string("2")));
 }
 
 TEST_F(MenuScriptHostTest, TheDriveAndFolderTokensBecomeTheMenusFolders)
@@ -146,7 +146,7 @@ TEST_F(MenuScriptHostTest, AFailingScriptIsReportedWithItsSlotAndLineAndTheMenuG
     m_host.timerTicked("x = 1 / 0");
     EXPECT_EQ(m_front.events.back(),
               "message 16 [Erreur de script] Erreur 11 dans le script « minuteur », ligne 1 :\nDivision par zéro");
-    EXPECT_EQ(m_front.property({Kind::Timer, 0}, Property::Enabled), PlayerFront::Value(false));
+    EXPECT_EQ(m_front.property({Kind::Timer, 0}, Property::Enabled), MenuObjects::Value(false));
 
     // The window's hover script runs at every move: it is reported once, then left out.
     const size_t before = m_front.events.size();
@@ -192,7 +192,7 @@ TEST_F(MenuScriptHostTest, TheAssistantsSnippetsDriveTheWindowTimerButtonsAndTex
         m_host.buttonClicked(1, code(snippet));
     EXPECT_TRUE(m_front.events.empty()) << m_front.events.front();
 
-    using Value = PlayerFront::Value;
+    using Value = MenuObjects::Value;
     const auto value = [this](Kind kind, int number, Property property) {
         return m_front.property({kind, number}, property);
     };
@@ -286,15 +286,15 @@ TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
     file.close();
     RecordingFront front;
     const MenuModel menu = twoOfEach();
-    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+    MenuScriptHost host(menu, front, DiscPaths(disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString()));
 
     host.buttonClicked(1, code(snippets::textFile(u"[LECT]:\\notes\\lire.txt"_s, u"Texte2"_s)));
     EXPECT_TRUE(front.events.empty()) << front.events.front();
-    EXPECT_EQ(front.property({Kind::Text, 2}, Property::Text), PlayerFront::Value(std::string("Première ligne\r\nfin")));
+    EXPECT_EQ(front.property({Kind::Text, 2}, Property::Text), MenuObjects::Value(std::string("Première ligne\r\nfin")));
 
     host.buttonClicked(1, "Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"notes\\lire.txt\")\r\n"
                           "Do Until f.AtEndOfStream\r\n  Texte1.Text = Texte1.Text & \"[\" & f.ReadLine & \"]\"\r\nLoop");
-    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text), PlayerFront::Value(std::string("0[Première ligne][fin]")));
+    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text), MenuObjects::Value(std::string("0[Première ligne][fin]")));
 
     host.buttonClicked(1, "Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"notes/lire.txt\")\r\n"
                           "x = f.ReadAll\r\nx = f.ReadLine");
@@ -315,21 +315,21 @@ TEST(MenuScriptFilesTest, FilesAndFoldersOfTheDiscCanBeLookedFor)
     file.close();
     RecordingFront front;
     const MenuModel menu = twoOfEach();
-    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+    MenuScriptHost host(menu, front, DiscPaths(disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString()));
 
     host.buttonClicked(1, "Set fs = CreateObject(\"Scripting.FileSystemObject\")\r\n"
                           "Texte1.Text = fs.FileExists(\"[LECT]:\\notes\\lire.txt\") & fs.FileExists(\"notes\") & "
                           "fs.FolderExists(\"notes\") & fs.FolderExists(\"notes\\lire.txt\") & fs.FileExists(\"absent\")");
     EXPECT_TRUE(front.events.empty()) << front.events.front();
     EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text),
-              PlayerFront::Value(std::string("TrueFalseTrueFalseFalse")));
+              MenuObjects::Value(std::string("TrueFalseTrueFalseFalse")));
 }
 
 TEST(MenuScriptFilesTest, ADictionaryKeepsItemsByKeyInTheirOrder)
 {
     RecordingFront front;
     const MenuModel menu = twoOfEach();
-    MenuScriptHost host(menu, front, "/cd", "/cd/zep");
+    MenuScriptHost host(menu, front, DiscPaths("/cd", "/cd/zep"));
 
     host.buttonClicked(1, "Set d = CreateObject(\"Scripting.Dictionary\")\r\n"
                           "d.Add \"b\", 2 : d.Add \"a\", 1 : d(\"c\") = 3 : d.Item(\"b\") = 20\r\n"
@@ -339,7 +339,7 @@ TEST(MenuScriptFilesTest, ADictionaryKeepsItemsByKeyInTheirOrder)
                           "Texte1.Text = s\r\n"
                           "d.Add \"b\", 5");
     EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text),
-              PlayerFront::Value(std::string("3:b,a,c:20,1,3 b=20 a=1 c=3 FalseFalse2")));
+              MenuObjects::Value(std::string("3:b,a,c:20,1,3 b=20 a=1 c=3 FalseFalse2")));
     ASSERT_EQ(front.events.size(), 1u);
     EXPECT_EQ(front.events[0], "message 16 [Erreur de script] Erreur 457 dans le script « bouton 1 », ligne 7 :\n"
                                "Cette clé est déjà associée à un élément de cette collection");
@@ -354,7 +354,7 @@ TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
     image.close();
     RecordingFront front;
     const MenuModel menu = twoOfEach();
-    MenuScriptHost host(menu, front, disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+    MenuScriptHost host(menu, front, DiscPaths(disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString()));
 
     for (const Snippet &snippet : {snippets::backgroundPicture(u"[LECT]:\\img\\fond.bmp"_s),
                                    snippets::backgroundStretch(false), snippets::buttonPicture(u"2"_s, u"img\\fond.bmp"_s)})
@@ -362,14 +362,14 @@ TEST(MenuScriptFilesTest, PicturesAreFilesOfTheDiscAndTheScreenTakesAPointer)
     host.buttonClicked(1, "Ecran.MousePointer = 11\r\nBouton1.Picture = LoadPicture()");
     host.buttonClicked(1, code(cursormenu::snippet(u"Texte2"_s, cursormenu::kCustomPointer, u"[LECT]:\\img\\fond.bmp"_s)));
     EXPECT_TRUE(front.events.empty()) << front.events.front();
-    const PlayerFront::Value path(disc.filePath(u"img/fond.bmp"_s).toStdString());
+    const MenuObjects::Value path(disc.filePath(u"img/fond.bmp"_s).toStdString());
     EXPECT_EQ(front.property({Kind::Background, 0}, Property::Picture), path);
-    EXPECT_EQ(front.property({Kind::Background, 0}, Property::Stretch), PlayerFront::Value(false));
+    EXPECT_EQ(front.property({Kind::Background, 0}, Property::Stretch), MenuObjects::Value(false));
     EXPECT_EQ(front.property({Kind::Button, 2}, Property::Picture), path);
-    EXPECT_EQ(front.property({Kind::Button, 1}, Property::Picture), PlayerFront::Value(std::string()));
-    EXPECT_EQ(front.property({Kind::Screen, 0}, Property::MousePointer), PlayerFront::Value(11.0));
+    EXPECT_EQ(front.property({Kind::Button, 1}, Property::Picture), MenuObjects::Value(std::string()));
+    EXPECT_EQ(front.property({Kind::Screen, 0}, Property::MousePointer), MenuObjects::Value(11.0));
     EXPECT_EQ(front.property({Kind::Text, 2}, Property::MouseIcon), path);
-    EXPECT_EQ(front.property({Kind::Text, 2}, Property::MousePointer), PlayerFront::Value(99.0));
+    EXPECT_EQ(front.property({Kind::Text, 2}, Property::MousePointer), MenuObjects::Value(99.0));
 
     host.buttonClicked(1, code(snippets::buttonPicture(u"1"_s, u"img\\absent.bmp"_s)));
     EXPECT_EQ(front.events.at(0), "message 16 [Erreur de script] Erreur 53 dans le script « bouton 1 », ligne 1 :\n"

@@ -1,5 +1,3 @@
-#include "player/core/MenuScriptHost.h"
-#include "player/qt/PlayerButton.h"
 #include "player/qt/PlayerWindow.h"
 #include "support/ScriptedPrompter.h"
 
@@ -17,8 +15,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+using Kind = MenuObjects::Kind;
+using Property = MenuObjects::Property;
+
 // A 600 x 450-pixel menu (15 twips a pixel offscreen) with one code button, without
-// images so it is clicked by its signal, and one text box.
+// images so it is a point to click, and one text box.
 class PlayerWindowScriptTest : public ::testing::Test
 {
 protected:
@@ -31,16 +32,20 @@ protected:
         m_menu.buttons[0].kind = "code";
         m_menu.texts.push_back({});
         m_menu.texts[0].number = 1;
+        m_menu.texts[0].top = 4500;
         m_menu.texts[0].width = 1500;
         m_menu.texts[0].height = 600;
     }
 
     std::unique_ptr<PlayerWindow> openPlayer()
     {
-        auto window = std::make_unique<PlayerWindow>(m_menu, u"/cd/zep"_s, u"/cd"_s, m_none, m_prompter);
-        m_scripts = std::make_unique<MenuScriptHost>(window->menu(), *window, "/cd", "/cd/zep");
-        window->setScriptHost(*m_scripts);
-        return window;
+        return std::make_unique<PlayerWindow>(m_menu, u"/cd/zep"_s, u"/cd"_s, m_prompter);
+    }
+
+    static void click(PlayerWindow &window, PixelPoint at)
+    {
+        window.session().pointerPressed(at);
+        window.session().pointerReleased(at);
     }
 
     static void waitFor(const std::function<bool()> &done)
@@ -51,9 +56,7 @@ protected:
     }
 
     MenuModel m_menu;
-    NullScriptHost m_none;
     ScriptedPrompter m_prompter;
-    std::unique_ptr<MenuScriptHost> m_scripts;
 };
 
 } // namespace
@@ -72,8 +75,8 @@ TEST_F(PlayerWindowScriptTest, StartUpScriptsMoveAndPaintInTwipsAndRgbAndStartTh
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(100, 50));
-    const auto *button = window->findChild<PlayerButton *>(u"Bouton1"_s);
-    EXPECT_EQ(button->pos(), QPoint(100, 20));
+    EXPECT_EQ(window->session().buttonAt({100, 20}), 1);
+    EXPECT_EQ(window->session().buttonAt({101, 20}), 0);
     const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
     EXPECT_EQ(text->toPlainText(), u"a\nb"_s);
     EXPECT_EQ(text->palette().color(QPalette::Base), QColor(255, 0, 0));
@@ -85,8 +88,7 @@ TEST_F(PlayerWindowScriptTest, StartUpScriptsMoveAndPaintInTwipsAndRgbAndStartTh
 
     waitFor([&] { return window->windowTitle().startsWith(u'3'); });
     EXPECT_EQ(window->windowTitle(), u"3 9000 0 a\r\nb"_s);
-    EXPECT_EQ(window->property({PlayerFront::Kind::Timer, 0}, PlayerFront::Property::Enabled),
-              PlayerFront::Value(false));
+    EXPECT_EQ(window->session().property({Kind::Timer, 0}, Property::Enabled), MenuObjects::Value(false));
 }
 
 TEST_F(PlayerWindowScriptTest, ButtonScriptsAskThroughThePrompterReportErrorsAndCloseTheMenu)
@@ -96,22 +98,20 @@ TEST_F(PlayerWindowScriptTest, ButtonScriptsAskThroughThePrompterReportErrorsAnd
     auto window = openPlayer();
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    auto *button = window->findChild<PlayerButton *>(u"Bouton1"_s);
-
     m_prompter.expectMessage(u"Encore ?"_s, u"Question"_s, MessageIcon::Question, MessageButtons::YesNo, Answer::No);
-    emit button->clicked(1);
+    click(*window, {0, 0});
     EXPECT_EQ(window->windowTitle(), u"7"_s);
 
     m_prompter.expectMessage(u"Erreur 11 dans le script « bouton 1 », ligne 4 :\nDivision par zéro"_s,
                              u"Erreur de script"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
-    emit button->clicked(1);
+    click(*window, {0, 0});
     EXPECT_TRUE(window->isVisible());
 
     m_menu.buttons[0].code = "Action.Text = \"Fermer\"";
     window = openPlayer();
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    emit window->findChild<PlayerButton *>(u"Bouton1"_s)->clicked(1);
+    click(*window, {0, 0});
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(m_prompter.allAnswered());
 }
@@ -138,12 +138,12 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
     window->setLauncher([&](const QString &path, const QStringList &arguments) {
         calls << u"lancer "_s + path + u" | "_s + arguments.join(u'|');
     });
-    window->runCommand('"' + program.toStdString() + "\" -a \"b c\"");
-    window->runCommand("\"explorer " + dir.path().toStdString() + '"');
-    window->runCommand("\"explorer \"" + dir.path().toStdString() + "\"\"");
-    window->runCommand("\"http://exemple.org/\"");
-    window->runCommand("docs\\lisez-moi.txt");
-    window->runCommand(document.toStdString());
+    window->session().runCommand('"' + program.toStdString() + "\" -a \"b c\"");
+    window->session().runCommand("\"explorer " + dir.path().toStdString() + '"');
+    window->session().runCommand("\"explorer \"" + dir.path().toStdString() + "\"\"");
+    window->session().runCommand("\"http://exemple.org/\"");
+    window->session().runCommand("docs\\lisez-moi.txt");
+    window->session().runCommand(document.toStdString());
     EXPECT_EQ(calls, (QStringList{u"lancer "_s + program + u" | -a|b c"_s, u"ouvrir "_s + dir.path(),
                                   u"ouvrir "_s + dir.path(),
                                   u"ouvrir http://exemple.org/"_s, u"ouvrir /cd/docs/lisez-moi.txt"_s,
@@ -157,7 +157,6 @@ TEST_F(PlayerWindowScriptTest, ScriptsChangeTheBackgroundAndButtonPictures)
     picture.fill(Qt::yellow);
     ASSERT_TRUE(picture.save(dir.filePath(u"jaune.bmp"_s), "BMP"));
     const std::string path = dir.filePath(u"jaune.bmp"_s).toStdString();
-    m_menu.texts[0].top = 4500;
     m_menu.startupAction = "VBS:ImageFond.Stretch = False\r\nImageFond.Picture = LoadPicture(\"" + path +
                            "\")\r\nBouton1.Picture = LoadPicture(\"" + path + "\")\r\nBouton1.Top = 1500";
     auto window = openPlayer();
@@ -167,7 +166,8 @@ TEST_F(PlayerWindowScriptTest, ScriptsChangeTheBackgroundAndButtonPictures)
     EXPECT_EQ(frame.pixelColor(20, 5), QColor(Qt::yellow));
     EXPECT_EQ(frame.pixelColor(20, 15), QColor(Qt::white));
     EXPECT_EQ(frame.pixelColor(20, 105), QColor(Qt::yellow));
-    EXPECT_EQ(window->findChild<PlayerButton *>(u"Bouton1"_s)->size(), QSize(30, 10));
+    EXPECT_EQ(window->session().buttonAt({29, 109}), 1);
+    EXPECT_EQ(window->session().buttonAt({30, 109}), 0);
 }
 
 TEST_F(PlayerWindowScriptTest, TheBorderIsDrawnAroundTheWindowAndTheTrayMovesByEject)
@@ -197,17 +197,50 @@ TEST_F(PlayerWindowScriptTest, MousePointersAndIconsBecomeCursors)
     icon.fill(Qt::black);
     ASSERT_TRUE(icon.save(dir.filePath(u"main.png"_s), "PNG"));
     m_menu.startupAction = "VBS:Fenetre.MousePointer = 11\r\nBouton1.MousePointer = 2\r\nBouton1.MousePointer = 0\r\n"
+                           "Bouton1.Left = 3000: Bouton1.Top = 3000\r\n"
                            "Texte1.MouseIcon = LoadPicture(\"" + dir.filePath(u"main.png"_s).toStdString() +
                            "\")\r\nTexte1.MousePointer = 99";
     auto window = openPlayer();
     window->start();
     EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
-    EXPECT_EQ(window->findChild<PlayerButton *>(u"Bouton1"_s)->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(window->findChild<QTextEdit *>(u"Texte1"_s)->cursor().shape(), Qt::BitmapCursor);
+    MenuSession &session = window->session();
+    session.pointerMoved({200, 200});
+    EXPECT_EQ(window->cursor().shape(), Qt::PointingHandCursor);
+    session.pointerMoved({5, 305});
+    EXPECT_EQ(window->findChild<QTextEdit *>(u"Texte1"_s)->viewport()->cursor().shape(), Qt::BitmapCursor);
 
-    window->setProperty({PlayerFront::Kind::Screen, 0}, PlayerFront::Property::MousePointer, 12.0);
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ForbiddenCursor);
-    window->setProperty({PlayerFront::Kind::Screen, 0}, PlayerFront::Property::MousePointer, 0.0);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The screen's pointer stands over everything until it is set back to 0.
+    session.setProperty({Kind::Screen, 0}, Property::MousePointer, 12.0);
+    EXPECT_EQ(window->cursor().shape(), Qt::ForbiddenCursor);
+    session.pointerMoved({200, 200});
+    EXPECT_EQ(window->cursor().shape(), Qt::ForbiddenCursor);
+    session.setProperty({Kind::Screen, 0}, Property::MousePointer, 0.0);
+    EXPECT_EQ(window->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(PlayerWindowScriptTest, ATextKeepsItsAlignmentWhenAScriptChangesItAndContoursDrawAThinBlackLine)
+{
+    m_menu.backgroundColour = 255;
+    m_menu.startupAction = "VBS:Texte1.Alignment = 2\r\nTexte1.Text = \"un\" & vbCrLf & \"deux\"";
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
+    EXPECT_EQ(text->toPlainText(), u"un\ndeux"_s);
+    EXPECT_EQ(text->document()->firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(text->document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+
+    const QImage frame = window->grab().toImage();
+    const int right = frame.width() - 1;
+    const int bottom = frame.height() - 1;
+    for (const QPoint edge : {QPoint(300, 0), QPoint(0, 200), QPoint(right, 200), QPoint(300, bottom)})
+        EXPECT_EQ(frame.pixelColor(edge), QColor(Qt::black)) << edge.x() << ',' << edge.y();
+    EXPECT_EQ(frame.pixelColor(300, 1), QColor(Qt::red));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+
+    m_menu.contours = false;
+    window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->grab().toImage().pixelColor(300, 0), QColor(Qt::red));
 }

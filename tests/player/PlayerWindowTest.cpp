@@ -1,8 +1,6 @@
 #include "player/qt/PlayerWindow.h"
 #include "build/CompileEngine.h"
 #include "player/core/MenuDataParser.h"
-#include "player/core/ScriptHost.h"
-#include "player/qt/PlayerButton.h"
 #include "project/MenuProject.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -10,7 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QImage>
 #include <QMenu>
 #include <QProcess>
@@ -26,26 +24,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class RecordingScripts : public ScriptHost
-{
-public:
-    QStringList calls;
-    void runStartup(const std::string &global, const std::string &code) override
-    {
-        calls << u"startup "_s + QString::fromStdString(global) + u" / "_s + QString::fromStdString(code);
-    }
-    void buttonClicked(int number, const std::string &code) override
-    {
-        calls << u"click "_s + QString::number(number) + u' ' + QString::fromStdString(code);
-    }
-    void buttonHovered(int number, const std::string &code) override
-    {
-        calls << u"hover "_s + QString::number(number) + u' ' + QString::fromStdString(code);
-    }
-    void windowHovered(const std::string &) override {}
-    void timerTicked(const std::string &) override {}
-};
-
 void writeImage(const QString &path, QSize size, const QColor &colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -54,7 +32,7 @@ void writeImage(const QString &path, QSize size, const QColor &colour)
 }
 
 // A compiled menu in a temporary CD folder: three buttons and a text over a
-// 600 x 450-pixel window.
+// 600 x 450-pixel window. Its scripts note what ran in the window's caption.
 class PlayerWindowTest : public ::testing::Test
 {
 protected:
@@ -72,8 +50,8 @@ protected:
         m_project.setAuthor({u"Zoé"_s, QString(), QString(), QString()});
         m_project.setSize(9000, 6750);
         m_project.setBackgroundImage(u"fond.bmp"_s);
-        m_project.setStartupAction(u"VBS:Demarrer"_s);
-        m_project.setGlobalCode(u"Const A = 1"_s);
+        m_project.setStartupAction(u"VBS:Note \"démarrage\""_s);
+        m_project.setGlobalCode(u"Sub Note(s)\r\n  Fenetre.Caption = Fenetre.Caption & \"|\" & s\r\nEnd Sub"_s);
         for (const QString &kind : {u"vidéo"_s, u"code"_s, u"quitter"_s}) {
             const int slot = m_project.addButton(kind);
             MenuButton b = m_project.button(slot);
@@ -82,8 +60,8 @@ protected:
             b.normalImage = u"n.bmp"_s;
             b.hoverImage = u"h.bmp"_s;
             b.clickImage = u"c.bmp"_s;
-            b.code = slot == 1 ? u"[LECT]:\\videos\\film.avi"_s : u"MsgBox 2"_s;
-            b.hoverCode = u"Survol"_s + QString::number(slot);
+            b.code = slot == 1 ? u"[LECT]:\\videos\\film.avi"_s : u"Note \"clic 2\""_s;
+            b.hoverCode = u"Note \"survol "_s + QString::number(slot) + u'"';
             m_project.setButton(slot, b);
         }
         const int text = m_project.addText();
@@ -117,16 +95,20 @@ protected:
         EXPECT_TRUE(parser.parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), menu))
             << parser.error();
         auto window = std::make_unique<PlayerWindow>(std::move(menu), m_dir.filePath(u"cd/zep"_s),
-                                                     m_dir.filePath(u"cd"_s), m_scripts, m_prompter);
+                                                     m_dir.filePath(u"cd"_s), m_prompter);
         window->setOpener([this](const QString &path) { m_opened << path; });
         return window;
     }
 
-    static QColor colourShown(const PlayerButton *button) { return button->pixmap().toImage().pixelColor(5, 5); }
+    static QColor colourAt(PlayerWindow &window, QPoint at) { return window.grab().toImage().pixelColor(at); }
+    static void moveTo(PlayerWindow &window, QPoint at)
+    {
+        QMouseEvent move(QEvent::MouseMove, at, window.mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(&window, &move);
+    }
 
     QTemporaryDir m_dir;
     MenuProject m_project;
-    RecordingScripts m_scripts;
     ScriptedPrompter m_prompter;
     QStringList m_opened;
 };
@@ -138,16 +120,16 @@ TEST_F(PlayerWindowTest, TheWindowTakesItsSizeTitleAndItemsFromTheData)
     auto window = openPlayer();
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(window->windowTitle(), u"essai"_s);
+    // The global code ran first, so the start-up script could use its procedure.
+    EXPECT_EQ(window->windowTitle(), u"essai|démarrage"_s);
     // The data gives the outer size, frame included.
     EXPECT_EQ(window->frameGeometry().size(), QSize(600, 450));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(m_scripts.calls, QStringList{u"startup Const A = 1 / Demarrer"_s});
 
-    const auto *button = window->findChild<PlayerButton *>(u"Bouton2"_s);
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->geometry(), QRect(200, 50, 40, 20));
-    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(window->session().buttonAt({200, 50}), 2);
+    EXPECT_EQ(window->session().buttonAt({239, 69}), 2);
+    EXPECT_EQ(window->session().buttonAt({240, 70}), 0);
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
     const auto *text = window->findChild<QTextEdit *>(u"Texte1"_s);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->geometry(), QRect(20, 30, 100, 40));
@@ -158,6 +140,8 @@ TEST_F(PlayerWindowTest, TheWindowTakesItsSizeTitleAndItemsFromTheData)
     const QImage frame = window->grab().toImage();
     EXPECT_EQ(frame.pixelColor(5, 5), QColor(0, 0, 128));
     EXPECT_EQ(frame.pixelColor(205, 55), QColor(Qt::green));
+    moveTo(*window, QPoint(205, 55));
+    EXPECT_EQ(window->cursor().shape(), Qt::PointingHandCursor);
 }
 
 TEST_F(PlayerWindowTest, HoverAndClickSwapTheImagesAndRunTheButtonsAction)
@@ -165,24 +149,20 @@ TEST_F(PlayerWindowTest, HoverAndClickSwapTheImagesAndRunTheButtonsAction)
     auto window = openPlayer();
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    m_scripts.calls.clear();
-    auto *video = window->findChild<PlayerButton *>(u"Bouton1"_s);
-    auto *code = window->findChild<PlayerButton *>(u"Bouton2"_s);
-    ASSERT_TRUE(video && code);
+    const QPoint code(205, 55);
 
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-    QCoreApplication::sendEvent(code, &enter);
-    EXPECT_EQ(colourShown(code), QColor(Qt::yellow));
-    QTest::mousePress(code, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(colourShown(code), QColor(Qt::red));
-    QTest::mouseRelease(code, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(colourShown(code), QColor(Qt::yellow));
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(code, &leave);
-    EXPECT_EQ(colourShown(code), QColor(Qt::green));
-    EXPECT_EQ(m_scripts.calls, (QStringList{u"hover 2 Survol2"_s, u"click 2 MsgBox 2"_s}));
+    moveTo(*window, code);
+    EXPECT_EQ(colourAt(*window, code), QColor(Qt::yellow));
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, code);
+    EXPECT_EQ(colourAt(*window, code), QColor(Qt::red));
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, code);
+    EXPECT_EQ(colourAt(*window, code), QColor(Qt::yellow));
+    moveTo(*window, QPoint(5, 5));
+    EXPECT_EQ(colourAt(*window, code), QColor(Qt::green));
+    EXPECT_EQ(window->windowTitle(), u"essai|démarrage|survol 2|clic 2"_s);
 
-    QTest::mouseClick(video, Qt::LeftButton, {}, QPoint(5, 5));
+    // Text boxes lie above the buttons: the video button is clicked beside the text.
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(125, 55));
     EXPECT_EQ(m_opened, QStringList{m_dir.filePath(u"cd/videos/film.avi"_s)});
 }
 
@@ -191,7 +171,7 @@ TEST_F(PlayerWindowTest, TheQuitButtonClosesTheMenu)
     auto window = openPlayer();
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QTest::mouseClick(window->findChild<PlayerButton *>(u"Bouton3"_s), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(305, 55));
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -199,6 +179,7 @@ TEST_F(PlayerWindowTest, APolygonShapeMasksAFramelessWindow)
 {
     m_project.setShapeVertices({{0, 0}, {9000, 0}, {0, 6750}});
     auto window = openPlayer();
+    window->start();
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     const QRegion mask = window->windowMask();
     EXPECT_TRUE(mask.contains(QPoint(10, 10)));
@@ -216,6 +197,7 @@ TEST_F(PlayerWindowTest, WhitePixelsOfTheTransparencyImageAreHoles)
     filter.save(m_dir.filePath(u"filtre.bmp"_s), "BMP");
     m_project.setTransparencyImage(u"filtre.bmp"_s);
     auto window = openPlayer();
+    window->start();
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(window->windowMask().contains(QPoint(100, 100)));
     EXPECT_FALSE(window->windowMask().contains(QPoint(500, 100)));

@@ -34,7 +34,12 @@ class RecordingQmb : public QmbConverter
 {
 public:
     QStringList converted;
-    void convert(const QString &path) override { converted << path; }
+    QString result;
+    QString convert(const QString &path) override
+    {
+        converted << path;
+        return result;
+    }
 };
 
 QString openErrorText(const QString &description, int number, const QString &section, const QString &line)

@@ -134,6 +134,23 @@ bool MenuDataParser::integer(int &out)
     return true;
 }
 
+bool MenuDataParser::leadingInteger(int &out)
+{
+    std::string_view field;
+    if (!next(field))
+        return false;
+    std::size_t at = field.find_first_not_of(" \t");
+    const bool negative = at != std::string_view::npos && field[at] == '-';
+    if (at != std::string_view::npos && (field[at] == '-' || field[at] == '+'))
+        ++at;
+    double value = 0;
+    for (; at < field.size() && field[at] >= '0' && field[at] <= '9'; ++at)
+        value = value * 10 + (field[at] - '0');
+    value = std::min(value, double(std::numeric_limits<int>::max()));
+    out = int(negative ? -value : value);
+    return true;
+}
+
 bool MenuDataParser::flag(bool &out)
 {
     double value = 0;
@@ -216,7 +233,7 @@ bool MenuDataParser::readGeneral(MenuModel &menu)
 bool MenuDataParser::readParamsPlus(MenuModel &menu)
 {
     return expect("[ParamsPlus]") && text(menu.startupAction) && integer(menu.backgroundColour) &&
-           flag(menu.contextMenu) && flag(menu.timerEnabled) && integer(menu.timerInterval) && text(menu.timerCode) &&
+           flag(menu.contextMenu) && flag(menu.timerEnabled) && leadingInteger(menu.timerInterval) && text(menu.timerCode) &&
            text(menu.globalCode) && flag(menu.handCursor) && text(menu.clickSound) && text(menu.hoverSound);
 }
 

@@ -32,6 +32,8 @@ private:
     bool expect(std::string_view header);
     bool number(double &out);
     bool integer(int &out);
+    // The leading whole number of a field the designer stores as typed; none reads as 0.
+    bool leadingInteger(int &out);
     bool flag(bool &out);
     bool skip(int count);
     bool readGeneral(MenuModel &menu);

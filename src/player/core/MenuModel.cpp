@@ -1,17 +1,10 @@
 #include "player/core/MenuModel.h"
 
-#include <cctype>
+#include "player/core/AsciiCase.h"
 
 bool MenuModel::startupIsScript() const
 {
-    if (startupAction.size() <= 4)
-        return false;
-    static constexpr char kPrefix[] = "VBS:";
-    for (int i = 0; i < 4; ++i) {
-        if (std::toupper(static_cast<unsigned char>(startupAction[i])) != kPrefix[i])
-            return false;
-    }
-    return true;
+    return startupAction.size() > 4 && startsWithNoCase(startupAction, "VBS:");
 }
 
 std::string MenuModel::startupScript() const

@@ -1,5 +1,6 @@
 #include "player/core/MenuScriptHost.h"
 
+#include "player/core/AsciiCase.h"
 #include "player/core/Cp1252Text.h"
 #include "player/core/ScriptingDictionary.h"
 #include "player/core/Utf16Text.h"
@@ -15,8 +16,8 @@
 
 using utf16text::fromUtf8;
 using utf16text::toUtf8;
-using Property = PlayerFront::Property;
-using Target = PlayerFront::Target;
+using Property = MenuObjects::Property;
+using Target = MenuObjects::Target;
 
 namespace {
 
@@ -28,7 +29,7 @@ constexpr const char16_t *kPastEnd = u"Lecture au-delà de la fin du fichier";
 
 enum class Type { Number, Boolean, Text };
 
-vbs::Variant toVariant(const PlayerFront::Value &value)
+vbs::Variant toVariant(const MenuObjects::Value &value)
 {
     if (const auto *b = std::get_if<bool>(&value))
         return vbs::Variant::boolean(*b);
@@ -40,7 +41,7 @@ vbs::Variant toVariant(const PlayerFront::Value &value)
     return vbs::Variant::real(number);
 }
 
-PlayerFront::Value fromVariant(const vbs::Variant &value, Type type)
+MenuObjects::Value fromVariant(const vbs::Variant &value, Type type)
 {
     switch (type) {
     case Type::Number:
@@ -53,24 +54,20 @@ PlayerFront::Value fromVariant(const vbs::Variant &value, Type type)
     return {};
 }
 
-void addProperty(vbs::DispatchObject &object, PlayerFront &front, std::u16string_view name, Target target,
+void addProperty(vbs::DispatchObject &object, MenuObjects &objects, std::u16string_view name, Target target,
                  Property property, Type type)
 {
     object.addProperty(
-        name, [&front, target, property](std::span<vbs::Variant>) { return toVariant(front.property(target, property)); },
-        [&front, target, property, type](std::span<vbs::Variant>, const vbs::Variant &value) {
-            front.setProperty(target, property, fromVariant(value, type));
+        name, [&objects, target, property](std::span<vbs::Variant>) { return toVariant(objects.property(target, property)); },
+        [&objects, target, property, type](std::span<vbs::Variant>, const vbs::Variant &value) {
+            objects.setProperty(target, property, fromVariant(value, type));
         });
 }
 
 void replaceAll(std::string &text, std::string_view token, const std::string &by)
 {
-    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
     for (size_t at = 0; at + token.size() <= text.size();) {
-        bool same = true;
-        for (size_t k = 0; same && k < token.size(); ++k)
-            same = upper(text[at + k]) == token[k];
-        if (same) {
+        if (startsWithNoCase(std::string_view(text).substr(at), token)) {
             text.replace(at, token.size(), by);
             at += by.size();
         } else {
@@ -79,34 +76,21 @@ void replaceAll(std::string &text, std::string_view token, const std::string &by
     }
 }
 
-std::string withSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder.push_back('/');
-    return folder;
-}
-
-// Scripts write Windows paths; relative ones start at the disc's root.
-std::string discFile(std::string path, const std::string &root)
-{
-    std::replace(path.begin(), path.end(), '\\', '/');
-    if (!path.empty() && path.front() != '/')
-        path = withSlash(root) + path;
-    return path;
-}
-
 } // namespace
 
 // Dialogs and objects for the engine; time in a dialog does not count against the script.
 class MenuScriptHost::Services : public vbs::ScriptHost
 {
 public:
-    Services(PlayerFront &front, ScriptWatchdog &watchdog) : m_front(front), m_watchdog(watchdog) {}
+    Services(MenuObjects &objects, ScriptWatchdog &watchdog, DiscPaths paths)
+        : m_objects(objects), m_watchdog(watchdog), m_paths(std::move(paths))
+    {
+    }
 
     int msgBox(const std::u16string &prompt, int buttons, const std::u16string &title) override
     {
         m_watchdog.disarm();
-        const int answer = m_front.messageBox(toUtf8(prompt), buttons, toUtf8(title));
+        const int answer = m_objects.messageBox(toUtf8(prompt), buttons, toUtf8(title));
         m_watchdog.arm();
         return answer;
     }
@@ -115,7 +99,7 @@ public:
                             const std::u16string &defaultText) override
     {
         m_watchdog.disarm();
-        const std::string answer = m_front.inputBox(toUtf8(prompt), toUtf8(title), toUtf8(defaultText));
+        const std::string answer = m_objects.inputBox(toUtf8(prompt), toUtf8(title), toUtf8(defaultText));
         m_watchdog.arm();
         return fromUtf8(answer);
     }
@@ -133,7 +117,7 @@ public:
         shell->addMethod(u"Run", [this](std::span<vbs::Variant> args) {
             if (args.empty())
                 throw vbs::ScriptError(450);
-            m_front.runCommand(std::get<std::string>(fromVariant(args[0], Type::Text)));
+            m_objects.runCommand(std::get<std::string>(fromVariant(args[0], Type::Text)));
             return vbs::Variant::longValue(0);
         });
         return shell;
@@ -144,23 +128,21 @@ public:
     {
         if (path.empty())
             return vbs::Variant::string(u"");
-        const std::string file = discFile(toUtf8(path), m_discRoot);
+        const std::string file = m_paths.discFile(toUtf8(path));
         if (!std::ifstream(file, std::ios::binary))
             throw vbs::ScriptError(53, u"Fichier introuvable");
         return vbs::Variant::string(fromUtf8(file));
     }
-
-    void setDiscRoot(std::string root) { m_discRoot = std::move(root); }
 
 private:
     // Reading text files is all the snippets ask of it; relative paths start at the disc's root.
     std::shared_ptr<vbs::HostObject> fileSystem() const
     {
         auto system = std::make_shared<vbs::DispatchObject>(u"FileSystemObject");
-        system->addMethod(u"OpenTextFile", [root = m_discRoot](std::span<vbs::Variant> args) {
+        system->addMethod(u"OpenTextFile", [paths = m_paths](std::span<vbs::Variant> args) {
             if (args.empty())
                 throw vbs::ScriptError(450);
-            const std::string path = discFile(std::get<std::string>(fromVariant(args[0], Type::Text)), root);
+            const std::string path = paths.discFile(std::get<std::string>(fromVariant(args[0], Type::Text)));
             if (args.size() > 1 && vbs::conv::toLong(args[1]) != 1)
                 throw vbs::ScriptError(5);
             std::ifstream stream(path, std::ios::binary);
@@ -195,12 +177,12 @@ private:
             file->addMethod(u"Close", [](std::span<vbs::Variant>) { return vbs::Variant(); });
             return vbs::Variant::object(file);
         });
-        const auto exists = [root = m_discRoot](bool folder) {
-            return [root, folder](std::span<vbs::Variant> args) {
+        const auto exists = [paths = m_paths](bool folder) {
+            return [paths, folder](std::span<vbs::Variant> args) {
                 if (args.empty())
                     throw vbs::ScriptError(450);
                 std::error_code error;
-                const auto path = std::filesystem::path(discFile(std::get<std::string>(fromVariant(args[0], Type::Text)), root));
+                const auto path = std::filesystem::path(paths.discFile(std::get<std::string>(fromVariant(args[0], Type::Text))));
                 const bool found = folder ? std::filesystem::is_directory(path, error)
                                           : std::filesystem::is_regular_file(path, error);
                 return vbs::Variant::boolean(found);
@@ -211,17 +193,15 @@ private:
         return system;
     }
 
-    PlayerFront &m_front;
+    MenuObjects &m_objects;
     ScriptWatchdog &m_watchdog;
-    std::string m_discRoot;
+    DiscPaths m_paths;
 };
 
-MenuScriptHost::MenuScriptHost(const MenuModel &menu, PlayerFront &front, std::string discRoot, std::string menuFolder)
-    : m_front(front), m_discRoot(std::move(discRoot)), m_menuFolder(std::move(menuFolder)),
-      m_watchdog(m_engine.interruptFlag(), std::chrono::seconds(5))
+MenuScriptHost::MenuScriptHost(const MenuModel &menu, MenuObjects &objects, DiscPaths paths)
+    : m_objects(objects), m_paths(std::move(paths)), m_watchdog(m_engine.interruptFlag(), std::chrono::seconds(5))
 {
-    m_services = std::make_unique<Services>(m_front, m_watchdog);
-    m_services->setDiscRoot(m_discRoot);
+    m_services = std::make_unique<Services>(m_objects, m_watchdog, m_paths);
     m_engine.setLanguage(vbs::Language::French);
     m_engine.setHost(m_services.get());
     addObjects(menu);
@@ -237,7 +217,7 @@ void MenuScriptHost::setTimeLimit(std::chrono::milliseconds limit)
 void MenuScriptHost::addObjects(const MenuModel &menu)
 {
     auto window = std::make_shared<vbs::DispatchObject>(u"Form");
-    const Target windowTarget{PlayerFront::Kind::Window, 0};
+    const Target windowTarget{MenuObjects::Kind::Window, 0};
     for (const auto &[name, property, type] : {
              std::tuple{u"WindowState", Property::WindowState, Type::Number},
              {u"Visible", Property::Visible, Type::Boolean},
@@ -249,40 +229,40 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
              {u"Height", Property::Height, Type::Number},
              {u"MousePointer", Property::MousePointer, Type::Number},
              {u"MouseIcon", Property::MouseIcon, Type::Text}})
-        addProperty(*window, m_front, name, windowTarget, property, type);
+        addProperty(*window, m_objects, name, windowTarget, property, type);
     m_engine.addObject(u"Fenetre", window);
 
     auto timer = std::make_shared<vbs::DispatchObject>(u"Timer");
-    const Target timerTarget{PlayerFront::Kind::Timer, 0};
-    addProperty(*timer, m_front, u"Enabled", timerTarget, Property::Enabled, Type::Boolean);
-    addProperty(*timer, m_front, u"Interval", timerTarget, Property::Interval, Type::Number);
+    const Target timerTarget{MenuObjects::Kind::Timer, 0};
+    addProperty(*timer, m_objects, u"Enabled", timerTarget, Property::Enabled, Type::Boolean);
+    addProperty(*timer, m_objects, u"Interval", timerTarget, Property::Interval, Type::Number);
     m_engine.addObject(u"Minuteur", timer);
 
     auto background = std::make_shared<vbs::DispatchObject>(u"Image");
-    const Target backgroundTarget{PlayerFront::Kind::Background, 0};
-    addProperty(*background, m_front, u"Picture", backgroundTarget, Property::Picture, Type::Text);
-    addProperty(*background, m_front, u"Stretch", backgroundTarget, Property::Stretch, Type::Boolean);
+    const Target backgroundTarget{MenuObjects::Kind::Background, 0};
+    addProperty(*background, m_objects, u"Picture", backgroundTarget, Property::Picture, Type::Text);
+    addProperty(*background, m_objects, u"Stretch", backgroundTarget, Property::Stretch, Type::Boolean);
     m_engine.addObject(u"ImageFond", background);
 
     auto border = std::make_shared<vbs::DispatchObject>(u"Shape");
-    const Target borderTarget{PlayerFront::Kind::Border, 0};
+    const Target borderTarget{MenuObjects::Kind::Border, 0};
     for (const auto &[name, property, type] : {
              std::tuple{u"BorderColor", Property::BorderColor, Type::Number},
              {u"BorderWidth", Property::BorderWidth, Type::Number},
              {u"Shape", Property::Shape, Type::Number},
              {u"Visible", Property::Visible, Type::Boolean}})
-        addProperty(*border, m_front, name, borderTarget, property, type);
+        addProperty(*border, m_objects, name, borderTarget, property, type);
     m_engine.addObject(u"Bordure", border);
 
     auto screen = std::make_shared<vbs::DispatchObject>(u"Screen");
-    addProperty(*screen, m_front, u"MousePointer", {PlayerFront::Kind::Screen, 0}, Property::MousePointer,
+    addProperty(*screen, m_objects, u"MousePointer", {MenuObjects::Kind::Screen, 0}, Property::MousePointer,
                 Type::Number);
-    addProperty(*screen, m_front, u"MouseIcon", {PlayerFront::Kind::Screen, 0}, Property::MouseIcon, Type::Text);
+    addProperty(*screen, m_objects, u"MouseIcon", {MenuObjects::Kind::Screen, 0}, Property::MouseIcon, Type::Text);
     m_engine.addObject(u"Ecran", screen);
 
     for (const MenuModel::Button &b : menu.buttons) {
         auto button = std::make_shared<vbs::DispatchObject>(u"Image");
-        const Target target{PlayerFront::Kind::Button, b.number};
+        const Target target{MenuObjects::Kind::Button, b.number};
         for (const auto &[name, property, type] : {
                  std::tuple{u"Left", Property::Left, Type::Number},
                  {u"Top", Property::Top, Type::Number},
@@ -291,12 +271,12 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"MousePointer", Property::MousePointer, Type::Number},
                  {u"Picture", Property::Picture, Type::Text},
                  {u"MouseIcon", Property::MouseIcon, Type::Text}})
-            addProperty(*button, m_front, name, target, property, type);
+            addProperty(*button, m_objects, name, target, property, type);
         m_engine.addObject(u"Bouton" + fromUtf8(std::to_string(b.number)), button);
     }
     for (const MenuModel::Text &t : menu.texts) {
         auto text = std::make_shared<vbs::DispatchObject>(u"TextBox");
-        const Target target{PlayerFront::Kind::Text, t.number};
+        const Target target{MenuObjects::Kind::Text, t.number};
         for (const auto &[name, property, type] : {
                  std::tuple{u"Left", Property::Left, Type::Number},
                  {u"Top", Property::Top, Type::Number},
@@ -316,7 +296,7 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
                  {u"FontStrikethru", Property::FontStrikethru, Type::Boolean},
                  {u"FontUnderline", Property::FontUnderline, Type::Boolean},
                  {u"MouseIcon", Property::MouseIcon, Type::Text}})
-            addProperty(*text, m_front, name, target, property, type);
+            addProperty(*text, m_objects, name, target, property, type);
         text->setDefaultMember(u"Text");
         m_engine.addObject(u"Texte" + fromUtf8(std::to_string(t.number)), text);
     }
@@ -335,15 +315,15 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
         [this, tag, command](std::span<vbs::Variant>, const vbs::Variant &value) {
             *command = std::get<std::string>(fromVariant(value, Type::Text));
             if (*command == "Fermer")
-                m_front.closeMenu();
+                m_objects.closeMenu();
             else if (*command == "JouerSon" || *command == "JouerSonWAV")
-                m_front.playSound(*tag);
+                m_objects.playSound(*tag);
             else if (*command == "JouerVideo")
-                m_front.runCommand('"' + *tag + '"');
+                m_objects.runCommand('"' + *tag + '"');
             else if (*command == "OuvrirCD" || *command == "FermerCD")
-                m_front.moveTray(*command == "OuvrirCD", *tag);
+                m_objects.moveTray(*command == "OuvrirCD", *tag);
             else if (*command == "AfficheBarre" || *command == "MasqueBarre")
-                m_front.setProperty({PlayerFront::Kind::Text, std::atoi(tag->c_str())}, Property::ScrollBar,
+                m_objects.setProperty({MenuObjects::Kind::Text, std::atoi(tag->c_str())}, Property::ScrollBar,
                                     *command == "AfficheBarre");
         });
     action->setDefaultMember(u"Text");
@@ -353,12 +333,12 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
 std::string MenuScriptHost::replaceTokens(std::string_view code) const
 {
     std::string text(code);
-    const std::string root = withSlash(m_discRoot);
+    const std::string root = DiscPaths::withSlash(m_paths.discRoot());
     replaceAll(text, "[LECT]:\\", root);
     replaceAll(text, "[LECT]:/", root);
-    replaceAll(text, "[LECT]:", m_discRoot);
-    replaceAll(text, "[LECT]", m_discRoot);
-    replaceAll(text, "[CHEMIN]", withSlash(m_menuFolder));
+    replaceAll(text, "[LECT]:", m_paths.discRoot());
+    replaceAll(text, "[LECT]", m_paths.discRoot());
+    replaceAll(text, "[CHEMIN]", DiscPaths::withSlash(m_paths.menuFolder()));
     return text;
 }
 
@@ -390,11 +370,11 @@ bool MenuScriptHost::runScript(const std::string &slot, const std::string &code,
 void MenuScriptHost::reportError(const std::string &slot, const vbs::ScriptError &error)
 {
     if (m_watchdog.fired()) {
-        m_front.messageBox("Le script « " + slot + " » a été interrompu : il ne rendait pas la main.", kCritical,
+        m_objects.messageBox("Le script « " + slot + " » a été interrompu : il ne rendait pas la main.", kCritical,
                            kErrorTitle);
         return;
     }
-    m_front.messageBox("Erreur " + std::to_string(error.number()) + " dans le script « " + slot + " », ligne " +
+    m_objects.messageBox("Erreur " + std::to_string(error.number()) + " dans le script « " + slot + " », ligne " +
                            std::to_string(error.line()) + " :\n" + toUtf8(error.description()),
                        kCritical, kErrorTitle);
 }
@@ -426,5 +406,5 @@ void MenuScriptHost::timerTicked(const std::string &code)
 {
     // A failing timer script would fail again at every tick, one message after another.
     if (!runScript("minuteur", code))
-        m_front.setProperty({PlayerFront::Kind::Timer, 0}, Property::Enabled, false);
+        m_objects.setProperty({MenuObjects::Kind::Timer, 0}, Property::Enabled, false);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "player/core/DiscPaths.h"
 #include "player/core/MenuModel.h"
-#include "player/core/PlayerFront.h"
-#include "player/core/ScriptHost.h"
+#include "player/core/MenuObjects.h"
 #include "player/core/ScriptWatchdog.h"
 #include "vbscript/ScriptEngine.h"
 
@@ -13,21 +13,22 @@
 
 // Runs the menu's scripts on the VBScript engine with the objects of the menu window.
 // A failing or runaway script is reported in a message box and the menu goes on.
-class MenuScriptHost : public ScriptHost
+class MenuScriptHost
 {
 public:
-    // discRoot is the folder above zep/ ([LECT]); menuFolder the running menu's folder ([CHEMIN]).
-    MenuScriptHost(const MenuModel &menu, PlayerFront &front, std::string discRoot, std::string menuFolder);
-    ~MenuScriptHost() override;
+    MenuScriptHost(const MenuModel &menu, MenuObjects &objects, DiscPaths paths);
+    ~MenuScriptHost();
+    MenuScriptHost(const MenuScriptHost &) = delete;
+    MenuScriptHost &operator=(const MenuScriptHost &) = delete;
 
     void setTimeLimit(std::chrono::milliseconds limit);
     std::string replaceTokens(std::string_view code) const;
 
-    void runStartup(const std::string &globalCode, const std::string &code) override;
-    void buttonClicked(int number, const std::string &code) override;
-    void buttonHovered(int number, const std::string &code) override;
-    void windowHovered(const std::string &code) override;
-    void timerTicked(const std::string &code) override;
+    void runStartup(const std::string &globalCode, const std::string &code);
+    void buttonClicked(int number, const std::string &code);
+    void buttonHovered(int number, const std::string &code);
+    void windowHovered(const std::string &code);
+    void timerTicked(const std::string &code);
 
 private:
     class Services;
@@ -37,9 +38,8 @@ private:
     bool runScript(const std::string &slot, const std::string &code, bool global = false);
     void reportError(const std::string &slot, const vbs::ScriptError &error);
 
-    PlayerFront &m_front;
-    std::string m_discRoot;
-    std::string m_menuFolder;
+    MenuObjects &m_objects;
+    DiscPaths m_paths;
     std::unique_ptr<Services> m_services;
     vbs::ScriptEngine m_engine;
     ScriptWatchdog m_watchdog;

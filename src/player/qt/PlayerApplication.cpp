@@ -1,7 +1,7 @@
 #include "player/qt/PlayerApplication.h"
 
 #include "player/core/MenuDataParser.h"
-#include "player/core/MenuScriptHost.h"
+#include "player/core/PlayerMessages.h"
 #include "player/qt/PlayerWindow.h"
 #include "prompt/ConsolePrompter.h"
 #include "prompt/gui/QtPrompter.h"
@@ -26,28 +26,22 @@ bool headless()
            qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1;
 }
 
-void tell(Prompter &prompter, const QString &text, const QString &title, MessageIcon icon, bool isError)
+void tell(Prompter &prompter, const PlayerMessage &message, MessageIcon icon, bool isError)
 {
-    std::fputs((text + u'\n').toUtf8().constData(), isError ? stderr : stdout);
+    std::fputs((message.text + '\n').c_str(), isError ? stderr : stdout);
     std::fflush(isError ? stderr : stdout);
     if (!headless())
-        prompter.message(text, title, icon);
+        prompter.message(QString::fromStdString(message.text), QString::fromStdString(message.title), icon);
 }
 
 } // namespace
-
-QString PlayerApplication::infosText()
-{
-    return u"Ce menu a été créé avec ZEP, l'outil qui dessine le menu de démarrage de vos CD-ROM : "
-           u"fond, boutons, textes, sons et actions en VBScript."_s;
-}
 
 int PlayerApplication::run(const QString &programFile, const QStringList &arguments)
 {
     QtPrompter prompter;
     const QString command = arguments.value(0);
     if (command == u"infos"_s) {
-        tell(prompter, infosText(), u"Qu'est-ce que ZEP ?"_s, MessageIcon::Information, false);
+        tell(prompter, playermessages::infos(), MessageIcon::Information, false);
         return 0;
     }
 
@@ -58,15 +52,11 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     MenuModel menu;
     MenuDataParser parser;
     if (!parser.parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), menu)) {
-        tell(prompter, u"Ce menu ne peut pas être affiché : "_s + QString::fromStdString(parser.error()) + u'.',
-             u"Erreur !"_s, MessageIcon::Critical, true);
+        tell(prompter, playermessages::badData(parser.error()), MessageIcon::Critical, true);
         return 1;
     }
     if (command == u"auteur"_s) {
-        tell(prompter,
-             u"Projet : "_s + QString::fromStdString(menu.projectName) + u"\nAuteur : "_s +
-                 QString::fromStdString(menu.author),
-             u"A propos de ZEP..."_s, MessageIcon::Information, false);
+        tell(prompter, playermessages::author(menu), MessageIcon::Information, false);
         return 0;
     }
 
@@ -75,10 +65,7 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     root.cdUp();
     ConsolePrompter console;
     Prompter &scriptPrompter = headless() ? static_cast<Prompter &>(console) : prompter;
-    NullScriptHost noScripts;
-    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), noScripts, scriptPrompter);
-    MenuScriptHost scripts(window.menu(), window, root.absolutePath().toStdString(), mediaFolder.toStdString());
-    window.setScriptHost(scripts);
+    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), scriptPrompter);
     const QString grab = qEnvironmentVariable("ZEP_PLAYER_GRAB");
     if (!grab.isEmpty() || qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1) {
         QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {

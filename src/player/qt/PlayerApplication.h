@@ -15,6 +15,4 @@ class PlayerApplication
 public:
     // arguments without the program name; a QApplication must exist.
     static int run(const QString &programFile, const QStringList &arguments);
-
-    static QString infosText();
 };

@@ -1,7 +1,6 @@
 #include "player/qt/PlayerWindow.h"
 
-#include "player/core/ScriptHost.h"
-#include "player/qt/PlayerButton.h"
+#include "player/qt/QtPlayerPainter.h"
 #include "prompt/Prompter.h"
 
 #include <QAudioDevice>
@@ -9,7 +8,6 @@
 #include <QBitmap>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -21,41 +19,47 @@
 #include <QPolygon>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSoundEffect>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
-#include <cmath>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int kMaxPixels = 16384;
 
 QString qs(const std::string &text)
 {
     return QString::fromStdString(text);
 }
 
-QColor colourOf(int value)
+QColor qColour(Rgb colour)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return {colour.red, colour.green, colour.blue};
 }
 
-// Cursors by the designer's MousePointer numbers; 99 without a usable icon shows the arrow.
-Qt::CursorShape cursorOf(int pointer)
+Qt::CursorShape shapeOf(CursorShape shape)
 {
-    static const Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,     Qt::IBeamCursor,      Qt::ArrowCursor,
-        Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,   Qt::SizeFDiagCursor,  Qt::SizeHorCursor,
-        Qt::UpArrowCursor,   Qt::WaitCursor,      Qt::ForbiddenCursor, Qt::BusyCursor,       Qt::WhatsThisCursor,
-        Qt::SizeAllCursor};
-    return pointer >= 0 && pointer < int(std::size(shapes)) ? shapes[pointer] : Qt::ArrowCursor;
+    switch (shape) {
+    case CursorShape::Cross: return Qt::CrossCursor;
+    case CursorShape::IBeam: return Qt::IBeamCursor;
+    case CursorShape::SizeAll: return Qt::SizeAllCursor;
+    case CursorShape::SizeNeSw: return Qt::SizeBDiagCursor;
+    case CursorShape::SizeNS: return Qt::SizeVerCursor;
+    case CursorShape::SizeNwSe: return Qt::SizeFDiagCursor;
+    case CursorShape::SizeWE: return Qt::SizeHorCursor;
+    case CursorShape::UpArrow: return Qt::UpArrowCursor;
+    case CursorShape::Wait: return Qt::WaitCursor;
+    case CursorShape::No: return Qt::ForbiddenCursor;
+    case CursorShape::ArrowWait: return Qt::BusyCursor;
+    case CursorShape::ArrowQuestion: return Qt::WhatsThisCursor;
+    case CursorShape::Hand: return Qt::PointingHandCursor;
+    case CursorShape::Arrow:
+    case CursorShape::Picture: break;
+    }
+    return Qt::ArrowCursor;
 }
 
 MessageButtons buttonsOf(int buttons)
@@ -106,26 +110,17 @@ bool isProgram(const QString &path)
            type.inherits(u"application/x-shellscript"_s);
 }
 
-constexpr int kCustomPointer = 99;
-
-int pixels(double value)
+// Some media back ends crash without an output device: a silent menu is better.
+bool canPlay()
 {
-    return int(std::lround(std::clamp(value, double(-kMaxPixels), double(kMaxPixels))));
-}
-
-QImage readImage(const QString &path)
-{
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    return reader.read();
+    return !QMediaDevices::defaultAudioOutput().isNull();
 }
 
 } // namespace
 
-PlayerWindow::PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot, ScriptHost &scripts,
-                           Prompter &prompter, QWidget *parent)
-    : QWidget(parent), m_menu(std::move(menu)), m_mediaFolder(std::move(mediaFolder)), m_discRoot(std::move(discRoot)),
-      m_scripts(&scripts), m_prompter(prompter),
+PlayerWindow::PlayerWindow(MenuModel menu, const QString &mediaFolder, const QString &discRoot, Prompter &prompter,
+                           QWidget *parent)
+    : QWidget(parent), m_prompter(prompter),
       m_opener([](const QString &path) {
           const bool address = path.contains(u"://"_s) || path.startsWith(u"mailto:"_s, Qt::CaseInsensitive);
           QDesktopServices::openUrl(address ? QUrl(path) : QUrl::fromLocalFile(path));
@@ -135,582 +130,233 @@ PlayerWindow::PlayerWindow(MenuModel menu, QString mediaFolder, QString discRoot
       })
 {
     setObjectName(u"Fenetre"_s);
-    setWindowTitle(qs(m_menu.projectName));
     setMouseTracking(true);
-    if (const QScreen *s = screen(); s && s->logicalDotsPerInchX() > 0 && s->logicalDotsPerInchY() > 0) {
-        m_twipsX = 1440.0 / s->logicalDotsPerInchX();
-        m_twipsY = 1440.0 / s->logicalDotsPerInchY();
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, [this] { m_session->timerTicked(); });
+    m_session = std::make_unique<MenuSession>(std::move(menu), *this,
+                                              DiscPaths(discRoot.toStdString(), mediaFolder.toStdString()));
+}
+
+PlayerWindow::~PlayerWindow()
+{
+    m_timer->stop();
+}
+
+ScreenInfo PlayerWindow::screenInfo() const
+{
+    ScreenInfo info;
+    if (const QScreen *s = QWidget::screen()) {
+        info.size = {s->size().width(), s->size().height()};
+        info.dpiX = s->logicalDotsPerInchX();
+        info.dpiY = s->logicalDotsPerInchY();
     }
-    m_outerSize = QSize(std::clamp(pixels(toPixelsX(m_menu.width)), 1, kMaxPixels),
-                        std::clamp(pixels(toPixelsY(m_menu.height)), 1, kMaxPixels));
-    if (m_menu.fullScreen && screen())
-        m_outerSize = screen()->size();
+    return info;
+}
+
+void PlayerWindow::createWindow(const WindowLook &look)
+{
+    setWindowTitle(qs(look.title));
+    setWindowFlag(Qt::FramelessWindowHint, !look.framed);
+    m_fullScreen = look.fullScreen;
+    m_outerSize = QSize(look.frame.width, look.frame.height);
+    move(look.frame.x, look.frame.y);
     resize(m_outerSize);
-
-    if (!m_menu.backgroundImage.empty())
-        m_background = readImage(mediaPath(m_menu.backgroundImage));
-    buildItems();
-    buildMask();
-    const bool frameless = !m_menu.contours || !m_mask.isEmpty();
-    if (frameless)
-        setWindowFlag(Qt::FramelessWindowHint);
-    buildMedia();
-}
-
-PlayerWindow::~PlayerWindow() = default;
-
-double PlayerWindow::toPixelsX(double twips) const
-{
-    return twips / m_twipsX;
-}
-
-double PlayerWindow::toPixelsY(double twips) const
-{
-    return twips / m_twipsY;
-}
-
-QString PlayerWindow::mediaPath(const std::string &name) const
-{
-    return QDir(m_mediaFolder).filePath(qs(name));
-}
-
-QPixmap PlayerWindow::pixmap(const std::string &name) const
-{
-    if (name.empty())
-        return {};
-    return QPixmap::fromImage(readImage(mediaPath(name)));
-}
-
-QString PlayerWindow::discPath(const QString &reference) const
-{
-    QString path = reference;
-    for (const QString &token : {u"[LECT]:"_s, u"[LECT]"_s}) {
-        if (path.startsWith(token, Qt::CaseInsensitive)) {
-            path = path.mid(token.size());
-            break;
-        }
-    }
-    path.replace(u'\\', u'/');
-    if (QDir::isAbsolutePath(path) && !reference.startsWith(u"[LECT]"_s, Qt::CaseInsensitive))
-        return path;
-    while (path.startsWith(u'/'))
-        path.remove(0, 1);
-    return QDir(m_discRoot).filePath(path);
-}
-
-void PlayerWindow::buildItems()
-{
-    for (const MenuModel::Text &t : m_menu.texts) {
-        auto *edit = new QTextEdit(this);
-        edit->setObjectName(u"Texte"_s + QString::number(t.number));
-        edit->setAcceptRichText(false);
-        edit->setPlainText(qs(t.text));
-        edit->setFrameShape(QFrame::NoFrame);
-        QFont font(qs(t.fontName));
-        font.setPointSizeF(std::clamp(t.fontSize, 1.0, 400.0));
-        font.setBold(t.bold);
-        font.setItalic(t.italic);
-        font.setStrikeOut(t.strikethrough);
-        font.setUnderline(t.underline);
-        edit->setFont(font);
-        QPalette palette = edit->palette();
-        palette.setColor(QPalette::Base, colourOf(t.backColour));
-        palette.setColor(QPalette::Text, colourOf(t.textColour));
-        edit->setPalette(palette);
-        edit->setVerticalScrollBarPolicy(t.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        edit->setReadOnly(t.readOnly);
-        m_texts.append(edit);
-        edit->setGeometry(pixels(toPixelsX(t.left)), pixels(toPixelsY(t.top)), std::max(1, pixels(toPixelsX(t.width))),
-                          std::max(1, pixels(toPixelsY(t.height))));
-    }
-    for (const MenuModel::Button &b : m_menu.buttons) {
-        auto *button =
-            new PlayerButton(b.number, pixmap(b.normalImage), pixmap(b.hoverImage), pixmap(b.clickImage), this);
-        button->move(pixels(toPixelsX(b.left)), pixels(toPixelsY(b.top)));
-        if (m_menu.handCursor)
-            button->setCursor(Qt::PointingHandCursor);
-        connect(button, &PlayerButton::entered, this, &PlayerWindow::buttonEntered);
-        connect(button, &PlayerButton::pressed, this, &PlayerWindow::buttonPressed);
-        connect(button, &PlayerButton::clicked, this, &PlayerWindow::buttonClicked);
-        m_buttons.append(button);
-    }
-}
-
-void PlayerWindow::buildMask()
-{
-    if (m_menu.shape.size() >= 3) {
+    if (!look.shape.empty()) {
         QPolygon polygon;
-        for (const MenuModel::Point &p : m_menu.shape)
-            polygon << QPoint(pixels(toPixelsX(double(p.x))), pixels(toPixelsY(double(p.y))));
+        for (const PixelPoint &p : look.shape)
+            polygon << QPoint(p.x, p.y);
         m_mask = QRegion(polygon, Qt::WindingFill);
     }
-    if (!m_menu.transparencyImage.empty()) {
-        const QImage image = readImage(mediaPath(m_menu.transparencyImage));
-        if (!image.isNull()) {
-            const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(m_outerSize);
-            // White pixels become holes in the window.
-            const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
-            m_mask = m_mask.isEmpty() ? opaque : m_mask.intersected(opaque);
-        }
+    if (!look.holesPicture.empty()) {
+        const QImage image = m_pictures.value(qs(look.holesPicture));
+        const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(m_outerSize);
+        const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+        m_mask = m_mask.isEmpty() ? opaque : m_mask.intersected(opaque);
     }
     if (!m_mask.isEmpty())
         setMask(m_mask);
 }
 
-void PlayerWindow::buildMedia()
+void PlayerWindow::setWindowVisible(bool visible)
 {
-    // Scripts may start the timer even when the data leaves it off.
-    m_timer = new QTimer(this);
-    m_timer->setInterval(std::clamp(m_menu.timerInterval, 1, 60000));
-    connect(m_timer, &QTimer::timeout, this, [this] { m_scripts->timerTicked(m_menu.timerCode); });
-    // Some media back ends crash without an output device: a silent menu is better.
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    const auto effect = [this](const std::string &name) -> QSoundEffect * {
-        if (name.empty())
-            return nullptr;
-        auto *sound = new QSoundEffect(this);
-        sound->setSource(QUrl::fromLocalFile(mediaPath(name)));
-        return sound;
-    };
-    m_clickSound = effect(m_menu.clickSound);
-    m_hoverSound = effect(m_menu.hoverSound);
-    if (!m_menu.backgroundMusic.empty()) {
-        m_music = new QMediaPlayer(this);
-        m_audio = new QAudioOutput(this);
-        m_music->setAudioOutput(m_audio);
-        m_music->setSource(QUrl::fromLocalFile(mediaPath(m_menu.backgroundMusic)));
-        m_music->setLoops(QMediaPlayer::Infinite);
-    }
-}
-
-void PlayerWindow::start()
-{
-    if (m_menu.fullScreen)
+    if (!visible)
+        hide();
+    else if (m_fullScreen)
         showFullScreen();
     else
         show();
-    if (m_music)
-        m_music->play();
-    if (m_menu.timerEnabled)
-        m_timer->start();
-    // The global code runs even without a start-up script: every other script may need it.
-    m_scripts->runStartup(m_menu.globalCode, m_menu.startupIsScript() ? m_menu.startupScript() : std::string());
-    if (!m_menu.startupIsScript() && !m_menu.startupAction.empty())
-        open(qs(m_menu.startupAction));
 }
 
-void PlayerWindow::showEvent(QShowEvent *event)
+void PlayerWindow::showWindowState(int state)
 {
-    QWidget::showEvent(event);
-    if (m_menu.fullScreen || windowFlags().testFlag(Qt::FramelessWindowHint))
-        return;
-    // The data gives the outer size; the frame is the window system's.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty())
-        resize(m_outerSize - frame);
-}
-
-void PlayerWindow::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), colourOf(m_menu.backgroundColour));
-    if (!m_background.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        if (m_stretch)
-            painter.drawImage(rect(), m_background);
-        else
-            painter.drawImage(QPoint(0, 0), m_background);
-    }
-    if (m_border.visible && m_border.width > 0) {
-        painter.setRenderHint(QPainter::Antialiasing, m_border.shape != 0);
-        painter.setPen(QPen(colourOf(m_border.colour), m_border.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        const double inset = m_border.width / 2.0;
-        const QRectF box = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
-        if (m_border.shape == 2)
-            painter.drawEllipse(box);
-        else if (m_border.shape == 4)
-            painter.drawRoundedRect(box, 15, 15, Qt::RelativeSize);
-        else
-            painter.drawRect(box);
-    }
-    if (!m_painted) {
-        m_painted = true;
-        QTimer::singleShot(0, this, &PlayerWindow::firstFrameShown);
-    }
-}
-
-void PlayerWindow::mouseMoveEvent(QMouseEvent *event)
-{
-    QWidget::mouseMoveEvent(event);
-    m_scripts->windowHovered(m_menu.windowHoverCode);
-}
-
-void PlayerWindow::contextMenuEvent(QContextMenuEvent *event)
-{
-    if (!m_menu.contextMenu)
-        return;
-    QMenu menu(this);
-    menu.setObjectName(u"MenuContextuel"_s);
-    menu.addAction(u"A propos de ce menu..."_s, this, &PlayerWindow::showAbout);
-    menu.addSeparator();
-    menu.addAction(u"Quitter"_s, this, &QWidget::close);
-    menu.exec(event->globalPos());
-}
-
-void PlayerWindow::showAbout()
-{
-    m_prompter.message(u"Projet : "_s + qs(m_menu.projectName) + u"\nAuteur : "_s + qs(m_menu.author),
-                       u"A propos de ce menu"_s, MessageIcon::Information);
-}
-
-void PlayerWindow::open(const QString &reference)
-{
-    if (!reference.isEmpty())
-        m_opener(discPath(reference));
-}
-
-void PlayerWindow::buttonEntered(int number)
-{
-    if (m_hoverSound)
-        m_hoverSound->play();
-    m_scripts->buttonHovered(number, m_menu.buttons[number - 1].hoverCode);
-}
-
-void PlayerWindow::buttonPressed(int)
-{
-    if (m_clickSound)
-        m_clickSound->play();
-}
-
-void PlayerWindow::buttonClicked(int number)
-{
-    const MenuModel::Button &b = m_menu.buttons[number - 1];
-    if (b.kind == "quitter")
-        close();
-    else if (b.kind == "vid\xC3\xA9o")
-        open(qs(b.code));
-    else if (b.kind == "code")
-        m_scripts->buttonClicked(number, b.code);
-}
-
-QWidget *PlayerWindow::widgetOf(Target target) const
-{
-    const int index = target.number - 1;
-    switch (target.kind) {
-    case Kind::Window:
-        return const_cast<PlayerWindow *>(this);
-    case Kind::Button:
-        return index >= 0 && index < m_buttons.size() ? m_buttons[index] : nullptr;
-    case Kind::Text:
-        return index >= 0 && index < m_texts.size() ? m_texts[index] : nullptr;
-    case Kind::Timer:
-    case Kind::Background:
-    case Kind::Screen:
-    case Kind::Border:
-        break;
-    }
-    return nullptr;
-}
-
-PlayerFront::Value PlayerWindow::property(Target target, Property property) const
-{
-    if (target.kind == Kind::Timer)
-        return property == Property::Interval ? Value(double(m_timer->interval())) : Value(m_timer->isActive());
-    if (target.kind == Kind::Background)
-        return property == Property::Stretch ? Value(m_stretch) : Value(m_pictures.value({int(target.kind), 0}));
-    if (target.kind == Kind::Border) {
-        if (property == Property::Visible)
-            return m_border.visible;
-        return double(property == Property::BorderColor ? m_border.colour
-                      : property == Property::BorderWidth ? m_border.width
-                                                          : m_border.shape);
-    }
-    const auto pointer = m_pointers.find({int(target.kind), target.number});
-    const double pointerValue = pointer == m_pointers.end() ? 0.0 : double(pointer->second);
-    if (target.kind == Kind::Screen)
-        return property == Property::MouseIcon ? Value(m_icons.value({int(target.kind), 0})) : Value(pointerValue);
-    const QWidget *widget = widgetOf(target);
-    if (!widget)
-        return 0.0;
-    const bool window = target.kind == Kind::Window;
-    const QRect box = window ? frameGeometry() : widget->geometry();
-    const auto *edit = qobject_cast<const QTextEdit *>(widget);
-    switch (property) {
-    case Property::WindowState:
-        return isMinimized() ? 1.0 : isMaximized() ? 2.0 : 0.0;
-    case Property::Visible:
-        return window ? isVisible() : !widget->isHidden();
-    case Property::Enabled:
-        return widget->isEnabled();
-    case Property::Caption:
-        return windowTitle().toStdString();
-    case Property::Text:
-        return edit ? edit->toPlainText().replace(u'\n', u"\r\n"_s).toStdString() : std::string();
-    case Property::BackColor:
-    case Property::ForeColor: {
-        if (window)
-            return double(m_menu.backgroundColour);
-        const QColor colour = widget->palette().color(property == Property::BackColor ? QPalette::Base : QPalette::Text);
-        return double(colour.red() + 256 * colour.green() + 65536 * colour.blue());
-    }
-    case Property::Left:
-        return std::round(box.x() * m_twipsX);
-    case Property::Top:
-        return std::round(box.y() * m_twipsY);
-    case Property::Width:
-        return std::round(box.width() * m_twipsX);
-    case Property::Height:
-        return std::round(box.height() * m_twipsY);
-    case Property::MousePointer:
-        return pointerValue;
-    case Property::Picture:
-        return m_pictures.value({int(target.kind), target.number});
-    case Property::MouseIcon:
-        return m_icons.value({int(target.kind), target.number});
-    case Property::Stretch:
-        break;
-    case Property::BorderColor:
-    case Property::BorderWidth:
-    case Property::Shape:
-        break;
-    case Property::Locked:
-        return edit && edit->isReadOnly();
-    case Property::Alignment: {
-        const Qt::Alignment alignment = edit ? edit->document()->firstBlock().blockFormat().alignment() : Qt::AlignLeft;
-        return alignment.testFlag(Qt::AlignRight) ? 1.0 : alignment.testFlag(Qt::AlignHCenter) ? 2.0 : 0.0;
-    }
-    case Property::FontBold:
-        return widget->font().bold();
-    case Property::FontItalic:
-        return widget->font().italic();
-    case Property::FontName:
-        return widget->font().family().toStdString();
-    case Property::FontSize:
-        return widget->font().pointSizeF();
-    case Property::FontStrikethru:
-        return widget->font().strikeOut();
-    case Property::FontUnderline:
-        return widget->font().underline();
-    case Property::ScrollBar:
-        return edit && edit->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn;
-    case Property::Interval:
-        break;
-    }
-    return 0.0;
-}
-
-void PlayerWindow::setProperty(Target target, Property property, const Value &value)
-{
-    const double number = std::holds_alternative<double>(value) ? std::get<double>(value) : 0.0;
-    const bool flag = std::holds_alternative<bool>(value) && std::get<bool>(value);
-    const QString text = std::holds_alternative<std::string>(value) ? qs(std::get<std::string>(value)) : QString();
-    if (target.kind == Kind::Timer) {
-        if (property == Property::Interval)
-            m_timer->setInterval(std::clamp(int(number), 1, 60000));
-        else if (flag)
-            m_timer->start();
-        else
-            m_timer->stop();
-        return;
-    }
-    if (target.kind == Kind::Background) {
-        if (property == Property::Stretch) {
-            m_stretch = flag;
-        } else {
-            m_pictures[{int(target.kind), 0}] = text.toStdString();
-            m_background = text.isEmpty() ? QImage() : readImage(text);
-        }
-        update();
-        return;
-    }
-    if (target.kind == Kind::Border) {
-        if (property == Property::Visible)
-            m_border.visible = flag;
-        else if (property == Property::BorderColor)
-            m_border.colour = int(number);
-        else if (property == Property::BorderWidth)
-            m_border.width = std::clamp(int(number), 0, kMaxPixels);
-        else if (property == Property::Shape)
-            m_border.shape = int(number);
-        update();
-        return;
-    }
-    if (target.kind == Kind::Screen) {
-        if (property == Property::MouseIcon)
-            m_icons[{int(target.kind), 0}] = text.toStdString();
-        else if (property == Property::MousePointer)
-            m_pointers[{int(target.kind), 0}] = int(number);
-        applyCursor(target);
-        return;
-    }
-    QWidget *widget = widgetOf(target);
-    if (!widget)
-        return;
-    const bool window = target.kind == Kind::Window;
-    auto *edit = qobject_cast<QTextEdit *>(widget);
-    const QRect box = window ? frameGeometry() : widget->geometry();
-    switch (property) {
-    case Property::WindowState:
-        if (number == 1)
-            showMinimized();
-        else if (number == 2)
-            showMaximized();
-        else
-            showNormal();
-        break;
-    case Property::Visible:
-        widget->setVisible(flag);
-        break;
-    case Property::Enabled:
-        widget->setEnabled(flag);
-        break;
-    case Property::Caption:
-        setWindowTitle(text);
-        break;
-    case Property::Text:
-        if (edit)
-            edit->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
-        break;
-    case Property::BackColor:
-    case Property::ForeColor:
-        if (window) {
-            m_menu.backgroundColour = int(number);
-            update();
-        } else {
-            QPalette palette = widget->palette();
-            palette.setColor(property == Property::BackColor ? QPalette::Base : QPalette::Text, colourOf(int(number)));
-            widget->setPalette(palette);
-        }
-        break;
-    case Property::Left:
-        widget->move(pixels(toPixelsX(number)), box.y());
-        break;
-    case Property::Top:
-        widget->move(box.x(), pixels(toPixelsY(number)));
-        break;
-    case Property::Width:
-    case Property::Height: {
-        QSize size = window ? frameGeometry().size() : widget->size();
-        if (property == Property::Width)
-            size.setWidth(std::max(1, pixels(toPixelsX(number))));
-        else
-            size.setHeight(std::max(1, pixels(toPixelsY(number))));
-        // The window's sizes are outer ones, as in the data.
-        widget->resize(window ? size - (frameGeometry().size() - geometry().size()) : size);
-        break;
-    }
-    case Property::MousePointer:
-        m_pointers[{int(target.kind), target.number}] = int(number);
-        applyCursor(target);
-        break;
-    case Property::MouseIcon:
-        m_icons[{int(target.kind), target.number}] = text.toStdString();
-        applyCursor(target);
-        break;
-    case Property::Locked:
-        if (edit)
-            edit->setReadOnly(flag);
-        break;
-    case Property::Alignment:
-        if (edit) {
-            QTextCursor all(edit->document());
-            all.select(QTextCursor::Document);
-            QTextBlockFormat format;
-            format.setAlignment(number == 1 ? Qt::AlignRight : number == 2 ? Qt::AlignHCenter : Qt::AlignLeft);
-            all.mergeBlockFormat(format);
-        }
-        break;
-    case Property::FontBold:
-    case Property::FontItalic:
-    case Property::FontName:
-    case Property::FontSize:
-    case Property::FontStrikethru:
-    case Property::FontUnderline: {
-        QFont font = widget->font();
-        if (property == Property::FontBold)
-            font.setBold(flag);
-        else if (property == Property::FontItalic)
-            font.setItalic(flag);
-        else if (property == Property::FontName)
-            font.setFamily(text);
-        else if (property == Property::FontSize)
-            font.setPointSizeF(std::clamp(number, 1.0, 400.0));
-        else if (property == Property::FontStrikethru)
-            font.setStrikeOut(flag);
-        else
-            font.setUnderline(flag);
-        widget->setFont(font);
-        break;
-    }
-    case Property::ScrollBar:
-        if (edit)
-            edit->setVerticalScrollBarPolicy(flag ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-        break;
-    case Property::Picture:
-        if (auto *button = qobject_cast<PlayerButton *>(widget)) {
-            m_pictures[{int(target.kind), target.number}] = text.toStdString();
-            button->setNormalPicture(text.isEmpty() ? QPixmap() : QPixmap::fromImage(readImage(text)));
-        }
-        break;
-    case Property::Stretch:
-        break;
-    case Property::BorderColor:
-    case Property::BorderWidth:
-    case Property::Shape:
-        break;
-    case Property::Interval:
-        break;
-    }
-}
-
-void PlayerWindow::applyCursor(Target target)
-{
-    const std::pair key{int(target.kind), target.number};
-    const int pointer = m_pointers.count(key) ? m_pointers.at(key) : 0;
-    const std::string icon = m_icons.value(key);
-    QCursor cursor = cursorOf(pointer);
-    if (pointer == kCustomPointer && !icon.empty()) {
-        const QPixmap picture = QPixmap::fromImage(readImage(qs(icon)));
-        if (!picture.isNull())
-            cursor = QCursor(picture);
-    }
-    if (target.kind == Kind::Screen) {
-        while (QGuiApplication::overrideCursor())
-            QGuiApplication::restoreOverrideCursor();
-        if (pointer != 0)
-            QGuiApplication::setOverrideCursor(cursor);
-        return;
-    }
-    QWidget *widget = widgetOf(target);
-    if (!widget)
-        return;
-    if (pointer != 0)
-        widget->setCursor(cursor);
-    else if (target.kind == Kind::Button && m_menu.handCursor)
-        widget->setCursor(Qt::PointingHandCursor);
+    if (state == 1)
+        showMinimized();
+    else if (state == 2)
+        showMaximized();
     else
-        widget->unsetCursor();
+        showNormal();
 }
 
-void PlayerWindow::closeMenu()
+void PlayerWindow::setWindowFrame(PixelRect frame)
 {
-    close();
+    m_outerSize = QSize(frame.width, frame.height);
+    move(frame.x, frame.y);
+    // The sizes are outer ones; the frame is the window system's.
+    resize(m_outerSize - (frameGeometry().size() - geometry().size()));
 }
 
-void PlayerWindow::playSound(const std::string &path)
+PixelRect PlayerWindow::windowFrame() const
 {
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    if (!m_scriptSound) {
-        m_scriptSound = new QMediaPlayer(this);
-        m_scriptAudio = new QAudioOutput(this);
-        m_scriptSound->setAudioOutput(m_scriptAudio);
+    const QRect frame = frameGeometry();
+    return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+void PlayerWindow::setTitle(const std::string &title)
+{
+    setWindowTitle(qs(title));
+}
+
+void PlayerWindow::invalidate()
+{
+    update();
+}
+
+PixelSize PlayerWindow::loadPicture(const std::string &path)
+{
+    const QString key = qs(path);
+    auto found = m_pictures.find(key);
+    if (found == m_pictures.end()) {
+        QImageReader reader(key);
+        reader.setDecideFormatFromContent(true);
+        found = m_pictures.insert(key, reader.read());
     }
-    m_scriptSound->setSource(QUrl::fromLocalFile(discPath(qs(path))));
-    m_scriptSound->play();
+    return {found->width(), found->height()};
+}
+
+QTextEdit *PlayerWindow::textBox(int number)
+{
+    while (m_texts.size() < number) {
+        const int made = int(m_texts.size()) + 1;
+        auto *edit = new QTextEdit(this);
+        edit->setObjectName(u"Texte"_s + QString::number(made));
+        edit->setAcceptRichText(false);
+        edit->setFrameShape(QFrame::NoFrame);
+        edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // The pointer over a text box is the session's business too.
+        edit->viewport()->setMouseTracking(true);
+        edit->viewport()->installEventFilter(this);
+        connect(edit, &QTextEdit::textChanged, this, [this, edit, made] {
+            m_session->textEdited(made, edit->toPlainText().replace(u'\n', u"\r\n"_s).toStdString());
+        });
+        m_texts.append(edit);
+    }
+    return m_texts[number - 1];
+}
+
+void PlayerWindow::showText(int number, const TextBoxLook &look)
+{
+    QTextEdit *edit = textBox(number);
+    const QSignalBlocker quiet(edit);
+    edit->setGeometry(look.rect.x, look.rect.y, look.rect.width, look.rect.height);
+    edit->setVisible(look.visible);
+    edit->setReadOnly(look.locked);
+    edit->setVerticalScrollBarPolicy(look.scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, qColour(look.back));
+    palette.setColor(QPalette::Text, qColour(look.fore));
+    edit->setPalette(palette);
+    QFont font(qs(look.fontName));
+    font.setPointSizeF(look.fontSize);
+    font.setBold(look.bold);
+    font.setItalic(look.italic);
+    font.setUnderline(look.underline);
+    font.setStrikeOut(look.strikethrough);
+    edit->setFont(font);
+    const QString text = qs(look.text).replace(u"\r\n"_s, u"\n"_s);
+    if (edit->toPlainText() != text)
+        edit->setPlainText(text);
+    // Setting the text drops the paragraphs' format: the alignment goes over the whole text each time.
+    QTextCursor all(edit->document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setAlignment(look.alignment == TextBoxLook::Alignment::Right    ? Qt::AlignRight
+                        : look.alignment == TextBoxLook::Alignment::Centre ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft);
+    all.mergeBlockFormat(format);
+}
+
+void PlayerWindow::showCursor(const Cursor &cursor)
+{
+    QCursor shown(shapeOf(cursor.shape));
+    if (cursor.shape == CursorShape::Picture)
+        shown = QCursor(QPixmap::fromImage(m_pictures.value(qs(cursor.picture))));
+    QWidget::setCursor(shown);
+    for (QTextEdit *edit : std::as_const(m_texts))
+        edit->viewport()->setCursor(shown);
+}
+
+void PlayerWindow::startMenuTimer(int milliseconds)
+{
+    m_timer->start(milliseconds);
+}
+
+void PlayerWindow::stopMenuTimer()
+{
+    m_timer->stop();
+}
+
+void PlayerWindow::playSound(SoundChannel channel, const std::string &path)
+{
+    if (!canPlay())
+        return;
+    const QUrl source = QUrl::fromLocalFile(qs(path));
+    if (channel == SoundChannel::Hover || channel == SoundChannel::Click) {
+        QSoundEffect *&effect = m_effects[channel == SoundChannel::Click ? 1 : 0];
+        if (!effect)
+            effect = new QSoundEffect(this);
+        if (effect->source() != source)
+            effect->setSource(source);
+        effect->play();
+        return;
+    }
+    const int index = channel == SoundChannel::Music ? 0 : 1;
+    if (!m_players[index]) {
+        m_players[index] = new QMediaPlayer(this);
+        m_outputs[index] = new QAudioOutput(this);
+        m_players[index]->setAudioOutput(m_outputs[index]);
+    }
+    m_players[index]->setSource(source);
+    m_players[index]->setLoops(channel == SoundChannel::Music ? QMediaPlayer::Infinite : 1);
+    m_players[index]->play();
+}
+
+void PlayerWindow::playVideo(const std::string &path)
+{
+    m_opener(qs(path));
+}
+
+void PlayerWindow::runProgram(const std::string &path, const std::string &arguments)
+{
+    if (isProgram(qs(path)))
+        m_launcher(qs(path), QProcess::splitCommand(qs(arguments)));
+    else
+        m_opener(qs(path));
+}
+
+void PlayerWindow::openDocument(const std::string &target)
+{
+    m_opener(qs(target));
+}
+
+void PlayerWindow::moveTray(bool open, const std::string &drive)
+{
+    // A drive letter means nothing here: the default drive is meant.
+    QStringList arguments;
+    if (!open)
+        arguments << u"-t"_s;
+    if (drive.size() > 1)
+        arguments << qs(drive);
+    m_launcher(u"eject"_s, arguments);
 }
 
 int PlayerWindow::messageBox(const std::string &text, int buttons, const std::string &title)
@@ -730,55 +376,87 @@ std::string PlayerWindow::inputBox(const std::string &prompt, const std::string 
     return m_prompter.input({qs(prompt), qs(title), qs(defaultText)}).toStdString();
 }
 
-void PlayerWindow::runCommand(const std::string &commandLine)
+void PlayerWindow::endMenu()
 {
-    // The snippets quote the whole command line, "explorer" and its quoted path included.
-    const auto unquote = [](QString &text, bool evenWithQuotesInside) {
-        if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"') &&
-            (evenWithQuotesInside || text.indexOf(u'"', 1) == text.size() - 1))
-            text = text.mid(1, text.size() - 2).trimmed();
-    };
-    QString line = qs(commandLine).trimmed();
-    unquote(line, line.startsWith(u"\"explorer "_s, Qt::CaseInsensitive));
-    // "explorer" shows a folder or a page: the desktop opens it.
-    const bool explorer = line.startsWith(u"explorer "_s, Qt::CaseInsensitive);
-    if (explorer) {
-        line = line.mid(9).trimmed();
-        unquote(line, false);
+    for (QMediaPlayer *player : m_players) {
+        if (player)
+            player->stop();
     }
-    QString program = line;
-    QString rest;
-    if (line.startsWith(u'"')) {
-        const qsizetype close = line.indexOf(u'"', 1);
-        program = line.mid(1, close < 0 ? -1 : close - 1);
-        rest = close < 0 ? QString() : line.mid(close + 1).trimmed();
-    } else if (!QFileInfo::exists(discPath(line))) {
-        const qsizetype space = line.indexOf(u' ');
-        if (space > 0) {
-            program = line.left(space);
-            rest = line.mid(space + 1).trimmed();
-        }
-    }
-    if (program.isEmpty())
-        return;
-    if (program.contains(u"://"_s) || program.startsWith(u"mailto:"_s, Qt::CaseInsensitive)) {
-        m_opener(program);
-        return;
-    }
-    const QString path = discPath(program);
-    if (!explorer && isProgram(path))
-        m_launcher(path, QProcess::splitCommand(rest));
-    else
-        m_opener(path);
+    QWidget::close();
 }
 
-void PlayerWindow::moveTray(bool open, const std::string &drive)
+void PlayerWindow::showEvent(QShowEvent *event)
 {
-    // A drive letter means nothing here: the default drive is meant.
-    QStringList arguments;
-    if (!open)
-        arguments << u"-t"_s;
-    if (drive.size() > 1)
-        arguments << qs(drive);
-    m_launcher(u"eject"_s, arguments);
+    QWidget::showEvent(event);
+    if (m_fullScreen || windowFlags().testFlag(Qt::FramelessWindowHint))
+        return;
+    // The data gives the outer size; the frame is the window system's.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty())
+        resize(m_outerSize - frame);
+}
+
+void PlayerWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QtPlayerPainter drawer(painter, m_pictures);
+    m_session->paint(drawer, {width(), height()});
+    if (!m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, &PlayerWindow::firstFrameShown);
+    }
+}
+
+void PlayerWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint at = event->position().toPoint();
+    m_session->pointerMoved({at.x(), at.y()});
+}
+
+void PlayerWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    const QPoint at = event->position().toPoint();
+    m_session->pointerPressed({at.x(), at.y()});
+}
+
+void PlayerWindow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mouseReleaseEvent(event);
+    const QPoint at = event->position().toPoint();
+    m_session->pointerReleased({at.x(), at.y()});
+}
+
+void PlayerWindow::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    m_session->pointerLeft();
+}
+
+bool PlayerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const auto *viewport = static_cast<QWidget *>(watched);
+        const QPoint at = viewport->mapTo(this, static_cast<QMouseEvent *>(event)->position().toPoint());
+        m_session->pointerMoved({at.x(), at.y()});
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayerWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::vector<std::string> entries = m_session->contextMenu();
+    if (entries.empty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(u"MenuContextuel"_s);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].empty())
+            menu.addSeparator();
+        else
+            menu.addAction(qs(entries[i]), this, [this, i] { m_session->contextMenuChosen(i); });
+    }
+    menu.exec(event->globalPos());
 }

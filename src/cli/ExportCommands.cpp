@@ -1,0 +1,69 @@
+#include "cli/ExportCommands.h"
+
+#include "build/HtmlLauncher.h"
+#include "build/MenuPicture.h"
+#include "cli/ConsoleOutput.h"
+#include "cli/HeadlessRead.h"
+#include "common/PathText.h"
+#include "project/MenuProject.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+int runHtmlCommand(const QStringList &arguments)
+{
+    if (arguments.size() != 2) {
+        console::error(u"usage: zepc html PROJECT.zep FOLDER"_s);
+        return 2;
+    }
+    MenuProject project;
+    if (!HeadlessRead::open(project, arguments[0]).clean())
+        return 1;
+    const QString folder = QFileInfo(arguments[1]).absoluteFilePath() + u'/';
+    if (!QFileInfo(folder).isDir()) {
+        console::error(u"Le dossier "_s + folder + u" n'existe pas !"_s);
+        return 1;
+    }
+    const ZepError error = HtmlLauncher(project).writeInto(folder);
+    if (error.isError()) {
+        console::error(u"Impossible d'écrire "_s + folder + HtmlLauncher::kFileName + u" ("_s + error.description +
+                       u')');
+        return 1;
+    }
+    return 0;
+}
+
+int runImageCommand(const QStringList &arguments)
+{
+    const QString format = arguments.size() == 2 ? QFileInfo(arguments[1]).suffix().toLower() : QString();
+    if (format != u"bmp"_s && format != u"png"_s) {
+        console::error(u"usage: zepc image PROJECT.zep OUT.bmp|OUT.png"_s);
+        return 2;
+    }
+    MenuProject project;
+    if (!HeadlessRead::open(project, arguments[0]).clean())
+        return 1;
+    const QImage picture = MenuPicture(project, pathtext::folderOf(project.path())).render();
+    const QString out = QFileInfo(arguments[1]).absoluteFilePath();
+    QImageWriter writer(out, format.toLatin1());
+    if (!writer.write(picture)) {
+        console::error(u"Impossible d'écrire "_s + out + u" ("_s + writer.errorString() + u')');
+        return 1;
+    }
+    return 0;
+}
+
+std::unique_ptr<QCoreApplication> createApplication(int &argc, char **argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "image") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}

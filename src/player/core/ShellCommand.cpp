@@ -1,0 +1,61 @@
+#include "player/core/ShellCommand.h"
+
+#include "player/core/AsciiCase.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+// The snippets quote the whole command line, "explorer" and its quoted path included.
+std::string_view unquoted(std::string_view text, bool evenWithQuotesInside)
+{
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
+        (evenWithQuotesInside || text.find('"', 1) == text.size() - 1))
+        return trimmed(text.substr(1, text.size() - 2));
+    return text;
+}
+
+bool exists(const std::string &path)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::path(path), error);
+}
+
+} // namespace
+
+ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &paths)
+{
+    std::string_view line = trimmed(commandLine);
+    line = unquoted(line, startsWithNoCase(line, "\"explorer "));
+    // "explorer" shows a folder or a page: the system opens it.
+    const bool explorer = startsWithNoCase(line, "explorer ");
+    if (explorer)
+        line = unquoted(trimmed(line.substr(9)), false);
+
+    std::string_view program = line;
+    std::string_view rest;
+    if (!line.empty() && line.front() == '"') {
+        const auto close = line.find('"', 1);
+        program = line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        rest = close == std::string_view::npos ? std::string_view() : trimmed(line.substr(close + 1));
+    } else if (!exists(paths.discFile(line))) {
+        const auto space = line.find(' ');
+        if (space != std::string_view::npos && space > 0) {
+            program = line.substr(0, space);
+            rest = trimmed(line.substr(space + 1));
+        }
+    }
+    if (program.empty())
+        return {};
+    if (program.find("://") != std::string_view::npos || startsWithNoCase(program, "mailto:"))
+        return {Kind::Open, std::string(program), {}};
+    return {explorer ? Kind::Open : Kind::Run, paths.discFile(program), explorer ? std::string() : std::string(rest)};
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+
+// Form17 "Forme": the shape editor's commands. Closing it closes the editor.
+class ShapeToolbar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ShapeToolbar(QWidget *parent = nullptr);
+
+    QPushButton *command(const QString &caption) const;
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};

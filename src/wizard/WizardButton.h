@@ -1,0 +1,34 @@
+#pragma once
+
+#include "prompt/PromptTypes.h"
+
+#include <QString>
+
+// A button as the wizard's second step builds it, before it has images on disk.
+struct WizardButton
+{
+    enum class Style { Text, Graphic };
+    enum Function { NoFunction = -1, PlayMultimedia = 0, QuitMenu = 1, ShowMessage = 2, OpenTarget = 3 };
+
+    int number = 0;
+    Style style = Style::Text;
+
+    QString text;
+    int textColour = 0;
+    int backColour = 16777215;
+    FontChoice font{QStringLiteral("MS Sans Serif"), 8};
+    bool transparent = false;
+
+    QString normalImage;
+    QString hoverImage;
+    QString clickImage;
+
+    int function = NoFunction;
+    QString argument1; // file, message title or target
+    QString argument2; // message or target kind
+
+    bool deleted = false;
+
+    // The entry of the wizard's button lists.
+    QString caption() const;
+};

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/Twips.h"
+#include "common/ZepError.h"
+#include "wizard/WizardFileWriter.h"
+#include "wizard/WizardProject.h"
+
+#include <QString>
+
+// "&Terminer": the four checks, then the project folder with the buttons' images, the
+// background image, the music and the project file. Nothing is created before the
+// checks pass; what was created before a later failure stays.
+class WizardFinish
+{
+public:
+    static inline const QString kNoFolder = QStringLiteral("Cliquez d'abord sur 'Enregistrer le menu...' !");
+    static inline const QString kBadFolder = QStringLiteral("Répertoire invalide !");
+    static inline const QString kNoName = QStringLiteral("Vous devez donner un nom à votre menu (étape 1) !");
+    static inline const QString kNameUsed =
+        QStringLiteral("Ce nom a déjà été utilisé dans ce répertoire ! (étape 1)");
+    static inline const QString kBadName = QStringLiteral("Nom du projet invalide (étape1) !");
+
+    struct Outcome
+    {
+        QString problem;     // the message to show; empty on success
+        QString projectFile; // the file written, on success
+
+        bool succeeded() const { return problem.isEmpty(); }
+    };
+
+    explicit WizardFinish(TwipsPerPixel twipsPerPixel = {}) : m_twipsPerPixel(twipsPerPixel) {}
+
+    // The save folder gets its closing separator, as the step shows it afterwards.
+    Outcome run(WizardProject &project) const;
+
+    // A name that makes one folder inside the save folder, on this system and on the
+    // Windows computers the disc is made for.
+    static bool isValidName(const QString &name);
+    static QString failureText(const ZepError &error);
+
+private:
+    ZepError placeButton(const WizardButton &button, int position, const QString &folder,
+                         WizardFileWriter::ButtonFiles *files) const;
+    ZepError placeProjectFiles(const WizardProject &project, const QString &folder,
+                               WizardFileWriter::Files *files) const;
+
+    TwipsPerPixel m_twipsPerPixel;
+};

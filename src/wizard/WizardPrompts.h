@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class Prompter;
+
+// The questions the wizard asks for a target to open and for a message to show.
+class WizardPrompts
+{
+public:
+    static inline const QString kCaption = QStringLiteral("Assistant création");
+    static inline const QString kSampleAddresses =
+        QStringLiteral("http://www.example.com ou http://www.example.org");
+
+    struct Target
+    {
+        QString target;
+        QString kind; // "SITE", "DISQUE" or "CD"
+    };
+    struct Message
+    {
+        QString title;
+        QString text; // line breaks already in place
+    };
+
+    explicit WizardPrompts(Prompter &prompter) : m_prompter(prompter) {}
+
+    // Nothing when the user cancels or gives an empty answer.
+    std::optional<Target> askTarget() const;
+    // Double quotes come back as apostrophes, "[R]" as line breaks.
+    std::optional<Message> askMessage(const QString &title = {}, const QString &text = {}) const;
+
+private:
+    Prompter &m_prompter;
+};

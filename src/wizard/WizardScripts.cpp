@@ -1,0 +1,64 @@
+#include "wizard/WizardScripts.h"
+
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace wizardscripts {
+
+QString quotesToApostrophes(QString text)
+{
+    return text.replace(u'"', u'\'');
+}
+
+QString lineBreaks(QString text)
+{
+    static const QRegularExpression mark(u"\\[r\\]"_s, QRegularExpression::CaseInsensitiveOption);
+    return text.replace(mark, u"\r\n"_s);
+}
+
+QString openCode(const QString &kind, const QString &target)
+{
+    return u"'"_s + kind + u"¤Set exe_f = CreateObject(\"WScript.Shell\")¤exe_f.Run(\""_s
+           + quotesToApostrophes(target) + u"\")"_s;
+}
+
+QString messageCode(const QString &title, const QString &message)
+{
+    QString text = message;
+    text.replace(u"\r\n"_s, u"\"+chr(10)+chr(13)+\""_s);
+    return u"MsgBox \""_s + text + u"\", vbInformation, \""_s + title + u'"';
+}
+
+QString startupAction(const WizardProject &p)
+{
+    switch (p.startup) {
+    case WizardProject::Startup::Nothing:
+        return {};
+    case WizardProject::Startup::Multimedia:
+        return p.startupFile;
+    case WizardProject::Startup::Open:
+        return u"VBS:"_s + openCode(p.startupTargetKind, p.startupTarget);
+    case WizardProject::Startup::Message:
+        return u"VBS:"_s + messageCode(p.startupTitle, p.startupMessage);
+    }
+    return {};
+}
+
+KindAndCode kindAndCode(const WizardButton &b)
+{
+    switch (b.function) {
+    case WizardButton::QuitMenu:
+        return {u"quitter"_s, QString()};
+    case WizardButton::ShowMessage:
+        return {u"code"_s, messageCode(b.argument1, b.argument2)};
+    case WizardButton::OpenTarget:
+        return {u"code"_s, openCode(b.argument2, b.argument1)};
+    case WizardButton::PlayMultimedia:
+        return {u"vidéo"_s, b.argument1};
+    default:
+        return {u"vidéo"_s, QString()};
+    }
+}
+
+} // namespace wizardscripts

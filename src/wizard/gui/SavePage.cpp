@@ -1,0 +1,76 @@
+#include "wizard/gui/SavePage.h"
+
+#include "prompt/Prompter.h"
+#include "wizard/WizardProject.h"
+#include "wizard/gui/WizardWidgets.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+using wizardwidgets::named;
+
+SavePage::SavePage(WizardProject &project, Prompter &prompter, QWidget *parent)
+    : QWidget(parent), m_project(project), m_prompter(prompter)
+{
+    setObjectName(u"etape5"_s);
+    auto *choose = named(new QPushButton(u"Enregistrer le menu dans..."_s), u"enregistrer_dans"_s);
+    m_folder = named(new QLabel, u"dossier"_s);
+    m_folder->setTextFormat(Qt::PlainText);
+    m_folder->setWordWrap(true);
+    m_folder->setFrameShape(QFrame::StyledPanel);
+    m_folder->setMinimumHeight(m_folder->fontMetrics().height() + 8);
+    QFont congratulations = font();
+    congratulations.setPointSizeF(congratulations.pointSizeF() * 1.3);
+    congratulations.setBold(true);
+    auto *title = wizardwidgets::paragraph(u"Félicitations !"_s);
+    title->setFont(congratulations);
+
+    auto *chooseRow = new QHBoxLayout;
+    chooseRow->addWidget(choose);
+    chooseRow->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(wizardwidgets::stepLabel(u"Etape 5:"_s));
+    layout->addWidget(title);
+    layout->addWidget(wizardwidgets::paragraph(
+        u"Votre menu est terminé, cliquez sur le bouton ci-dessous pour choisir le répertoire dans lequel il sera "
+        u"enregistré puis sur Terminer pour finir."_s));
+    layout->addLayout(chooseRow);
+    layout->addWidget(m_folder);
+    layout->addSpacing(8);
+    layout->addWidget(wizardwidgets::paragraph(
+        u"Ensuite vous allez retourner sous ZEP où vous pourrez modifier quelques détails comme la position des "
+        u"boutons, la taille du menu, l'ajout ou non de boites de texte pour insérer vos commentaires..."_s));
+    layout->addWidget(wizardwidgets::paragraph(
+        u"Enfin, pour créer votre menu, vous devrez cliquer sur Créer > Compiler > en autorun."_s));
+    layout->addStretch();
+
+    connect(choose, &QPushButton::clicked, this, &SavePage::chooseFolder);
+}
+
+void SavePage::enter()
+{
+    if (m_project.saveFolder.isEmpty())
+        m_project.saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    refresh();
+}
+
+void SavePage::refresh()
+{
+    m_folder->setText(QDir::toNativeSeparators(m_project.saveFolder));
+}
+
+void SavePage::chooseFolder()
+{
+    const QString folder =
+        m_prompter.folder({u"Veuillez choisir le dossier dans lequel votre menu va être enregistré :"_s});
+    if (folder.isEmpty())
+        return;
+    m_project.saveFolder = folder;
+    refresh();
+}
