@@ -33,6 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     object->setDefaultMember(u"Value");
     engine.addObject(u"Fenetre", object);
     engine.addFunction(u"ok", [](std::span<vbs::Variant>) { return vbs::Variant(); });
+    engine.addFunction(u"source", [&source](std::span<vbs::Variant>) { return vbs::Variant::string(source); });
 
     try {
         engine.addCode(source);
@@ -40,6 +41,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     try {
         engine.eval(source);
+    } catch (const vbs::ScriptError &) {
+    }
+    // The same text through Execute, Eval and as a RegExp pattern, from inside a procedure
+    // of a class, where names resolve to locals and fields.
+    try {
+        engine.addCode(u"Class FuzzScope\n"
+                       u"  Public Field\n"
+                       u"  Sub Run(a)\n"
+                       u"    Dim b : b = a\n"
+                       u"    On Error Resume Next\n"
+                       u"    Execute source()\n"
+                       u"    b = Eval(source())\n"
+                       u"    ExecuteGlobal source()\n"
+                       u"    Set re = New RegExp\n"
+                       u"    re.Pattern = source()\n"
+                       u"    re.Global = True\n"
+                       u"    b = re.Replace(\"abc 123 \" & source(), \"<$1$&>\")\n"
+                       u"  End Sub\n"
+                       u"End Class\n"
+                       u"Set s = New FuzzScope\n"
+                       u"s.Run 1");
     } catch (const vbs::ScriptError &) {
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "app/DesignerStartup.h"
 #include "app/core/AppIdentity.h"
+#include "app/core/UserProgramFolder.h"
 #include "platform/SettingsStore.h"
 #include "prompt/gui/QtPrompter.h"
 
@@ -13,7 +14,9 @@ int main(int argc, char **argv)
 
     SettingsStore settings;
     QtPrompter prompter;
-    DesignerStartup startup({appid::programFolder(), settings, prompter, {}, {}});
+    const QString programFolder =
+        userprogramfolder::choose(appid::programFolder(), userprogramfolder::defaultUserFolder());
+    DesignerStartup startup({programFolder, settings, prompter, {}, {}});
     if (!startup.start(app.arguments().mid(1)))
         return 0;
     return app.exec();

@@ -32,3 +32,8 @@ ZepError::ZepError(ErrorCode code, QString detail)
     : number(static_cast<int>(code)), description(std::move(detail))
 {
 }
+
+ZepError ZepError::about(ErrorCode code, const QString &subject)
+{
+    return ZepError(code, errorDescription(static_cast<int>(code)) + u" : "_s + subject);
+}

@@ -29,6 +29,9 @@ struct ZepError
     explicit ZepError(ErrorCode code);
     ZepError(ErrorCode code, QString detail);
 
+    // The code's own description followed by what it is about (a path, a name).
+    static ZepError about(ErrorCode code, const QString &subject);
+
     bool isError() const { return number != 0; }
 };
 

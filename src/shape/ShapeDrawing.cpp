@@ -5,7 +5,7 @@
 
 namespace {
 
-// Far beyond any screen, near enough for a window region to be built at once.
+// Far beyond any screen; the snapped vertices stay well within the range of twips.
 constexpr double kPixelLimit = 100000;
 
 QPoint toPoint(const ShapePoint &p)

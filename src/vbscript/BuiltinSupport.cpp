@@ -1,6 +1,7 @@
 #include "vbscript/Builtins.h"
 
 #include "vbscript/Conversion.h"
+#include "vbscript/ErrorMessages.h"
 #include "vbscript/Interpreter.h"
 
 namespace vbs::builtin {
@@ -22,7 +23,14 @@ std::u16string textArg(Interpreter &interp, const Variant &value)
 
 bool textCompareArg(std::span<Variant> args, size_t index)
 {
-    return present(args, index) && conv::toLong(args[index]) == 1;
+    if (index >= args.size() || args[index].isMissing())
+        return false;
+    if (args[index].isNull())
+        throw ScriptError(errors::InvalidNull);
+    const int32_t compare = conv::toLong(args[index]);
+    if (compare != 0 && compare != 1)
+        throw ScriptError(errors::InvalidCall);
+    return compare == 1;
 }
 
 Variant makeArray(Interpreter &interp, std::vector<Variant> items)
@@ -58,6 +66,7 @@ std::vector<std::pair<std::u16string, Variant>> builtinConstants()
         {u"vbUseDefault", i(-2)},
         {u"vbBinaryCompare", i(0)},
         {u"vbTextCompare", i(1)},
+        {u"vbDatabaseCompare", i(2)},
         {u"vbOKOnly", i(0)},
         {u"vbOKCancel", i(1)},
         {u"vbAbortRetryIgnore", i(2)},
@@ -74,6 +83,10 @@ std::vector<std::pair<std::u16string, Variant>> builtinConstants()
         {u"vbDefaultButton4", i(768)},
         {u"vbApplicationModal", i(0)},
         {u"vbSystemModal", i(4096)},
+        {u"vbMsgBoxHelpButton", i(16384)},
+        {u"vbMsgBoxSetForeground", Variant::longValue(65536)},
+        {u"vbMsgBoxRight", Variant::longValue(524288)},
+        {u"vbMsgBoxRtlReading", Variant::longValue(1048576)},
         {u"vbOK", i(1)},
         {u"vbCancel", i(2)},
         {u"vbAbort", i(3)},
@@ -95,6 +108,7 @@ std::vector<std::pair<std::u16string, Variant>> builtinConstants()
         {u"vbBoolean", i(11)},
         {u"vbVariant", i(12)},
         {u"vbDataObject", i(13)},
+        {u"vbDecimal", i(14)},
         {u"vbByte", i(17)},
         {u"vbArray", i(8192)},
         {u"vbUseSystemDayOfWeek", i(0)},
@@ -105,6 +119,7 @@ std::vector<std::pair<std::u16string, Variant>> builtinConstants()
         {u"vbThursday", i(5)},
         {u"vbFriday", i(6)},
         {u"vbSaturday", i(7)},
+        {u"vbUseSystem", i(0)},
         {u"vbFirstJan1", i(1)},
         {u"vbFirstFourDays", i(2)},
         {u"vbFirstFullWeek", i(3)},

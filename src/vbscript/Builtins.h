@@ -29,6 +29,8 @@ std::span<const BuiltinInfo> dateBuiltins();
 std::span<const BuiltinInfo> arrayBuiltins();
 std::span<const BuiltinInfo> hostBuiltins();
 std::span<const BuiltinInfo> scriptBuiltins();
+std::span<const BuiltinInfo> formatBuiltins();
+std::span<const BuiltinInfo> encodingBuiltins();
 // The vb… constants.
 std::vector<std::pair<std::u16string, Variant>> builtinConstants();
 

@@ -29,10 +29,11 @@ Variant fnCBool(Interpreter &, std::span<Variant> a) { return Variant::boolean(c
 
 Variant fnCByte(Interpreter &, std::span<Variant> a)
 {
-    const double d = conv::toDouble(a[0]);
-    if (!(d > -0.5 && d < 255.5))
+    // Rounded to even before the range check: CByte("-0.5") is 0.
+    const double d = std::nearbyint(conv::toDouble(a[0]));
+    if (!(d >= 0 && d <= 255))
         throw ScriptError(errors::Overflow);
-    return Variant::byte(uint8_t(conv::roundHalfEven(d)));
+    return Variant::byte(uint8_t(d));
 }
 
 Variant fnCDate(Interpreter &interp, std::span<Variant> a) { return Variant::date(conv::toDate(a[0], interp.language())); }

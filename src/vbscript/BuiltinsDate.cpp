@@ -55,11 +55,11 @@ Variant fnHour(Interpreter &i, std::span<Variant> a) { return part(i, a, &Parts:
 Variant fnMinute(Interpreter &i, std::span<Variant> a) { return part(i, a, &Parts::minute); }
 Variant fnSecond(Interpreter &i, std::span<Variant> a) { return part(i, a, &Parts::second); }
 
-int firstDay(std::span<Variant> a, size_t index)
+int firstDay(Interpreter &interp, std::span<Variant> a, size_t index)
 {
     int first = builtin::longArg(a, index, 1);
     if (first == 0)
-        first = 1;
+        first = interp.locale().firstDayOfWeek;
     if (first < 1 || first > 7)
         throw ScriptError(errors::InvalidCall);
     return first;
@@ -69,7 +69,7 @@ Variant fnWeekday(Interpreter &interp, std::span<Variant> a)
 {
     if (a[0].isNull())
         return Variant::null();
-    const int first = firstDay(a, 1);
+    const int first = firstDay(interp, a, 1);
     const int day = datetime::weekday(dateOf(interp, a[0]));
     return Variant::integer(int16_t((day - first + 7) % 7 + 1));
 }
@@ -146,7 +146,7 @@ Variant fnDateDiff(Interpreter &interp, std::span<Variant> a)
     else if (unit == u"w")
         r = std::trunc((day2 - day1) / 7);
     else if (unit == u"ww") {
-        const int first = firstDay(a, 3);
+        const int first = firstDay(interp, a, 3);
         auto weekStart = [&](double day) { return day - (datetime::weekday(day) - first + 7) % 7; };
         r = (weekStart(day2) - weekStart(day1)) / 7;
     } else if (unit == u"h")
@@ -158,6 +158,64 @@ Variant fnDateDiff(Interpreter &interp, std::span<Variant> a)
     else
         throw ScriptError(errors::InvalidCall);
     return Variant::fromInteger(int64_t(r));
+}
+
+// Week 1 of the year holds 1 January, or is the first with four days, or the first full week.
+int weekOfYear(double day, int first, int rule)
+{
+    auto offset = [&](double d) { return (datetime::weekday(d) - first + 7) % 7; };
+    auto weekOne = [&](int year) {
+        const double jan1 = datetime::serialFromDate(year, 1, 1);
+        const double start = jan1 - offset(jan1);
+        if ((rule == 2 && 7 - offset(jan1) < 4) || (rule == 3 && offset(jan1) != 0))
+            return start + 7;
+        return start;
+    };
+    const int year = datetime::partsFromSerial(day).year;
+    double start = weekOne(year);
+    if (day < start)
+        start = weekOne(year - 1);
+    return int((day - start) / 7) + 1;
+}
+
+Variant fnDatePart(Interpreter &interp, std::span<Variant> a)
+{
+    if (a[1].isNull())
+        return Variant::null();
+    const std::u16string unit = interval(interp, a[0]);
+    const double d = dateOf(interp, a[1]);
+    const int first = firstDay(interp, a, 2);
+    int rule = builtin::longArg(a, 3, 1);
+    if (rule == 0)
+        rule = interp.locale().firstWeekOfYear;
+    if (rule < 1 || rule > 3)
+        throw ScriptError(errors::InvalidCall);
+    const Parts p = datetime::partsFromSerial(d);
+    const double day = std::floor(d);
+    int r;
+    if (unit == u"yyyy")
+        r = p.year;
+    else if (unit == u"q")
+        r = (p.month - 1) / 3 + 1;
+    else if (unit == u"m")
+        r = p.month;
+    else if (unit == u"y")
+        r = int(day - datetime::serialFromDate(p.year, 1, 1)) + 1;
+    else if (unit == u"d")
+        r = p.day;
+    else if (unit == u"w")
+        r = (datetime::weekday(d) - first + 7) % 7 + 1;
+    else if (unit == u"ww")
+        r = weekOfYear(day, first, rule);
+    else if (unit == u"h")
+        r = p.hour;
+    else if (unit == u"n")
+        r = p.minute;
+    else if (unit == u"s")
+        r = p.second;
+    else
+        throw ScriptError(errors::InvalidCall);
+    return Variant::integer(int16_t(r));
 }
 
 Variant fnDateSerial(Interpreter &, std::span<Variant> a)
@@ -208,6 +266,7 @@ constexpr BuiltinInfo kDates[] = {
     {u"Weekday", 1, 2, fnWeekday},
     {u"DateAdd", 3, 3, fnDateAdd},
     {u"DateDiff", 3, 5, fnDateDiff},
+    {u"DatePart", 2, 4, fnDatePart},
     {u"DateSerial", 3, 3, fnDateSerial},
     {u"TimeSerial", 3, 3, fnTimeSerial},
     {u"DateValue", 1, 1, fnDateValue},

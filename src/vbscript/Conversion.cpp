@@ -147,18 +147,19 @@ int32_t toLong(const Variant &value)
         return value.longValue();
     if (value.type() == VarType::Integer)
         return value.intValue();
-    const double d = toDouble(value);
-    if (!(d > -2147483648.5 && d < 2147483647.5))
+    // Rounded to even first, then checked: -2147483648.5 is still a Long.
+    const double d = std::nearbyint(toDouble(value));
+    if (!(d >= -2147483648.0 && d <= 2147483647.0))
         throw ScriptError(errors::Overflow);
-    return int32_t(roundHalfEven(d));
+    return int32_t(d);
 }
 
 int16_t toInteger(const Variant &value)
 {
-    const double d = toDouble(value);
-    if (!(d > -32768.5 && d < 32767.5))
+    const double d = std::nearbyint(toDouble(value));
+    if (!(d >= -32768.0 && d <= 32767.0))
         throw ScriptError(errors::Overflow);
-    return int16_t(roundHalfEven(d));
+    return int16_t(d);
 }
 
 bool toBool(const Variant &value)
@@ -174,9 +175,9 @@ bool toBool(const Variant &value)
                 s += (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
             return s;
         }();
-        if (folded == u"true" || folded == u"vrai")
+        if (folded == u"true" || folded == u"vrai" || folded == u"#true#")
             return true;
-        if (folded == u"false" || folded == u"faux")
+        if (folded == u"false" || folded == u"faux" || folded == u"#false#")
             return false;
         double d;
         if (parseNumber(value.stringValue(), d))

@@ -27,10 +27,16 @@ Variant ErrObject::invoke(std::u16string_view name, Invoke kind, std::span<Varia
             err.source = conv::toString(args.back(), m_interp.language());
         return Variant::string(err.source);
     }
-    if (name == u"helpfile")
-        return Variant::string(u"");
-    if (name == u"helpcontext")
-        return Variant::longValue(0);
+    if (name == u"helpfile") {
+        if (set)
+            err.helpFile = conv::toString(args.back(), m_interp.language());
+        return Variant::string(err.helpFile);
+    }
+    if (name == u"helpcontext") {
+        if (set)
+            err.helpContext = conv::toLong(args.back());
+        return Variant::longValue(err.helpContext);
+    }
     if (name == u"clear") {
         err = {};
         return {};
@@ -42,10 +48,13 @@ Variant ErrObject::invoke(std::u16string_view name, Invoke kind, std::span<Varia
         if (number == 0)
             throw ScriptError(errors::InvalidCall);
         auto text = [&](size_t i) {
-            return args.size() > i && !args[i].isEmpty() ? conv::toString(args[i], m_interp.language())
+            return args.size() > i && !args[i].isEmpty() && !args[i].isMissing() ? conv::toString(args[i], m_interp.language())
                                                          : std::u16string();
         };
-        throw ScriptError(number, text(2), text(1));
+        // Raise: number, source, description, help file, help context.
+        ScriptError error(number, text(2), text(1));
+        error.setHelp(text(3), args.size() > 4 && !args[4].isEmpty() && !args[4].isMissing() ? conv::toLong(args[4]) : 0);
+        throw error;
     }
     throw ScriptError(errors::NoSuchMember);
 }

@@ -53,7 +53,7 @@ auto guarded(const Interpreter &interp, Work work)
 Interpreter::Interpreter() : m_alive(std::make_shared<bool>(true))
 {
     for (auto family : {stringBuiltins(), conversionBuiltins(), mathBuiltins(), dateBuiltins(), arrayBuiltins(),
-                        hostBuiltins(), scriptBuiltins()})
+                        hostBuiltins(), scriptBuiltins(), formatBuiltins(), encodingBuiltins()})
         for (const BuiltinInfo &info : family)
             defineGlobal(info.name, GlobalEntry::Kind::Builtin).builtin = &info;
     for (auto &[name, value] : builtinConstants())

@@ -2,6 +2,7 @@
 
 #include "vbscript/Ast.h"
 #include "vbscript/Builtins.h"
+#include "vbscript/Locale.h"
 #include "vbscript/ScriptEngine.h"
 
 #include <cstdint>
@@ -43,6 +44,13 @@ struct ErrState
     int number = 0;
     std::u16string description;
     std::u16string source;
+    std::u16string helpFile;
+    int32_t helpContext = 0;
+
+    static ErrState of(const ScriptError &error)
+    {
+        return {error.number(), error.description(), error.source(), error.helpFile(), error.helpContext()};
+    }
 };
 
 // An array element passed ByRef: the callee works on a copy that is stored back into
@@ -77,7 +85,13 @@ public:
     // ScriptEngine's API
     void setHost(ScriptHost *host) { m_host = host ? host : &m_defaultHost; }
     Language language() const { return m_language; }
-    void setLanguage(Language language) { m_language = language; }
+    void setLanguage(Language language)
+    {
+        m_language = language;
+        m_locale = &Locale::standard(language);
+    }
+    const Locale &locale() const { return *m_locale; }
+    void setLocale(const Locale &locale) { m_locale = &locale; }
     Limits &limits() { return m_limits; }
     std::atomic<bool> &interruptFlag() { return m_interrupt; }
     void addObject(std::u16string_view name, std::shared_ptr<HostObject> object);
@@ -161,6 +175,7 @@ private:
     ScriptHost m_defaultHost;
     ScriptHost *m_host = &m_defaultHost;
     Language m_language = Language::English;
+    const Locale *m_locale = &Locale::standard(Language::English);
     Limits m_limits;
     std::atomic<bool> m_interrupt{false};
     uint64_t m_steps = 0;

@@ -25,7 +25,7 @@ void Interpreter::handle(ScriptError &error, const Stmt &stmt, Frame &frame)
     if (!frame.resumeNext || error.isFatal() || error.isCompileError())
         throw error;
     describe(error);
-    m_err = {error.number(), error.description(), error.source()};
+    m_err = ErrState::of(error);
 }
 
 Flow Interpreter::execBlock(const Block &block, Frame &frame)
@@ -123,7 +123,7 @@ Flow Interpreter::execIf(const IfStmt &stmt, Frame &frame)
             if (!frame.resumeNext || error.isFatal())
                 throw;
             describe(error);
-            m_err = {error.number(), error.description(), error.source()};
+            m_err = ErrState::of(error);
             taken = true;
         }
         if (taken)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -23,12 +24,16 @@ public:
     bool isCompileError() const { return m_compile; }
     // Interruptions and exhausted step budgets cannot be caught by On Error Resume Next.
     bool isFatal() const { return m_fatal; }
+    // Set by Err.Raise.
+    const std::u16string &helpFile() const { return m_helpFile; }
+    int32_t helpContext() const { return m_helpContext; }
 
     void setDescription(std::u16string description) { m_description = std::move(description); }
     void setSource(std::u16string source) { m_source = std::move(source); }
     void setPosition(int line, int column) { m_line = line, m_column = column; }
     void setCompileError(bool compile) { m_compile = compile; }
     void setFatal(bool fatal) { m_fatal = fatal; }
+    void setHelp(std::u16string file, int32_t context) { m_helpFile = std::move(file), m_helpContext = context; }
 
     const char *what() const noexcept override { return "script error"; }
 
@@ -36,6 +41,8 @@ private:
     int m_number;
     std::u16string m_description;
     std::u16string m_source;
+    std::u16string m_helpFile;
+    int32_t m_helpContext = 0;
     int m_line = 0;
     int m_column = 0;
     bool m_compile = false;

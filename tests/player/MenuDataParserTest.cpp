@@ -1,6 +1,7 @@
 #include "player/core/MenuDataParser.h"
 #include "build/MenuDataWriter.h"
 #include "player/core/Cp1252Text.h"
+#include "player/core/PlayerLaunch.h"
 #include "project/MenuProject.h"
 
 #include <gtest/gtest.h>
@@ -189,4 +190,32 @@ TEST(MenuDataParserTest, TheTimerIntervalIsReadAsTheDesignerReadsIt)
             << parser.error();
         EXPECT_EQ(menu.timerInterval, interval) << typed.toStdString();
     }
+}
+
+TEST(PlayerLaunchTest, TheCommandLineShowsAMessageOrTheMenu)
+{
+    MenuProject project;
+    const QByteArray file = QByteArray("player") + blockOf(project, u"Démo"_s, u"Zoé"_s);
+
+    const PlayerLaunch menu = PlayerLaunch::decide("", view(file));
+    EXPECT_FALSE(menu.message);
+    EXPECT_EQ(menu.menu.projectName, "Démo");
+
+    const PlayerLaunch author = PlayerLaunch::decide("auteur", view(file));
+    ASSERT_TRUE(author.message);
+    EXPECT_EQ(author.message->text, "Projet : Démo\nAuteur : Zoé");
+    EXPECT_EQ(author.message->title, "A propos de ZEP...");
+    EXPECT_EQ(author.exitCode, 0);
+
+    // What made the menu is told even without menu data; the author needs it.
+    const PlayerLaunch infos = PlayerLaunch::decide("infos", "player");
+    ASSERT_TRUE(infos.message);
+    EXPECT_EQ(infos.message->title, "Qu'est-ce que ZEP ?");
+    EXPECT_FALSE(infos.failed);
+    const PlayerLaunch bare = PlayerLaunch::decide("auteur", "player");
+    ASSERT_TRUE(bare.message);
+    EXPECT_TRUE(bare.failed);
+    EXPECT_EQ(bare.exitCode, 1);
+    EXPECT_EQ(bare.message->title, "Erreur !");
+    EXPECT_EQ(bare.message->text, "Ce menu ne peut pas être affiché : aucune donnée de menu n'est attachée à ce programme.");
 }

@@ -1,6 +1,6 @@
+#include "shape/gui/ShapeEditor.h"
 #include "project/MenuProject.h"
 #include "shape/ShapeFile.h"
-#include "shape/gui/ShapeEditor.h"
 #include "shape/gui/ShapeToolbar.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -282,8 +282,8 @@ TEST_F(ShapeEditorTest, APreviewShapesTheSurfaceOnWholePixels)
         EXPECT_EQ(p.y % 15, 0);
     }
     EXPECT_EQ(surface()->drawing().points(), (QList<ShapePoint>{{0, 15}, {3000, 15}, {1515, 3000}, {0, 15}}));
-    EXPECT_EQ(surface()->mask(), QRegion(QPolygon({QPoint(0, 1), QPoint(200, 1), QPoint(101, 200), QPoint(0, 1)}),
-                                         Qt::WindingFill));
+    EXPECT_EQ(surface()->mask(),
+              QRegion(QPolygon({QPoint(0, 1), QPoint(200, 1), QPoint(101, 200), QPoint(0, 1)}), Qt::WindingFill));
     EXPECT_TRUE(surface()->drawing().existingLines().isEmpty());
 
     const QPoint before = surface()->pos();
@@ -338,28 +338,23 @@ TEST_F(ShapeEditorTest, TracingProposesTheBackgroundsOutline)
 
     m_background = QPixmap(200, 150);
     m_background.fill(Qt::white);
-    QPainter(&m_background).fillRect(QRect(10, 20, 50, 30), Qt::blue);
     m_editor->open();
     expectWarning(u"Toute l'image de fond a la couleur de l'extérieur : aucun contour à suivre."_s);
-    m_transparency = true;
-    QPainter(&m_background).fillRect(QRect(0, 0, 200, 150), Qt::white);
-    m_editor->close();
-    m_editor->open();
     click(u"Tracer depuis l'image"_s);
+    m_editor->close();
 
-    m_background.fill(Qt::white);
+    // With a transparency image white is outside, whatever colour the corner has.
+    m_transparency = true;
     {
         QPainter painter(&m_background);
         painter.fillRect(QRect(0, 0, 5, 5), Qt::green);
         painter.fillRect(QRect(10, 20, 50, 30), Qt::blue);
     }
-    m_editor->close();
     m_editor->open();
     click(u"Tracer depuis l'image"_s);
-    // The background is stretched twice over the 400 × 300 surface; white is outside.
-    EXPECT_EQ(surface()->drawing().points(),
-              (QList<ShapePoint>{twips({20, 40}), twips({120, 40}), twips({120, 100}), twips({20, 100}),
-                                 twips({20, 40})}));
+    // The background is stretched twice over the 400 × 300 surface.
+    EXPECT_EQ(surface()->drawing().points(), (QList<ShapePoint>{twips({20, 40}), twips({120, 40}), twips({120, 100}),
+                                                                twips({20, 100}), twips({20, 40})}));
     EXPECT_TRUE(surface()->drawing().isClosed());
     EXPECT_TRUE(command(u"Aperçu"_s)->isEnabled());
     EXPECT_TRUE(m_prompter.allAnswered());

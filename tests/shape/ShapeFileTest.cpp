@@ -1,8 +1,8 @@
+#include "shape/ShapeFile.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
-#include "shape/ShapeFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -129,8 +129,8 @@ TEST_F(ShapeFileTest, RefusedFilesLeaveTheVerticesAlone)
 
 TEST_F(ShapeFileTest, OnlyTheTextAfterEachLinesFirstTwoCharactersIsRead)
 {
-    const QByteArray bytes = crlf({u"[FormeMenu]"_s, u"AB12"_s, u"cd-30"_s, u"X=2.5"_s, u"Y=3.5 twips"_s,
-                                   u"X=abc"_s, u"é"_s, u"X= 1e99"_s, u"Y=-1e99"_s, u"[/FormeMenu]"_s, u"X=9"_s});
+    const QByteArray bytes = crlf({u"[FormeMenu]"_s, u"AB12"_s, u"cd-30"_s, u"X=2.5"_s, u"Y=3.5 twips"_s, u"X=abc"_s,
+                                   u"é"_s, u"X= 1e99"_s, u"Y=-1e99"_s, u"[/FormeMenu]"_s, u"X=9"_s});
     QList<ShapePoint> read;
     ASSERT_FALSE(shapefile::fromBytes(bytes, &read).isError());
     EXPECT_EQ(read, (QList<ShapePoint>{{12, -30}, {2, 4}, {0, 0}, {2147483647, -2147483647 - 1}}));

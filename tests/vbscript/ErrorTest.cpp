@@ -102,6 +102,30 @@ TEST(VbsErrors, DescriptionsFollowTheHostLanguage)
     EXPECT_EQ(engine.eval(u"d").stringValue(), u16("Type incompatible"));
 }
 
+TEST(VbsErrors, EveryRunTimeErrorHasItsTextInBothLanguages)
+{
+    const int numbers[] = {5,   6,   7,   9,   10,  11,  13,  28,  35,  53,  70,   76,   91,   92,   94,   424,
+                           429, 438, 440, 445, 449, 450, 451, 457, 458, 500, 501,  505,  506,  5017, 5018, 5019,
+                           5020, 5021, 1002, 1049, 1054, 1057, 1058, 32811};
+    for (vbs::Language language : {vbs::Language::English, vbs::Language::French}) {
+        vbs::ScriptEngine engine;
+        engine.setLanguage(language);
+        const std::u16string unknown = engine.language() == vbs::Language::French ? u16("Erreur d'exécution inconnue")
+                                                                                    : u"Unknown runtime error";
+        for (int number : numbers) {
+            engine.addCode(u"On Error Resume Next\nErr.Raise " + std::u16string(u16(std::to_string(number).c_str())) +
+                           u"\nd = Err.Description");
+            EXPECT_NE(engine.eval(u"d").stringValue(), unknown) << number;
+        }
+    }
+    vbs::ScriptEngine french;
+    french.setLanguage(vbs::Language::French);
+    french.addCode(u"On Error Resume Next\nSet re = New RegExp\nre.Pattern = \"(\"\nre.Test \"\"\nd = Err.Description\n"
+                   u"Err.Clear\nCall CByte(1)\ne = Err.Description");
+    EXPECT_EQ(french.eval(u"d").stringValue(), u16("')' attendu dans l'expression régulière"));
+    EXPECT_EQ(french.eval(u"e").stringValue(), u16("Cette variable utilise un type Automation non géré par VBScript"));
+}
+
 TEST(VbsErrors, RaisedDescriptionsAndSourcesReachTheHost)
 {
     vbs::ScriptEngine engine;

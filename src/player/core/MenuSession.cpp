@@ -18,7 +18,7 @@ const std::string kVideo = "vid\xC3\xA9o";
 
 int clampedPixels(double value)
 {
-    return int(std::lround(std::clamp(value, double(-kMaxPixels), double(kMaxPixels))));
+    return std::isnan(value) ? 0 : int(std::lround(std::clamp(value, double(-kMaxPixels), double(kMaxPixels))));
 }
 
 TextBoxLook::Alignment alignmentOf(double value)
@@ -41,7 +41,7 @@ int whole(double value)
 
 double fontSize(double points)
 {
-    return std::clamp(points, 1.0, 400.0);
+    return std::isnan(points) ? 10.0 : std::clamp(points, 1.0, 400.0);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "player/core/AsciiCase.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace {
@@ -23,6 +25,18 @@ std::string_view unquoted(std::string_view text, bool evenWithQuotesInside)
     return text;
 }
 
+// An address is opened whole, spaces and all.
+bool isAddress(std::string_view text)
+{
+    const auto scheme = text.find("://");
+    if (startsWithNoCase(text, "mailto:"))
+        return true;
+    if (scheme == std::string_view::npos || scheme == 0)
+        return false;
+    const std::string_view name = text.substr(0, scheme);
+    return std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
 bool exists(const std::string &path)
 {
     std::error_code error;
@@ -40,6 +54,8 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
     if (explorer)
         line = unquoted(trimmed(line.substr(9)), false);
 
+    if (isAddress(line))
+        return {Kind::Open, std::string(line), {}};
     std::string_view program = line;
     std::string_view rest;
     if (!line.empty() && line.front() == '"') {
@@ -55,7 +71,7 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
     }
     if (program.empty())
         return {};
-    if (program.find("://") != std::string_view::npos || startsWithNoCase(program, "mailto:"))
+    if (isAddress(program))
         return {Kind::Open, std::string(program), {}};
     return {explorer ? Kind::Open : Kind::Run, paths.discFile(program), explorer ? std::string() : std::string(rest)};
 }

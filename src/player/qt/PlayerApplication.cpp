@@ -1,7 +1,6 @@
 #include "player/qt/PlayerApplication.h"
 
-#include "player/core/MenuDataParser.h"
-#include "player/core/PlayerMessages.h"
+#include "player/core/PlayerLaunch.h"
 #include "player/qt/PlayerWindow.h"
 #include "prompt/ConsolePrompter.h"
 #include "prompt/gui/QtPrompter.h"
@@ -26,12 +25,13 @@ bool headless()
            qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1;
 }
 
-void tell(Prompter &prompter, const PlayerMessage &message, MessageIcon icon, bool isError)
+void tell(Prompter &prompter, const PlayerMessage &message, bool isError)
 {
     std::fputs((message.text + '\n').c_str(), isError ? stderr : stdout);
     std::fflush(isError ? stderr : stdout);
     if (!headless())
-        prompter.message(QString::fromStdString(message.text), QString::fromStdString(message.title), icon);
+        prompter.message(QString::fromStdString(message.text), QString::fromStdString(message.title),
+                         isError ? MessageIcon::Critical : MessageIcon::Information);
 }
 
 } // namespace
@@ -39,25 +39,15 @@ void tell(Prompter &prompter, const PlayerMessage &message, MessageIcon icon, bo
 int PlayerApplication::run(const QString &programFile, const QStringList &arguments)
 {
     QtPrompter prompter;
-    const QString command = arguments.value(0);
-    if (command == u"infos"_s) {
-        tell(prompter, playermessages::infos(), MessageIcon::Information, false);
-        return 0;
-    }
-
     QFile file(programFile);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
         bytes = file.readAll();
-    MenuModel menu;
-    MenuDataParser parser;
-    if (!parser.parseFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), menu)) {
-        tell(prompter, playermessages::badData(parser.error()), MessageIcon::Critical, true);
-        return 1;
-    }
-    if (command == u"auteur"_s) {
-        tell(prompter, playermessages::author(menu), MessageIcon::Information, false);
-        return 0;
+    PlayerLaunch launch = PlayerLaunch::decide(arguments.value(0).toStdString(),
+                                               std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (launch.message) {
+        tell(prompter, *launch.message, launch.failed);
+        return launch.exitCode;
     }
 
     const QString mediaFolder = QFileInfo(programFile).absolutePath();
@@ -65,7 +55,7 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
     root.cdUp();
     ConsolePrompter console;
     Prompter &scriptPrompter = headless() ? static_cast<Prompter &>(console) : prompter;
-    PlayerWindow window(std::move(menu), mediaFolder, root.absolutePath(), scriptPrompter);
+    PlayerWindow window(std::move(launch.menu), mediaFolder, root.absolutePath(), scriptPrompter);
     const QString grab = qEnvironmentVariable("ZEP_PLAYER_GRAB");
     if (!grab.isEmpty() || qEnvironmentVariableIntValue("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME") == 1) {
         QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {

@@ -139,7 +139,10 @@ PlayerWindow::PlayerWindow(MenuModel menu, const QString &mediaFolder, const QSt
 
 PlayerWindow::~PlayerWindow()
 {
+    // The session goes before the children: nothing of theirs may reach it on their way out.
     m_timer->stop();
+    for (QTextEdit *edit : std::as_const(m_texts))
+        disconnect(edit, nullptr, this, nullptr);
 }
 
 ScreenInfo PlayerWindow::screenInfo() const

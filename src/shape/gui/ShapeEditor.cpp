@@ -105,8 +105,8 @@ void ShapeEditor::close()
 
 void ShapeEditor::restart()
 {
-    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question,
-                           MessageButtons::YesNo) != Answer::Yes)
+    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question, MessageButtons::YesNo) !=
+        Answer::Yes)
         return;
     close();
     open();
@@ -114,8 +114,8 @@ void ShapeEditor::restart()
 
 void ShapeEditor::cancel()
 {
-    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question,
-                           MessageButtons::YesNo) == Answer::No)
+    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question, MessageButtons::YesNo) ==
+        Answer::No)
         return;
     close();
 }
@@ -175,8 +175,7 @@ void ShapeEditor::save()
 
 void ShapeEditor::traceBackground()
 {
-    if (refusedWhileDrawing(
-            u"Veuillez terminer la forme en cours avant de Tracer depuis l'image (clique droit) !"_s))
+    if (refusedWhileDrawing(u"Veuillez terminer la forme en cours avant de Tracer depuis l'image (clique droit) !"_s))
         return;
     const QImage picture = m_surface->shownBackground();
     if (picture.isNull()) {
@@ -185,8 +184,8 @@ void ShapeEditor::traceBackground()
         return;
     }
     const bool white = m_host.transparencyImageSet && m_host.transparencyImageSet();
-    const QList<QPoint> outline = OutlineTracer::trace(picture, white ? qRgb(255, 255, 255)
-                                                                      : OutlineTracer::cornerColour(picture));
+    const QList<QPoint> outline =
+        OutlineTracer::trace(picture, white ? qRgb(255, 255, 255) : OutlineTracer::cornerColour(picture));
     if (outline.isEmpty()) {
         m_prompter.message(u"Toute l'image de fond a la couleur de l'extérieur : aucun contour à suivre."_s, kTitle,
                            MessageIcon::Exclamation);

@@ -1,5 +1,7 @@
 #include "shape/gui/ShapeSurface.h"
 
+#include "shape/PolygonClip.h"
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -42,7 +44,9 @@ void ShapeSurface::replaceWith(const QList<ShapePoint> &vertices)
 
 void ShapeSurface::preview()
 {
-    const QRegion region(m_drawing.preview(m_tpp), Qt::WindingFill);
+    // Clipped just outside the surface: what lies beyond is never seen, and a region
+    // spanning far-off vertices would take long to build.
+    const QRegion region(clipToRect(m_drawing.preview(m_tpp), rect().adjusted(-2, -2, 2, 2)), Qt::WindingFill);
     // An outline without area would leave nothing to see or click.
     if (region.isEmpty())
         clearMask();

@@ -18,9 +18,9 @@ class ShapeSurface : public QWidget
 public:
     struct Look
     {
-        QSize size;                // the worksheet's inner size, pixels
-        QColor colour;             // the menu's background colour
-        QPixmap background;        // stretched over the whole surface, as the worksheet does
+        QSize size;         // the worksheet's inner size, pixels
+        QColor colour;      // the menu's background colour
+        QPixmap background; // stretched over the whole surface, as the worksheet does
         TwipsPerPixel tpp;
         QList<ShapePoint> current; // the project's shape when the editor opens
     };

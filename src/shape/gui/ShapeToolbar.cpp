@@ -7,8 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-ShapeToolbar::ShapeToolbar(QWidget *parent)
-    : QWidget(parent, Qt::Window)
+ShapeToolbar::ShapeToolbar(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(u"Form17"_s);
     setWindowTitle(u"Forme"_s);
@@ -25,8 +24,7 @@ ShapeToolbar::ShapeToolbar(QWidget *parent)
         }
         layout->addWidget(box);
     };
-    frame(u"Frame1"_s, u"Edition"_s,
-          {u"Recommencer"_s, u"Annuler"_s, u"Valider"_s, u"Aperçu"_s, u"Pas de forme"_s});
+    frame(u"Frame1"_s, u"Edition"_s, {u"Recommencer"_s, u"Annuler"_s, u"Valider"_s, u"Aperçu"_s, u"Pas de forme"_s});
     frame(u"Frame2"_s, u"Spécial"_s, {u"Charger"_s, u"Sauver"_s, u"Tracer depuis l'image"_s});
     layout->addStretch();
     command(u"Aperçu"_s)->setEnabled(false);

@@ -1,0 +1,54 @@
+#include "app/core/UserProgramFolder.h"
+
+#include "app/core/AppIdentity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+using namespace Qt::StringLiterals;
+
+namespace userprogramfolder {
+
+namespace {
+
+// What the designer writes stays the user's own, never a link into the read-only folder.
+bool isWrittenByTheDesigner(const QString &entry)
+{
+    static const QStringList written = {u"zep_options.ini"_s, u"apparences.ini"_s, u"plugins.ini"_s, u"tmp"_s};
+    return written.contains(entry, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString choose(const QString &programFolder, const QString &userFolder)
+{
+    if (QFileInfo(programFolder).isWritable())
+        return programFolder;
+    return linkEntries(programFolder, userFolder);
+}
+
+QString linkEntries(const QString &programFolder, const QString &userFolder)
+{
+    QDir().mkpath(userFolder);
+    const QDir real(programFolder);
+    for (const QString &entry : real.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (isWrittenByTheDesigner(entry))
+            continue;
+        const QString link = userFolder + entry;
+        if (!QFileInfo(link).isSymLink() && QFileInfo::exists(link))
+            continue; // a file of the user's own, such as the options
+        QFile::remove(link);
+        QFile::link(real.filePath(entry), link);
+    }
+    return userFolder;
+}
+
+QString defaultUserFolder()
+{
+    return appid::withTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)) +
+           u"ZEP/programme/"_s;
+}
+
+} // namespace userprogramfolder

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "player/core/MenuModel.h"
+#include "player/core/PlayerMessages.h"
+
+#include <optional>
+#include <string_view>
+
+// What the player program does for its command line ("", "infos" or "auteur") and the
+// menu data at the end of its own file: show one message and end, or show the menu.
+struct PlayerLaunch
+{
+    std::optional<PlayerMessage> message; // none: show the menu
+    bool failed = false; // the message is an error
+    int exitCode = 0;
+    MenuModel menu;
+
+    static PlayerLaunch decide(std::string_view argument, std::string_view programFile);
+};

@@ -1,0 +1,74 @@
+#include "setup/core/CleanupScript.h"
+
+#include "common/SaveFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace cleanupscript {
+
+namespace {
+
+QString shellQuoted(const QString &text)
+{
+    QString quoted = text;
+    quoted.replace(u'\'', u"'\\''"_s);
+    return u'\'' + quoted + u'\'';
+}
+
+bool isProtected(const QString &folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() || canonical == u"/"_s || canonical == QFileInfo(QDir::homePath()).canonicalFilePath();
+}
+
+} // namespace
+
+QString fileName()
+{
+    return u"fin_install.sh"_s;
+}
+
+QByteArray text(const QString &folder)
+{
+    QString folderPath = folder;
+    while (folderPath.size() > 1 && folderPath.endsWith(u'/'))
+        folderPath.chop(1);
+    const QStringList lines = {
+        u"#!/bin/sh"_s,
+        u"echo \"Fin de la desinstallation de zep...\""_s,
+        u"echo \"(ne vous pre-occupez des erreurs eventuelles)\""_s,
+        u"printf 'Appuyez sur Entree pour continuer...'"_s,
+        u"read -r answer"_s,
+        u"echo"_s,
+        u"echo"_s,
+        u"echo"_s,
+        u"echo"_s,
+        u"folder="_s + shellQuoted(folderPath),
+        u"cd -- \"$folder\" || exit 1"_s,
+        u"here=$(pwd -P)"_s,
+        u"if [ \"$here\" = / ] || [ \"$here\" = \"$(cd -- \"$HOME\" && pwd -P)\" ]; then exit 1; fi"_s,
+        u"[ -f ./"_s + fileName() + u" ] || exit 1"_s,
+        u"find . -mindepth 1 -maxdepth 1 ! -name fin.log -exec rm -rf -- {} + >> fin.log 2>&1"_s,
+        u"rm -f fin.log"_s,
+        u"clear 2>/dev/null"_s,
+        u"echo \"Desinstallation de ZEP terminee !\""_s,
+    };
+    return (lines.join(u'\n') + u'\n').toUtf8();
+}
+
+ZepError write(const QString &folder)
+{
+    if (isProtected(folder))
+        return ZepError::about(ErrorCode::PathFileAccess, folder);
+    const QString path = folder + fileName();
+    const ZepError error = saveFileAtomically(path, text(folder));
+    if (!error.isError())
+        QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner);
+    return error;
+}
+
+} // namespace cleanupscript

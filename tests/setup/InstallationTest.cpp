@@ -1,0 +1,143 @@
+#include "setup/SetupFixture.h"
+
+#include "setup/core/CleanupScript.h"
+#include "setup/core/Destination.h"
+#include "setup/core/InstallObserver.h"
+#include "setup/core/Installation.h"
+#include "setup/core/Shortcuts.h"
+#include "setup/core/UninstallRecord.h"
+#include "common/LineWriter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray cp1252Lines(const QStringList &lines)
+{
+    LineWriter out;
+    for (const QString &line : lines)
+        out.line(line);
+    return out.bytes();
+}
+
+class RecordingObserver : public InstallObserver
+{
+public:
+    QStringList calls;
+
+    void copying(int index, int count, const QString &from, const QString &to) override
+    {
+        calls << u"%1/%2 %3 -> %4"_s.arg(index).arg(count).arg(QFileInfo(from).fileName(), QFileInfo(to).fileName());
+    }
+    void status(const QString &first, const QString &second) override { calls << first + u'|' + second; }
+    void finished() override { calls << u"finished"_s; }
+};
+
+} // namespace
+
+TEST(SetupFiles, ShortcutsAndTheUninstallRecordAreWrittenByteForByte)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    ASSERT_FALSE(shortcuts::writeInternetShortcut(folder + u"ZEP - Créateur de menus"_s, u"/opt/ZEP/zep"_s,
+                                                  u"/opt/ZEP/icone.ico"_s, 0)
+                     .isError());
+    ASSERT_FALSE(shortcuts::writeInternetShortcut(folder + u"Site officiel de ZEP"_s,
+                                                  u"https://zep.example.org/zep/index.php"_s)
+                     .isError());
+    ASSERT_FALSE(uninstallrecord::write(folder).isError());
+    testfiles::expectGolden(u"setup/designer.url"_s, testfiles::readBytes(folder + u"ZEP - Créateur de menus.url"_s));
+    testfiles::expectGolden(u"setup/site.url"_s, testfiles::readBytes(folder + u"Site officiel de ZEP.url"_s));
+    testfiles::expectGolden(u"setup/desinstall.zdu"_s, testfiles::readBytes(folder + u"desinstall.zdu"_s));
+}
+
+TEST(SetupFiles, DesktopEntriesStartTheProgramOrOpenTheAddressAndAreExecutable)
+{
+    QTemporaryDir dir;
+    const QString where = dir.filePath(u"entry"_s);
+    shortcuts::writeDesktopEntry(where, u"ZEP"_s, u"/opt/my \"ZEP\"/zep"_s, u"/opt/icone.ico"_s);
+    EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
+              "[Desktop Entry]\nType=Application\nExec=\"/opt/my \\\"ZEP\\\"/zep\"\nName=ZEP\nIcon=/opt/icone.ico\n");
+    EXPECT_TRUE(QFileInfo(where + u".desktop"_s).isExecutable());
+    shortcuts::writeDesktopEntry(where, u"Site"_s, u"https://zep.example.org/"_s);
+    EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
+              "[Desktop Entry]\nType=Link\nURL=https://zep.example.org/\nName=Site\n");
+}
+
+TEST(SetupDestination, OnlyAbsoluteLocalFoldersAreAccepted)
+{
+    EXPECT_TRUE(destination::isAcceptable(u"/home/user/ZEP/"_s));
+    EXPECT_FALSE(destination::isAcceptable(u"ZEP/"_s));
+    EXPECT_FALSE(destination::isAcceptable(u"~/ZEP/"_s));
+    EXPECT_FALSE(destination::isAcceptable(u"\\\\server\\share\\"_s));
+    EXPECT_FALSE(destination::isAcceptable(u"//server/share/"_s));
+    EXPECT_TRUE(destination::defaultFolder().endsWith(u"/ZEP/"_s));
+}
+
+TEST_F(SetupFixture, MissingLevelsAreCreatedAndAFileInTheWayIsAnError)
+{
+    EXPECT_FALSE(destination::createLevels(path(u"a/b/"_s)).isError());
+    EXPECT_TRUE(QFileInfo(path(u"a/b"_s)).isDir());
+    write(u"file"_s, "x");
+    const ZepError error = destination::createLevels(path(u"file/c/"_s));
+    EXPECT_EQ(error.number, 76);
+    EXPECT_EQ(error.description, u"Chemin introuvable : "_s + path(u"file/"_s));
+}
+
+TEST_F(SetupFixture, InstallingCopiesThePackageCreatesTheEntriesAndInstallingAgainOverwrites)
+{
+    const QString destination = path(u"dest/ZEP/"_s);
+    for (const QByteArray &designer : {QByteArray("designer"), QByteArray("newer designer")}) {
+        write(u"package/zep"_s, designer);
+        RecordingObserver observer;
+        Installation installation(m_places, destination, observer);
+        ASSERT_FALSE(installation.prepare().isError());
+        installation.install();
+
+        EXPECT_EQ(observer.calls, (QStringList{u"0/4 compil.exe -> compil.exe"_s, u"1/4 icone.ico -> icone.ico"_s,
+                                               u"2/4 langues -> langues"_s, u"3/4 zep -> zep"_s,
+                                               u"Création des groupes & icones...|"_s,
+                                               u"Enregistrement des fichiers...|"_s, u"Installation terminée !|"_s,
+                                               u"finished"_s}));
+        EXPECT_EQ(read(u"dest/ZEP/zep"_s), designer);
+        EXPECT_EQ(read(u"dest/ZEP/langues/English/phrases.lge"_s), "Liste.Add \"New\"");
+        EXPECT_FALSE(exists(u"dest/ZEP/tmp"_s));
+        EXPECT_TRUE(uninstallrecord::liesIn(destination));
+    }
+    const QString group = m_places.groupFolder();
+    for (const QString &entry : {u"ZEP - Créateur de menus"_s, u"Site officiel de ZEP"_s,
+                                 u"Télécharger des exemples"_s, u"Désinstaller ZEP"_s}) {
+        EXPECT_TRUE(QFileInfo::exists(group + entry + u".url"_s)) << entry.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(group + entry + u".desktop"_s)) << entry.toStdString();
+    }
+    EXPECT_EQ(testfiles::readBytes(group + u"Désinstaller ZEP.url"_s),
+              cp1252Lines({u"[InternetShortcut]"_s, u"URL="_s + destination + u"setup"_s,
+                           u"IconFile="_s + destination + u"setup"_s, u"IconIndex=0"_s}));
+    EXPECT_TRUE(QFileInfo::exists(m_places.desktopFolder + u"ZEP - Créateur de menus.url"_s));
+    EXPECT_TRUE(QFileInfo::exists(m_places.desktopFolder + u"ZEP - Créateur de menus.desktop"_s));
+}
+
+TEST_F(SetupFixture, ARunningDesignerInTheDestinationStopsTheInstallationBeforeAnyCopy)
+{
+    const QString destination = path(u"dest/"_s);
+    QDir().mkpath(destination);
+    ASSERT_TRUE(QFile::copy(u"/bin/sleep"_s, destination + u"zep"_s));
+    QProcess designer;
+    designer.start(destination + u"zep"_s, {u"30"_s});
+    ASSERT_TRUE(designer.waitForStarted());
+
+    RecordingObserver observer;
+    Installation installation(m_places, destination, observer);
+    const ZepError error = installation.prepare();
+    designer.kill();
+    designer.waitForFinished();
+
+    EXPECT_EQ(error.number, 70);
+    EXPECT_EQ(error.description, u"Permission refusée : "_s + destination + u"zep"_s);
+    EXPECT_TRUE(observer.calls.isEmpty());
+    EXPECT_FALSE(exists(u"dest/compil.exe"_s));
+}

@@ -1,0 +1,75 @@
+#include "setup/SetupFixture.h"
+
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct SetupRun
+{
+    int exitCode;
+    QString err;
+};
+
+} // namespace
+
+// The real program, copied into a package folder, against a temporary home.
+class SetupProgramFixture : public SetupFixture
+{
+protected:
+    SetupProgramFixture()
+    {
+        QFile::copy(testfiles::programPath(u"setup"_s), path(u"package/setup"_s));
+    }
+
+    SetupRun run(const QString &program, const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"HOME"_s, path(u"home"_s));
+        env.insert(u"XDG_DATA_HOME"_s, path(u"home/data"_s));
+        env.insert(u"XDG_CONFIG_HOME"_s, path(u"home/config"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        process.setProcessEnvironment(env);
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
+    }
+};
+
+TEST_F(SetupProgramFixture, SilentInstallThenSilentUninstallLeaveAnEmptyFolder)
+{
+    const QString destination = path(u"home/ZEP"_s);
+    const SetupRun install = run(path(u"package/setup"_s), {u"--silent"_s, destination});
+    ASSERT_EQ(install.exitCode, 0) << install.err.toStdString();
+    EXPECT_EQ(read(u"home/ZEP/zep"_s), "designer");
+    EXPECT_TRUE(exists(u"home/ZEP/setup"_s));
+    EXPECT_TRUE(exists(u"home/ZEP/desinstall.zdu"_s));
+    EXPECT_TRUE(exists(u"home/data/applications/ZEP - créateur de menus/Désinstaller ZEP.desktop"_s));
+    EXPECT_TRUE(exists(u"home/Desktop/ZEP - Créateur de menus.desktop"_s));
+
+    const SetupRun uninstall = run(path(u"home/ZEP/setup"_s), {u"--uninstall"_s, u"--silent"_s});
+    ASSERT_EQ(uninstall.exitCode, 0) << uninstall.err.toStdString();
+    EXPECT_TRUE(QFileInfo(destination).isDir());
+    EXPECT_TRUE(QDir(destination).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    EXPECT_FALSE(exists(u"home/data/applications/ZEP - créateur de menus"_s));
+    EXPECT_FALSE(exists(u"home/Desktop/ZEP - Créateur de menus.desktop"_s));
+    EXPECT_TRUE(exists(u"package/setup"_s));
+}
+
+TEST_F(SetupProgramFixture, BadCommandLinesFailWithAMessage)
+{
+    const SetupRun relative = run(path(u"package/setup"_s), {u"--silent"_s, u"relative/ZEP"_s});
+    EXPECT_EQ(relative.exitCode, 1);
+    EXPECT_TRUE(relative.err.endsWith(u"Répertoire incorrect !\n"_s)) << relative.err.toStdString();
+
+    const SetupRun notInstalled = run(path(u"package/setup"_s), {u"--uninstall"_s, u"--silent"_s});
+    EXPECT_EQ(notInstalled.exitCode, 1);
+    EXPECT_TRUE(exists(u"package/zep"_s));
+
+    EXPECT_EQ(run(path(u"package/setup"_s), {u"--bogus"_s}).exitCode, 2);
+}
