@@ -132,7 +132,7 @@ void BM_PlayerFirstFrame(benchmark::State &state)
         for (const QString &name : source.entryList(QDir::Files))
             QFile::copy(source.filePath(name), demo + u'/' + name);
         QDir().mkpath(dir.filePath(u"cd"_s));
-        zepc.start(kProgramFolder + u"/zepc"_s, {u"compile"_s, demo + u"/demo.zep"_s, dir.filePath(u"cd"_s)});
+        zepc.start(kProgramFolder + u"/zepc"_s, {u"compile"_s, demo + u"/demo.zep"_s, dir.filePath(u"cd"_s), u"--linux"_s});
         zepc.waitForFinished(60000);
         compiled = zepc.exitCode() == 0;
     }

@@ -128,6 +128,13 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_exports->setWindows({m_mainWindow, m_worksheet, [this] { m_build->prepareForBuild(); }});
+    m_hooks.printToBmp = [this] { m_exports->print(PrintPreview::Entry::Bmp); };
+    m_hooks.printToClipboard = [this] { m_exports->print(PrintPreview::Entry::Clipboard); };
+    m_hooks.printOnPaper = [this] { m_exports->print(PrintPreview::Entry::Paper); };
+    m_hooks.fileProperties = [this] { m_exports->fileProperties(); };
+    connect(m_mainWindow, &MainWindow::appearanceApplied, this,
+            [this](const Appearance &appearance) { m_exports->setAppearance(appearance); });
     m_hooks.openWizard = [this] { openWizard(); };
     m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 

@@ -77,6 +77,7 @@ public:
     RecentFiles &recentFiles() { return *m_recent; }
     DesignerHooks &hooks() { return m_hooks; }
     BuildCommands &build() { return *m_build; }
+    DesignerExports &exports() { return *m_exports; }
 
     ObjectsPalette *palette() const { return m_palette; }
     MainWindow *mainWindow() const { return m_mainWindow; }

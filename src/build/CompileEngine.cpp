@@ -222,7 +222,7 @@ ZepError CompileEngine::writeFolder(const CompileRequest &request)
         return error;
 
     step(u"Copie d'aurorun.exe..."_s);
-    if ((error = copyFile(m_programFolder + u"compil.exe"_s, m_playerCopy)).isError())
+    if ((error = copyFile(m_programFolder + request.player, m_playerCopy)).isError())
         return error;
     step(kDone);
 

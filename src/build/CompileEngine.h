@@ -19,7 +19,7 @@ class CompileEngine
 public:
     static const QStringList &runtimeFiles();
 
-    // programFolder holds compil.exe, the runtime files, install.bat and autorun.ico.
+    // programFolder holds the players, the runtime files, install.bat and autorun.ico.
     CompileEngine(const MenuProject &project, Prompter &prompter, QString programFolder);
 
     void setProgress(CompileProgress *progress) { m_progress = progress; }

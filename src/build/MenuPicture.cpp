@@ -15,9 +15,26 @@ namespace {
 
 // What an empty button shows on the worksheet: a framed square.
 constexpr int kEmptyButtonPixels = 32;
-// The inside of a text box as the worksheet lays it out: frame, then document margin.
-constexpr int kTextMargin = 1 + 4;
+// The inside of a text box as the worksheet lays it out: sunken frame, then document margin.
+constexpr int kTextMargin = 2 + 4;
 constexpr int kScrollBarPixels = 16;
+
+// A text box's sunken two-line frame, as the worksheet's style draws it.
+void drawSunkenFrame(QPainter &painter, const QRect &box)
+{
+    const QColor dark(0xA0, 0xA0, 0xA0);
+    const QColor light(Qt::white);
+    const auto frame = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    frame(box, dark, light);
+    frame(box.adjusted(1, 1, -1, -1), light, dark);
+}
 
 QImage readImage(const QString &path)
 {
@@ -81,7 +98,7 @@ void MenuPicture::drawText(QPainter &painter, const MenuText &text) const
     painter.fillRect(box, TransparencyRenderer::colourOf(text.backColour));
     QRect inside = box.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
     if (text.hasScrollBar()) {
-        const QRect bar(box.right() - kScrollBarPixels, box.top() + 1, kScrollBarPixels, box.height() - 2);
+        const QRect bar(box.right() - 1 - kScrollBarPixels, box.top() + 2, kScrollBarPixels, box.height() - 4);
         painter.fillRect(bar, QColor(0xF0, 0xF0, 0xF0));
         painter.setPen(QColor(0xA0, 0xA0, 0xA0));
         painter.drawLine(bar.topLeft(), bar.bottomLeft());
@@ -98,8 +115,6 @@ void MenuPicture::drawText(QPainter &painter, const MenuText &text) const
     QString content = text.text;
     content.replace(u"\r\n"_s, u"\n"_s);
     painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, content);
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    drawSunkenFrame(painter, box);
     painter.restore();
 }

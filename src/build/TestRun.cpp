@@ -39,6 +39,7 @@ void TestRun::run()
     request.projectName = u"TEST"_s;
     request.author = u"TEST"_s;
     request.light = false;
+    request.player = CompileRequest::kLinuxPlayer;
     engine.compile(request);
     m_compileFailed = engine.failed();
 

@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kCompileUsage =
-    u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]"_s;
+    u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]"_s;
 
 // Prints every message; the replace question is answered Yes only with --force.
 class CompilePrompter : public ConsolePrompter
@@ -73,6 +73,8 @@ int runCompileCommand(const QStringList &arguments)
             request.light = true;
         } else if (argument == u"--force"_s) {
             force = true;
+        } else if (argument == u"--linux"_s) {
+            request.player = CompileRequest::kLinuxPlayer;
         } else if (argument == u"--sub"_s && hasValue) {
             request.subMenu = true;
             request.subMenuName = arguments[++i];

@@ -15,7 +15,7 @@ int usage()
 {
     console::error(u"usage: zepc check PROJECT.zep\n"
                    u"       zepc save IN.zep OUT.zep\n"
-                   u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]\n"
+                   u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]\n"
                    u"       zepc menudata PROJECT.zep\n"
                    u"       zepc format FILE\n"
                    u"       zepc vbs FILE.vbs\n"

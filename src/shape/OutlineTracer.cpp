@@ -2,6 +2,7 @@
 
 #include "shape/DouglasPeucker.h"
 
+#include <cstdlib>
 #include <numeric>
 #include <vector>
 
@@ -42,19 +43,23 @@ private:
 // Runs of inside pixels, row by row; rowStart[y] is the first run of row y.
 void findRuns(const QImage &image, QRgb key, std::vector<Run> &runs, std::vector<size_t> &rowStart)
 {
-    const QRgb keyRgb = key & 0xFFFFFFu;
+    const auto near = [](int a, int b) { return std::abs(a - b) <= OutlineTracer::kColourTolerance; };
+    const auto outside = [&](QRgb p) {
+        return qAlpha(p) == 0 ||
+               (near(qRed(p), qRed(key)) && near(qGreen(p), qGreen(key)) && near(qBlue(p), qBlue(key)));
+    };
     const int w = image.width();
     for (int y = 0; y < image.height(); ++y) {
         rowStart[size_t(y)] = runs.size();
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         int x = 0;
         while (x < w) {
-            while (x < w && ((line[x] & 0xFFFFFFu) == keyRgb || qAlpha(line[x]) == 0))
+            while (x < w && outside(line[x]))
                 ++x;
             if (x == w)
                 break;
             const int start = x;
-            while (x < w && (line[x] & 0xFFFFFFu) != keyRgb && qAlpha(line[x]) != 0)
+            while (x < w && !outside(line[x]))
                 ++x;
             runs.push_back(Run{y, start, x});
         }

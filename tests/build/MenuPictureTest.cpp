@@ -59,9 +59,11 @@ TEST(MenuPicture, DrawsTheMenuAsTheWorksheetShowsIt)
     EXPECT_EQ(at(picture, 32, 40), QColor(Qt::black));
     EXPECT_EQ(at(picture, 10, 50), QColor(0, 0, 128));
 
-    EXPECT_EQ(at(picture, 40, 10), QColor(Qt::black)) << "text box frame";
-    EXPECT_EQ(at(picture, 69, 29), QColor(Qt::black));
-    EXPECT_EQ(at(picture, 68, 28), QColor(Qt::yellow)) << "text box back colour";
+    EXPECT_EQ(at(picture, 40, 10), QColor(0xA0, 0xA0, 0xA0)) << "sunken text box frame";
+    EXPECT_EQ(at(picture, 41, 11), QColor(Qt::white));
+    EXPECT_EQ(at(picture, 69, 29), QColor(Qt::white));
+    EXPECT_EQ(at(picture, 68, 28), QColor(0xA0, 0xA0, 0xA0));
+    EXPECT_EQ(at(picture, 67, 27), QColor(Qt::yellow)) << "text box back colour";
     bool red = false;
     for (int y = 11; y < 29; ++y) {
         for (int x = 41; x < 69; ++x) {

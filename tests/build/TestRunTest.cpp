@@ -1,5 +1,6 @@
 #include "BuildFixtures.h"
 
+#include "build/CompileRequest.h"
 #include "build/TestRun.h"
 #include "build/TestRunHooks.h"
 #include "build/TransparencyRenderer.h"
@@ -109,6 +110,8 @@ TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
     EXPECT_TRUE(player.contains("\xAC"
                                 "TEST\xAC"
                                 "TEST\xAC"));
+    EXPECT_TRUE(player.startsWith(testfiles::readBytes(m_programFolder + CompileRequest::kLinuxPlayer)))
+        << "the test run shows the menu with this system's player";
 }
 
 TEST_F(TestRunTest, StopEndsAPlayerThatWouldRunOn)
@@ -137,7 +140,7 @@ TEST_F(TestRunTest, AFailedCompilationNeverMinimizesTheWorksheet)
 
 TEST_F(TestRunTest, APlayerThatCannotStartIsReported)
 {
-    QFile::setPermissions(m_programFolder + u"compil.exe"_s, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(m_programFolder + CompileRequest::kLinuxPlayer, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_prompter.expectMessage(u"Erreur lors du test !!!"_s, u"Erreur d'accès au chemin/fichier"_s, MessageIcon::Critical,
                              MessageButtons::Ok, Answer::Ok);
     TestRun run(m_project, m_prompter, m_programFolder, m_hooks);

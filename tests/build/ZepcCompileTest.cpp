@@ -59,6 +59,28 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
     EXPECT_EQ(zepc({u"compile"_s, project}).exitCode, 2);
 }
 
+TEST(ZepcCompileTest, TheDiscCarriesTheWindowsPlayerUnlessLinuxIsAskedFor)
+{
+    QTemporaryDir dir;
+    const QString project = copyDemo(dir);
+    const QString windows = dir.filePath(u"windows"_s);
+    const QString linux = dir.filePath(u"linux"_s);
+    QDir().mkpath(windows);
+    QDir().mkpath(linux);
+    ASSERT_EQ(zepc({u"compile"_s, project, windows, u"--light"_s}).exitCode, 0);
+    ASSERT_EQ(zepc({u"compile"_s, project, linux, u"--light"_s, u"--linux"_s}).exitCode, 0);
+
+    const QByteArray onWindows = testfiles::readBytes(windows + u"/zep/autorun.exe"_s);
+    const QByteArray onLinux = testfiles::readBytes(linux + u"/zep/autorun.exe"_s);
+    const QByteArray windowsPlayer = testfiles::readBytes(testfiles::programPath(u"compil.exe"_s));
+    const QByteArray linuxPlayer = testfiles::readBytes(testfiles::programPath(u"compil"_s));
+    ASSERT_TRUE(onWindows.startsWith(windowsPlayer));
+    ASSERT_TRUE(onLinux.startsWith(linuxPlayer));
+    // Apart from the player's own bytes, both compilations write the same menu data.
+    EXPECT_EQ(onWindows.mid(windowsPlayer.size()), onLinux.mid(linuxPlayer.size()));
+    EXPECT_TRUE(onWindows.mid(windowsPlayer.size()).startsWith("(debut)\xAC"));
+}
+
 TEST(ZepcCompileTest, MenuDataPrintsTheLinesWithTheDialogsDefaults)
 {
     QTemporaryDir dir;

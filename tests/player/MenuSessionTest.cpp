@@ -300,6 +300,10 @@ TEST_F(MenuSessionTest, ADisabledButtonShowsNoHoverPlaysNothingRunsNothingAndLet
     EXPECT_EQ(buttonShown(1), "/cd/zep/h.bmp");
     session.setProperty({Kind::Button, 1}, Property::Enabled, false);
     EXPECT_EQ(buttonShown(1), "/cd/zep/n1.bmp");
+    session.setProperty({Kind::Button, 1}, Property::Enabled, true);
+    session.pointerMoved({105, 55});
+    session.setProperty({Kind::Button, 1}, Property::Left, 4500.0);
+    EXPECT_EQ(painted()[1], "image /cd/zep/n1.bmp 300,50 40x20") << "moved away from the pointer";
     session.setProperty({Kind::Button, 2}, Property::Visible, false);
     EXPECT_EQ(buttonShown(2), "rien");
     EXPECT_EQ(session.buttonAt({205, 55}), 0);

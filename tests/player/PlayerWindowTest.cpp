@@ -83,6 +83,7 @@ protected:
         CompileRequest request = CompileRequest::defaultsFor(m_project);
         request.folder = m_dir.filePath(u"cd"_s);
         request.light = true;
+        request.player = CompileRequest::kLinuxPlayer;
         ASSERT_TRUE(engine.compile(request));
     }
 
@@ -235,9 +236,9 @@ TEST(PlayerProgramTest, APlayerWithoutDataOrWithBadDataRefusesToStart)
 {
     QTemporaryDir dir;
     const QString bare = dir.filePath(u"vide.exe"_s);
-    QFile::copy(testfiles::programPath(u"compil.exe"_s), bare);
+    QFile::copy(testfiles::programPath(CompileRequest::kLinuxPlayer), bare);
     const QString bad = dir.filePath(u"abime.exe"_s);
-    QFile::copy(testfiles::programPath(u"compil.exe"_s), bad);
+    QFile::copy(testfiles::programPath(CompileRequest::kLinuxPlayer), bad);
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("(debut)\xAC"

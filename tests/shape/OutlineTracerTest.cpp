@@ -47,6 +47,22 @@ TEST(OutlineTracerTest, ARectangleGivesItsFourPixelCornersClockwise)
     EXPECT_EQ(QRegion(QPolygon(outline), Qt::WindingFill), QRegion(5, 7, 20, 10));
 }
 
+TEST(OutlineTracerTest, ASurroundWithCompressionNoiseStillCountsAsOutside)
+{
+    QImage image = blank(60, 40, qRgb(255, 0, 255));
+    QRandomGenerator random(3);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int d = int(random.bounded(OutlineTracer::kColourTolerance + 1));
+            image.setPixel(x, y, qRgb(255 - d, d, 255 - d / 2));
+        }
+    }
+    QPainter(&image).fillRect(QRect(8, 6, 30, 20), kBlue);
+    EXPECT_EQ(OutlineTracer::trace(image, qRgb(250, 3, 254)).size(), 5);
+    EXPECT_EQ(QRegion(QPolygon(OutlineTracer::trace(image, qRgb(255, 0, 255))), Qt::WindingFill),
+              QRegion(8, 6, 30, 20));
+}
+
 TEST(OutlineTracerTest, TheLargestRegionIsTracedWithoutItsHoles)
 {
     QImage image = blank(60, 60);

@@ -301,7 +301,9 @@ void MenuSession::activate(int number)
 
 void MenuSession::forgetUnreachable()
 {
-    if (m_hovered != 0 && !reachable(m_hovered)) {
+    // A button that a script hid, disabled or moved away from the pointer is no longer under it.
+    if (m_hovered != 0 &&
+        (!reachable(m_hovered) || !rectOf(m_buttons[std::size_t(m_hovered) - 1]).contains(m_pointerAt))) {
         m_hovered = 0;
         m_pressed = 0;
     }

@@ -26,8 +26,6 @@ public:
     MenuSession(const MenuSession &) = delete;
     MenuSession &operator=(const MenuSession &) = delete;
 
-    const MenuModel &menu() const { return m_menu; }
-    const TwipsPerPixel &twips() const { return m_twips; }
     // How long a script may run before it is interrupted.
     void setTimeLimit(std::chrono::milliseconds limit);
 

@@ -2,6 +2,7 @@
 
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "build/CompileRequest.h"
 #include "designer/Worksheet.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
@@ -23,8 +24,8 @@ void installPackage(const QString &programFolder)
         if (name != u"zep"_s && name != u"zepc"_s)
             QFile::copy(package.filePath(name), QDir(programFolder).filePath(name));
     }
-    QFile::setPermissions(QDir(programFolder).filePath(u"compil.exe"_s),
-                          QFile::permissions(package.filePath(u"compil.exe"_s)));
+    QFile::setPermissions(QDir(programFolder).filePath(CompileRequest::kLinuxPlayer),
+                          QFile::permissions(package.filePath(CompileRequest::kLinuxPlayer)));
 }
 
 } // namespace

@@ -1,0 +1,450 @@
+#include "player/win32/MenuWindow.h"
+
+#include "player/win32/GdiPainter.h"
+#include "player/win32/InputDialog.h"
+#include "player/win32/Shell.h"
+#include "player/win32/WideText.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr wchar_t kClass[] = L"ZepMenu";
+constexpr UINT_PTR kTimerId = 1;
+
+std::wstring systemPath(const std::string &path)
+{
+    std::wstring wide = widetext::widen(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    return wide;
+}
+
+const wchar_t *cursorName(CursorShape shape)
+{
+    switch (shape) {
+    case CursorShape::Cross: return IDC_CROSS;
+    case CursorShape::IBeam: return IDC_IBEAM;
+    case CursorShape::SizeAll: return IDC_SIZEALL;
+    case CursorShape::SizeNeSw: return IDC_SIZENESW;
+    case CursorShape::SizeNS: return IDC_SIZENS;
+    case CursorShape::SizeNwSe: return IDC_SIZENWSE;
+    case CursorShape::SizeWE: return IDC_SIZEWE;
+    case CursorShape::UpArrow: return IDC_UPARROW;
+    case CursorShape::Wait: return IDC_WAIT;
+    case CursorShape::No: return IDC_NO;
+    case CursorShape::ArrowWait: return IDC_APPSTARTING;
+    case CursorShape::ArrowQuestion: return IDC_HELP;
+    case CursorShape::Hand: return IDC_HAND;
+    case CursorShape::Arrow:
+    case CursorShape::Picture: break;
+    }
+    return IDC_ARROW;
+}
+
+// A back buffer, so the window never flickers while buttons change.
+class BackBuffer
+{
+public:
+    BackBuffer(HDC target, int width, int height)
+        : m_target(target), m_dc(CreateCompatibleDC(target)), m_bitmap(CreateCompatibleBitmap(target, width, height)),
+          m_width(width), m_height(height)
+    {
+        m_old = SelectObject(m_dc, m_bitmap);
+    }
+    ~BackBuffer()
+    {
+        BitBlt(m_target, 0, 0, m_width, m_height, m_dc, 0, 0, SRCCOPY);
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    BackBuffer(const BackBuffer &) = delete;
+    BackBuffer &operator=(const BackBuffer &) = delete;
+    HDC dc() const { return m_dc; }
+
+private:
+    HDC m_target;
+    HDC m_dc;
+    HBITMAP m_bitmap;
+    HGDIOBJ m_old;
+    int m_width;
+    int m_height;
+};
+
+} // namespace
+
+MenuWindow::MenuWindow(MenuModel menu, DiscPaths paths) : m_paths(paths)
+{
+    m_session = std::make_unique<MenuSession>(std::move(menu), *this, std::move(paths));
+}
+
+MenuWindow::~MenuWindow()
+{
+    m_session.reset();
+    m_texts.clear();
+    if (m_window)
+        DestroyWindow(m_window);
+    if (m_pictureCursor)
+        DestroyCursor(m_pictureCursor);
+}
+
+bool MenuWindow::start()
+{
+    m_session->start();
+    return m_window != nullptr;
+}
+
+ScreenInfo MenuWindow::screenInfo() const
+{
+    const HDC screen = GetDC(nullptr);
+    ScreenInfo info;
+    info.size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    info.dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return info;
+}
+
+HRGN MenuWindow::shapeRegion(const WindowLook &look) const
+{
+    HRGN region = nullptr;
+    if (!look.shape.empty()) {
+        std::vector<POINT> points;
+        for (const PixelPoint &p : look.shape)
+            points.push_back({p.x, p.y});
+        region = CreatePolygonRgn(points.data(), int(points.size()), WINDING);
+    }
+    const auto holes = m_pictures.find(look.holesPicture);
+    if (look.holesPicture.empty() || holes == m_pictures.end() || holes->second.isNull())
+        return region;
+    // White pixels become holes in the window.
+    const Bitmap scaled = holes->second.scaled(look.frame.width, look.frame.height);
+    HRGN opaque = CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < scaled.height(); ++y) {
+        for (int x = 0; x < scaled.width();) {
+            while (x < scaled.width() && scaled.pixel(x, y) == 0xFFFFFF)
+                ++x;
+            const int start = x;
+            while (x < scaled.width() && scaled.pixel(x, y) != 0xFFFFFF)
+                ++x;
+            if (x > start) {
+                HRGN run = CreateRectRgn(start, y, x, y + 1);
+                CombineRgn(opaque, opaque, run, RGN_OR);
+                DeleteObject(run);
+            }
+        }
+    }
+    if (!region)
+        return opaque;
+    CombineRgn(region, region, opaque, RGN_AND);
+    DeleteObject(opaque);
+    return region;
+}
+
+void MenuWindow::createWindow(const WindowLook &look)
+{
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = nullptr; // the session's cursor, through WM_SETCURSOR
+        windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+        windowClass.lpszClassName = kClass;
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    if (!registered || m_window)
+        return;
+    m_fullScreen = look.fullScreen;
+    const DWORD style = (look.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP) |
+                        WS_CLIPCHILDREN;
+    CreateWindowExW(WS_EX_APPWINDOW, kClass, widetext::widen(look.title).c_str(), style, look.frame.x, look.frame.y,
+                    look.frame.width, look.frame.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    if (!m_window)
+        return;
+    if (HRGN region = shapeRegion(look))
+        SetWindowRgn(m_window, region, FALSE); // the window owns the region now
+}
+
+void MenuWindow::setWindowVisible(bool visible)
+{
+    if (!m_window)
+        return;
+    ShowWindow(m_window, visible ? SW_SHOWNORMAL : SW_HIDE);
+    if (visible) {
+        UpdateWindow(m_window);
+        SetForegroundWindow(m_window);
+    }
+}
+
+void MenuWindow::showWindowState(int state)
+{
+    ShowWindow(m_window, state == 1 ? SW_MINIMIZE : state == 2 ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void MenuWindow::setWindowFrame(PixelRect frame)
+{
+    SetWindowPos(m_window, nullptr, frame.x, frame.y, frame.width, frame.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PixelRect MenuWindow::windowFrame() const
+{
+    RECT box{};
+    GetWindowRect(m_window, &box);
+    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+}
+
+void MenuWindow::setTitle(const std::string &title)
+{
+    SetWindowTextW(m_window, widetext::widen(title).c_str());
+}
+
+void MenuWindow::invalidate()
+{
+    InvalidateRect(m_window, nullptr, FALSE);
+}
+
+PixelSize MenuWindow::loadPicture(const std::string &path)
+{
+    auto found = m_pictures.find(path);
+    if (found == m_pictures.end())
+        found = m_pictures.emplace(path, Bitmap::load(systemPath(path))).first;
+    return {found->second.width(), found->second.height()};
+}
+
+void MenuWindow::showText(int number, const TextBoxLook &look)
+{
+    while (int(m_texts.size()) < number) {
+        auto text = std::make_unique<TextBox>(m_window, int(m_texts.size()) + 1);
+        // The pointer over a text box is the session's business too.
+        SetWindowSubclass(text->handle(), textProcedure, 1, DWORD_PTR(this));
+        m_texts.push_back(std::move(text));
+    }
+    m_showingText = true;
+    m_texts[std::size_t(number) - 1]->apply(look);
+    m_showingText = false;
+}
+
+void MenuWindow::showCursor(const Cursor &cursor)
+{
+    HCURSOR shown = LoadCursorW(nullptr, cursorName(cursor.shape));
+    if (cursor.shape == CursorShape::Picture) {
+        if (m_pictureCursor)
+            DestroyCursor(m_pictureCursor);
+        m_pictureCursor = HCURSOR(
+            LoadImageW(nullptr, systemPath(cursor.picture).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+        if (m_pictureCursor)
+            shown = m_pictureCursor;
+    }
+    m_cursor = shown;
+    POINT point;
+    GetCursorPos(&point);
+    if (m_window && WindowFromPoint(point) == m_window)
+        SetCursor(m_cursor);
+}
+
+void MenuWindow::startMenuTimer(int milliseconds)
+{
+    SetTimer(m_window, kTimerId, UINT(std::max(1, milliseconds)), nullptr);
+}
+
+void MenuWindow::stopMenuTimer()
+{
+    KillTimer(m_window, kTimerId);
+}
+
+void MenuWindow::playSound(SoundChannel channel, const std::string &path)
+{
+    m_sounds.play(channel, systemPath(path));
+}
+
+void MenuWindow::playVideo(const std::string &path)
+{
+    shell::open(path);
+}
+
+void MenuWindow::runProgram(const std::string &path, const std::string &arguments)
+{
+    shell::run(path, arguments);
+}
+
+void MenuWindow::openDocument(const std::string &target)
+{
+    shell::open(target);
+}
+
+void MenuWindow::moveTray(bool open, const std::string &drive)
+{
+    shell::moveTray(open, drive.empty() ? m_paths.discRoot() : drive);
+}
+
+int MenuWindow::messageBox(const std::string &text, int buttons, const std::string &title)
+{
+    // The VBScript constants are the system's own: buttons, icon, default button, modality.
+    const UINT type = UINT(buttons) & (0x7 | 0x70 | 0x300 | 0x1000);
+    return MessageBoxW(m_window, widetext::widen(text).c_str(), widetext::widen(title).c_str(), type);
+}
+
+std::string MenuWindow::inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText)
+{
+    return widetext::narrow(
+        InputDialog::ask(m_window, widetext::widen(prompt), widetext::widen(title), widetext::widen(defaultText)));
+}
+
+void MenuWindow::endMenu()
+{
+    m_sounds.stop();
+    if (m_window)
+        PostMessageW(m_window, WM_CLOSE, 0, 0);
+}
+
+LRESULT CALLBACK MenuWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *self = reinterpret_cast<MenuWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<MenuWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_window = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self));
+    }
+    return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MenuWindow::textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self)
+{
+    if (message == WM_MOUSEMOVE) {
+        auto *window = reinterpret_cast<MenuWindow *>(self);
+        POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        MapWindowPoints(edit, window->m_window, &at, 1);
+        window->m_session->pointerMoved({at.x, at.y});
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const PixelPoint at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC dc = BeginPaint(m_window, &ps);
+        paint(dc);
+        EndPaint(m_window, &ps);
+        if (!m_painted) {
+            m_painted = true;
+            if (m_quitAfterFirstFrame)
+                PostMessageW(m_window, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        trackLeave();
+        m_session->pointerMoved(at);
+        return 0;
+    case WM_MOUSELEAVE:
+        m_tracking = false;
+        m_session->pointerLeft();
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(m_window);
+        m_session->pointerPressed(at);
+        return 0;
+    case WM_LBUTTONUP:
+        ReleaseCapture();
+        m_session->pointerReleased(at);
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT && m_cursor) {
+            SetCursor(m_cursor);
+            return TRUE;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        showContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
+    case WM_TIMER:
+        if (wParam == kTimerId)
+            m_session->timerTicked();
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE && !m_showingText)
+            textChanged(HWND(lParam));
+        return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        for (const auto &text : m_texts) {
+            if (text->handle() == HWND(lParam))
+                return LRESULT(text->colour(HDC(wParam)));
+        }
+        break;
+    case WM_CLOSE:
+        DestroyWindow(m_window);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(m_window, kTimerId);
+        m_sounds.stop();
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        m_texts.clear();
+        m_window = nullptr;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_window, message, wParam, lParam);
+}
+
+void MenuWindow::paint(HDC target)
+{
+    RECT client{};
+    GetClientRect(m_window, &client);
+    if (client.right <= 0 || client.bottom <= 0)
+        return;
+    BackBuffer buffer(target, client.right, client.bottom);
+    GdiPainter painter(buffer.dc(), m_pictures, m_scaled);
+    m_session->paint(painter, {client.right, client.bottom});
+}
+
+void MenuWindow::trackLeave()
+{
+    if (m_tracking)
+        return;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_window, 0};
+    m_tracking = TrackMouseEvent(&track);
+}
+
+void MenuWindow::textChanged(HWND edit)
+{
+    for (const auto &text : m_texts) {
+        if (text->handle() == edit)
+            m_session->textEdited(text->number(), text->text());
+    }
+}
+
+void MenuWindow::showContextMenu(POINT screenPoint)
+{
+    const std::vector<std::string> entries = m_session->contextMenu();
+    if (entries.empty())
+        return;
+    if (screenPoint.x == -1 && screenPoint.y == -1)
+        GetCursorPos(&screenPoint);
+    const HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i].empty())
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuW(menu, MF_STRING, i + 1, widetext::widen(entries[i]).c_str());
+    }
+    const UINT chosen =
+        UINT(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, m_window, nullptr));
+    DestroyMenu(menu);
+    if (chosen > 0)
+        m_session->contextMenuChosen(chosen - 1);
+}

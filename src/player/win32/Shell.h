@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+// What the menu asks of the system: documents, folders and addresses opened as Explorer
+// would, programs started, and the CD tray. Paths may use "/" or "\".
+namespace shell {
+
+void open(const std::string &target);
+// A program with its argument line; a document is opened with its application.
+void run(const std::string &path, const std::string &arguments);
+// drive: a letter, or a path on the drive (the disc's root folder for the menu's own drive).
+void moveTray(bool open, const std::string &drive);
+
+} // namespace shell

@@ -1,0 +1,57 @@
+#include "player/win32/Sounds.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+namespace {
+
+const wchar_t *const kAliases[2] = {L"zepmusique", L"zepson"};
+
+bool exists(const std::wstring &path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void send(const std::wstring &command)
+{
+    mciSendStringW(command.c_str(), nullptr, 0, nullptr);
+}
+
+} // namespace
+
+Sounds::~Sounds()
+{
+    stop();
+}
+
+void Sounds::play(SoundChannel channel, const std::wstring &path)
+{
+    if (channel == SoundChannel::Hover || channel == SoundChannel::Click) {
+        if (exists(path))
+            PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        return;
+    }
+    const int index = channel == SoundChannel::Music ? 0 : 1;
+    const std::wstring alias = kAliases[index];
+    if (m_open[index])
+        send(L"close " + alias);
+    m_open[index] = false;
+    if (!exists(path))
+        return;
+    // The DirectShow device reads WAV, MP3 and MIDI alike, and can repeat.
+    m_open[index] =
+        mciSendStringW((L"open \"" + path + L"\" type mpegvideo alias " + alias).c_str(), nullptr, 0, nullptr) == 0;
+    if (m_open[index])
+        send(L"play " + alias + (channel == SoundChannel::Music ? L" repeat" : L""));
+}
+
+void Sounds::stop()
+{
+    PlaySoundW(nullptr, nullptr, 0);
+    for (int index = 0; index < 2; ++index) {
+        if (m_open[index])
+            send(std::wstring(L"close ") + kAliases[index]);
+        m_open[index] = false;
+    }
+}

@@ -1,0 +1,200 @@
+#include "WineSession.h"
+
+#include "project/MenuProject.h"
+#include "project/ProjectWriter.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr QRgb kBackground = qRgb(0, 128, 0);
+constexpr QRgb kNormal = qRgb(0, 0, 255);
+constexpr QRgb kHover = qRgb(255, 255, 0);
+constexpr QRgb kClick = qRgb(255, 0, 255);
+constexpr QRgb kRed = qRgb(255, 0, 0);
+constexpr QRgb kScreen = qRgb(0, 0, 0); // Xvfb's root window
+
+void writeImage(const QString &path, QSize size, QRgb colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "BMP"));
+}
+
+QRgb rgb(QRgb pixel)
+{
+    return pixel & 0xFFFFFF;
+}
+
+// A small menu written as a project file and compiled with zepc into cd/: a frameless
+// 400 x 300-pixel window (centred on the 800 x 600 screen at 200, 150), green, with
+// buttons of 40 x 20 pixels at 100, 100 + 40 * n whose scripts are given.
+class WineMenu
+{
+public:
+    explicit WineMenu(const QString &name) : m_name(name)
+    {
+        const QDir dir(m_dir.path());
+        writeImage(dir.filePath(u"n.bmp"_s), QSize(40, 20), kNormal);
+        writeImage(dir.filePath(u"h.bmp"_s), QSize(40, 20), kHover);
+        writeImage(dir.filePath(u"c.bmp"_s), QSize(40, 20), kClick);
+        m_project.setPath(dir.filePath(name + u".zep"_s));
+        m_project.setSize(6000, 4500);
+        m_project.setContours(0);
+        m_project.setBackgroundColour(0x008000);
+    }
+
+    MenuProject &project() { return m_project; }
+
+    void addButton(const QString &code, const QString &kind = u"code"_s)
+    {
+        const int slot = m_project.addButton(kind);
+        MenuButton b = m_project.button(slot);
+        b.left = 1500;
+        b.top = 1500.0f + 600.0f * float(slot - 1);
+        b.normalImage = u"n.bmp"_s;
+        b.hoverImage = u"h.bmp"_s;
+        b.clickImage = u"c.bmp"_s;
+        b.code = code;
+        m_project.setButton(slot, b);
+    }
+    // The centre of a button on the screen.
+    static QPoint button(int slot) { return {200 + 120, 150 + 110 + 40 * (slot - 1)}; }
+
+    QString compile()
+    {
+        const QString file = m_project.path();
+        testfiles::writeBytes(file, ProjectWriter(m_project).toBytes(file));
+        const QString cd = QDir(m_dir.path()).filePath(u"cd"_s);
+        QDir().mkpath(cd);
+        const testfiles::ProgramRun run = testfiles::runProgram(u"zepc"_s, {u"compile"_s, file, cd, u"--light"_s});
+        EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+        return cd + u"/zep/autorun.exe"_s;
+    }
+    QString zepFile(const QString &name) const { return QDir(m_dir.path()).filePath(u"cd/zep/"_s + name); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_name;
+    MenuProject m_project;
+};
+
+class WinePlayerTest : public ::testing::Test
+{
+protected:
+    ~WinePlayerTest() override { m_wine.stop(); }
+
+    WineSession &m_wine = WineSession::instance();
+};
+
+TEST_F(WinePlayerTest, TheExampleShowsItsBackgroundAndButtonsThenTheHoverImage)
+{
+    QTemporaryDir dir;
+    const QString demo = testfiles::copyExample(dir.filePath(u"demo"_s));
+    const QString cd = dir.filePath(u"cd"_s);
+    QDir().mkpath(cd);
+    const testfiles::ProgramRun run = testfiles::runProgram(u"zepc"_s, {u"compile"_s, demo, cd});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+
+    ASSERT_TRUE(m_wine.start(cd + u"/zep/autorun.exe"_s));
+    const qulonglong window = m_wine.findWindow(u"Mon CD de démonstration"_s);
+    ASSERT_NE(window, 0u);
+    // 12000 x 9000 twips at 96 dpi fill the 800 x 600 screen.
+    EXPECT_EQ(m_wine.geometry(window), QRect(0, 0, 800, 600));
+
+    const QImage normal(cd + u"/zep/video.bmp_transp.bmp"_s);
+    const QImage hover(cd + u"/zep/video_survol.bmp_transp.bmp"_s);
+    ASSERT_FALSE(normal.isNull());
+    // The "Vidéo" button sits at 4500, 2700 twips: 300, 180 pixels.
+    const QPoint inButton(5, normal.height() / 2);
+    const QPoint onScreen = QPoint(300, 180) + inButton;
+    ASSERT_TRUE(m_wine.waitForPixel(onScreen, normal.pixel(inButton)));
+    const QImage background = QImage(demo.left(demo.lastIndexOf(u'/')) + u"/fond.jpg"_s).scaled(800, 600);
+    EXPECT_LT(qAbs(qRed(m_wine.screen().pixel(700, 500)) - qRed(background.pixel(700, 500))), 16);
+
+    m_wine.moveMouse(onScreen);
+    EXPECT_TRUE(m_wine.waitForPixel(onScreen, hover.pixel(inButton)));
+}
+
+TEST_F(WinePlayerTest, AMenuAnswersThePointerAndRunsItsScripts)
+{
+    WineMenu menu(u"essai"_s);
+    menu.addButton(u"Fenetre.BackColor = RGB(255, 0, 0)"_s);
+    menu.addButton(u"MsgBox \"Bonjour\", 64, \"Message d'essai\""_s);
+    menu.addButton(u"Do\r\nLoop"_s);
+    menu.addButton(u"Action.Text = \"Fermer\""_s);
+    const QString player = menu.compile();
+
+    ASSERT_TRUE(m_wine.start(player));
+    const qulonglong window = m_wine.findWindow(u"essai"_s);
+    ASSERT_NE(window, 0u);
+    EXPECT_EQ(m_wine.geometry(window), QRect(200, 150, 400, 300)) << "centred, frameless, 6000 x 4500 twips";
+    ASSERT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kNormal));
+    const QImage first = m_wine.screen();
+    EXPECT_EQ(rgb(first.pixel(205, 155)), rgb(kBackground));
+    EXPECT_EQ(rgb(first.pixel(198, 148)), rgb(kScreen));
+
+    m_wine.moveMouse(WineMenu::button(1));
+    EXPECT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kHover));
+    m_wine.click(WineMenu::button(1));
+    EXPECT_TRUE(m_wine.waitForPixel({205, 155}, kRed)) << "the click's script colours the window";
+
+    m_wine.click(WineMenu::button(2));
+    const qulonglong box = m_wine.findWindow(u"Message d'essai"_s);
+    ASSERT_NE(box, 0u) << "MsgBox shows its title";
+    m_wine.pressKey(box, u"Return"_s);
+
+    m_wine.click(WineMenu::button(3));
+    const qulonglong error = m_wine.findWindow(u"Erreur de script"_s);
+    ASSERT_NE(error, 0u) << "the endless loop is interrupted and reported";
+    m_wine.pressKey(error, u"Return"_s);
+
+    m_wine.click(WineMenu::button(4));
+    EXPECT_EQ(m_wine.waitForExit(), 0) << "Action.Fermer ends the menu normally";
+}
+
+TEST_F(WinePlayerTest, AShapedWindowLeavesItsCornersToTheScreen)
+{
+    WineMenu menu(u"forme"_s);
+    // A diamond over the 400 x 300 window, in twips.
+    menu.project().setShapeVertices({{3000, 0}, {6000, 2250}, {3000, 4500}, {0, 2250}});
+    const QString player = menu.compile();
+
+    ASSERT_TRUE(m_wine.start(player));
+    ASSERT_NE(m_wine.findWindow(u"forme"_s), 0u);
+    ASSERT_TRUE(m_wine.waitForPixel({400, 300}, kBackground));
+    const QImage shot = m_wine.screen();
+    EXPECT_EQ(rgb(shot.pixel(205, 155)), rgb(kScreen));
+    EXPECT_EQ(rgb(shot.pixel(590, 440)), rgb(kScreen));
+}
+
+TEST_F(WinePlayerTest, AMissingImageStillShowsTheMenu)
+{
+    WineMenu menu(u"manque"_s);
+    menu.addButton(u"MsgBox 1"_s);
+    const QString player = menu.compile();
+    ASSERT_TRUE(QFile::remove(menu.zepFile(u"n.bmp"_s)));
+
+    ASSERT_TRUE(m_wine.start(player));
+    ASSERT_NE(m_wine.findWindow(u"manque"_s), 0u);
+    EXPECT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kBackground));
+}
+
+TEST_F(WinePlayerTest, APlayerWithoutMenuDataSaysSoAndFails)
+{
+    ASSERT_TRUE(m_wine.start(testfiles::programPath(u"compil.exe"_s)));
+    const qulonglong box = m_wine.findWindow(u"Erreur !"_s);
+    ASSERT_NE(box, 0u);
+    m_wine.pressKey(box, u"Return"_s);
+    EXPECT_EQ(m_wine.waitForExit(), 1);
+}
+
+} // namespace
