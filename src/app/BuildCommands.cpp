@@ -2,6 +2,8 @@
 
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "build/ExecutableExport.h"
+#include "build/IsoExport.h"
 #include "build/TestRun.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/TestWindow.h"
@@ -13,6 +15,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProgressDialog>
+
+using namespace Qt::StringLiterals;
 
 BuildCommands::BuildCommands(MenuProject &project, Prompter &prompter, QString programFolder, Windows windows)
     : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_windows(windows)
@@ -38,6 +43,34 @@ void BuildCommands::compileAutorun()
                          m_programFolder, m_windows.main);
     dialog.setRequireMultimediaFiles(requireMultimediaFiles());
     dialog.exec();
+}
+
+void BuildCommands::compileExecutable()
+{
+    ExecutableExport exporter(m_project, m_prompter, m_programFolder, *this, ExecutableExport::Kind::executable());
+    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
+    exporter.run();
+}
+
+void BuildCommands::compileScreenSaver()
+{
+    ExecutableExport exporter(m_project, m_prompter, m_programFolder, *this, ExecutableExport::Kind::screenSaver());
+    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
+    exporter.run();
+}
+
+void BuildCommands::compileIso()
+{
+    QProgressDialog progress(u"Écriture de l'image ISO..."_s, QString(), 0, 1000, m_windows.main);
+    progress.setWindowTitle(u"ZEP"_s);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    IsoExport exporter(m_project, m_prompter, m_programFolder);
+    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
+    exporter.setProgress([&progress](qint64 done, qint64 total) {
+        progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
+    });
+    exporter.run(*this);
 }
 
 void BuildCommands::prepareForBuild()

@@ -28,6 +28,9 @@ public:
 
     void testRun();
     void compileAutorun();
+    void compileExecutable();
+    void compileScreenSaver();
+    void compileIso();
 
     void prepareForBuild() override;
     void showWaitPanels(bool visible) override;

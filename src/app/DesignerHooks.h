@@ -9,6 +9,8 @@ struct DesignerHooks
     std::function<void()> testRun;
     std::function<void()> compileAutorun;
     std::function<void()> compileExecutable;
+    std::function<void()> compileScreenSaver;
+    std::function<void()> compileIso;
     std::function<void()> compileHtml;
     std::function<void()> printToBmp;
     std::function<void()> printToClipboard;

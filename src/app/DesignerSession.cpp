@@ -128,6 +128,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
+    m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };
+    m_hooks.compileScreenSaver = [this] { m_build->compileScreenSaver(); };
+    m_hooks.compileIso = [this] { m_build->compileIso(); };
     m_exports->setWindows({m_mainWindow, m_worksheet, [this] { m_build->prepareForBuild(); }});
     m_hooks.printToBmp = [this] { m_exports->print(PrintPreview::Entry::Bmp); };
     m_hooks.printToClipboard = [this] { m_exports->print(PrintPreview::Entry::Clipboard); };
@@ -239,7 +242,8 @@ void DesignerSession::openWizard()
 {
     if (!m_wizard) {
         const auto open = [this](const QString &projectFile) { m_document->open(projectFile); };
-        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open});
+        // Owned by the main window, so it stays above it.
+        m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open}, m_mainWindow);
         appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
     }
     m_wizard->show();

@@ -65,6 +65,7 @@ MainMenus::MainMenus(QWidget *owner)
     compileExecutable = entry(compile, u"compiler_exe"_s, u"En exécutable simple"_s);
     compileScreenSaver = entry(compile, u"compiler_ecran_veille"_s, u"En ecran de veille"_s);
     compileHtml = entry(compile, u"compiler_html"_s, u"En page web (html)"_s);
+    compileIso = entry(compile, u"compiler_iso"_s, u"En image ISO"_s);
 
     misc = menu(owner, u"divers_menu"_s, u"&Divers"_s);
 

@@ -40,6 +40,7 @@ struct MainMenus
     QAction *compileExecutable;
     QAction *compileScreenSaver;
     QAction *compileHtml;
+    QAction *compileIso;
 
     QMenu *misc;
 

@@ -130,6 +130,8 @@ void MainWindow::connectDocumentCommands()
     hook(m_menus->test, &DesignerHooks::testRun);
     hook(m_menus->compileAutorun, &DesignerHooks::compileAutorun);
     hook(m_menus->compileExecutable, &DesignerHooks::compileExecutable);
+    hook(m_menus->compileScreenSaver, &DesignerHooks::compileScreenSaver);
+    hook(m_menus->compileIso, &DesignerHooks::compileIso);
     hook(m_menus->compileHtml, &DesignerHooks::compileHtml);
 }
 

@@ -1,5 +1,6 @@
 #include "cli/CompileCommands.h"
 #include "cli/ConsoleOutput.h"
+#include "cli/DiscCommands.h"
 #include "cli/ExportCommands.h"
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
@@ -20,7 +21,9 @@ int usage()
                    u"       zepc format FILE\n"
                    u"       zepc vbs FILE.vbs\n"
                    u"       zepc html PROJECT.zep FOLDER\n"
-                   u"       zepc image PROJECT.zep OUT.bmp|OUT.png"_s);
+                   u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
+                   u"       zepc exe PROJECT.zep FOLDER NAME [--light]\n"
+                   u"       zepc iso PROJECT.zep OUT.iso [--light]"_s);
     return 2;
 }
 
@@ -49,5 +52,9 @@ int main(int argc, char **argv)
         return runHtmlCommand(arguments);
     if (command == u"image"_s)
         return runImageCommand(arguments);
+    if (command == u"exe"_s)
+        return runExeCommand(arguments);
+    if (command == u"iso"_s)
+        return runIsoCommand(arguments);
     return usage();
 }

@@ -38,6 +38,7 @@ public:
     }
     void closeMenu() override { events.push_back("fermer"); }
     void playSound(const std::string &path) override { events.push_back("son " + path); }
+    void playVideo(const std::string &path) override { events.push_back("vidéo " + path); }
     void runCommand(const std::string &commandLine) override { events.push_back("lancer " + commandLine); }
     void moveTray(bool open, const std::string &drive) override
     {
@@ -254,7 +255,7 @@ TEST_F(MenuScriptHostTest, DialogsActionsAndSoundsGoThroughTheFront)
     m_host.buttonClicked(1, code(snippets::cdTray(snippets::CdAction::Close, u"e"_s)));
     m_host.buttonClicked(1, code(snippets::closeMenu()));
     EXPECT_EQ(m_front.events,
-              (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "lancer \"/cd/films\\a.avi\"",
+              (std::vector<std::string>{"son /cd/sons\\a.mp3", "son b.wav", "vidéo /cd/films\\a.avi",
                                         "lancer /cd/zep/SousMenu1.exe",
                                         "lancer \"explorer /cd/docs\"", "lancer \"http://exemple.org/\"", "ouvrir /cd",
                                         "fermer E", "fermer"}));

@@ -453,9 +453,11 @@ TEST_F(MenuSessionTest, ScriptsRunProgramsOpenDocumentsAndPlaySoundsOfTheDisc)
     session.runCommand("\"mailto:moi@exemple.org\"");
     session.runCommand("outils\\prog.exe /s");
     session.playSound("sons\\a.wav");
+    session.playVideo("[LECT]:\\films\\b.avi");
     session.moveTray(true, "/cd");
     EXPECT_EQ(m_front.take(), (std::vector<std::string>{"lancer /cd/outils/installer.exe | -a \"b c\"",
                                                         "ouvrir /cd/docs", "ouvrir mailto:moi@exemple.org",
                                                         "lancer /cd/outils/prog.exe | /s",
-                                                        "son script /cd/sons/a.wav", "éjecter /cd"}));
+                                                        "son script /cd/sons/a.wav", "vidéo /cd/films/b.avi",
+                                                        "éjecter /cd"}));
 }

@@ -30,6 +30,7 @@ public:
     virtual void setProperty(Target target, Property property, const Value &value) = 0;
     virtual void closeMenu() = 0;
     virtual void playSound(const std::string &path) = 0;
+    virtual void playVideo(const std::string &path) = 0;
     // The command line a script gives to the shell's Run: a program, a document, a folder or an address.
     virtual void runCommand(const std::string &commandLine) = 0;
     // drive: a letter, or the disc's root folder for the menu's own drive.

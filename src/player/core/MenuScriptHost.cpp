@@ -319,7 +319,7 @@ void MenuScriptHost::addObjects(const MenuModel &menu)
             else if (*command == "JouerSon" || *command == "JouerSonWAV")
                 m_objects.playSound(*tag);
             else if (*command == "JouerVideo")
-                m_objects.runCommand('"' + *tag + '"');
+                m_objects.playVideo(*tag);
             else if (*command == "OuvrirCD" || *command == "FermerCD")
                 m_objects.moveTray(*command == "OuvrirCD", *tag);
             else if (*command == "AfficheBarre" || *command == "MasqueBarre")

@@ -294,7 +294,7 @@ void MenuSession::activate(int number)
     if (b.kind == "quitter")
         closeMenu();
     else if (b.kind == kVideo)
-        m_front.playVideo(m_paths.discFile(b.code));
+        playVideo(b.code);
     else if (b.kind == "code")
         m_scripts.buttonClicked(number, b.code);
 }
@@ -395,6 +395,11 @@ void MenuSession::closeMenu()
 void MenuSession::playSound(const std::string &path)
 {
     m_front.playSound(SoundChannel::Script, m_paths.discFile(path));
+}
+
+void MenuSession::playVideo(const std::string &path)
+{
+    m_front.playVideo(m_paths.discFile(path));
 }
 
 void MenuSession::runCommand(const std::string &commandLine)

@@ -54,6 +54,7 @@ public:
     void setProperty(Target target, Property property, const Value &value) override;
     void closeMenu() override;
     void playSound(const std::string &path) override;
+    void playVideo(const std::string &path) override;
     void runCommand(const std::string &commandLine) override;
     void moveTray(bool open, const std::string &drive) override;
     int messageBox(const std::string &text, int buttons, const std::string &title) override;

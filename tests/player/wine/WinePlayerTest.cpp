@@ -161,6 +161,49 @@ TEST_F(WinePlayerTest, AMenuAnswersThePointerAndRunsItsScripts)
     EXPECT_EQ(m_wine.waitForExit(), 0) << "Action.Fermer ends the menu normally";
 }
 
+TEST_F(WinePlayerTest, AFramedWindowKeepsItsOuterSizeAndTakesTextTypedInAnInputBox)
+{
+    WineMenu menu(u"cadre"_s);
+    menu.project().setContours(1);
+    menu.addButton(u"Fenetre.Caption = InputBox(\"Votre nom ?\", \"Question\", \"Zoé\") & \" !\""_s);
+    const QString player = menu.compile();
+
+    ASSERT_TRUE(m_wine.start(player));
+    const qulonglong window = m_wine.findWindow(u"cadre"_s);
+    ASSERT_NE(window, 0u);
+    // Without a window manager the X window is the client area: the frame is what is
+    // left of the centred 400 x 300 outer box, as thick on the left, right and bottom.
+    const QRect client = m_wine.geometry(window);
+    const int border = client.left() - 200;
+    EXPECT_GT(border, 0);
+    EXPECT_EQ(client.width(), 400 - 2 * border);
+    EXPECT_GT(client.top(), 150 + border) << "a caption above the client area";
+    EXPECT_EQ(client.bottom() + 1, 450 - border);
+
+    const QPoint button = client.topLeft() + QPoint(120, 110);
+    ASSERT_TRUE(m_wine.waitForPixel(button, kNormal));
+    m_wine.click(button);
+    const qulonglong box = m_wine.findWindow(u"Question"_s);
+    ASSERT_NE(box, 0u);
+    m_wine.pressKey(box, u"Return"_s);
+    EXPECT_NE(m_wine.findWindow(u"Zoé !"_s), 0u) << "the default answer comes back to the script";
+}
+
+TEST_F(WinePlayerTest, TheDiscVerbsTellWhatMadeTheMenuAndWho)
+{
+    WineMenu menu(u"verbes"_s);
+    const QString player = menu.compile();
+    for (const auto &[verb, title] : {std::pair{u"infos"_s, u"Qu'est-ce que ZEP ?"_s},
+                                      {u"auteur"_s, u"A propos de ZEP..."_s}}) {
+        ASSERT_TRUE(m_wine.start(player, {verb}));
+        const qulonglong box = m_wine.findWindow(title);
+        ASSERT_NE(box, 0u) << verb.toStdString();
+        EXPECT_FALSE(m_wine.windowExists(u"verbes"_s)) << "no menu behind the box";
+        m_wine.pressKey(box, u"Return"_s);
+        EXPECT_EQ(m_wine.waitForExit(), 0);
+    }
+}
+
 TEST_F(WinePlayerTest, AShapedWindowLeavesItsCornersToTheScreen)
 {
     WineMenu menu(u"forme"_s);

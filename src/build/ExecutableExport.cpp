@@ -1,0 +1,123 @@
+#include "build/ExecutableExport.h"
+
+#include "build/BuildHooks.h"
+#include "build/CompileEngine.h"
+#include "prompt/Prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+ExecutableExport::Kind ExecutableExport::Kind::executable()
+{
+    return {u"exécutable"_s, u"exe"_s};
+}
+
+ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
+{
+    return {u"écran de veille"_s, u"scr"_s};
+}
+
+ExecutableExport::ExecutableExport(const MenuProject &project, Prompter &prompter, QString programFolder,
+                                   BuildHooks &hooks, Kind kind)
+    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_hooks(hooks),
+      m_kind(std::move(kind))
+{
+}
+
+QString ExecutableExport::askFolder()
+{
+    for (;;) {
+        const QString chosen = m_prompter.folder({u"Ou sera placé l'"_s + m_kind.word + u" ?"_s});
+        if (chosen.isEmpty())
+            return {};
+        if (QFileInfo(chosen).isDir())
+            return chosen.endsWith(u'/') ? chosen : chosen + u'/';
+        m_prompter.message(u"Chemin incorrect."_s, u"Erreur"_s, MessageIcon::Critical);
+    }
+}
+
+bool ExecutableExport::run()
+{
+    m_hooks.prepareForBuild();
+    m_hooks.showWaitPanels(true);
+    m_compileFailed = false;
+
+    // Every answer comes before anything is deleted, so a cancelled export loses nothing.
+    CompileRequest request = CompileRequest::defaultsFor(m_project);
+    request.subMenu = false;
+    request.light = false;
+    request.folder = askFolder();
+    const auto cancel = [this] {
+        m_hooks.showWaitPanels(false);
+        return false;
+    };
+    if (request.folder.isEmpty())
+        return cancel();
+    if ((request.projectName = m_prompter.input({u"Nom du projet ?"_s, QString(), QString()})).isEmpty())
+        return cancel();
+    if ((request.author = m_prompter.input({u"Auteur du projet ?"_s, QString(), QString()})).isEmpty())
+        return cancel();
+    QString name = m_prompter.input({u"Nom de l'"_s + m_kind.word + u" ?"_s, QString(), QString()});
+    if (name.isEmpty())
+        return cancel();
+    name += u'.' + m_kind.extension;
+    switch (m_prompter.message(u"Copier les fichiers 'RUNTIME' ?"_s, QString(), MessageIcon::Question,
+                               MessageButtons::YesNoCancel)) {
+    case Answer::Yes:
+        break;
+    case Answer::No:
+        request.light = true;
+        break;
+    default:
+        return cancel();
+    }
+
+    removeEarlierMenu(request.folder);
+    CompileEngine engine(m_project, m_prompter, m_programFolder);
+    engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
+    engine.compile(request);
+    m_compileFailed = engine.failed();
+    const bool programInPlace = keepOnlyTheProgram(request.folder, name);
+    m_hooks.showWaitPanels(false);
+    if (m_compileFailed)
+        return false;
+    if (!programInPlace) {
+        const ZepError error = ZepError::about(ErrorCode::PathFileAccess, request.folder + u"zep/"_s + name);
+        m_prompter.message(error.description, u"Erreur n°"_s + QString::number(error.number), MessageIcon::Critical);
+        return false;
+    }
+    m_programFile = request.folder + u"zep/"_s + name;
+    m_prompter.message(u"L'"_s + m_kind.word +
+                           u" a été créé ! (Plusieurs fichiers ont été placé dans le sous répertoire ZEP, mais seul le ."_s +
+                           m_kind.extension + u" est obligatoire.)"_s,
+                       u"ZEP"_s, MessageIcon::Information);
+    return true;
+}
+
+void ExecutableExport::removeEarlierMenu(const QString &folder)
+{
+    QDir zep(folder + u"zep"_s);
+    for (const QString &file : zep.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        zep.remove(file);
+    QDir().rmdir(folder + u"zep"_s);
+}
+
+bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &name)
+{
+    const QString zep = folder + u"zep/"_s;
+    QFile::remove(folder + u"autorun.inf"_s);
+    QFile::remove(zep + u"install.bat"_s);
+    QFile::remove(zep + u"autorun.ico"_s);
+    const QString player = zep + u"autorun.exe"_s;
+    if (QFileInfo(zep + name) == QFileInfo(player))
+        return QFileInfo::exists(player);
+    // The player copy goes only once the program is in place: a name the folder cannot
+    // hold must not lose the compiled menu.
+    if (!QFile::copy(player, zep + name))
+        return false;
+    QFile::remove(player);
+    return true;
+}

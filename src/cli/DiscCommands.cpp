@@ -1,0 +1,120 @@
+#include "cli/DiscCommands.h"
+
+#include "build/BuildHooks.h"
+#include "build/CompileRequest.h"
+#include "build/ExecutableExport.h"
+#include "build/IsoExport.h"
+#include "build/TransparencyRenderer.h"
+#include "cli/ConsoleOutput.h"
+#include "cli/HeadlessRead.h"
+#include "common/PathText.h"
+#include "project/MenuProject.h"
+#include "prompt/ConsolePrompter.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The positional arguments and --light; false on anything else.
+bool parse(QStringList arguments, qsizetype count, QStringList *positional, bool *light)
+{
+    *light = arguments.removeAll(u"--light"_s) > 0;
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(u"--"_s))
+            return false;
+    }
+    *positional = arguments;
+    return arguments.size() == count;
+}
+
+// The export's questions answered from the command line.
+class PresetPrompter : public ConsolePrompter
+{
+public:
+    PresetPrompter(QString folder, QStringList inputs, bool light)
+        : m_folder(std::move(folder)), m_inputs(std::move(inputs)), m_light(light)
+    {
+    }
+
+    using Prompter::message;
+    Answer message(const MessageRequest &request) override
+    {
+        if (request.buttons == MessageButtons::YesNoCancel)
+            return m_light ? Answer::No : Answer::Yes;
+        return ConsolePrompter::message(request);
+    }
+    QString folder(const FolderRequest &) override { return std::exchange(m_folder, QString()); }
+    QString input(const InputRequest &) override { return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst(); }
+
+private:
+    QString m_folder;
+    QStringList m_inputs;
+    bool m_light;
+};
+
+class TransparencyPreparation : public BuildHooks
+{
+public:
+    explicit TransparencyPreparation(MenuProject &project) : m_project(project) {}
+
+    void prepareForBuild() override
+    {
+        TransparencyRenderer(m_project, pathtext::folderOf(m_project.path())).prepareForBuild();
+    }
+    void showWaitPanels(bool) override {}
+
+private:
+    MenuProject &m_project;
+};
+
+} // namespace
+
+int runExeCommand(const QStringList &arguments)
+{
+    QStringList positional;
+    bool light = false;
+    if (!parse(arguments, 3, &positional, &light)) {
+        console::error(u"usage: zepc exe PROJECT.zep FOLDER NAME [--light]"_s);
+        return 2;
+    }
+    const QString folder = QFileInfo(positional[1]).absoluteFilePath();
+    MenuProject project;
+    if (!HeadlessRead::open(project, QFileInfo(positional[0]).absoluteFilePath()).clean())
+        return 1;
+    if (!QFileInfo(folder).isDir()) {
+        console::error(u"Chemin incorrect. ("_s + folder + u')');
+        return 1;
+    }
+    PresetPrompter prompter(folder, {CompileRequest::defaultProjectName(project), CompileRequest::defaultAuthor(project),
+                                     positional[2]},
+                            light);
+    TransparencyPreparation hooks(project);
+    ExecutableExport exporter(project, prompter, QCoreApplication::applicationDirPath() + u'/', hooks,
+                              ExecutableExport::Kind::executable());
+    return exporter.run() ? 0 : 1;
+}
+
+int runIsoCommand(const QStringList &arguments)
+{
+    QStringList positional;
+    bool light = false;
+    if (!parse(arguments, 2, &positional, &light)) {
+        console::error(u"usage: zepc iso PROJECT.zep OUT.iso [--light]"_s);
+        return 2;
+    }
+    const QString image = QFileInfo(positional[1]).absoluteFilePath();
+    MenuProject project;
+    if (!HeadlessRead::open(project, QFileInfo(positional[0]).absoluteFilePath()).clean())
+        return 1;
+    TransparencyPreparation(project).prepareForBuild();
+    ConsolePrompter prompter;
+    ZepError error;
+    if (IsoExport(project, prompter, QCoreApplication::applicationDirPath() + u'/').write(image, light, &error))
+        return 0;
+    if (error.isError())
+        console::error(u"Impossible d'écrire "_s + image + u" ("_s + error.description + u')');
+    return 1;
+}
