@@ -66,6 +66,7 @@ enum : int {
     ExpectedLiteral = 1045,
     ExpectedIn = 1046,
     ExpectedClass = 1047,
+    PropertyOutsideClass = 1048,
     ExpectedProperty = 1050,
     MultipleDefaults = 1052,
 };

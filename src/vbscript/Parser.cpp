@@ -231,6 +231,11 @@ ExprPtr Parser::parseLoneExpression()
     return expr;
 }
 
+bool Parser::atPropertyDeclaration() const
+{
+    return atWord(u"property") && (ahead(1).key == u"get" || ahead(1).kind == Tok::Let || ahead(1).kind == Tok::Set);
+}
+
 void Parser::parseDeclaration(Block &block)
 {
     bool isPublic = true, hasAccess = false, isDefault = false;
@@ -252,6 +257,8 @@ void Parser::parseDeclaration(Block &block)
         ++m_pos;
         return parseClass();
     default:
+        if (atPropertyDeclaration())
+            fail(errors::PropertyOutsideClass);
         if (!hasAccess)
             fail(errors::ExpectedStatement);
         if (at(Tok::Const))

@@ -42,6 +42,7 @@ private:
     const Token &identifier();
 
     void parseDeclaration(Block &block);
+    bool atPropertyDeclaration() const;
     void parseBlock(Block &block);
     void parseStatement(Block &block);
     void parseProcedure(ProcKind kind, bool isPublic, bool isDefault, ClassDef *owner);

@@ -130,8 +130,7 @@ void Parser::parseClass()
         } else if (at(Tok::Function)) {
             ++m_pos;
             parseProcedure(ProcKind::Function, isPublic, isDefault, cls.get());
-        } else if (atWord(u"property") && (ahead(1).key == u"get" || ahead(1).kind == Tok::Let ||
-                                             ahead(1).kind == Tok::Set)) {
+        } else if (atPropertyDeclaration()) {
             ++m_pos;
             ProcKind kind;
             if (atWord(u"get"))

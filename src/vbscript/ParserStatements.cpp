@@ -44,6 +44,11 @@ void Parser::parseStatement(Block &block)
     }
     case Tok::Option: fail(errors::MustBeFirstStatement);
     case Tok::Identifier:
+        if (atPropertyDeclaration()) {
+            if (m_scope)
+                fail(errors::ExpectedStatement);
+            return parseDeclaration(block);
+        }
         if (cur().key == u"stop" && isStatementEnd(ahead(1)))
             return (void)++m_pos; // no debugger to stop in
         return parseAssignOrCall(block, false, false);

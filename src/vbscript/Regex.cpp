@@ -13,7 +13,7 @@ namespace {
 
 constexpr size_t kMaxProgram = 200000;
 constexpr int kMaxNesting = 200;
-constexpr uint64_t kMaxSteps = 200000000; // a runaway pattern fails instead of freezing the menu
+constexpr uint64_t kMaxSteps = 50000000; // a runaway pattern fails instead of freezing the menu
 
 bool isWordChar(char16_t c)
 {

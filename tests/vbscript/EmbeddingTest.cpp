@@ -96,6 +96,36 @@ TEST(VbsEmbedding, HostCallbacksMayRunScriptAgain)
     EXPECT_EQ(vbs::conv::toLong(engine.eval(u"inner")), 1);
 }
 
+TEST(VbsEmbedding, HostsKeepGetRefHandlersAndCallThemLater)
+{
+    std::shared_ptr<vbs::HostObject> handler;
+    {
+        vbs::ScriptEngine engine;
+        auto button = std::make_shared<vbs::DispatchObject>(u"Bouton");
+        button->addProperty(
+            u"OnClick", [&handler](std::span<Variant>) { return Variant::object(handler); },
+            [&handler](std::span<Variant>, const Variant &v) { handler = v.objectValue(); });
+        engine.addObject(u"Bouton1", button);
+        engine.addCode(u"Dim clicks\nSub Clicked(x)\nclicks = clicks & x\nIf x = 0 Then y = 1 / x\nEnd Sub\nSet Bouton1.OnClick = GetRef(\"Clicked\")");
+        ASSERT_TRUE(handler);
+        Variant args[] = {Variant::string(u"a")};
+        handler->invoke(u"", vbs::Invoke::Call, args);
+        handler->invoke(u"", vbs::Invoke::Call, args);
+        EXPECT_EQ(engine.toText(engine.eval(u"clicks")), u"aa");
+        Variant zero[] = {Variant::integer(0)};
+        try {
+            handler->invoke(u"", vbs::Invoke::Call, zero);
+            ADD_FAILURE() << "no error";
+        } catch (const vbs::ScriptError &error) {
+            EXPECT_EQ(error.number(), 11);
+            EXPECT_EQ(error.description(), u"Division by zero");
+            EXPECT_EQ(error.line(), 4);
+        }
+    }
+    Variant args[] = {Variant::string(u"late")};
+    EXPECT_THROW(handler->invoke(u"", vbs::Invoke::Call, args), vbs::ScriptError);
+}
+
 TEST(VbsEmbedding, ScriptClassesCanBeUsedByTheHost)
 {
     vbs::ScriptEngine engine;

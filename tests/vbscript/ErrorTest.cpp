@@ -38,6 +38,14 @@ TEST(VbsErrors, CompileErrorsCarryNumberAndLine)
         {"Const x 5", 1011, 1},
         {"For Each x Of y\nNext", 1046, 1},
         {"With x\n.a = 1", 1014, 2},
+        {"If x Then :\nx = 1", 1014, 2},
+        {"Sub s() x = 1", 1014, 1},
+        {"Public Property Get P\nEnd Property", 1048, 1},
+        {"Property Let P(v)\nEnd Property", 1048, 1},
+        {"x = 1 End If", 1024, 1},
+        {"Class C\nx = 1\nEnd Class", 1024, 2},
+        {"Sub s()\nSub t()\nEnd Sub\nEnd Sub", 1024, 2},
+        {"(1)", 1024, 1},
     };
     for (const Expected &c : cases) {
         vbs::ScriptEngine engine;

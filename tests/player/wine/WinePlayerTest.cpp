@@ -204,6 +204,43 @@ TEST_F(WinePlayerTest, TheDiscVerbsTellWhatMadeTheMenuAndWho)
     }
 }
 
+TEST_F(WinePlayerTest, ScriptsReadFilesOfTheDiscAndStartItsPrograms)
+{
+    WineMenu menu(u"disque"_s);
+    menu.addButton(u"Set f = CreateObject(\"Scripting.FileSystemObject\").OpenTextFile(\"[LECT]:\\lisezmoi.txt\")\r\n"
+                   u"Set d = CreateObject(\"Scripting.Dictionary\")\r\n"
+                   u"d.Add \"ligne\", f.ReadLine\r\n"
+                   u"Fenetre.Caption = d(\"ligne\")"_s);
+    menu.addButton(u"CreateObject(\"WScript.Shell\").Run \"[LECT]:\\zep\\autorun.exe infos\""_s);
+    menu.addButton(u"Bouton1.Picture = LoadPicture(\"[LECT]:\\zep\\c.bmp\")"_s);
+    const QString player = menu.compile();
+    testfiles::writeBytes(menu.zepFile(u"../lisezmoi.txt"_s), "Lu sur le disque\r\nsuite\r\n");
+
+    ASSERT_TRUE(m_wine.start(player));
+    ASSERT_NE(m_wine.findWindow(u"disque"_s), 0u);
+    ASSERT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kNormal));
+    m_wine.click(WineMenu::button(1));
+    EXPECT_NE(m_wine.findWindow(u"Lu sur le disque"_s), 0u) << "the first line of a text file at the disc's root";
+    m_wine.click(WineMenu::button(3));
+    EXPECT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kClick)) << "a picture of the disc in place of the normal image";
+    m_wine.click(WineMenu::button(2));
+    const qulonglong infos = m_wine.findWindow(u"Qu'est-ce que ZEP ?"_s);
+    EXPECT_NE(infos, 0u) << "a program of the disc started with its argument";
+}
+
+TEST_F(WinePlayerTest, AFullScreenMenuCoversTheScreen)
+{
+    WineMenu menu(u"plein"_s);
+    menu.project().setFullScreen(1);
+    const QString player = menu.compile();
+
+    ASSERT_TRUE(m_wine.start(player));
+    const qulonglong window = m_wine.findWindow(u"plein"_s);
+    ASSERT_NE(window, 0u);
+    EXPECT_EQ(m_wine.geometry(window), QRect(0, 0, 800, 600));
+    EXPECT_TRUE(m_wine.waitForPixel({5, 5}, kBackground));
+}
+
 TEST_F(WinePlayerTest, AShapedWindowLeavesItsCornersToTheScreen)
 {
     WineMenu menu(u"forme"_s);
