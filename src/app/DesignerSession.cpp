@@ -115,8 +115,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_pack->translate(m_mainWindow);
     m_mainWindow->setWindowTitle(MainWindow::caption());
     if (m_pack->active()) {
-        m_project->setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
-        m_project->setIcon(u'(' + Phrases::text(24) + u')');
+        project().setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
+        project().setIcon(u'(' + Phrases::text(24) + u')');
     }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
