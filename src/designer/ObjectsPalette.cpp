@@ -5,6 +5,7 @@
 #include "designer/ResourcesWindow.h"
 #include "designer/worksheet/ItemPresenceCommand.h"
 #include "project/MenuProject.h"
+#include "project/PictureFileCheck.h"
 #include "prompt/Prompter.h"
 
 #include <QAction>
@@ -23,6 +24,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kImageFilter = u"Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
+// Pixels: the transparency image is shown over at least this square, so it can be clicked.
+constexpr int kSmallestImageArea = 16;
 
 } // namespace
 
@@ -159,16 +162,24 @@ void ObjectsPalette::showTransparencyImage()
         m_prompter->message(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation);
         return;
     }
+    // A picture that cannot be shown would leave nothing to click to get the palette back.
+    const QString file = resolve(image);
+    if (const ZepError error = PictureFileCheck::check(file); error.isError()) {
+        m_prompter->message(u"Impossible d'afficher l'image '"_s + image + u"' ("_s + error.description + u')',
+                            u"Erreur !"_s, MessageIcon::Critical);
+        return;
+    }
+    const QPixmap picture(file);
     if (!m_imageArea->isVisible())
         m_normalSize = size();
     for (QGroupBox *box : std::as_const(m_frames))
         box->hide();
-    const QPixmap picture(resolve(image));
+    const QSize area = picture.size().expandedTo(QSize(kSmallestImageArea, kSmallestImageArea));
     m_imageArea->setPixmap(picture);
-    m_imageArea->setGeometry(QRect(QPoint(0, 0), picture.size()));
+    m_imageArea->setGeometry(QRect(QPoint(0, 0), area));
     m_imageArea->show();
     m_imageArea->raise();
-    resize(picture.size());
+    resize(area);
     m_prompter->message(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information);
 }
 
