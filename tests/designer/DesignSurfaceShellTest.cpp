@@ -172,8 +172,8 @@ TEST_F(ShellFixture, AQuickPreviewOfUnreadableImagesKeepsTheButtonAsItWas)
     b.clickImage = u"absente.bmp"_s;
     b.transparent = true;
     project.setButton(slot, b);
-    project.chooseEntry(ItemChooser::kProjectEntry);
-    project.chooseEntry(ItemChooser::buttonEntry(slot, u"code"_s));
+    project.choose(ItemRef::project());
+    project.choose(ItemRef::button(slot));
     ButtonItem *item = session().worksheet()->buttonItem(slot);
     const QSize before = item->size();
     ASSERT_FALSE(before.isEmpty());
