@@ -5,6 +5,7 @@
 #include "app/MainMenus.h"
 #include "app/MenuLabelBar.h"
 #include "app/OptionsController.h"
+#include "app/PluginMenu.h"
 #include "app/RecentFilesMenu.h"
 #include "app/core/DocumentLifecycle.h"
 #include "app/core/FileAssociation.h"
@@ -32,7 +33,9 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
       m_options(new OptionsController(services.programFolder, *m_menus, this)),
       m_recentMenu(new RecentFilesMenu(services.recentFiles, m_menus->file, m_menus->recentEnd, this)),
       m_editor(new AppearanceEditor(services.appearances, services.prompter, this)),
-      m_sampleField(new QLineEdit(this)), m_sampleLabel(new QLabel(this))
+      m_sampleField(new QLineEdit(this)), m_sampleLabel(new QLabel(this)),
+      m_plugins(new PluginMenu(m_menus->misc, services.prompter,
+                               PluginRunner::desktopActions([this] { openAppearanceEditor(); }), this))
 {
     // Hidden samples keep the design colours and font that appearances start from.
     m_sampleField->setObjectName(u"Text_exemple"_s);
@@ -45,7 +48,7 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     const auto bar = m_menus->bar();
     for (int i = 0; i < bar.size(); ++i)
         m_labels->addMenu(labelNames[i], bar[i]);
-    m_menus->misc->addAction(u"Aucun plugin installé"_s)->setEnabled(false);
+    m_plugins->load(services.programFolder + u"plugins.ini"_s);
     m_menus->french->setCheckable(true);
     m_menus->french->setChecked(true);
 

@@ -10,6 +10,7 @@ class DocumentLifecycle;
 class ManualLink;
 class MenuLabelBar;
 class OptionsController;
+class PluginMenu;
 class Prompter;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,7 @@ public:
     MenuLabelBar &labels() { return *m_labels; }
     OptionsController &options() { return *m_options; }
     RecentFilesMenu &recentMenu() { return *m_recentMenu; }
+    PluginMenu &plugins() { return *m_plugins; }
     AppearanceEditor &appearanceEditor() { return *m_editor; }
 
     // The design colours and font that "Par défaut" and the first run start from.
@@ -77,4 +79,5 @@ private:
     AppearanceEditor *m_editor;
     QLineEdit *m_sampleField;
     QLabel *m_sampleLabel;
+    PluginMenu *m_plugins;
 };

@@ -2,6 +2,7 @@
 
 #include "build/AutorunFile.h"
 #include "build/CompileProgress.h"
+#include "build/LinuxDisc.h"
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
 #include "common/SaveFile.h"
@@ -231,6 +232,11 @@ ZepError CompileEngine::writeFolder(const CompileRequest &request)
     return appendMenuData(request);
 }
 
+bool CompileEngine::alsoStartsOnLinux(const CompileRequest &request)
+{
+    return !request.subMenu && request.player == CompileRequest::kWindowsPlayer;
+}
+
 ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
     const QString folder = m_zepFolder.chopped(4);
@@ -332,6 +338,11 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
     step(u"Compilation en cours..."_s);
     const QByteArray block =
         MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
+    if (alsoStartsOnLinux(request)) {
+        if (const ZepError error = linuxdisc::write(m_zepFolder.chopped(4), m_programFolder, block, request.light);
+            error.isError())
+            return error;
+    }
     QFile player(m_playerCopy);
     if (!player.open(QIODevice::WriteOnly | QIODevice::Append) || player.write(block) != block.size() ||
         !player.flush())

@@ -47,6 +47,7 @@ private:
     ZepError copyImages();
     ZepError copySounds();
     ZepError appendMenuData(const CompileRequest &request);
+    static bool alsoStartsOnLinux(const CompileRequest &request);
     void finish(const CompileRequest &request);
 
     // The copy step of a file of the program folder.

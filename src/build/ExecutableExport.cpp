@@ -111,6 +111,11 @@ bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &
     QFile::remove(folder + u"autorun.inf"_s);
     QFile::remove(zep + u"install.bat"_s);
     QFile::remove(zep + u"autorun.ico"_s);
+    // The program is a Windows one: what starts the disc on Linux goes too.
+    QFile::remove(folder + u"autorun.sh"_s);
+    QFile::remove(zep + u"autorun"_s);
+    QFile::remove(zep + u"qt.conf"_s);
+    QDir(zep + u"lib"_s).removeRecursively();
     const QString player = zep + u"autorun.exe"_s;
     if (QFileInfo(zep + name) == QFileInfo(player))
         return QFileInfo::exists(player);

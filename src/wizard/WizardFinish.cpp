@@ -2,6 +2,7 @@
 
 #include "common/PathText.h"
 #include "common/SaveFile.h"
+#include "wizard/FolderNames.h"
 #include "wizard/TextButtonRenderer.h"
 
 #include <QDir>
@@ -13,21 +14,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Copies a chosen file into the project folder under its own name.
-ZepError copyInto(const QString &source, const QString &folder, QString *name)
+// Copies a chosen file into the project folder under its own name; the same file
+// chosen twice is copied once.
+ZepError copyInto(const QString &source, const QString &folder, FolderNames &names, QString *name)
 {
     const QString from = pathtext::toHost(source);
-    *name = pathtext::nameOf(from);
     if (!QFileInfo(from).isFile())
         return ZepError(ErrorCode::FileNotFound);
-    const QString to = folder + *name;
-    if (QFileInfo(to).exists()) {
-        // The same picture chosen twice is copied once.
-        if (QFileInfo(to).canonicalFilePath() == QFileInfo(from).canonicalFilePath())
-            return {};
-        QFile::remove(to);
-    }
-    if (!QFile::copy(from, to))
+    const FolderNames::Claim claim = names.claim(pathtext::nameOf(from), from);
+    *name = claim.name;
+    if (!claim.alreadyThere && !QFile::copy(from, folder + *name))
         return ZepError(ErrorCode::PathFileAccess);
     return {};
 }
@@ -86,15 +82,16 @@ WizardFinish::Outcome WizardFinish::run(WizardProject &p) const
 
     const QString folder = saveFolder + p.name + u'/';
     WizardFileWriter::Files files;
+    FolderNames names;
     for (int i = 0; i < p.buttons.size(); ++i) {
         if (p.buttons[i].deleted)
             continue;
         WizardFileWriter::ButtonFiles placed;
-        if (const ZepError error = placeButton(p.buttons[i], i, folder, &placed); error.isError())
+        if (const ZepError error = placeButton(p.buttons[i], i, folder, names, &placed); error.isError())
             return {failureText(error), {}};
         files.buttons.append(placed);
     }
-    if (const ZepError error = placeProjectFiles(p, folder, &files); error.isError())
+    if (const ZepError error = placeProjectFiles(p, folder, names, &files); error.isError())
         return {failureText(error), {}};
 
     const QString projectFile = folder + p.name + u".zep"_s;
@@ -103,17 +100,19 @@ WizardFinish::Outcome WizardFinish::run(WizardProject &p) const
     return {{}, projectFile};
 }
 
-ZepError WizardFinish::placeButton(const WizardButton &b, int position, const QString &folder,
+ZepError WizardFinish::placeButton(const WizardButton &b, int position, const QString &folder, FolderNames &names,
                                    WizardFileWriter::ButtonFiles *files) const
 {
-    QString *names[] = {&files->normal, &files->hover, &files->click};
+    QString *placed[] = {&files->normal, &files->hover, &files->click};
     QSize normalSize;
     if (b.style == WizardButton::Style::Text) {
         int n = 0;
         for (textbutton::State state : textbutton::kStates) {
             const QImage image = textbutton::render(b, state);
-            *names[n] = u"bouton"_s + QString::number(position + 1) + u'_' + textbutton::stateName(state) + u".bmp"_s;
-            if (!image.save(folder + *names[n], "BMP"))
+            *placed[n] =
+                names.claim(u"bouton"_s + QString::number(position + 1) + u'_' + textbutton::stateName(state) + u".bmp"_s)
+                    .name;
+            if (!image.save(folder + *placed[n], "BMP"))
                 return ZepError(ErrorCode::PathFileAccess);
             if (state == textbutton::State::Normal)
                 normalSize = image.size();
@@ -122,7 +121,7 @@ ZepError WizardFinish::placeButton(const WizardButton &b, int position, const QS
     } else {
         const QString sources[] = {b.normalImage, b.hoverImage, b.clickImage};
         for (int n = 0; n < 3; ++n) {
-            if (const ZepError error = copyInto(sources[n], folder, names[n]); error.isError())
+            if (const ZepError error = copyInto(sources[n], folder, names, placed[n]); error.isError())
                 return error;
         }
         if (const ZepError error = pictureSize(folder + files->normal, &normalSize); error.isError())
@@ -132,11 +131,11 @@ ZepError WizardFinish::placeButton(const WizardButton &b, int position, const QS
     return {};
 }
 
-ZepError WizardFinish::placeProjectFiles(const WizardProject &p, const QString &folder,
+ZepError WizardFinish::placeProjectFiles(const WizardProject &p, const QString &folder, FolderNames &names,
                                          WizardFileWriter::Files *files) const
 {
     if (p.backgroundIsImage) {
-        if (const ZepError error = copyInto(p.backgroundImage, folder, &files->backgroundImage); error.isError())
+        if (const ZepError error = copyInto(p.backgroundImage, folder, names, &files->backgroundImage); error.isError())
             return error;
         QSize size;
         if (const ZepError error = pictureSize(folder + files->backgroundImage, &size); error.isError())
@@ -144,6 +143,6 @@ ZepError WizardFinish::placeProjectFiles(const WizardProject &p, const QString &
         files->backgroundSize = QSizeF(m_twipsPerPixel.toTwipsX(size.width()), m_twipsPerPixel.toTwipsY(size.height()));
     }
     if (p.musicOn)
-        return copyInto(p.music, folder, &files->music);
+        return copyInto(p.music, folder, names, &files->music);
     return {};
 }

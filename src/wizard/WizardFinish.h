@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class FolderNames;
+
 // "&Terminer": the four checks, then the project folder with the buttons' images, the
 // background image, the music and the project file. Nothing is created before the
 // checks pass; what was created before a later failure stays.
@@ -39,9 +41,9 @@ public:
     static QString failureText(const ZepError &error);
 
 private:
-    ZepError placeButton(const WizardButton &button, int position, const QString &folder,
+    ZepError placeButton(const WizardButton &button, int position, const QString &folder, FolderNames &names,
                          WizardFileWriter::ButtonFiles *files) const;
-    ZepError placeProjectFiles(const WizardProject &project, const QString &folder,
+    ZepError placeProjectFiles(const WizardProject &project, const QString &folder, FolderNames &names,
                                WizardFileWriter::Files *files) const;
 
     TwipsPerPixel m_twipsPerPixel;

@@ -12,7 +12,8 @@ trap 'rm -rf "$work"' EXIT
 deb=$(ls "$work"/out/zep_*.deb)
 
 dpkg-deb --contents "$deb" >"$work/contents"
-for path in ./usr/lib/zep/zep ./usr/lib/zep/zepc ./usr/lib/zep/compil.exe ./usr/lib/zep/setup \
+for path in ./usr/lib/zep/zep ./usr/lib/zep/zepc ./usr/lib/zep/compil.exe ./usr/lib/zep/compil ./usr/lib/zep/setup \
+            ./usr/lib/zep/linux-runtime/qt.conf \
             ./usr/lib/zep/icone.ico ./usr/lib/zep/autorun.ico ./usr/lib/zep/install.bat \
             ./usr/bin/zep ./usr/bin/zepc \
             ./usr/share/applications/zep.desktop ./usr/share/mime/packages/x-zep.xml; do

@@ -168,3 +168,27 @@ TEST(WizardScripts, StartupActionsAndButtonCodes)
     EXPECT_EQ(wizardscripts::kindAndCode(b).code, QString());
     EXPECT_EQ(wizardscripts::lineBreaks(u"a[R]b[r]c"_s), u"a\r\nb\r\nc"_s);
 }
+
+TEST_F(WizardFileTest, PicturesWithTheSameNameNeverReplaceEachOther)
+{
+    // A picture named like the images the next text button gets, and two pictures of
+    // one name from two folders.
+    QDir(sources()).mkdir(u"autre"_s);
+    WizardButton named = graphicButton(0, sources(), u"bouton2"_s, QSize(10, 10));
+    named.normalImage = QDir(sources()).filePath(u"bouton2_normal.bmp"_s);
+    writeImage(named.normalImage, QSize(10, 10), Qt::blue);
+    WizardButton text = textButton(1, u"Texte"_s);
+    WizardButton here = graphicButton(2, sources(), u"pareil"_s, QSize(10, 10));
+    WizardButton there = graphicButton(3, QDir(sources()).filePath(u"autre"_s), u"PAREIL"_s, QSize(12, 12));
+    there.clickImage = here.clickImage;
+    m_project.buttons = {named, text, here, there};
+
+    const WizardFinish::Outcome outcome = WizardFinish().run(m_project);
+    ASSERT_TRUE(outcome.succeeded()) << outcome.problem.toStdString();
+    const QByteArray file = testfiles::readBytes(outcome.projectFile);
+    EXPECT_TRUE(file.contains("\r\nbouton2_normal.bmp\r\nbouton2_s.bmp\r\nbouton2_c.bmp\r\n"));
+    EXPECT_TRUE(file.contains("\r\nbouton2_normal_2.bmp\r\nbouton2_survol.bmp\r\nbouton2_clique.bmp\r\n"));
+    EXPECT_TRUE(file.contains("\r\nPAREIL_n_2.bmp\r\nPAREIL_s_2.bmp\r\npareil_c.bmp\r\n"));
+    EXPECT_EQ(QImage(projectFolder() + u"/bouton2_normal.bmp"_s).pixelColor(1, 1), QColor(Qt::blue));
+    EXPECT_EQ(QImage(projectFolder() + u"/PAREIL_n_2.bmp"_s).width(), 12);
+}
