@@ -158,7 +158,11 @@ void AppearanceEditor::saveNew()
         m_prompter.message(*refusal);
         return;
     }
-    m_file.append(added);
+    if (const ZepError error = m_file.append(added); error.isError()) {
+        m_prompter.message(u"Erreur pendant l'enregistrement ! ("_s + error.description + u')', u"Erreur !"_s,
+                           MessageIcon::Critical);
+        return;
+    }
     m_newName->clear();
     open(added, m_systemDefault);
     m_list->setCurrentRow(m_list->count() - 1);

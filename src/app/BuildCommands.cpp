@@ -1,13 +1,14 @@
 #include "app/BuildCommands.h"
 
+#include "app/AppearanceApplier.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/OptionsController.h"
 #include "build/ExecutableExport.h"
 #include "build/IsoExport.h"
 #include "build/TestRun.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/TestWindow.h"
-#include "designer/ParametersPanel.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
 #include "script/gui/ScriptEditorWindow.h"
@@ -39,8 +40,8 @@ void BuildCommands::testRun()
 void BuildCommands::compileAutorun()
 {
     prepareForBuild();
-    CompileDialog dialog(m_project, m_prompter,
-                         m_programFolder, m_windows.main);
+    CompileDialog dialog(m_project, m_prompter, m_programFolder, m_windows.main);
+    appearanceapplier::apply(&dialog, m_windows.main->options().appearance());
     dialog.setRequireMultimediaFiles(requireMultimediaFiles());
     dialog.exec();
 }
@@ -80,6 +81,13 @@ void BuildCommands::prepareForBuild()
 
 void BuildCommands::showWaitPanels(bool visible)
 {
+    if (visible) {
+        // The worksheet's panel looks like the script editor's, which took the theme.
+        QWidget *own = m_windows.worksheet->waitPanel();
+        const QWidget *model = m_windows.scriptEditor->waitPanel();
+        own->setPalette(model->palette());
+        own->setFont(model->font());
+    }
     m_windows.worksheet->setWaitPanelShown(visible);
     m_windows.scriptEditor->setWaitPanelVisible(visible);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -98,5 +106,6 @@ void BuildCommands::restoreWorksheet()
 ZepError BuildCommands::showTestWindow(const QString &player)
 {
     TestWindow window(player, m_windows.main);
+    appearanceapplier::apply(&window, m_windows.main->options().appearance());
     return window.run();
 }

@@ -135,6 +135,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
+    // The script editor takes the theme in use once, as it loads.
+    appearanceapplier::apply(m_scriptEditor, m_mainWindow->options().appearance());
+    m_scriptEditor->restoreCodeLook();
     connectDesignSurface();
     createShapeEditor();
 }

@@ -53,7 +53,11 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     m_menus->french->setChecked(true);
 
     m_editor->hide();
-    connect(m_editor, &AppearanceEditor::tryRequested, this, &MainWindow::appearanceApplied);
+    // A tried theme is the one in use: the next write of the options stores it.
+    connect(m_editor, &AppearanceEditor::tryRequested, this, [this](const Appearance &a) {
+        m_options->setAppearance(a);
+        emit appearanceApplied(a);
+    });
     connect(m_editor, &AppearanceEditor::loadRequested, this, [this](const Appearance &a) {
         m_options->setAppearance(a);
         emit appearanceApplied(a);

@@ -135,20 +135,27 @@ bool CompileEngine::compile(CompileRequest &request)
 bool CompileEngine::checkFolder(CompileRequest &request)
 {
     QString folder = pathtext::toHost(request.folder);
+    // Completed, an empty box would name the root of the disc.
+    if (folder.trimmed().isEmpty())
+        return refuseFolder();
     if (!folder.endsWith(u'/')) {
         folder += u'/';
         request.folder = folder;
         if (m_progress)
             m_progress->folderCompleted(folder);
     }
-    if (!QFileInfo(folder).isDir()) {
-        m_prompter.message(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
-        m_failed = true;
-        return false;
-    }
+    if (!QFileInfo(folder).isDir())
+        return refuseFolder();
     m_zepFolder = folder + u"zep/"_s;
     m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
     return true;
+}
+
+bool CompileEngine::refuseFolder()
+{
+    m_prompter.message(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
+    m_failed = true;
+    return false;
 }
 
 bool CompileEngine::checkMultimediaFiles()

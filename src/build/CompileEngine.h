@@ -40,6 +40,7 @@ public:
 
 private:
     bool checkFolder(CompileRequest &request);
+    bool refuseFolder();
     bool checkMultimediaFiles();
     bool checkTarget(const CompileRequest &request);
     ZepError writeFolder(const CompileRequest &request);

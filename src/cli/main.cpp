@@ -5,6 +5,7 @@
 #include "cli/FormatCommand.h"
 #include "cli/ProjectCommands.h"
 #include "cli/VbsCommand.h"
+#include "common/ProgramVersion.h"
 
 #include <QCoreApplication>
 
@@ -12,18 +13,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QString usageText()
+{
+    return u"usage: zepc check PROJECT.zep\n"
+           u"       zepc save IN.zep OUT.zep\n"
+           u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]\n"
+           u"       zepc menudata PROJECT.zep\n"
+           u"       zepc format FILE\n"
+           u"       zepc vbs FILE.vbs\n"
+           u"       zepc html PROJECT.zep FOLDER\n"
+           u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
+           u"       zepc exe PROJECT.zep FOLDER NAME [--light]\n"
+           u"       zepc iso PROJECT.zep OUT.iso [--light]\n"
+           u"       zepc --help | --version"_s;
+}
+
 int usage()
 {
-    console::error(u"usage: zepc check PROJECT.zep\n"
-                   u"       zepc save IN.zep OUT.zep\n"
-                   u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]\n"
-                   u"       zepc menudata PROJECT.zep\n"
-                   u"       zepc format FILE\n"
-                   u"       zepc vbs FILE.vbs\n"
-                   u"       zepc html PROJECT.zep FOLDER\n"
-                   u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
-                   u"       zepc exe PROJECT.zep FOLDER NAME [--light]\n"
-                   u"       zepc iso PROJECT.zep OUT.iso [--light]"_s);
+    console::error(usageText());
     return 2;
 }
 
@@ -36,6 +43,14 @@ int main(int argc, char **argv)
     if (arguments.isEmpty())
         return usage();
     const QString command = arguments.takeFirst();
+    if (command == u"--help"_s) {
+        console::out(usageText());
+        return 0;
+    }
+    if (command == u"--version"_s) {
+        console::out(u"zepc "_s + version::full());
+        return 0;
+    }
     if (command == u"check"_s)
         return runCheckCommand(arguments);
     if (command == u"save"_s)

@@ -32,7 +32,7 @@ void MenuProject::reset()
     m_settings.icon = m_defaultIconMarker;
 
     m_path.clear();
-    m_selectedButton = 0;
+    m_selectedButton = -1;
     m_chooser.clear();
     m_shape = {ShapePoint{}};
     m_author = AuthorInfo{};

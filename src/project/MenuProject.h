@@ -122,7 +122,7 @@ private:
     int m_buttonSlotsInUse = 1;
     QList<MenuText> m_texts;
     ItemChooser m_chooser;
-    int m_selectedButton = 0;
+    int m_selectedButton = -1;
     int m_selectedText = -1;
     bool m_loading = false;
 };

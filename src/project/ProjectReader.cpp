@@ -24,6 +24,8 @@ const QString kButton = u"[Bouton]"_s;
 const QString kText = u"[Texte]"_s;
 const QString kShape = u"[FormeMenu]"_s;
 const QString kShapeEnd = u"[/FormeMenu]"_s;
+// The largest size, in points, that a font can be given.
+constexpr double kLargestFontSize = 1638;
 
 bool isOne(const QString &line)
 {
@@ -114,6 +116,18 @@ bool ProjectReader::number(const QString &line, double *value)
     }
     *value = v;
     return true;
+}
+
+void ProjectReader::fontSize(const QString &line, double *value)
+{
+    // Writers on a French system put a comma before the fraction (" 8,25 ").
+    QString text = line;
+    const qsizetype comma = text.indexOf(u',');
+    if (comma >= 0 && !text.left(comma).contains(u'.'))
+        text[comma] = u'.';
+    const double size = numtext::val(text);
+    if (size > 0 && size <= kLargestFontSize)
+        *value = size;
 }
 
 bool ProjectReader::integer(const QString &line, int *value)
@@ -337,7 +351,7 @@ void ProjectReader::readTextFields(MenuText &text)
     if (field(&line))
         text.fontName = line;
     if (field(&line))
-        number(line, &text.fontSize);
+        fontSize(line, &text.fontSize);
     if (field(&line))
         text.strikethrough = isOne(line);
     if (field(&line))

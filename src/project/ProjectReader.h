@@ -34,6 +34,9 @@ private:
     // Conversions that fail with "Type incompatible" as the file's number fields do.
     bool number(const QString &line, double *value);
     bool integer(const QString &line, int *value);
+    // The leading number with a "." or "," fraction; no size, or none a font can have,
+    // keeps the former one.
+    void fontSize(const QString &line, double *value);
     bool single(const QString &line, float *value);
     static bool isPlaceholder(const QString &line);
     QString resolve(const QString &reference) const;

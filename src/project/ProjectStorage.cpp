@@ -93,10 +93,11 @@ bool ProjectStorage::save(const QString &targetPath)
         return false;
     }
     if (targetPath != m_project.path()) {
+        // Reading it back adds it to the recent files.
         m_project.setPath(targetPath);
         open(targetPath, true);
-    }
-    if (m_recent)
+    } else if (m_recent) {
         m_recent->add(targetPath);
+    }
     return true;
 }

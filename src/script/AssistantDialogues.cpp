@@ -1,9 +1,10 @@
 #include "script/AssistantDialogues.h"
 
-#include "common/NumberText.h"
 #include "common/ProgramVersion.h"
 #include "prompt/Prompter.h"
 #include "script/AssistantSnippets.h"
+
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -37,10 +38,12 @@ template <typename Make> AssistantOutcome ifGiven(const std::optional<QString> &
     return answer ? inserting(make(*answer)) : nothing();
 }
 
+// Inserted as typed, so only what reads the same in VBScript: digits with an optional
+// sign and decimal point, blanks around (no exponent, no "&H", no thousands).
 bool isNumber(const QString &answer)
 {
-    double value = 0;
-    return numtext::parse(answer, &value);
+    static const QRegularExpression plain(u"^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*$"_s);
+    return plain.match(answer).hasMatch();
 }
 
 } // namespace

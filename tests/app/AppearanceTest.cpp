@@ -136,11 +136,12 @@ TEST(AppearanceRule, SombreRecoloursTextBoxesAndEveryControlsText)
 
     EXPECT_EQ(AppearanceRule::lookFor(sombre, {u"Text1"_s, QString(), Kind::TextField}),
               (Look{false, 2208689, 16777215, u"MS Sans Serif"_s}));
-    // The name decides, not the kind.
+    // Every text-entry field takes the field background whatever its name, and so does a
+    // control whose name begins with "Text".
     EXPECT_EQ(AppearanceRule::lookFor(sombre, {u"TextLabel"_s, QString(), Kind::Label}),
               (Look{std::nullopt, 2208689, 16777215, u"MS Sans Serif"_s}));
     EXPECT_EQ(AppearanceRule::lookFor(sombre, {u"nom_app"_s, QString(), Kind::TextField}),
-              (Look{false, 6392715, 16777215, u"MS Sans Serif"_s}));
+              (Look{false, 2208689, 16777215, u"MS Sans Serif"_s}));
     EXPECT_EQ(AppearanceRule::lookFor(sombre, {u"text2"_s, QString(), Kind::Button}),
               (Look{false, 6392715, 16777215, u"MS Sans Serif"_s}));
     EXPECT_EQ(AppearanceRule::lookFor(sombre, {u"Cadre"_s, QString(), Kind::Frame}),

@@ -130,6 +130,22 @@ TEST_F(CompileEngineTest, AMissingOrWrongFolderIsRefusedBeforeAnythingIsWritten)
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"absent"_s)));
 }
 
+TEST_F(CompileEngineTest, AnEmptyFolderIsRefusedRatherThanTakenForTheRoot)
+{
+    // The sub menu goes first: were the root taken, it would stop without writing anything.
+    for (const bool subMenu : {true, false}) {
+        for (const QString &folder : {QString(), u"   "_s}) {
+            m_request.subMenu = subMenu;
+            m_request.folder = folder;
+            m_prompter.expectMessage(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical,
+                                     MessageButtons::Ok, Answer::Ok);
+            ASSERT_FALSE(compile());
+            ASSERT_TRUE(m_engine.failed());
+            EXPECT_EQ(m_request.folder, folder);
+        }
+    }
+}
+
 TEST_F(CompileEngineTest, ASecondCompilationAsksAndNoChangesNothing)
 {
     ASSERT_TRUE(compile());

@@ -69,8 +69,27 @@ TEST(Zepc, SaveStillWritesButFailsWhenReadingHadErrors)
 
 TEST(Zepc, WrongArgumentsAreAUsageError)
 {
-    EXPECT_EQ(zepc({}).exitCode, 2);
+    const testfiles::ProgramRun bare = zepc({});
+    EXPECT_EQ(bare.exitCode, 2);
+    EXPECT_TRUE(bare.errText().startsWith(u"usage: zepc check PROJECT.zep\n"_s));
+    EXPECT_TRUE(bare.errText().endsWith(u"--version\n"_s)) << "the usage ends its last line";
     EXPECT_EQ(zepc({u"check"_s}).exitCode, 2);
     EXPECT_EQ(zepc({u"save"_s, u"a.zep"_s}).exitCode, 2);
     EXPECT_EQ(zepc({u"compresser"_s}).exitCode, 2);
+}
+
+TEST(Zepc, HelpAndVersionGoToStandardOutput)
+{
+    const testfiles::ProgramRun help = zepc({u"--help"_s});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.err.isEmpty());
+    EXPECT_TRUE(help.outText().startsWith(u"usage: zepc check PROJECT.zep\n"_s));
+    EXPECT_TRUE(help.outText().contains(u"--version"_s));
+    EXPECT_TRUE(help.outText().endsWith(u'\n'));
+
+    const testfiles::ProgramRun version = zepc({u"--version"_s});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.outText(), u"zepc "_s + QString::number(ZEP_VERSION_MAJOR) + u'.' +
+                                     QString::number(ZEP_VERSION_MINOR) + u'.' + QString::number(ZEP_VERSION_PATCH) +
+                                     u'\n');
 }

@@ -40,7 +40,7 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
     EXPECT_TRUE(project.path().isEmpty());
     EXPECT_EQ(project.shapeVertexCount(), 0);
     EXPECT_EQ(project.author(), AuthorInfo{});
-    EXPECT_EQ(project.selectedButton(), 0);
+    EXPECT_EQ(project.selectedButton(), -1) << "none, as after a deletion";
     EXPECT_EQ(project.selectedText(), selectedText);
 }
 

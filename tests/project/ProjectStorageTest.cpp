@@ -23,11 +23,8 @@ class RecordingRecentFiles : public RecentFilesSink
 {
 public:
     QStringList paths;
-    void add(const QString &path) override
-    {
-        if (!paths.contains(path))
-            paths << path;
-    }
+    // Every call, so that a path added twice shows.
+    void add(const QString &path) override { paths << path; }
 };
 
 class RecordingQmb : public QmbConverter
@@ -122,6 +119,29 @@ TEST_F(ProjectStorageTest, ANumberFieldThatIsNotANumberIsATypeMismatch)
     EXPECT_TRUE(m_storage.open(path));
     EXPECT_EQ(m_project.settings().backgroundColour, 16777215) << "the field keeps its former value";
     EXPECT_EQ(m_project.settings().contextMenu, 0) << "the next field is read";
+}
+
+TEST_F(ProjectStorageTest, AFontSizeIsItsLeadingNumberWithAPointOrACommaFraction)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    const QString written = cp1252::decode(testfiles::readBytes(path));
+    ASSERT_TRUE(written.contains(u"DejaVu Sans\r\n 12.5 \r\n"_s));
+    const struct
+    {
+        QString line;
+        double size;
+    } cases[] = {
+        {u" 8,25 "_s, 8.25}, {u"8.25"_s, 8.25}, {u" 9pt "_s, 9}, {u"11,"_s, 11}, // read as numbers are
+        {u"taille"_s, 10}, {u" 1e999 "_s, 10}, {u" -4 "_s, 10}, {u" 0 "_s, 10},  // no size: the template's
+    };
+    for (const auto &c : cases) {
+        QString text = written;
+        text.replace(u"DejaVu Sans\r\n 12.5 \r\n"_s, u"DejaVu Sans\r\n"_s + c.line + u"\r\n"_s);
+        testfiles::writeBytes(path, cp1252::encode(text));
+        EXPECT_TRUE(m_storage.open(path)) << c.line.toStdString();
+        EXPECT_EQ(m_project.text(1).fontSize, c.size) << c.line.toStdString();
+        EXPECT_TRUE(m_project.text(1).underline) << "the fields after it are read";
+    }
 }
 
 TEST_F(ProjectStorageTest, AFileCutShortIsReportedOnce)

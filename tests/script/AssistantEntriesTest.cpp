@@ -311,10 +311,20 @@ TEST(AssistantEntries, LoopingNumberPromptsAskAgainUntilANumberOrNothing)
     prompter.expectMessage(u"Nombre incorrect !"_s, u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     prompter.expectInput(x, u"1,5"_s);
     prompter.expectMessage(u"Nombre incorrect !"_s, u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    // Only plain decimals make valid code once inserted as typed.
+    for (const QString &notPlain : {u"1e5"_s, u"1d5"_s, u"&H1F"_s, u"1.5.2"_s, u"- 3"_s, u"."_s, u"+"_s}) {
+        prompter.expectInput(x, notPlain);
+        prompter.expectMessage(u"Nombre incorrect !"_s, u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok,
+                               Answer::Ok);
+    }
     prompter.expectInput(x, u"300"_s);
     const AssistantOutcome outcome = AssistantDialogues(prompter).run(A::WindowX);
     ASSERT_TRUE(outcome.snippet);
     EXPECT_EQ(outcome.snippet->code, u"Fenetre.Left = 300"_s);
+    for (const QString &plain : {u"-2.5"_s, u"+3"_s, u".5"_s, u"12."_s}) {
+        prompter.expectInput(x, plain);
+        EXPECT_EQ(AssistantDialogues(prompter).run(A::WindowX).snippet->code, u"Fenetre.Left = "_s + plain);
+    }
 
     const InputRequest width{u"Nouvelle épaisseur (en pixel) :"_s, u"Epaisseur de la bordure"_s, u"1"_s};
     prompter.expectInput(width, u"x"_s);
@@ -346,10 +356,13 @@ TEST(AssistantEntries, SingleShotNumberPromptsGiveUpAfterOneWrongAnswer)
     };
     for (const auto &c : cases) {
         ScriptedPrompter prompter;
-        prompter.expectInput(c.number.request, c.number.answer);
-        prompter.expectInput({c.prompt, c.title, {}}, u"abc"_s);
-        prompter.expectMessage(u"Valeur incorrect !"_s, c.title, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
-        EXPECT_EQ(AssistantDialogues(prompter).run(c.action), AssistantOutcome{});
+        for (const QString &wrong : {u"abc"_s, u"1e999"_s}) {
+            prompter.expectInput(c.number.request, c.number.answer);
+            prompter.expectInput({c.prompt, c.title, {}}, wrong);
+            prompter.expectMessage(u"Valeur incorrect !"_s, c.title, MessageIcon::Critical, MessageButtons::Ok,
+                                   Answer::Ok);
+            EXPECT_EQ(AssistantDialogues(prompter).run(c.action), AssistantOutcome{});
+        }
     }
 }
 

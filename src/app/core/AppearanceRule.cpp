@@ -48,7 +48,8 @@ AppearanceRule::Look AppearanceRule::lookFor(const Appearance &appearance, const
     if (control.tag == keepDesignTag())
         return look;
     if (has.background) {
-        look.background = control.name.startsWith(u"Text"_s) ? appearance.fieldBackground : appearance.windowBackground;
+        const bool field = control.kind == Kind::TextField || control.name.startsWith(u"Text"_s);
+        look.background = field ? appearance.fieldBackground : appearance.windowBackground;
     }
     if (has.textColour)
         look.textColour = appearance.textColour;

@@ -24,7 +24,7 @@ public:
 
     struct Control
     {
-        QString name; // object name; names beginning with "Text" take the field background
+        QString name; // object name; names beginning with "Text" take the field background, as text fields do
         QString tag;  // "N_DESIGN" keeps the control's own colours and font
         Kind kind = Kind::TextField;
     };

@@ -73,7 +73,7 @@ std::wstring InputDialog::ask(HWND owner, const std::wstring &prompt, const std:
         return {};
 
     InputDialog dialog;
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, 360, 150};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
     const int width = frame.right - frame.left;

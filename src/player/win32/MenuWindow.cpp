@@ -83,10 +83,11 @@ MenuWindow::MenuWindow(MenuModel menu, DiscPaths paths) : m_paths(paths)
 
 MenuWindow::~MenuWindow()
 {
-    m_session.reset();
-    m_texts.clear();
+    // The window's last messages still reach the session.
     if (m_window)
         DestroyWindow(m_window);
+    m_texts.clear();
+    m_session.reset();
     if (m_pictureCursor)
         DestroyCursor(m_pictureCursor);
 }

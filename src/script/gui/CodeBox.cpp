@@ -4,6 +4,7 @@
 #include "script/gui/VbsHighlighter.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -20,12 +21,7 @@ CodeBox::CodeBox(QWidget *parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setTabChangesFocus(false);
-    QFont font(u"Courier New"_s);
-    font.setStyleHint(QFont::TypeWriter);
-    setFont(font);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Text, QColor(0, 0, 128));
-    setPalette(colours);
+    useCodeLook();
 
     m_margin->setObjectName(u"numeros_lignes"_s);
     m_margin->installEventFilter(this);
@@ -34,9 +30,27 @@ CodeBox::CodeBox(QWidget *parent)
     updateMarginWidth();
 }
 
+void CodeBox::useCodeLook()
+{
+    QFont font(u"Courier New"_s);
+    font.setStyleHint(QFont::TypeWriter);
+    setFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Text, QColor(0, 0, 128));
+    setPalette(colours);
+}
+
+QString CodeBox::boxText() const
+{
+    // The raw text keeps non-breaking spaces and line separators that toPlainText() changes.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
 QString CodeBox::script() const
 {
-    return codeboxtext::fromBox(toPlainText());
+    return codeboxtext::fromBox(boxText());
 }
 
 void CodeBox::replaceScript(qsizetype start, qsizetype end, const QString &replacement)
@@ -70,7 +84,7 @@ void CodeBox::updateScript(const QString &script)
 
 qsizetype CodeBox::caret() const
 {
-    return codeboxtext::fromBoxPosition(toPlainText(), textCursor().position());
+    return codeboxtext::fromBoxPosition(boxText(), textCursor().position());
 }
 
 void CodeBox::setCaret(qsizetype position)
@@ -82,12 +96,12 @@ void CodeBox::setCaret(qsizetype position)
 
 qsizetype CodeBox::selectionStart() const
 {
-    return codeboxtext::fromBoxPosition(toPlainText(), textCursor().selectionStart());
+    return codeboxtext::fromBoxPosition(boxText(), textCursor().selectionStart());
 }
 
 qsizetype CodeBox::selectionLength() const
 {
-    const QString box = toPlainText();
+    const QString box = boxText();
     const QTextCursor cursor = textCursor();
     return codeboxtext::fromBoxPosition(box, cursor.selectionEnd()) -
            codeboxtext::fromBoxPosition(box, cursor.selectionStart());
@@ -103,9 +117,28 @@ void CodeBox::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool modified = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    QPlainTextEdit::keyPressEvent(event);
+    // Shift+Enter would insert a line separator, which is no line break of the script.
+    if (enter && (event->modifiers() & Qt::ShiftModifier) && !isReadOnly())
+        insertPlainText(u"\n"_s);
+    else
+        QPlainTextEdit::keyPressEvent(event);
     if (enter && !modified)
         emit plainEnterPressed();
+}
+
+QMimeData *CodeBox::createMimeDataFromSelection() const
+{
+    QString selected = textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, u'\n');
+    auto *data = new QMimeData;
+    data->setText(codeboxtext::fromBox(selected));
+    return data;
+}
+
+void CodeBox::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasText())
+        insertPlainText(codeboxtext::pastedToBox(source->text()));
 }
 
 void CodeBox::resizeEvent(QResizeEvent *event)

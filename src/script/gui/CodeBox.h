@@ -26,17 +26,23 @@ public:
     qsizetype selectionLength() const;
 
     int marginWidth() const;
+    // The code's own font and text colour, whatever theme the window took.
+    void useCodeLook();
 
 signals:
     // Enter without Shift, Ctrl or Alt.
     void plainEnterPressed();
 
 protected:
+    // The clipboard carries the script's own characters.
+    QMimeData *createMimeDataFromSelection() const override;
+    void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString boxText() const;
     void updateMarginWidth();
     void updateMargin(const QRect &rect, int dy);
     void paintMargin(QPaintEvent *event);

@@ -13,6 +13,7 @@
 #include "script/gui/NewProcedurePanel.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
@@ -90,6 +91,9 @@ ScriptEditorWindow::ScriptEditorWindow(MenuProject &project, Prompter &prompter,
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
     resize(qRound(tpp.toPixelsX(kInitialWidth)), qRound(tpp.toPixelsY(kInitialHeight)));
     watchKeys(this);
+    // The load-time pass, while the box is still empty: a script is only reformatted
+    // where its author edits it.
+    formatPass();
 }
 
 void ScriptEditorWindow::buildControls()
@@ -200,11 +204,10 @@ void ScriptEditorWindow::resizeEvent(QResizeEvent *event)
     layOut();
 }
 
-void ScriptEditorWindow::showEvent(QShowEvent *event)
+void ScriptEditorWindow::closeEvent(QCloseEvent *event)
 {
-    ToolWindow::showEvent(event);
-    if (!std::exchange(m_loaded, true))
-        formatPass();
+    // Every change is already in the project: closing only hides the window.
+    event->accept();
 }
 
 void ScriptEditorWindow::layOut()
@@ -241,6 +244,16 @@ void ScriptEditorWindow::setWaitPanelVisible(bool visible)
         m_waitPanel->raise();
         m_waitPanel->repaint();
     }
+}
+
+QWidget *ScriptEditorWindow::waitPanel() const
+{
+    return m_waitPanel;
+}
+
+void ScriptEditorWindow::restoreCodeLook()
+{
+    m_code->useCodeLook();
 }
 
 void ScriptEditorWindow::openSlot(ScriptSlot slot, const QString &caption)

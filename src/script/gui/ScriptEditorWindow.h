@@ -35,6 +35,9 @@ public:
 
     // The panel the test run shows while it prepares the menu.
     void setWaitPanelVisible(bool visible);
+    QWidget *waitPanel() const;
+    // After the window took a theme: the code box gets its own font and colour back.
+    void restoreCodeLook();
 
 public slots:
     // Shows the window, sets the caption, targets the slot and puts its text in the box.
@@ -43,7 +46,7 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
@@ -74,7 +77,6 @@ private:
     std::optional<ScriptSlot> m_target;
     QString m_cursorTarget;
     ProcedureList m_procedureList;
-    bool m_loaded = false;
 
     QPushButton *m_testButton;
     QPushButton *m_assistantButton;

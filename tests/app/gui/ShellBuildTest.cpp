@@ -9,6 +9,9 @@
 #include "support/TestFiles.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 
@@ -28,22 +31,51 @@ void installPackage(const QString &programFolder)
                           QFile::permissions(package.filePath(CompileRequest::kLinuxPlayer)));
 }
 
+const QString kBleuWindow = u"#aaaaff"_s; // 16755370
+
 } // namespace
 
 TEST_F(ShellFixture, TestingTheProjectCompilesIntoTheProgramFolderAndRunsThePlayer)
 {
     installPackage(m_program.path());
     ASSERT_TRUE(start());
+    useBleu();
     // A copy, as the build writes transparency companions beside the images.
     ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
 
     qputenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME", "1");
+    QString shown;
+    QTimer look;
+    look.setInterval(1);
+    QObject::connect(&look, &QTimer::timeout, [&shown, &look] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            shown = modal->objectName() + u' ' + modal->palette().color(QPalette::Window).name();
+            look.stop();
+        }
+    });
+    look.start();
     session().mainWindow()->menus().test->trigger();
     qunsetenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME");
+    EXPECT_EQ(shown, u"Form15 "_s + kBleuWindow) << "the test window takes the theme";
 
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/Autorun.inf"_s)));
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/autorun.exe"_s)));
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/fond.jpg"_s)));
     EXPECT_FALSE(session().worksheet()->isMinimized()) << "restored when the player ended";
     EXPECT_EQ(session().project().chooser().currentText(), u"Feuille de travail"_s);
+}
+
+TEST_F(ShellFixture, TheCompileDialogTakesTheThemeInUse)
+{
+    ASSERT_TRUE(start());
+    useBleu();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            shown = modal->objectName() + u' ' + modal->palette().color(QPalette::Window).name();
+            modal->reject();
+        }
+    });
+    session().mainWindow()->menus().compileAutorun->trigger();
+    EXPECT_EQ(shown, u"Form6 "_s + kBleuWindow);
 }

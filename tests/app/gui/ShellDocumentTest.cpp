@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -185,6 +187,55 @@ TEST_F(ShellFixture, SavingAThemeNeedsANewName)
     EXPECT_EQ(editor.list()->currentItem()->text(), u"Mien"_s);
     EXPECT_TRUE(editor.newName()->text().isEmpty());
     EXPECT_TRUE(testfiles::readBytes(programFile(u"apparences.ini"_s)).startsWith(before));
+}
+
+TEST_F(ShellFixture, AThemeThatCannotBeSavedIsReportedAndChangesNothing)
+{
+    ASSERT_TRUE(start());
+    MainWindow *main = session().mainWindow();
+    main->menus().appearances->trigger();
+    AppearanceEditor &editor = main->appearanceEditor();
+    editor.list()->setCurrentRow(5); // "Sombre", so that the last stored one ("Sombre2") differs
+    editor.load();
+    const QByteArray options = testfiles::readBytes(programFile(u"zep_options.ini"_s));
+    const QColor window = session().palette()->palette().color(QPalette::Window);
+
+    // A folder where the file should be: it can be neither read nor replaced.
+    ASSERT_TRUE(QFile::remove(programFile(u"apparences.ini"_s)));
+    ASSERT_TRUE(QDir(m_program.path()).mkdir(u"apparences.ini"_s));
+    editor.newName()->setText(u"Mien"_s);
+    m_prompter.expectMessage(u"Erreur pendant l'enregistrement ! (Erreur d'accès au chemin/fichier)"_s, u"Erreur !"_s,
+                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    editor.saveNew();
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_EQ(editor.list()->count(), 7);
+    EXPECT_EQ(editor.newName()->text(), u"Mien"_s) << "the name typed is kept for another try";
+    EXPECT_EQ(testfiles::readBytes(programFile(u"zep_options.ini"_s)), options);
+    EXPECT_EQ(session().palette()->palette().color(QPalette::Window), window);
+}
+
+TEST_F(ShellFixture, ATriedThemeIsTheOneInUseAndTheOneTheOptionsStore)
+{
+    ASSERT_TRUE(start());
+    MainWindow *main = session().mainWindow();
+    main->menus().appearances->trigger();
+    AppearanceEditor &editor = main->appearanceEditor();
+    editor.list()->setCurrentRow(1); // "Bleu"
+    editor.load();
+    const QByteArray stored = testfiles::readBytes(programFile(u"zep_options.ini"_s));
+
+    auto *swatch = editor.findChild<QPushButton *>(u"Couleur_fenetres"_s);
+    m_prompter.expectColour({16755370}, 255);
+    swatch->click();
+    editor.tryOut();
+    EXPECT_EQ(session().palette()->palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_EQ(testfiles::readBytes(programFile(u"zep_options.ini"_s)), stored) << "trying stores nothing";
+
+    editor.findChild<QPushButton *>(u"Fermer_apparences"_s)->click();
+    main->menus().appearances->trigger();
+    EXPECT_EQ(swatch->property("colour").toInt(), 255) << "the editor shows the theme in use";
+    main->menus().cornerMarkers->trigger();
+    EXPECT_TRUE(testfiles::readBytes(programFile(u"zep_options.ini"_s)).contains("\r\n 255 \r\n 10461183 \r\n"));
 }
 
 TEST_F(ShellFixture, MenuLabelsLightUpUnderThePointerAndGoBackElsewhere)

@@ -1,6 +1,12 @@
 #include "ShellFixture.h"
 
+#include "app/AppearanceEditor.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QListWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -20,4 +26,12 @@ bool ShellFixture::start(const QStringList &arguments)
     m_startup = std::make_unique<DesignerStartup>(DesignerSession::Environment{
         m_program.path(), m_settings, m_prompter, m_user.filePath(u"data"_s), m_user.filePath(u"config"_s)});
     return m_startup->start(arguments);
+}
+
+void ShellFixture::useBleu()
+{
+    MainWindow *main = session().mainWindow();
+    main->menus().appearances->trigger();
+    main->appearanceEditor().list()->setCurrentRow(1);
+    main->appearanceEditor().load();
 }

@@ -19,6 +19,8 @@ protected:
     bool start(const QStringList &arguments = {});
     DesignerSession &session() { return *m_startup->session(); }
     QString programFile(const QString &name) const { return m_program.filePath(name); }
+    // Loads the "Bleu" appearance through the appearance editor.
+    void useBleu();
 
     QTemporaryDir m_program;
     QTemporaryDir m_user;

@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "app/BuildCommands.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/core/AppearanceFile.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 
 #include <cmath>
 
@@ -87,8 +89,8 @@ TEST_F(ShellFixture, TheFirstRunWritesTheOptionsAppearancesAndAssociation)
     const QByteArray options = testfiles::readBytes(programFile(u"zep_options.ini"_s));
     EXPECT_TRUE(options.startsWith("non\r\noui\r\noui\r\n")) << options.constData();
     EXPECT_TRUE(options.endsWith("non\r\noui\r\n")) << options.constData();
-    EXPECT_TRUE(QFile::exists(m_user.filePath(u"data/mime/packages/zep.xml"_s))
-                || QFile::exists(m_user.filePath(u"data/applications/zep.desktop"_s)));
+    EXPECT_TRUE(QFile::exists(m_user.filePath(u"data/mime/packages/x-zep.xml"_s)));
+    EXPECT_TRUE(QFile::exists(m_user.filePath(u"data/applications/zep.desktop"_s)));
     EXPECT_EQ(m_settings.value(u"General"_s, u"Version"_s), u"2.0"_s);
     EXPECT_EQ(m_settings.value(u"General"_s, u"Chemin"_s), QDir(m_program.path()).absolutePath() + u'/');
 }
@@ -123,6 +125,40 @@ TEST_F(ShellFixture, AnOptionsFileIsAppliedThroughEachEntrysOwnAction)
     menus.mousePosition->trigger();
     EXPECT_TRUE(session().mousePosition()->isVisible());
     EXPECT_TRUE(testfiles::readBytes(programFile(u"zep_options.ini"_s)).startsWith("oui\r\noui\r\nnon\r\n"));
+}
+
+TEST_F(ShellFixture, TheThemeInUseReachesEveryTextFieldTheScriptEditorAndTheWaitPanels)
+{
+    testfiles::writeBytes(programFile(u"zep_options.ini"_s),
+                          "non\r\nnon\r\noui\r\n 6392715 \r\n 2208689 \r\n 16777215 \r\nDejaVu Sans\r\nnon\r\noui\r\n");
+    testfiles::writeBytes(programFile(u"apparences.ini"_s), AppearanceFile::defaultBytes());
+    ASSERT_TRUE(start());
+    const QColor window(0x8B, 0x8B, 0x61); // 6392715
+    const QColor field(0xB1, 0xB3, 0x21);  // 2208689
+
+    for (QWidget *w : session().themedWindows()) {
+        for (const QLineEdit *edit : w->findChildren<QLineEdit *>()) {
+            if (edit->property("tag").toString() != u"N_DESIGN"_s)
+                EXPECT_EQ(edit->palette().color(QPalette::Base), field) << edit->objectName().toStdString();
+        }
+    }
+
+    ScriptEditorWindow *editor = session().scriptEditor();
+    EXPECT_EQ(editor->palette().color(QPalette::Window), window);
+    EXPECT_EQ(editor->findChild<QWidget *>(u"tester"_s)->palette().color(QPalette::ButtonText), QColor(Qt::white));
+    const auto *code = editor->findChild<QWidget *>(u"code"_s);
+    EXPECT_EQ(code->palette().color(QPalette::Base), field);
+    EXPECT_EQ(code->palette().color(QPalette::Text), QColor(0, 0, 128)) << "the code keeps its own colour";
+
+    session().build().showWaitPanels(true);
+    const QWidget *editorPanel = editor->findChild<QWidget *>(u"patienter"_s);
+    const QWidget *worksheetPanel = session().worksheet()->waitPanel();
+    EXPECT_TRUE(worksheetPanel->isVisible());
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        EXPECT_EQ(worksheetPanel->palette().color(role), editorPanel->palette().color(role));
+    EXPECT_EQ(worksheetPanel->palette().color(QPalette::Window), window);
+    EXPECT_EQ(worksheetPanel->font().family(), editorPanel->font().family());
+    session().build().showWaitPanels(false);
 }
 
 TEST_F(ShellFixture, AStartupProjectNamedOnTheCommandLineWinsOverTheWizard)

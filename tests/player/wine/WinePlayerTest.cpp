@@ -131,6 +131,7 @@ TEST_F(WinePlayerTest, AMenuAnswersThePointerAndRunsItsScripts)
     menu.addButton(u"MsgBox \"Bonjour\", 64, \"Message d'essai\""_s);
     menu.addButton(u"Do\r\nLoop"_s);
     menu.addButton(u"Action.Text = \"Fermer\""_s);
+    menu.addButton(u"x = 1 / 0"_s);
     const QString player = menu.compile();
 
     ASSERT_TRUE(m_wine.start(player));
@@ -150,12 +151,21 @@ TEST_F(WinePlayerTest, AMenuAnswersThePointerAndRunsItsScripts)
     m_wine.click(WineMenu::button(2));
     const qulonglong box = m_wine.findWindow(u"Message d'essai"_s);
     ASSERT_NE(box, 0u) << "MsgBox shows its title";
-    m_wine.pressKey(box, u"Return"_s);
+    m_wine.answer(box, u"Message d'essai"_s);
 
     m_wine.click(WineMenu::button(3));
     const qulonglong error = m_wine.findWindow(u"Erreur de script"_s);
     ASSERT_NE(error, 0u) << "the endless loop is interrupted and reported";
-    m_wine.pressKey(error, u"Return"_s);
+    m_wine.answer(error, u"Erreur de script"_s);
+
+    m_wine.click(WineMenu::button(5));
+    const qulonglong failure = m_wine.findWindow(u"Erreur de script"_s);
+    ASSERT_NE(failure, 0u) << "a script error is reported";
+    m_wine.answer(failure, u"Erreur de script"_s);
+    m_wine.click(WineMenu::button(2));
+    const qulonglong again = m_wine.findWindow(u"Message d'essai"_s);
+    ASSERT_NE(again, 0u) << "the menu goes on after the error";
+    m_wine.answer(again, u"Message d'essai"_s);
 
     m_wine.click(WineMenu::button(4));
     EXPECT_EQ(m_wine.waitForExit(), 0) << "Action.Fermer ends the menu normally";
@@ -185,7 +195,7 @@ TEST_F(WinePlayerTest, AFramedWindowKeepsItsOuterSizeAndTakesTextTypedInAnInputB
     m_wine.click(button);
     const qulonglong box = m_wine.findWindow(u"Question"_s);
     ASSERT_NE(box, 0u);
-    m_wine.pressKey(box, u"Return"_s);
+    m_wine.answer(box, u"Question"_s);
     EXPECT_NE(m_wine.findWindow(u"Zoé !"_s), 0u) << "the default answer comes back to the script";
 }
 
@@ -268,13 +278,22 @@ TEST_F(WinePlayerTest, AMissingImageStillShowsTheMenu)
     EXPECT_TRUE(m_wine.waitForPixel(WineMenu::button(1), kBackground));
 }
 
-TEST_F(WinePlayerTest, APlayerWithoutMenuDataSaysSoAndFails)
+TEST_F(WinePlayerTest, APlayerWithoutMenuDataOrWithDamagedDataSaysSoAndFails)
 {
-    ASSERT_TRUE(m_wine.start(testfiles::programPath(u"compil.exe"_s)));
-    const qulonglong box = m_wine.findWindow(u"Erreur !"_s);
-    ASSERT_NE(box, 0u);
-    m_wine.pressKey(box, u"Return"_s);
-    EXPECT_EQ(m_wine.waitForExit(), 1);
+    QTemporaryDir dir;
+    const QByteArray player = testfiles::readBytes(testfiles::programPath(u"compil.exe"_s));
+    testfiles::writeBytes(dir.filePath(u"vide.exe"_s), player);
+    testfiles::writeBytes(dir.filePath(u"abime.exe"_s), player + "(debut)\xAC"
+                                                                 "FICHIER DAT COMPATIBLE ZEP V2.0\xAC[G\xE9n\xE9ral]\xAC"
+                                                                 "fond.jpg\xAC"
+                                                                 "large\r\n");
+    for (const QString &name : {u"vide.exe"_s, u"abime.exe"_s}) {
+        ASSERT_TRUE(m_wine.start(dir.filePath(name)));
+        const qulonglong box = m_wine.findWindow(u"Erreur !"_s);
+        ASSERT_NE(box, 0u) << name.toStdString();
+        m_wine.pressKey(box, u"Return"_s);
+        EXPECT_EQ(m_wine.waitForExit(), 1) << name.toStdString();
+    }
 }
 
 } // namespace

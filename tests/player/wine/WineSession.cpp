@@ -152,6 +152,15 @@ void WineSession::pressKey(qulonglong window, const QString &key) const
     run(u"xdotool"_s, {u"key"_s, u"--window"_s, QString::number(window), key});
 }
 
+void WineSession::answer(qulonglong box, const QString &title) const
+{
+    pressKey(box, u"Return"_s);
+    QElapsedTimer clock;
+    clock.start();
+    while (windowExists(title) && clock.elapsed() < 30000)
+        QThread::msleep(100);
+}
+
 bool WineSession::waitForPixel(QPoint point, QRgb colour, int milliseconds) const
 {
     QElapsedTimer clock;

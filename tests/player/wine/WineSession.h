@@ -32,6 +32,9 @@ public:
     void moveMouse(QPoint point) const;
     void click(QPoint point) const;
     void pressKey(qulonglong window, const QString &key) const;
+    // Presses Return in the box of that title and waits until it is gone, so that the
+    // window below takes clicks again.
+    void answer(qulonglong box, const QString &title) const;
     // Waits until the pixel at point has the colour, with a picture after each try.
     bool waitForPixel(QPoint point, QRgb colour, int milliseconds = 30000) const;
 

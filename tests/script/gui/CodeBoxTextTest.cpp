@@ -26,3 +26,20 @@ TEST(CodeBoxText, PositionsKeepTheirPlaceAcrossLineBreaks)
     EXPECT_EQ(codeboxtext::fromBoxPosition(box, 6), script.size());
     EXPECT_EQ(codeboxtext::fromBoxPosition(box, -1), 0);
 }
+
+TEST(CodeBoxText, EveryOtherCharacterComesBackAsItWas)
+{
+    const QString script = u"a\u00A0b\u2028c\u2029d\re\nf\r\ng\uFDD0h"_s;
+    const QString box = codeboxtext::toBox(script);
+    EXPECT_EQ(box.count(u'\n'), 1) << "only CR LF is a line of the box";
+    EXPECT_EQ(box.size(), script.size() - 1);
+    EXPECT_EQ(codeboxtext::fromBox(box), script);
+    EXPECT_EQ(codeboxtext::fromBoxPosition(box, box.indexOf(u'g')), script.indexOf(u'g'));
+    EXPECT_EQ(codeboxtext::toBoxPosition(script, script.indexOf(u'f')), box.indexOf(u'f'));
+}
+
+TEST(CodeBoxText, PastedLineBreaksOfAnyKindBecomeScriptLineBreaks)
+{
+    EXPECT_EQ(codeboxtext::fromBox(codeboxtext::pastedToBox(u"a\r\nb\nc\rd\u2029e\u00A0"_s)),
+              u"a\r\nb\r\nc\r\nd\u2029e\u00A0"_s);
+}

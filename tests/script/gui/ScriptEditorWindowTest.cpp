@@ -54,6 +54,10 @@ protected:
     QAction *menuEntry(QMenu *menu, const QStringList &path)
     {
         for (qsizetype i = 0; i < path.size(); ++i) {
+            if (!menu) {
+                ADD_FAILURE() << "no sub menu holds " << path[i].toStdString();
+                return nullptr;
+            }
             QAction *found = nullptr;
             for (QAction *action : menu->actions()) {
                 if (action->text() == path[i])
@@ -70,7 +74,11 @@ protected:
         return nullptr;
     }
 
-    void assistant(const QStringList &path) { menuEntry(child<QMenu>(u"assistant_vbs"_s), path)->trigger(); }
+    void assistant(const QStringList &path)
+    {
+        if (QAction *entry = menuEntry(child<QMenu>(u"assistant_vbs"_s), path))
+            entry->trigger();
+    }
 
     void expectForbiddenCharacter()
     {
@@ -171,6 +179,47 @@ TEST_F(ScriptEditorWindowTest, TypingWritesEveryChangeBack)
     EXPECT_EQ(project.button(slot).code, u"Fenetre.WindowState = 1"_s + NL + u"x"_s);
 }
 
+TEST_F(ScriptEditorWindowTest, NonBreakingSpacesAndSeparatorsAreKeptExactly)
+{
+    const QString odd = u"x = \"a\u00A0b\u2028c\u2029d\re\nf\""_s + NL + u"y"_s;
+    project.setGlobalCode(odd);
+    window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
+    EXPECT_EQ(code()->script(), odd);
+    EXPECT_EQ(code()->blockCount(), 2);
+
+    code()->setCaret(odd.size());
+    QTest::sendKeyEvent(QTest::Click, code(), Qt::Key_nobreakspace, u"\u00A0"_s, Qt::NoModifier);
+    EXPECT_EQ(project.settings().globalCode, odd + u"\u00A0"_s);
+    EXPECT_EQ(code()->caret(), odd.size() + 1);
+
+    code()->replaceScript(0, 1, u"\u2029"_s);
+    const QString changed = u"\u2029"_s + odd.mid(1) + u"\u00A0"_s;
+    EXPECT_EQ(project.settings().globalCode, changed);
+    EXPECT_EQ(code()->blockCount(), 2);
+
+    // Through the clipboard too, where lone CR and LF are line breaks like any other.
+    const QString copied = u"a\u00A0b\u2028c\u2029d"_s + NL + u"e"_s;
+    code()->setScript(copied);
+    code()->selectAll();
+    code()->copy();
+    code()->setScript(QString());
+    code()->paste();
+    EXPECT_EQ(project.settings().globalCode, copied);
+}
+
+TEST_F(ScriptEditorWindowTest, TheCloseBoxHidesTheWindowAndLosesNothing)
+{
+    window.openSlot(ScriptSlot::Minuteur, u"Code VBS du minuteur"_s);
+    code()->selectAll();
+    QTest::keyClicks(code(), u"x"_s);
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(project.settings().timerCode, u"x"_s);
+    window.openSlot(ScriptSlot::Minuteur, u"Code VBS du minuteur"_s);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(code()->script(), u"x"_s);
+}
+
 TEST_F(ScriptEditorWindowTest, KeyboardKeepsTabAndSelectsAll)
 {
     window.openSlot(ScriptSlot::Minuteur, u"Code VBS du minuteur"_s);
@@ -223,7 +272,7 @@ TEST_F(ScriptEditorWindowTest, SelectionChangeHidesAndRetargetsToCodeButtons)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(ScriptEditorWindowTest, FirstShowingFormatsOnce)
+TEST_F(ScriptEditorWindowTest, NothingIsFormattedBeforeTheAuthorEdits)
 {
     const int slot = addCodeButton();
     MenuButton button = project.button(slot);
@@ -234,12 +283,15 @@ TEST_F(ScriptEditorWindowTest, FirstShowingFormatsOnce)
     EXPECT_EQ(code()->script(), u"  a=b"_s + NL);
 
     window.show();
-    EXPECT_EQ(project.button(slot).code, u"a = b"_s + NL);
-    window.hide();
-    button.code = u"  c=d"_s;
-    project.setButton(slot, button);
+    QTest::qWait(20);
+    EXPECT_EQ(project.button(slot).code, u"  a=b"_s + NL) << "the first showing formats nothing";
     window.openSlot(ScriptSlot::Bouton, u"Code VBS sur bouton 1"_s);
-    EXPECT_EQ(project.button(slot).code, u"  c=d"_s);
+    EXPECT_EQ(project.button(slot).code, u"  a=b"_s + NL);
+
+    code()->setCaret(code()->script().size());
+    QTest::keyClick(code(), Qt::Key_Return);
+    waitUntilIdle(timer(u"minuteur_format"_s));
+    EXPECT_EQ(project.button(slot).code, u"a = b"_s + NL + NL) << "editing formats";
 }
 
 TEST_F(ScriptEditorWindowTest, TestRunStartsFromTheButtonAndFromF5AnywhereInTheWindow)
