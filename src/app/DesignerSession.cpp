@@ -159,7 +159,11 @@ void DesignerSession::connectDesignSurface()
     });
     connect(m_worksheet, &Worksheet::backgroundHovered, m_mainWindow, [this] { m_mainWindow->labels().restoreAll(); });
     connect(m_worksheet, &Worksheet::testRequested, this, [this] { DesignerHooks::call(m_hooks.testRun); });
+    m_hooks.help = [this] { m_manual->open(); };
     connect(m_worksheet, &Worksheet::helpRequested, this, [this] { DesignerHooks::call(m_hooks.help); });
+    m_worksheet->setPrecisePointer(m_mainWindow->menus().precisePointer->isChecked());
+    connect(&m_mainWindow->options(), &OptionsController::precisePointerChanged, m_worksheet,
+            &Worksheet::setPrecisePointer);
     connect(m_worksheet, &Worksheet::filesDropped, this, [this](const QStringList &paths) {
         if (m_lifecycle->askToSave() != u"annule"_s)
             m_storage->open(paths.last());

@@ -253,7 +253,8 @@ void Worksheet::resizeEvent(QResizeEvent *event)
     const QSize margins = frameGeometry().size() - size();
     if (margins != m_margins) {
         m_margins = margins;
-        refreshCaption();
+        // The menu's size is the outer one: the client area makes room for the borders.
+        followSize();
         return;
     }
     const QSize outer = frameGeometry().size();
@@ -320,6 +321,14 @@ void Worksheet::placeCornerMarkers()
     }
 }
 
+void Worksheet::setPrecisePointer(bool on)
+{
+    if (on)
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+}
+
 void Worksheet::setWaitPanelShown(bool on)
 {
     m_waitPanel->raise();
@@ -370,7 +379,11 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
         return button || m_drag.item || text->isResizing();
     }
     if (m_drag.item) {
-        drop(twips);
+        // Let go outside the worksheet, the drag ends where it started.
+        if (rect().contains(widget->mapTo(this, mouse->position()).toPoint()))
+            drop(twips);
+        else
+            m_drag = {};
         return true;
     }
     if (mouse->button() == Qt::RightButton && resizingText()) {

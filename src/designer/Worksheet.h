@@ -41,6 +41,8 @@ public:
     void setCornerMarkersShown(bool on);
     void placeCornerMarkers();
     void setWaitPanelShown(bool on);
+    // "&Pointeur précis": a cross-hair over the worksheet while on.
+    void setPrecisePointer(bool on);
 
     ButtonItem *buttonItem(int slot) const { return m_buttons.value(slot); }
     TextItem *textItem(int slot) const { return m_texts.value(slot); }

@@ -1,5 +1,8 @@
 #include "app/gui/ShellFixture.h"
 
+#include "app/DesignerSession.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
 #include "designer/Worksheet.h"
@@ -9,6 +12,7 @@
 #include "project/ProjectStorage.h"
 #include "support/TestFiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -120,14 +124,29 @@ TEST_F(ShellFixture, FilesDroppedOnTheWorksheetOpenTheLastOne)
 TEST_F(ShellFixture, WorksheetKeysAndPaletteReachTheSessionHooks)
 {
     ASSERT_TRUE(start());
-    int tests = 0, helps = 0, shapes = 0;
+    int tests = 0, shapes = 0;
     session().hooks().testRun = [&] { ++tests; };
-    session().hooks().help = [&] { ++helps; };
     session().hooks().shapeEditor = [&] { ++shapes; };
     QTest::keyClick(session().worksheet(), Qt::Key_F5);
-    QTest::keyClick(session().worksheet(), Qt::Key_F1);
     emit session().palette()->shapeEditorRequested();
     EXPECT_EQ(tests, 1);
-    EXPECT_EQ(helps, 1);
     EXPECT_EQ(shapes, 1);
+
+    // F1 opens the manual as the main window's help entry does: with no manual folder
+    // known yet, it asks for it.
+    m_prompter.expectFolder(
+        {u"Veuillez choisir le dossier dans lequel vous avez installé le manuel de ZEP :"_s}, QString());
+    QTest::keyClick(session().worksheet(), Qt::Key_F1);
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(ShellFixture, ThePrecisePointerOptionGivesTheWorksheetACrossHair)
+{
+    ASSERT_TRUE(start());
+    QAction *precise = session().mainWindow()->menus().precisePointer;
+    ASSERT_FALSE(precise->isChecked());
+    precise->trigger();
+    EXPECT_EQ(session().worksheet()->cursor().shape(), Qt::CrossCursor);
+    precise->trigger();
+    EXPECT_EQ(session().worksheet()->cursor().shape(), Qt::ArrowCursor);
 }

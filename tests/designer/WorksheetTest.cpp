@@ -36,6 +36,7 @@ protected:
 TEST_F(WorksheetTest, CaptionAndSizeFollowTheModelAndTheWindow)
 {
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9600x7200 - 640x480px"_s);
+    EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(640, 480)) << "the menu's size is the outer size";
     EXPECT_EQ(m_project.settings().width, 9600.0f) << "borders coming with the window change nothing";
     m_project.setSize(9000, 6000);
     EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(600, 400)); // borders included
@@ -102,6 +103,15 @@ TEST_F(WorksheetTest, FunctionKeysReachTheirHooksAndCloseIsRefused)
 
     EXPECT_FALSE(m_worksheet.close());
     EXPECT_TRUE(m_worksheet.isVisible());
+}
+
+TEST_F(WorksheetTest, ThePrecisePointerIsACrossHair)
+{
+    EXPECT_EQ(m_worksheet.cursor().shape(), Qt::ArrowCursor);
+    m_worksheet.setPrecisePointer(true);
+    EXPECT_EQ(m_worksheet.cursor().shape(), Qt::CrossCursor);
+    m_worksheet.setPrecisePointer(false);
+    EXPECT_EQ(m_worksheet.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(WorksheetTest, HoverAndClickImages)
@@ -179,6 +189,19 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
     EXPECT_EQ(m_project.text(1).top, (200 - 8) * 15);
     EXPECT_EQ(text->pos(), QPoint(275, 192));
     EXPECT_EQ(m_worksheet.cornerMarker(0)->pos(), QPoint(275 - 7, 192 - 7));
+
+    // A drag that ends outside the worksheet moves nothing, and the next plain click is no drop.
+    for (const QPoint outside : {QPoint(-30, 100), QPoint(100, 2000)}) {
+        mouse(button, QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+        mouse(button, QEvent::MouseButtonRelease, button->mapFrom(&m_worksheet, outside), Qt::LeftButton,
+              Qt::NoButton, Qt::ShiftModifier);
+        EXPECT_EQ(m_project.button(1).left, (300 - 10) * 15);
+        EXPECT_EQ(m_project.button(1).top, (200 - 5) * 15);
+        EXPECT_EQ(button->pos(), QPoint(290, 195));
+    }
+    mouse(viewport, QEvent::MouseButtonPress, inText, Qt::LeftButton, Qt::LeftButton);
+    mouse(viewport, QEvent::MouseButtonRelease, inText, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(m_project.text(1).left, (295 - 20) * 15);
 }
 
 TEST_F(WorksheetTest, RightDragResizesTheTextFromItsCorner)

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -264,6 +265,26 @@ TEST_F(WinePlayerTest, AShapedWindowLeavesItsCornersToTheScreen)
     const QImage shot = m_wine.screen();
     EXPECT_EQ(rgb(shot.pixel(205, 155)), rgb(kScreen));
     EXPECT_EQ(rgb(shot.pixel(590, 440)), rgb(kScreen));
+}
+
+TEST_F(WinePlayerTest, TheWhiteOfTheTransparencyImageCutsHolesInTheWindow)
+{
+    WineMenu menu(u"trous"_s);
+    QImage holes(40, 30, QImage::Format_RGB32);
+    holes.fill(Qt::black);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 20; ++x)
+            holes.setPixel(x, y, qRgb(255, 255, 255));
+    const QString file = QFileInfo(menu.project().path()).absolutePath() + u"/trous.bmp"_s;
+    ASSERT_TRUE(holes.save(file, "BMP"));
+    menu.project().setTransparencyImage(u"trous.bmp"_s);
+    const QString player = menu.compile();
+
+    ASSERT_TRUE(m_wine.start(player));
+    ASSERT_NE(m_wine.findWindow(u"trous"_s), 0u);
+    // Stretched over the 400 x 300 window: its left half is gone.
+    ASSERT_TRUE(m_wine.waitForPixel({500, 300}, kBackground));
+    EXPECT_EQ(rgb(m_wine.screen().pixel(300, 300)), rgb(kScreen));
 }
 
 TEST_F(WinePlayerTest, AMissingImageStillShowsTheMenu)
