@@ -96,6 +96,8 @@ int runCompileCommand(const QStringList &arguments)
         return 2;
     }
 
+    // Opening the project makes its folder the current one: the caller's folder is taken first.
+    request.folder = QFileInfo(positional[1]).absoluteFilePath();
     MenuProject project;
     if (!HeadlessRead::open(project, positional[0]).clean())
         return 1;
@@ -103,7 +105,6 @@ int runCompileCommand(const QStringList &arguments)
         request.projectName = CompileRequest::defaultProjectName(project);
     if (!authored)
         request.author = CompileRequest::defaultAuthor(project);
-    request.folder = QFileInfo(positional[1]).absoluteFilePath();
 
     CompilePrompter prompter(force);
     CompileEngine engine(project, prompter, QCoreApplication::applicationDirPath());

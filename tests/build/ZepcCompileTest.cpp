@@ -59,6 +59,17 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
     EXPECT_EQ(zepc({u"compile"_s, project}).exitCode, 2);
 }
 
+TEST(ZepcCompileTest, BothPathsAreTakenFromTheCallersFolder)
+{
+    QTemporaryDir dir;
+    const QString project = QDir::current().relativeFilePath(copyDemo(dir));
+    const QString cd = QDir::current().relativeFilePath(dir.filePath(u"cd"_s));
+    QDir().mkpath(cd);
+    const testfiles::ProgramRun run = zepc({u"compile"_s, project, cd, u"--light"_s});
+    EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"cd/zep/autorun.exe"_s)));
+}
+
 TEST(ZepcCompileTest, TheDiscCarriesTheWindowsPlayerUnlessLinuxIsAskedFor)
 {
     QTemporaryDir dir;
