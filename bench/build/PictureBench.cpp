@@ -1,7 +1,6 @@
 #include "build/HtmlLauncher.h"
 #include "build/MenuPicture.h"
 #include "project/MenuProject.h"
-#include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -20,8 +19,7 @@ void BM_MenuPictureOfTheExample(benchmark::State &state)
 {
     MenuProject project;
     ConsolePrompter prompter;
-    PictureFileCheck pictures;
-    if (!ProjectStorage(project, prompter, pictures).open(kExampleFolder + u"demo.zep"_s))
+    if (!ProjectStorage(project, prompter).open(kExampleFolder + u"demo.zep"_s))
         state.SkipWithError("the example cannot be read");
     for (auto _ : state)
         benchmark::DoNotOptimize(MenuPicture(project, kExampleFolder).render());

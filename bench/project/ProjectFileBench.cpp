@@ -1,6 +1,5 @@
 // Reading and writing a large project, pictures not decoded.
 #include "project/MenuProject.h"
-#include "project/PictureLoader.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 
@@ -12,12 +11,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class NoPictures : public PictureLoader
+ZepError noPictures(const QString &)
 {
-public:
-    ZepError loadBackground(const QString &) override { return {}; }
-    ZepError loadButtonImage(int, const QString &) override { return {}; }
-};
+    return {};
+}
 
 class GoOn : public ReadProblemHandler
 {
@@ -75,11 +72,10 @@ void BM_WriteLargeProject(benchmark::State &state)
 void BM_ReadLargeProject(benchmark::State &state)
 {
     const QByteArray &bytes = largeFile();
-    NoPictures pictures;
     GoOn problems;
     for (auto _ : state) {
-        MenuProject project;
-        ProjectReader reader(project, pictures, problems);
+        ProjectContent content;
+        ProjectReader reader(content, problems, noPictures);
         benchmark::DoNotOptimize(reader.read(bytes, u"/nonexistent"_s));
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());

@@ -2,7 +2,7 @@
 // code box, the write-back into the project, the highlighter, the scheduled passes and
 // the repaint.
 #include "SampleScript.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "prompt/gui/QtPrompter.h"
 #include "script/ScriptFormatter.h"
 #include "script/gui/CodeBox.h"
@@ -20,7 +20,7 @@ namespace {
 
 struct EditorUnderTest
 {
-    EditorUnderTest() : window(project, prompter, [] {})
+    EditorUnderTest() : window(document, prompter, [] {})
     {
         // The passes run as soon as the keystroke is handled, so they are timed with it.
         for (const QString &name : {u"minuteur_format"_s, u"minuteur_procedures"_s})
@@ -33,8 +33,8 @@ struct EditorUnderTest
         QCoreApplication::processEvents();
     }
 
-    MenuProject project;
     QtPrompter prompter;
+    DesignerDocument document{prompter, QString()};
     ScriptEditorWindow window;
     CodeBox *code = nullptr;
 };
@@ -50,7 +50,7 @@ void typeCharacter(benchmark::State &state)
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
-    if (editor.project.settings().globalCode.size() != 50000)
+    if (editor.document.project().settings().globalCode.size() != 50000)
         state.SkipWithError("the script was not written back");
 }
 

@@ -1,6 +1,5 @@
 // Any bytes given to the project reader: no crash, no hang, no sanitizer report.
 #include "project/MenuProject.h"
-#include "project/PictureLoader.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 
@@ -8,12 +7,10 @@
 
 namespace {
 
-class NoPictures : public PictureLoader
+ZepError noPictures(const QString &)
 {
-public:
-    ZepError loadBackground(const QString &) override { return {}; }
-    ZepError loadButtonImage(int, const QString &) override { return {}; }
-};
+    return {};
+}
 
 // Alternates answers so both the go-on and the give-up paths are explored.
 class AlternatingAnswers : public ReadProblemHandler
@@ -37,12 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size == 0)
         return 0;
-    MenuProject project;
-    NoPictures pictures;
+    ProjectContent content;
     AlternatingAnswers answers(data[0]);
-    ProjectReader reader(project, pictures, answers);
+    ProjectReader reader(content, answers, noPictures);
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
-    if (reader.read(bytes, QStringLiteral("/nonexistent")) == ProjectReader::Outcome::Completed)
+    if (reader.read(bytes, QStringLiteral("/nonexistent")) == ProjectReader::Outcome::Completed) {
+        MenuProject project;
+        project.replace(content, QString());
         (void)ProjectWriter(project).toBytes(QStringLiteral("/nonexistent/menu.zep"));
+    }
     return 0;
 }

@@ -16,13 +16,13 @@
 #include "app/core/RecentFiles.h"
 #include "app/core/WebLinks.h"
 #include "common/ProgramVersion.h"
+#include "document/DesignerDocument.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/Worksheet.h"
 #include "designer/worksheet/ButtonItem.h"
-#include "designer/worksheet/PictureRelay.h"
 #include "platform/SettingsStore.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
@@ -33,9 +33,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QDesktopServices>
 #include <QProcess>
-#include <QUndoStack>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -62,25 +62,32 @@ FileAssociation DesignerSession::Environment::association() const
 }
 
 DesignerSession::DesignerSession(Environment environment)
-    : m_env(environment), m_project(std::make_unique<MenuProject>()),
-      m_pictures(std::make_unique<PictureRelay>()),
-      m_storage(std::make_unique<ProjectStorage>(*m_project, m_env.prompter, *m_pictures)),
+    : m_env(environment), m_document(std::make_unique<DesignerDocument>(m_env.prompter, QDir::currentPath())),
       m_recent(std::make_unique<RecentFiles>(m_env.settings)),
       m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
       m_manual(std::make_unique<ManualLink>(m_env.settings, m_env.prompter, openUrl)),
       m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl)),
-      m_exports(std::make_unique<DesignerExports>(*m_project, m_env.prompter, m_env.programFolder))
+      m_exports(std::make_unique<DesignerExports>(project(), m_env.prompter, m_env.programFolder))
 {
-    m_storage->setRecentFiles(m_recent.get());
-    m_exports->attach(*m_storage);
+    storage().setRecentFiles(m_recent.get());
+    m_exports->attach(storage());
     m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
     documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
     documentHooks.wizardOpen = [this] { return m_hooks.wizardOpen && m_hooks.wizardOpen(); };
     documentHooks.openInTextEditor = openInTextEditor;
     documentHooks.shutDown = [this] { shutDown(); };
-    m_lifecycle = std::make_unique<DocumentLifecycle>(*m_project, *m_storage, m_env.prompter, documentHooks);
+    m_lifecycle = std::make_unique<DocumentLifecycle>(*m_document, m_env.prompter, documentHooks);
+}
 
+MenuProject &DesignerSession::project()
+{
+    return m_document->project();
+}
+
+ProjectStorage &DesignerSession::storage()
+{
+    return m_document->storage();
 }
 
 DesignerSession::~DesignerSession()
@@ -102,10 +109,10 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);
 
-    m_worksheet = new Worksheet(*m_project);
-    m_panel = new ParametersPanel(*m_project, m_env.prompter, [this] { return m_worksheet->size(); });
+    m_worksheet = new Worksheet(*m_document);
+    m_panel = new ParametersPanel(*m_document, m_env.prompter, [this] { return m_worksheet->size(); });
     m_scriptEditor =
-        new ScriptEditorWindow(*m_project, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
+        new ScriptEditorWindow(*m_document, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
     m_mousePosition = new MousePositionWindow;
     m_resources = new ResourcesWindow;
 
@@ -117,7 +124,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     connect(m_panel, &ParametersPanel::firstActivated, this, &DesignerSession::openStartupProject);
     connect(m_panel, &ParametersPanel::scriptEditorRequested, m_scriptEditor, &ScriptEditorWindow::openSlot);
 
-    m_build = std::make_unique<BuildCommands>(*m_project, m_env.prompter, m_env.programFolder,
+    m_build = std::make_unique<BuildCommands>(project(), m_env.prompter, m_env.programFolder,
                                               BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
@@ -144,13 +151,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
 
 void DesignerSession::connectDesignSurface()
 {
-    m_pictures->setTarget(m_worksheet);
     m_worksheet->setPrompter(&m_env.prompter);
-    m_palette->attach(*m_project, m_env.prompter, *m_resources);
-    auto *undo = new QUndoStack(this);
-    m_worksheet->setUndoStack(undo);
-    m_palette->setUndoStack(undo);
-    connect(m_project.get(), &MenuProject::projectReset, undo, &QUndoStack::clear);
+    m_palette->attach(*m_document, m_env.prompter, *m_resources);
+    connectUndo();
     m_worksheet->setCornerMarkersShown(m_mainWindow->menus().cornerMarkers->isChecked());
     connect(&m_mainWindow->options(), &OptionsController::cornerMarkersChanged, m_worksheet,
             &Worksheet::setCornerMarkersShown);
@@ -166,13 +169,26 @@ void DesignerSession::connectDesignSurface()
             &Worksheet::setPrecisePointer);
     connect(m_worksheet, &Worksheet::filesDropped, this, [this](const QStringList &paths) {
         if (m_lifecycle->askToSave() != u"annule"_s)
-            m_storage->open(paths.last());
+            m_document->open(paths.last());
     });
     connect(m_palette, &ObjectsPalette::shapeEditorRequested, this, [this] { DesignerHooks::call(m_hooks.shapeEditor); });
     connect(m_panel, &ParametersPanel::transparencyPreviewed, this, [this](int slot, const QImage &normal) {
         if (ButtonItem *item = m_worksheet->buttonItem(slot))
             item->showPicture(QPixmap::fromImage(normal));
     });
+}
+
+void DesignerSession::connectUndo()
+{
+    QUndoStack &stack = m_document->undoStack();
+    MainMenus &menus = m_mainWindow->menus();
+    m_mainWindow->addActions({menus.undo, menus.redo});
+    connect(menus.undo, &QAction::triggered, &stack, &QUndoStack::undo);
+    connect(menus.redo, &QAction::triggered, &stack, &QUndoStack::redo);
+    connect(&stack, &QUndoStack::canUndoChanged, menus.undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, menus.redo, &QAction::setEnabled);
+    menus.undo->setEnabled(stack.canUndo());
+    menus.redo->setEnabled(stack.canRedo());
 }
 
 void DesignerSession::createShapeEditor()
@@ -182,13 +198,13 @@ void DesignerSession::createShapeEditor()
     host.worksheet = m_worksheet;
     host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
     host.look = [this] {
-        const int colour = m_project->settings().backgroundColour;
+        const int colour = project().settings().backgroundColour;
         return ShapeSurface::Look{m_worksheet->size(),
                                   QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
-                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), m_project->shape().mid(1)};
+                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), project().shape().mid(1)};
     };
-    host.setShape = [this](const QList<ShapePoint> &shape) { m_project->setShapeVertices(shape); };
-    host.transparencyImageSet = [this] { return !m_project->settings().transparencyImage.isEmpty(); };
+    host.setShape = [this](const QList<ShapePoint> &shape) { m_document->setShape(shape); };
+    host.transparencyImageSet = [this] { return !project().settings().transparencyImage.isEmpty(); };
     host.applyTheme = [this](QWidget *window) {
         appearanceapplier::apply(window, m_mainWindow->options().appearance());
     };
@@ -221,7 +237,7 @@ void DesignerSession::openStartupProject()
 {
     const QString path = std::exchange(m_startupProject, QString());
     if (!path.isEmpty())
-        m_storage->open(path);
+        m_document->open(path);
 }
 
 WizardWindow *DesignerSession::wizard() const
@@ -232,7 +248,7 @@ WizardWindow *DesignerSession::wizard() const
 void DesignerSession::openWizard()
 {
     if (!m_wizard) {
-        const auto open = [this](const QString &projectFile) { m_storage->open(projectFile); };
+        const auto open = [this](const QString &projectFile) { m_document->open(projectFile); };
         // Owned by the main window, so it stays above it.
         m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open}, m_mainWindow);
         appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
@@ -244,7 +260,7 @@ void DesignerSession::openWizard()
 
 void DesignerSession::shutDown()
 {
-    m_project->reset();
+    m_document->reset();
     for (ToolWindow *w : std::initializer_list<ToolWindow *>{m_palette, m_worksheet, m_panel, m_scriptEditor,
                                                              m_mousePosition, m_resources})
         w->hide();

@@ -10,6 +10,7 @@
 
 class AppearanceFile;
 class BuildCommands;
+class DesignerDocument;
 class DesignerExports;
 class FileAssociation;
 class DocumentLifecycle;
@@ -19,7 +20,6 @@ class MenuProject;
 class MousePositionWindow;
 class ObjectsPalette;
 class ParametersPanel;
-class PictureRelay;
 class ProjectStorage;
 class Prompter;
 class RecentFiles;
@@ -69,8 +69,10 @@ public:
     void setStartupProject(const QString &path) { m_startupProject = path; }
     bool wizardRequested() const { return m_wizardRequested; }
 
-    MenuProject &project() { return *m_project; }
-    ProjectStorage &storage() { return *m_storage; }
+    // The open project, its edits, undo stack, file and folder.
+    DesignerDocument &document() { return *m_document; }
+    MenuProject &project();
+    ProjectStorage &storage();
     DocumentLifecycle &lifecycle() { return *m_lifecycle; }
     RecentFiles &recentFiles() { return *m_recent; }
     DesignerHooks &hooks() { return m_hooks; }
@@ -92,14 +94,13 @@ private:
     void openStartupProject();
     void openWizard();
     void connectDesignSurface();
+    void connectUndo();
     void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
     DesignerHooks m_hooks;
-    std::unique_ptr<MenuProject> m_project;
-    std::unique_ptr<PictureRelay> m_pictures;
-    std::unique_ptr<ProjectStorage> m_storage;
+    std::unique_ptr<DesignerDocument> m_document;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<AppearanceFile> m_appearances;
     std::unique_ptr<ManualLink> m_manual;

@@ -48,7 +48,7 @@ bool DesignerStartup::start(const QStringList &arguments)
     m_session->createWindows(!commandLine.startupProject().isEmpty());
     layOutWindows(screen.width());
 
-    m_session->project().chooseEntry(ItemChooser::kProjectEntry);
+    m_session->project().choose(ItemRef::project());
     FirstRun::createMissingFiles(m_env.programFolder, m_session->mainWindow()->options().current(),
                                  m_env.association());
 

@@ -33,6 +33,11 @@ MainMenus::MainMenus(QWidget *owner)
     file->addMenu(newMenu);
     newWizard = entry(newMenu, u"nouv_assistant"_s, u"&Assistant création"_s);
     newBlank = entry(newMenu, u"nouv_vierge"_s, u"Projet &vierge"_s);
+    undo = entry(file, u"annuler_menu"_s, u"Annuler"_s);
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo = entry(file, u"retablir_menu"_s, u"Rétablir"_s);
+    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    file->addSeparator();
     open = entry(file, u"ouvrir_fich"_s, u"&Ouvrir"_s);
     save = entry(file, u"enreg_fich"_s, u"&Enregistrer"_s);
     saveAs = entry(file, u"enreg_sous_fich"_s, u"Enregistrer &Sous"_s);

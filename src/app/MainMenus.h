@@ -15,6 +15,8 @@ struct MainMenus
     QMenu *newMenu;
     QAction *newWizard;
     QAction *newBlank;
+    QAction *undo; // Ctrl+Z
+    QAction *redo; // Ctrl+Y
     QAction *open;
     QAction *save;
     QAction *saveAs;

@@ -1,6 +1,5 @@
 #include "cli/HeadlessRead.h"
 
-#include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -9,8 +8,7 @@
 HeadlessRead HeadlessRead::open(MenuProject &project, const QString &path)
 {
     ConsolePrompter prompter;
-    PictureFileCheck pictures;
-    ProjectStorage storage(project, prompter, pictures);
+    ProjectStorage storage(project, prompter);
     HeadlessRead read;
     read.completed = storage.open(QFileInfo(path).absoluteFilePath());
     read.problems = storage.problemCount();

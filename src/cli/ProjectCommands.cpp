@@ -51,8 +51,7 @@ int runSaveCommand(const QStringList &arguments)
     MenuProject project;
     const HeadlessRead read = HeadlessRead::open(project, absolute(arguments[0]));
     ConsolePrompter prompter;
-    PictureFileCheck pictures;
-    if (!ProjectStorage(project, prompter, pictures).save(absolute(arguments[1])))
+    if (!ProjectStorage(project, prompter).save(absolute(arguments[1])))
         return 1;
     return read.problems == 0 ? 0 : 1;
 }

@@ -1,30 +1,21 @@
 #include "designer/ObjectsPalette.h"
 
-#include "common/PathText.h"
 #include "common/gui/UndoShortcuts.h"
 #include "designer/ResourcesWindow.h"
-#include "designer/worksheet/ItemPresenceCommand.h"
-#include "project/MenuProject.h"
+#include "designer/panel/FileChoosers.h"
+#include "document/DesignerDocument.h"
 #include "prompt/Prompter.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString kImageFilter = u"Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
-
-} // namespace
 
 ObjectsPalette::ObjectsPalette(QWidget *parent)
     : ToolWindow(u"Form1"_s, u"Objets"_s, parent), m_imageArea(new QLabel(this))
@@ -67,63 +58,44 @@ QPushButton *ObjectsPalette::command(const QString &caption) const
     return nullptr;
 }
 
-void ObjectsPalette::attach(MenuProject &project, Prompter &prompter, ResourcesWindow &resources)
+void ObjectsPalette::attach(DesignerDocument &document, Prompter &prompter, ResourcesWindow &resources)
 {
-    m_project = &project;
+    m_document = &document;
     m_prompter = &prompter;
     m_resources = &resources;
+    addUndoShortcuts(this, &document.undoStack());
     connect(resources.transparencyMenu(), &QMenu::triggered, this,
             [this](QAction *action) { transparencyChosen(action->text()); });
 }
 
-void ObjectsPalette::setUndoStack(QUndoStack *stack)
-{
-    m_undo = stack;
-    addUndoShortcuts(this, stack);
-}
-
-QString ObjectsPalette::resolve(const QString &reference) const
-{
-    const QString folder = m_project->path().isEmpty() ? QString() : pathtext::folderOf(m_project->path());
-    return pathtext::resolve(folder, reference);
-}
-
 void ObjectsPalette::addButton(const QString &kind)
 {
-    if (!m_project)
+    if (!m_document)
         return;
-    if (!m_project->canAddButton()) {
+    const MenuProject &project = m_document->project();
+    if (!project.canAddButton()) {
         m_prompter->message(u"Nombre maximum de bouton atteind !!!"_s, u"Erreur - trop de boutons :-)"_s,
                             MessageIcon::Critical);
         return;
     }
     // A cancelled image dialog leaves the panel's field as it was: the images of the
     // button it showed last.
-    const int shown = m_project->selectedButton();
-    const MenuButton previous = shown >= 1 ? m_project->button(shown) : MenuButton{};
-    const int slot = m_project->addButton(kind);
-    const auto ask = [this](const QString &title, const QString &fieldValue) {
-        const QString path = m_prompter->openFile({title, kImageFilter, QString()});
-        if (path.isEmpty())
-            return fieldValue;
-        return QFileInfo(path).isFile() ? path : QString();
-    };
-    MenuButton b = m_project->button(slot);
-    b.normalImage = ask(u"Image normale"_s, previous.normalImage);
-    b.hoverImage = ask(u"Image au survol"_s, previous.hoverImage);
-    b.clickImage = ask(u"Image clique"_s, previous.clickImage);
-    m_project->setButton(slot, b);
-    if (m_undo)
-        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Button, slot, true, u"Ajouter"_s));
+    const int shown = project.selectedButton();
+    const MenuButton previous = shown >= 1 ? project.button(shown) : MenuButton{};
+    m_document->addButton(kind, [&](MenuButton &b) {
+        const auto ask = [this](const QString &title, const QString &fieldValue) {
+            return filechoosers::chooseImage(*m_prompter, title).value_or(fieldValue);
+        };
+        b.normalImage = ask(u"Image normale"_s, previous.normalImage);
+        b.hoverImage = ask(u"Image au survol"_s, previous.hoverImage);
+        b.clickImage = ask(u"Image clique"_s, previous.clickImage);
+    });
 }
 
 void ObjectsPalette::addText()
 {
-    if (!m_project)
-        return;
-    const int slot = m_project->addText();
-    if (m_undo && slot > 0)
-        m_undo->push(new ItemPresenceCommand(*m_project, ItemPresenceCommand::Item::Text, slot, true, u"Ajouter"_s));
+    if (m_document)
+        m_document->addText();
 }
 
 void ObjectsPalette::openTransparencyMenu()
@@ -137,14 +109,13 @@ void ObjectsPalette::openTransparencyMenu()
 void ObjectsPalette::transparencyChosen(const QString &entry)
 {
     if (entry == u"Choisir une image..."_s) {
-        const QString path = m_prompter->openFile(
-            {u"Image pour la transparence..."_s, u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()});
-        if (!path.isEmpty())
-            m_project->setTransparencyImage(path);
+        if (const auto path = filechoosers::chooseFile(*m_prompter, u"Image pour la transparence..."_s,
+                                                       u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s))
+            m_document->setSetting(&ProjectSettings::transparencyImage, *path);
     } else if (entry == u"Voir l'image actuelle"_s) {
         showTransparencyImage();
     } else if (entry == u"Ne pas utiliser la transparence"_s) {
-        m_project->setTransparencyImage(QString());
+        m_document->setSetting(&ProjectSettings::transparencyImage, QString());
     } else if (entry == u"Informations"_s) {
         m_prompter->message(
             u"La 'transparence' est une alternative à l'éditeur de forme (qui lui, permet de donner une forme particulière au menu en traçant un polygone), elle permet de rendre certaines zones de votre menu transparentes, pour cela vous devez utiliser une image (faite avec Paint par exemple). Tous les pixels blancs deviendront alors transparents (fonctionne aussi avec les images GIF). L'avantage de cette technique est la précision et la possibilité de créer des formes 'souples' (cercles, arrondis...)."_s,
@@ -154,7 +125,7 @@ void ObjectsPalette::transparencyChosen(const QString &entry)
 
 void ObjectsPalette::showTransparencyImage()
 {
-    const QString image = m_project->settings().transparencyImage;
+    const QString image = m_document->project().settings().transparencyImage;
     if (image.isEmpty()) {
         m_prompter->message(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation);
         return;
@@ -163,7 +134,7 @@ void ObjectsPalette::showTransparencyImage()
         m_normalSize = size();
     for (QGroupBox *box : std::as_const(m_frames))
         box->hide();
-    const QPixmap picture(resolve(image));
+    const QPixmap picture(m_document->resolve(image));
     m_imageArea->setPixmap(picture);
     m_imageArea->setGeometry(QRect(QPoint(0, 0), picture.size()));
     m_imageArea->show();

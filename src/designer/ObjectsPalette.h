@@ -2,12 +2,11 @@
 
 #include "common/gui/ToolWindow.h"
 
-class MenuProject;
+class DesignerDocument;
 class Prompter;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QUndoStack;
 class ResourcesWindow;
 
 // Form1: the tool window from which buttons and texts are added to the menu.
@@ -18,9 +17,8 @@ class ObjectsPalette : public ToolWindow
 public:
     explicit ObjectsPalette(QWidget *parent = nullptr);
 
-    void attach(MenuProject &project, Prompter &prompter, ResourcesWindow &resources);
-    // Additions go on this stack; Ctrl+Z and Ctrl+Y undo and redo.
-    void setUndoStack(QUndoStack *stack);
+    // Additions are edits of the document; Ctrl+Z and Ctrl+Y undo and redo them.
+    void attach(DesignerDocument &document, Prompter &prompter, ResourcesWindow &resources);
 
     // Kind "vidéo", "code" or "quitter"; refused past 99 buttons, deleted ones counted.
     void addButton(const QString &kind);
@@ -42,13 +40,10 @@ protected:
 private:
     QGroupBox *frame(const QString &name, const QString &caption, const QStringList &commands);
     void transparencyChosen(const QString &entry);
-    QString resolve(const QString &reference) const;
-
-    MenuProject *m_project = nullptr;
+    DesignerDocument *m_document = nullptr;
     Prompter *m_prompter = nullptr;
     ResourcesWindow *m_resources = nullptr;
     QList<QGroupBox *> m_frames;
     QLabel *m_imageArea;
     QSize m_normalSize;
-    QUndoStack *m_undo = nullptr;
 };

@@ -7,7 +7,7 @@
 #include "designer/panel/PanelRules.h"
 #include "designer/panel/ProjectPage.h"
 #include "designer/panel/TextPage.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -20,8 +20,10 @@
 
 using namespace Qt::StringLiterals;
 
-ParametersPanel::ParametersPanel(MenuProject &project, Prompter &prompter, ClientSize clientSize, QWidget *parent)
-    : ToolWindow(u"Form4"_s, u"Paramètres"_s, parent), m_project(project), m_tpp(screenmetrics::twipsPerPixel()),
+ParametersPanel::ParametersPanel(DesignerDocument &document, Prompter &prompter, ClientSize clientSize,
+                                 QWidget *parent)
+    : ToolWindow(u"Form4"_s, u"Paramètres"_s, parent), m_document(document), m_project(document.project()),
+      m_tpp(screenmetrics::twipsPerPixel()),
       m_clientSize(std::move(clientSize)), m_topBar(new QWidget(this)), m_chooser(new QComboBox(m_topBar)),
       m_scrollBar(new QScrollBar(Qt::Vertical, this)), m_frame(new QWidget(this))
 {
@@ -31,7 +33,7 @@ ParametersPanel::ParametersPanel(MenuProject &project, Prompter &prompter, Clien
             return QSize(int(std::lround(m_tpp.toPixelsX(s.width))), int(std::lround(m_tpp.toPixelsY(s.height))));
         };
     }
-    const PanelContext context{m_project, prompter, m_tpp, [this] { return m_clientSize(); }};
+    const PanelContext context{m_document, m_project, prompter, m_tpp, [this] { return m_clientSize(); }};
 
     m_chooser->setObjectName(u"Combo1"_s);
     auto *bar = new QHBoxLayout(m_topBar);
@@ -55,7 +57,11 @@ ParametersPanel::ParametersPanel(MenuProject &project, Prompter &prompter, Clien
 
     connect(&m_project, &MenuProject::chooserChanged, this, &ParametersPanel::refreshChooser);
     connect(&m_project, &MenuProject::selectionChanged, this, &ParametersPanel::followSelection);
-    connect(m_chooser, &QComboBox::textActivated, &m_project, &MenuProject::chooseEntry);
+    connect(&m_project, &MenuProject::projectReset, this, &ParametersPanel::followSelection);
+    connect(m_chooser, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0 && index < m_project.chooser().entries().size())
+            m_project.choose(m_project.chooser().entries()[index]);
+    });
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &ParametersPanel::scrollPages);
 
     setFixedWidth(int(std::lround(m_tpp.toPixelsX(kWidthTwips))));
@@ -76,7 +82,7 @@ void ParametersPanel::refreshChooser()
 {
     const QSignalBlocker blocker(m_chooser);
     m_chooser->clear();
-    m_chooser->addItems(m_project.chooser().entries());
+    m_chooser->addItems(m_project.captions());
     m_chooser->setCurrentIndex(m_project.chooser().currentIndex());
 }
 
@@ -86,13 +92,13 @@ void ParametersPanel::followSelection()
     m_projectPage->hide();
     m_buttonPage->hide();
     m_textPage->hide();
-    const QString entry = m_project.chooser().currentText();
-    if (m_project.chooser().currentIndex() == 0) {
+    const ItemRef chosen = m_project.chosen();
+    if (chosen.kind == ItemKind::Project) {
         m_projectPage->show();
-    } else if (entry.startsWith(u"Bouton"_s)) {
-        m_buttonPage->showButton(m_project.selectedButton(), entry);
+    } else if (chosen.kind == ItemKind::Button) {
+        m_buttonPage->showButton(m_project.selectedButton(), m_project.caption(chosen));
         m_buttonPage->show();
-    } else if (entry.startsWith(u"Texte"_s)) {
+    } else {
         m_textPage->showText(m_project.selectedText());
         m_textPage->show();
     }
@@ -135,10 +141,8 @@ void ParametersPanel::scrollPages(int value)
 
 void ParametersPanel::prepareForBuild()
 {
-    m_project.chooseEntry(ItemChooser::kProjectEntry);
-    const QString folder =
-        m_project.path().isEmpty() ? QDir::currentPath() + u'/' : pathtext::folderOf(m_project.path());
-    TransparencyRenderer renderer(m_project, projectFolderOf(m_project), m_tpp);
+    m_project.choose(ItemRef::project());
+    TransparencyRenderer renderer(m_project, m_document.folder(), m_tpp);
     renderer.setClientSize(m_clientSize());
     renderer.prepareForBuild();
 }

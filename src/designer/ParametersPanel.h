@@ -9,6 +9,7 @@
 #include <functional>
 
 class ButtonPage;
+class DesignerDocument;
 class MenuProject;
 class ProjectPage;
 class Prompter;
@@ -26,7 +27,8 @@ public:
     // The worksheet's client size in pixels; by default the project's outer size.
     using ClientSize = std::function<QSize()>;
 
-    ParametersPanel(MenuProject &project, Prompter &prompter, ClientSize clientSize = {}, QWidget *parent = nullptr);
+    ParametersPanel(DesignerDocument &document, Prompter &prompter, ClientSize clientSize = {},
+                    QWidget *parent = nullptr);
 
     // Before a build: nothing selected, and the transparency companions rebuilt.
     void prepareForBuild();
@@ -53,6 +55,7 @@ private:
     void layoutPages();
     void scrollPages(int value);
 
+    DesignerDocument &m_document;
     MenuProject &m_project;
     TwipsPerPixel m_tpp;
     ClientSize m_clientSize;

@@ -1,15 +1,12 @@
 #include "designer/Worksheet.h"
 
-#include "common/PathText.h"
 #include "common/gui/UndoShortcuts.h"
 #include "common/gui/ScreenMetrics.h"
+#include "document/DesignerDocument.h"
 #include "designer/worksheet/ButtonItem.h"
-#include "designer/worksheet/ItemEditCommand.h"
-#include "designer/worksheet/ItemPresenceCommand.h"
 #include "designer/worksheet/SurfaceRules.h"
 #include "designer/worksheet/TextItem.h"
 #include "project/MenuProject.h"
-#include "project/PictureFileCheck.h"
 #include "prompt/Prompter.h"
 
 #include <QDragEnterEvent>
@@ -20,7 +17,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QUndoStack>
 
 using namespace Qt::StringLiterals;
 
@@ -45,8 +41,9 @@ QPointF wholeTwips(const QPointF &twips)
 
 } // namespace
 
-Worksheet::Worksheet(MenuProject &project, QWidget *parent)
-    : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_project(project),
+Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
+    : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_document(document),
+      m_project(document.project()),
       m_tpp(screenmetrics::twipsPerPixel()), m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
 {
     setMouseTracking(true);
@@ -83,35 +80,8 @@ Worksheet::Worksheet(MenuProject &project, QWidget *parent)
     connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
     connect(&m_project, &MenuProject::selectionChanged, this, &Worksheet::followSelection);
     connect(&m_project, &MenuProject::chooserChanged, this, &Worksheet::followSelection);
+    addUndoShortcuts(this, &m_document.undoStack());
     rebuild();
-}
-
-void Worksheet::setUndoStack(QUndoStack *stack)
-{
-    m_undo = stack;
-    addUndoShortcuts(this, stack);
-}
-
-ZepError Worksheet::loadBackground(const QString &file)
-{
-    const ZepError error = PictureFileCheck::check(file);
-    if (error.isError())
-        return error;
-    m_background.load(file);
-    update();
-    return {};
-}
-
-ZepError Worksheet::loadButtonImage(int slot, const QString &file)
-{
-    const ZepError error = PictureFileCheck::check(file);
-    if (error.isError())
-        return error;
-    if (ButtonItem *item = buttonItem(slot)) {
-        item->showImageFile(file);
-        item->setNormalReference(m_project.button(slot).normalImage);
-    }
-    return {};
 }
 
 QWidget *Worksheet::waitPanel() const
@@ -136,28 +106,23 @@ void Worksheet::rebuild()
         followText(slot);
     followSetting(ProjectField::BackgroundImage);
     followSize();
+    placeCornerMarkers();
     update();
 }
 
 QString Worksheet::resolve(const QString &reference) const
 {
-    if (reference.isEmpty())
-        return {};
-    const QString folder = m_project.path().isEmpty() ? QString() : pathtext::folderOf(m_project.path());
-    return pathtext::resolve(folder, reference);
+    return m_document.resolve(reference);
 }
 
 void Worksheet::followSetting(ProjectField field)
 {
     switch (field) {
     case ProjectField::BackgroundImage:
-        // While a file is read, the reader loads the picture itself.
-        if (!m_project.isLoading()) {
-            m_background = QPixmap();
-            if (const QString file = resolve(m_project.settings().backgroundImage); !file.isEmpty())
-                m_background.load(file);
-            update();
-        }
+        m_background = QPixmap();
+        if (const QString file = resolve(m_project.settings().backgroundImage); !file.isEmpty())
+            m_background.load(file);
+        update();
         break;
     case ProjectField::BackgroundColour:
         update();
@@ -188,7 +153,7 @@ void Worksheet::followButton(int slot)
         item->raise();
         m_waitPanel->raise();
     }
-    if (!m_project.isLoading() && item->normalReference() != button.normalImage) {
+    if (item->normalReference() != button.normalImage) {
         item->setNormalReference(button.normalImage);
         if (item->showImageFile(resolve(button.normalImage)))
             item->setFrameShape(QFrame::NoFrame);
@@ -261,8 +226,15 @@ void Worksheet::resizeEvent(QResizeEvent *event)
     const QSize wanted(qRound(m_tpp.toPixelsX(m_project.settings().width)),
                        qRound(m_tpp.toPixelsY(m_project.settings().height)));
     // The model keeps its own value while the window only rounds it to pixels.
-    if (!m_applyingSize && outer != wanted)
-        m_project.setSize(float(m_tpp.toTwipsX(outer.width())), float(m_tpp.toTwipsY(outer.height())));
+    // The layout made before the window is shown is no edit of the author's.
+    if (!m_applyingSize && outer != wanted) {
+        const float width = float(m_tpp.toTwipsX(outer.width()));
+        const float height = float(m_tpp.toTwipsY(outer.height()));
+        if (isVisible())
+            m_document.setSize(width, height);
+        else
+            m_project.setSize(width, height);
+    }
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
     refreshCaption();
 }
@@ -295,14 +267,22 @@ void Worksheet::setCornerMarkersShown(bool on)
             marker->hide();
 }
 
+QWidget *Worksheet::selectedItem() const
+{
+    switch (m_project.chosen().kind) {
+    case ItemKind::Button:
+        return buttonItem(m_project.selectedButton());
+    case ItemKind::Text:
+        return textItem(m_project.selectedText());
+    case ItemKind::Project:
+        break;
+    }
+    return nullptr;
+}
+
 void Worksheet::placeCornerMarkers()
 {
-    const QString entry = m_project.chooser().currentText();
-    QWidget *item = nullptr;
-    if (entry.startsWith(u"Bou"_s))
-        item = buttonItem(m_project.selectedButton());
-    else if (entry != ItemChooser::kProjectEntry)
-        item = textItem(m_project.selectedText());
+    QWidget *item = selectedItem();
     if (!m_markersShown || !item || !item->isVisibleTo(this)) {
         for (QWidget *marker : m_markers)
             marker->hide();
@@ -399,7 +379,7 @@ void Worksheet::buttonPressed(ButtonItem *item, QMouseEvent *event)
 {
     setFocus();
     const MenuButton &b = m_project.button(item->slot());
-    m_project.chooseEntry(ItemChooser::buttonEntry(item->slot(), b.kind));
+    m_project.choose(ItemRef::button(item->slot()));
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, event->position()) - twipsAt(item, {0, 0})};
         return;
@@ -420,7 +400,7 @@ void Worksheet::buttonMoved(ButtonItem *item, const QPointF &)
 
 void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
 {
-    m_project.chooseEntry(ItemChooser::textEntry(item->slot()));
+    m_project.choose(ItemRef::text(item->slot()));
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint()))) -
                             twipsAt(item, {0, 0})};
@@ -428,7 +408,7 @@ void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
     }
     if (event->button() == Qt::RightButton) {
         item->setResizing(true);
-        m_resizeStart = m_project.text(item->slot());
+        m_document.endBurst();
     }
 }
 
@@ -447,16 +427,14 @@ void Worksheet::resizeStep(const QPointF &twips, Qt::MouseButtons buttons)
     const QSizeF size = surface::resizedText({t.width, t.height}, {t.left, t.top}, twips);
     t.width = float(size.width());
     t.height = float(size.height());
-    m_project.setText(item->slot(), t);
+    m_document.editText(item->slot(), t, u"resize"_s);
 }
 
 void Worksheet::endResize()
 {
     if (TextItem *item = resizingText()) {
         item->setResizing(false);
-        const MenuText &now = m_project.text(item->slot());
-        if (m_undo && now != m_resizeStart)
-            m_undo->push(new ItemEditCommand(m_project, item->slot(), m_resizeStart, now, u"Redimensionner"_s));
+        m_document.endBurst();
         placeCornerMarkers();
     }
 }
@@ -466,24 +444,16 @@ void Worksheet::drop(const QPointF &twips)
     QWidget *dragged = m_drag.item;
     const QPointF place = surface::dropPosition(twips, m_drag.heldAt);
     m_drag = {};
-    const auto record = [this](int slot, const ItemEditCommand::Record &before, const ItemEditCommand::Record &after) {
-        if (m_undo)
-            m_undo->push(new ItemEditCommand(m_project, slot, before, after, u"Déplacer"_s));
-    };
     if (auto *button = qobject_cast<ButtonItem *>(dragged)) {
-        const MenuButton before = m_project.button(button->slot());
-        MenuButton b = before;
+        MenuButton b = m_project.button(button->slot());
         b.left = float(place.x());
         b.top = float(place.y());
-        m_project.setButton(button->slot(), b);
-        record(button->slot(), before, b);
+        m_document.editButton(button->slot(), b);
     } else if (auto *text = qobject_cast<TextItem *>(dragged)) {
-        const MenuText before = m_project.text(text->slot());
-        MenuText t = before;
+        MenuText t = m_project.text(text->slot());
         t.left = float(place.x());
         t.top = float(place.y());
-        m_project.setText(text->slot(), t);
-        record(text->slot(), before, t);
+        m_document.editText(text->slot(), t);
     }
     placeCornerMarkers();
 }
@@ -507,14 +477,14 @@ void Worksheet::textEdited(TextItem *item)
     }
     MenuText t = m_project.text(item->slot());
     t.text = filtered.text;
-    m_project.setText(item->slot(), t);
+    m_document.editText(item->slot(), t, u"typing"_s);
 }
 
 void Worksheet::mousePressEvent(QMouseEvent *event)
 {
     setFocus();
     if (event->button() == Qt::LeftButton)
-        m_project.chooseEntry(ItemChooser::kProjectEntry);
+        m_project.choose(ItemRef::project());
 }
 
 void Worksheet::mouseMoveEvent(QMouseEvent *event)
@@ -551,16 +521,12 @@ void Worksheet::keyPressEvent(QKeyEvent *event)
 void Worksheet::deleteSelectedButton()
 {
     const int slot = m_project.selectedButton();
-    if (slot < 1 || !m_project.chooser().currentText().startsWith(u"Bou"_s) || !m_prompter)
+    if (slot < 1 || m_project.chosen().kind != ItemKind::Button || !m_prompter)
         return;
     if (m_prompter->message(u"Supprimer le bouton "_s + QString::number(slot) + u" ?"_s, u"Suppression"_s,
                             MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
         return;
-    if (m_undo)
-        m_undo->push(
-            new ItemPresenceCommand(m_project, ItemPresenceCommand::Item::Button, slot, false, u"Supprimer"_s));
-    else
-        m_project.deleteButton(slot);
+    m_document.deleteButton(slot);
 }
 
 void Worksheet::changeEvent(QEvent *event)

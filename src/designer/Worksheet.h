@@ -3,7 +3,6 @@
 #include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
 #include "project/MenuText.h"
-#include "project/PictureLoader.h"
 #include "project/ProjectField.h"
 
 #include <QMap>
@@ -11,30 +10,25 @@
 #include <QPointer>
 
 class ButtonItem;
+class DesignerDocument;
 class MenuProject;
 class Prompter;
 class QLabel;
 class QMouseEvent;
-class QUndoStack;
 class TextItem;
 
 // Form3: the menu window at its real size, on which the author lays the menu out.
-// Everything it shows comes from the project; the project reader loads its pictures.
-class Worksheet : public ToolWindow, public PictureLoader
+// Everything it shows comes from the project; its gestures are edits of the document.
+class Worksheet : public ToolWindow
 {
     Q_OBJECT
 
 public:
     static constexpr int kCornerMarkers = 4;
 
-    explicit Worksheet(MenuProject &project, QWidget *parent = nullptr);
+    explicit Worksheet(DesignerDocument &document, QWidget *parent = nullptr);
 
     void setPrompter(Prompter *prompter) { m_prompter = prompter; }
-    // Moves, resizes and deletions go on this stack; Ctrl+Z and Ctrl+Y undo and redo.
-    void setUndoStack(QUndoStack *stack);
-
-    ZepError loadBackground(const QString &file) override;
-    ZepError loadButtonImage(int slot, const QString &file) override;
 
     // Puts every button but the excepted one back to its normal image.
     void resetHoverImages(int except = -1);
@@ -86,6 +80,7 @@ private:
     void followSize();
     void refreshCaption();
     QString resolve(const QString &reference) const;
+    QWidget *selectedItem() const;
 
     QPointF twipsAt(QWidget *widget, const QPointF &position) const;
     void pointerAt(const QPointF &twips);
@@ -99,6 +94,7 @@ private:
     void deleteSelectedButton();
     TextItem *resizingText() const;
 
+    DesignerDocument &m_document;
     MenuProject &m_project;
     Prompter *m_prompter = nullptr;
     TwipsPerPixel m_tpp;
@@ -112,6 +108,4 @@ private:
     bool m_applyingSize = false;
     QSize m_margins{0, 0};
     Drag m_drag;
-    QUndoStack *m_undo = nullptr;
-    MenuText m_resizeStart;
 };

@@ -2,14 +2,17 @@
 
 using namespace Qt::StringLiterals;
 
-QString ItemChooser::buttonEntry(int slot, const QString &kind)
+QString ItemChooser::caption(ItemRef item, const QString &buttonKind)
 {
-    return u"Bouton "_s + QString::number(slot) + u" ("_s + kind + u')';
-}
-
-QString ItemChooser::textEntry(int slot)
-{
-    return u"Texte "_s + QString::number(slot);
+    switch (item.kind) {
+    case ItemKind::Button:
+        return u"Bouton "_s + QString::number(item.slot) + u" ("_s + buttonKind + u')';
+    case ItemKind::Text:
+        return u"Texte "_s + QString::number(item.slot);
+    case ItemKind::Project:
+        break;
+    }
+    return kProjectEntry;
 }
 
 ItemChooser::ItemChooser()
@@ -19,43 +22,30 @@ ItemChooser::ItemChooser()
 
 void ItemChooser::clear()
 {
-    m_entries = {kProjectEntry};
+    m_entries = {ItemRef::project()};
     m_current = 0;
 }
 
-void ItemChooser::append(const QString &entry)
+void ItemChooser::append(ItemRef item)
 {
-    m_entries.append(entry);
+    m_entries.append(item);
 }
 
-bool ItemChooser::select(const QString &entry)
+bool ItemChooser::select(ItemRef item)
 {
-    const int index = int(m_entries.indexOf(entry));
+    const int index = int(m_entries.indexOf(item));
     if (index < 0)
         return false;
     m_current = index;
     return true;
 }
 
-// "Bouton 1" must not take away "Bouton 12 (code)", so the number is matched whole.
-void ItemChooser::removeButton(int slot)
+void ItemChooser::remove(ItemRef item)
 {
-    removeFirst(u"Bouton "_s + QString::number(slot) + u" ("_s, false);
-}
-
-void ItemChooser::removeText(int slot)
-{
-    removeFirst(textEntry(slot), true);
-}
-
-void ItemChooser::removeFirst(const QString &prefix, bool exact)
-{
-    for (int i = 1; i < m_entries.size(); ++i) {
-        if (exact ? m_entries[i] == prefix : m_entries[i].startsWith(prefix)) {
-            m_entries.removeAt(i);
-            if (m_current >= i)
-                m_current = m_current == i ? 0 : m_current - 1;
-            return;
-        }
-    }
+    const int i = int(m_entries.indexOf(item));
+    if (i < 1)
+        return;
+    m_entries.removeAt(i);
+    if (m_current >= i)
+        m_current = m_current == i ? 0 : m_current - 1;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
-#include <QStringList>
+#include "project/ItemRef.h"
+
+#include <QList>
+#include <QString>
 
 // The entries of the parameters panel's item chooser: the project first, then every
 // button and text as they were created or read.
@@ -9,25 +12,24 @@ class ItemChooser
 public:
     static inline const QString kProjectEntry = QStringLiteral("Feuille de travail");
 
-    static QString buttonEntry(int slot, const QString &kind);
-    static QString textEntry(int slot);
+    // The caption shown for an entry; a button's names its kind as the project names it.
+    static QString caption(ItemRef item, const QString &buttonKind = QString());
 
     ItemChooser();
 
-    const QStringList &entries() const { return m_entries; }
+    const QList<ItemRef> &entries() const { return m_entries; }
     int currentIndex() const { return m_current; }
-    QString currentText() const { return m_current >= 0 ? m_entries[m_current] : QString(); }
+    ItemRef current() const { return m_entries[m_current]; }
 
-    void clear();                         // back to the project entry alone, selected
-    void append(const QString &entry);
-    bool select(const QString &entry);    // false when no entry has that text
+    void clear(); // back to the project entry alone, selected
+    void append(ItemRef item);
+    bool select(ItemRef item); // false when no entry is that item
     void selectFirst() { m_current = 0; }
-    void removeButton(int slot);
-    void removeText(int slot);
+    void remove(ItemRef item);
+
+    bool operator==(const ItemChooser &) const = default;
 
 private:
-    void removeFirst(const QString &prefix, bool exact);
-
-    QStringList m_entries;
+    QList<ItemRef> m_entries;
     int m_current = 0;
 };

@@ -1,46 +1,58 @@
 #include "project/MenuProject.h"
 
-#include "common/NumberText.h"
+#include <QStringList>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
-MenuProject::MenuProject(QObject *parent)
-    : QObject(parent), m_buttons(kButtonSlots), m_texts{MenuText{}}
+namespace {
+
+// Every project-level field with the test of whether it differs between two values.
+bool differs(ProjectField field, const ProjectSettings &a, const ProjectSettings &b)
+{
+    switch (field) {
+    case ProjectField::BackgroundImage: return a.backgroundImage != b.backgroundImage;
+    case ProjectField::FullScreen: return a.fullScreen != b.fullScreen;
+    case ProjectField::Size: return a.width != b.width || a.height != b.height;
+    case ProjectField::Contours: return a.contours != b.contours;
+    case ProjectField::Icon: return a.icon != b.icon;
+    case ProjectField::BackgroundMusic: return a.backgroundMusic != b.backgroundMusic;
+    case ProjectField::StartupAction: return a.startupAction != b.startupAction;
+    case ProjectField::BackgroundColour: return a.backgroundColour != b.backgroundColour;
+    case ProjectField::ContextMenu: return a.contextMenu != b.contextMenu;
+    case ProjectField::TimerEnabled: return a.timerEnabled != b.timerEnabled;
+    case ProjectField::TimerInterval: return a.timerInterval != b.timerInterval;
+    case ProjectField::TimerCode: return a.timerCode != b.timerCode;
+    case ProjectField::GlobalCode: return a.globalCode != b.globalCode;
+    case ProjectField::HandCursor: return a.handCursor != b.handCursor;
+    case ProjectField::ClickSound: return a.clickSound != b.clickSound;
+    case ProjectField::HoverSound: return a.hoverSound != b.hoverSound;
+    case ProjectField::TransparencyImage: return a.transparencyImage != b.transparencyImage;
+    case ProjectField::WindowHoverCode: return a.windowHoverCode != b.windowHoverCode;
+    }
+    return false;
+}
+
+} // namespace
+
+MenuProject::MenuProject(QObject *parent) : QObject(parent)
 {
 }
 
 void MenuProject::reset()
 {
-    m_buttonSlotsInUse = 1;
-    m_texts.resize(1);
-    for (MenuButton &b : m_buttons) {
-        b.normalImage.clear();
-        b.hoverImage.clear();
-        b.clickImage.clear();
-        b.kind.clear();
-        b.code.clear();
-        b.hoverCode.clear();
-        b.transparent = false;
-        b.transparentColour = 0;
-    }
+    replace(ProjectContent::fresh(m_c, m_defaultIconMarker), QString());
+}
 
-    const float width = m_settings.width;
-    const float height = m_settings.height;
-    m_settings = ProjectSettings{};
-    m_settings.width = width;
-    m_settings.height = height;
-    m_settings.icon = m_defaultIconMarker;
-
-    m_path.clear();
-    m_selectedButton = -1;
-    m_chooser.clear();
-    m_shape = {ShapePoint{}};
-    m_author = AuthorInfo{};
-
+void MenuProject::replace(const ProjectContent &content, const QString &path)
+{
+    m_c = content;
+    const bool pathChanges = m_path != path;
+    m_path = path;
     emit projectReset();
-    emit pathChanged();
-    emit chooserChanged();
-    emit selectionChanged();
+    if (pathChanges)
+        emit pathChanged();
 }
 
 void MenuProject::setPath(const QString &path)
@@ -53,175 +65,183 @@ void MenuProject::setPath(const QString &path)
 
 void MenuProject::setAuthor(const AuthorInfo &author)
 {
-    if (m_author == author)
+    if (m_c.author == author)
         return;
-    m_author = author;
+    m_c.author = author;
     emit authorChanged();
 }
 
-template<typename T>
-void MenuProject::assign(T &member, const T &value, ProjectField field)
+void MenuProject::setSettings(const ProjectSettings &settings)
 {
-    if (member == value)
-        return;
-    member = value;
-    emit settingChanged(field);
+    const ProjectSettings before = std::exchange(m_c.settings, settings);
+    for (int f = int(ProjectField::BackgroundImage); f <= int(ProjectField::WindowHoverCode); ++f) {
+        if (differs(ProjectField(f), before, settings))
+            emit settingChanged(ProjectField(f));
+    }
 }
 
-void MenuProject::setBackgroundImage(const QString &file) { assign(m_settings.backgroundImage, file, ProjectField::BackgroundImage); }
-void MenuProject::setFullScreen(int on) { assign(m_settings.fullScreen, on, ProjectField::FullScreen); }
-void MenuProject::setContours(int on) { assign(m_settings.contours, on, ProjectField::Contours); }
-void MenuProject::setIcon(const QString &icon) { assign(m_settings.icon, icon, ProjectField::Icon); }
-void MenuProject::setBackgroundMusic(const QString &file) { assign(m_settings.backgroundMusic, file, ProjectField::BackgroundMusic); }
-void MenuProject::setStartupAction(const QString &action) { assign(m_settings.startupAction, action, ProjectField::StartupAction); }
-void MenuProject::setBackgroundColour(int colour) { assign(m_settings.backgroundColour, colour, ProjectField::BackgroundColour); }
-void MenuProject::setContextMenu(int on) { assign(m_settings.contextMenu, on, ProjectField::ContextMenu); }
-void MenuProject::setTimerEnabled(int on) { assign(m_settings.timerEnabled, on, ProjectField::TimerEnabled); }
-void MenuProject::setTimerInterval(const QString &interval) { assign(m_settings.timerInterval, interval, ProjectField::TimerInterval); }
-void MenuProject::setTimerCode(const QString &code) { assign(m_settings.timerCode, code, ProjectField::TimerCode); }
-void MenuProject::setGlobalCode(const QString &code) { assign(m_settings.globalCode, code, ProjectField::GlobalCode); }
-void MenuProject::setHandCursor(int on) { assign(m_settings.handCursor, on, ProjectField::HandCursor); }
-void MenuProject::setClickSound(const QString &file) { assign(m_settings.clickSound, file, ProjectField::ClickSound); }
-void MenuProject::setHoverSound(const QString &file) { assign(m_settings.hoverSound, file, ProjectField::HoverSound); }
-void MenuProject::setTransparencyImage(const QString &file) { assign(m_settings.transparencyImage, file, ProjectField::TransparencyImage); }
-void MenuProject::setWindowHoverCode(const QString &code) { assign(m_settings.windowHoverCode, code, ProjectField::WindowHoverCode); }
+namespace {
+
+template<typename T>
+ProjectSettings with(const ProjectSettings &settings, T ProjectSettings::*member, const T &value)
+{
+    ProjectSettings s = settings;
+    s.*member = value;
+    return s;
+}
+
+} // namespace
+
+void MenuProject::setBackgroundImage(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::backgroundImage, file)); }
+void MenuProject::setFullScreen(int on) { setSettings(with(m_c.settings, &ProjectSettings::fullScreen, on)); }
+void MenuProject::setContours(int on) { setSettings(with(m_c.settings, &ProjectSettings::contours, on)); }
+void MenuProject::setIcon(const QString &icon) { setSettings(with(m_c.settings, &ProjectSettings::icon, icon)); }
+void MenuProject::setBackgroundMusic(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::backgroundMusic, file)); }
+void MenuProject::setStartupAction(const QString &action) { setSettings(with(m_c.settings, &ProjectSettings::startupAction, action)); }
+void MenuProject::setBackgroundColour(int colour) { setSettings(with(m_c.settings, &ProjectSettings::backgroundColour, colour)); }
+void MenuProject::setContextMenu(int on) { setSettings(with(m_c.settings, &ProjectSettings::contextMenu, on)); }
+void MenuProject::setTimerEnabled(int on) { setSettings(with(m_c.settings, &ProjectSettings::timerEnabled, on)); }
+void MenuProject::setTimerInterval(const QString &interval) { setSettings(with(m_c.settings, &ProjectSettings::timerInterval, interval)); }
+void MenuProject::setTimerCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::timerCode, code)); }
+void MenuProject::setGlobalCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::globalCode, code)); }
+void MenuProject::setHandCursor(int on) { setSettings(with(m_c.settings, &ProjectSettings::handCursor, on)); }
+void MenuProject::setClickSound(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::clickSound, file)); }
+void MenuProject::setHoverSound(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::hoverSound, file)); }
+void MenuProject::setTransparencyImage(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::transparencyImage, file)); }
+void MenuProject::setWindowHoverCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::windowHoverCode, code)); }
 
 void MenuProject::setSize(float width, float height)
 {
-    if (m_settings.width == width && m_settings.height == height)
-        return;
-    m_settings.width = width;
-    m_settings.height = height;
-    emit settingChanged(ProjectField::Size);
+    ProjectSettings s = m_c.settings;
+    s.width = width;
+    s.height = height;
+    setSettings(s);
 }
 
 void MenuProject::setShapeVertices(const QList<ShapePoint> &vertices)
 {
     QList<ShapePoint> shape{ShapePoint{}};
     shape.append(vertices);
-    if (shape == m_shape)
+    if (shape == m_c.shape)
         return;
-    m_shape = shape;
+    m_c.shape = shape;
     emit shapeChanged();
-}
-
-int MenuProject::appendButtonSlot()
-{
-    if (!canAddButton())
-        return -1;
-    const int slot = m_buttonSlotsInUse++;
-    m_buttons[slot] = m_buttons[0];
-    m_buttons[slot].left = 200;
-    m_buttons[slot].top = 200;
-    emit buttonAdded(slot);
-    return slot;
 }
 
 int MenuProject::addButton(const QString &kind)
 {
-    const int slot = appendButtonSlot();
+    const int slot = m_c.appendButtonSlot();
     if (slot < 0)
         return -1;
-    MenuButton b = m_buttons[slot];
+    emit buttonAdded(slot);
+    MenuButton b = m_c.buttons[slot];
     b.kind = kind;
     if (kind == u"code"_s)
         b.code = MenuButton::codeTemplate(slot);
     setButton(slot, b);
-    addChooserEntry(ItemChooser::buttonEntry(slot, kind));
-    chooseEntry(m_chooser.entries().last());
+    addAndChoose(ItemRef::button(slot));
     return slot;
 }
 
 void MenuProject::setButton(int slot, const MenuButton &button)
 {
-    if (m_buttons[slot] == button)
+    if (m_c.buttons[slot] == button)
         return;
-    m_buttons[slot] = button;
+    m_c.buttons[slot] = button;
     emit buttonChanged(slot);
 }
 
 void MenuProject::deleteButton(int slot)
 {
-    MenuButton b = m_buttons[slot];
+    MenuButton b = m_c.buttons[slot];
     b.kind = MenuButton::kDeletedKind;
     setButton(slot, b);
-    m_chooser.removeButton(slot);
-    m_selectedButton = -1;
-    m_chooser.selectFirst();
-    emit chooserChanged();
-    emit selectionChanged();
+    m_c.selectedButton = -1;
+    removeEntry(ItemRef::button(slot));
 }
 
-int MenuProject::appendTextSlot()
+void MenuProject::restoreButton(int slot, const QString &kind)
 {
-    if (textSlotsInUse() >= kMaxTextSlotsInUse)
-        return -1;
-    m_texts.append(m_texts[0]);
-    const int slot = textSlotsInUse() - 1;
-    m_texts[slot].visible = true;
-    emit textAdded(slot);
-    return slot;
+    MenuButton b = m_c.buttons[slot];
+    b.kind = kind;
+    setButton(slot, b);
+    addAndChoose(ItemRef::button(slot));
 }
 
 int MenuProject::addText()
 {
-    const int slot = appendTextSlot();
+    const int slot = m_c.appendTextSlot();
     if (slot < 0)
         return -1;
-    MenuText t = m_texts[slot];
+    emit textAdded(slot);
+    MenuText t = m_c.texts[slot];
     t.top = 200;
     t.left = 200;
     t.width = 2895;
     t.height = 1455;
     t.text = u"Tapez ici le contenu du Texte "_s + QString::number(slot);
     setText(slot, t);
-    addChooserEntry(ItemChooser::textEntry(slot));
-    chooseEntry(m_chooser.entries().last());
+    addAndChoose(ItemRef::text(slot));
     return slot;
 }
 
 void MenuProject::setText(int slot, const MenuText &text)
 {
-    if (m_texts[slot] == text)
+    if (m_c.texts[slot] == text)
         return;
-    m_texts[slot] = text;
+    m_c.texts[slot] = text;
     emit textChanged(slot);
 }
 
 void MenuProject::deleteText(int slot)
 {
-    MenuText t = m_texts[slot];
+    MenuText t = m_c.texts[slot];
     t.text = MenuText::kDeletedText;
     t.visible = false;
     setText(slot, t);
-    m_chooser.removeText(slot);
-    m_selectedText = -1;
-    m_chooser.selectFirst();
+    m_c.selectedText = -1;
+    removeEntry(ItemRef::text(slot));
+}
+
+void MenuProject::restoreText(int slot, const QString &content)
+{
+    MenuText t = m_c.texts[slot];
+    t.text = content;
+    t.visible = true;
+    setText(slot, t);
+    addAndChoose(ItemRef::text(slot));
+}
+
+QString MenuProject::caption(ItemRef item) const
+{
+    return ItemChooser::caption(item, item.kind == ItemKind::Button ? m_c.buttons[item.slot].kind : QString());
+}
+
+QStringList MenuProject::captions() const
+{
+    QStringList list;
+    for (ItemRef item : m_c.chooser.entries())
+        list.append(caption(item));
+    return list;
+}
+
+void MenuProject::choose(ItemRef item)
+{
+    if (m_c.choose(item))
+        emit selectionChanged();
+}
+
+void MenuProject::addAndChoose(ItemRef item)
+{
+    m_c.addAndChoose(item);
     emit chooserChanged();
     emit selectionChanged();
 }
 
-void MenuProject::addChooserEntry(const QString &entry)
+void MenuProject::removeEntry(ItemRef item)
 {
-    m_chooser.append(entry);
+    m_c.chooser.remove(item);
+    m_c.chooser.selectFirst();
     emit chooserChanged();
-}
-
-void MenuProject::chooseEntry(const QString &entry)
-{
-    if (!m_chooser.select(entry))
-        return;
-    if (entry.startsWith(u"Bouton"_s))
-        m_selectedButton = int(numtext::val(QStringView(entry).mid(7, 3)));
-    else if (entry.startsWith(u"Texte"_s))
-        m_selectedText = int(numtext::val(QStringView(entry).mid(6)));
     emit selectionChanged();
-}
-
-void MenuProject::setLoading(bool loading)
-{
-    if (m_loading == loading)
-        return;
-    m_loading = loading;
-    emit loadingChanged(loading);
 }

@@ -1,14 +1,8 @@
 #pragma once
 
-#include "project/AuthorInfo.h"
-#include "project/ItemChooser.h"
-#include "project/MenuButton.h"
-#include "project/MenuText.h"
+#include "project/ProjectContent.h"
 #include "project/ProjectField.h"
-#include "project/ProjectSettings.h"
-#include "project/ShapePoint.h"
 
-#include <QList>
 #include <QObject>
 
 // The one menu being designed. Windows read it and change it only through these
@@ -18,26 +12,31 @@ class MenuProject : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int kButtonSlots = 101;       // slot 0 is the hidden template
-    static constexpr int kMaxButtonSlotsInUse = 100;
-    static constexpr int kMaxTextSlotsInUse = 32767;
+    static constexpr int kButtonSlots = ProjectContent::kButtonSlots;
+    static constexpr int kMaxButtonSlotsInUse = ProjectContent::kMaxButtonSlotsInUse;
+    static constexpr int kMaxTextSlotsInUse = ProjectContent::kMaxTextSlotsInUse;
 
     explicit MenuProject(QObject *parent = nullptr);
 
     // The icon marker a reset puts back; a language pack words it differently.
     void setDefaultIconMarker(const QString &marker) { m_defaultIconMarker = marker; }
+    const QString &defaultIconMarker() const { return m_defaultIconMarker; }
     void reset();
+    // Takes a whole project at once, as read from a file; one projectReset tells the views.
+    void replace(const ProjectContent &content, const QString &path);
+    const ProjectContent &content() const { return m_c; }
 
     // File identity
     const QString &path() const { return m_path; }
     void setPath(const QString &path);
-    const QString &formatVersion() const { return m_formatVersion; }
-    void setFormatVersion(const QString &version) { m_formatVersion = version; }
-    const AuthorInfo &author() const { return m_author; }
+    const QString &formatVersion() const { return m_c.formatVersion; }
+    const AuthorInfo &author() const { return m_c.author; }
     void setAuthor(const AuthorInfo &author);
 
     // Project-level values
-    const ProjectSettings &settings() const { return m_settings; }
+    const ProjectSettings &settings() const { return m_c.settings; }
+    // Signals settingChanged once for every field that differs.
+    void setSettings(const ProjectSettings &settings);
     void setBackgroundImage(const QString &file);
     void setFullScreen(int on);
     void setSize(float width, float height);
@@ -58,41 +57,40 @@ public:
     void setWindowHoverCode(const QString &code);
 
     // The outline, 1-based: entry 0 holds no vertex.
-    const QList<ShapePoint> &shape() const { return m_shape; }
-    int shapeVertexCount() const { return int(m_shape.size()) - 1; }
+    const QList<ShapePoint> &shape() const { return m_c.shape; }
+    int shapeVertexCount() const { return int(m_c.shape.size()) - 1; }
     void setShapeVertices(const QList<ShapePoint> &vertices);
 
     // Buttons: slots 1 to buttonSlotsInUse() - 1
-    int buttonSlotsInUse() const { return m_buttonSlotsInUse; }
-    const MenuButton &button(int slot) const { return m_buttons[slot]; }
-    bool canAddButton() const { return m_buttonSlotsInUse < kMaxButtonSlotsInUse; }
+    int buttonSlotsInUse() const { return m_c.buttonSlotsInUse; }
+    const MenuButton &button(int slot) const { return m_c.buttons[slot]; }
+    bool canAddButton() const { return m_c.canAddButton(); }
     // A new button of the given kind at 200, 200, selected; -1 when 99 exist.
     int addButton(const QString &kind);
-    // The next slot, empty, as the reader fills it; -1 when none is left.
-    int appendButtonSlot();
     void setButton(int slot, const MenuButton &button);
     void deleteButton(int slot);
+    // A deleted button back with its kind, its entry in the chooser and selected.
+    void restoreButton(int slot, const QString &kind);
 
     // Texts: slots 1 to textSlotsInUse() - 1
-    int textSlotsInUse() const { return int(m_texts.size()); }
-    const MenuText &text(int slot) const { return m_texts[slot]; }
+    int textSlotsInUse() const { return int(m_c.texts.size()); }
+    const MenuText &text(int slot) const { return m_c.texts[slot]; }
     // A new text from the template at 200, 200 with its placeholder content, selected.
     int addText();
-    // The next slot, a copy of the template, as the reader fills it; -1 when none is left.
-    int appendTextSlot();
     void setText(int slot, const MenuText &text);
     void deleteText(int slot);
+    // A deleted text back with its content, its entry in the chooser and selected.
+    void restoreText(int slot, const QString &content);
 
     // Selection, through the item chooser only
-    const ItemChooser &chooser() const { return m_chooser; }
-    void addChooserEntry(const QString &entry);
-    // Sets the chooser's text; a button or text entry records the selected slot.
-    void chooseEntry(const QString &entry);
-    int selectedButton() const { return m_selectedButton; }
-    int selectedText() const { return m_selectedText; }
-
-    bool isLoading() const { return m_loading; }
-    void setLoading(bool loading);
+    const ItemChooser &chooser() const { return m_c.chooser; }
+    QString caption(ItemRef item) const;
+    QStringList captions() const;
+    ItemRef chosen() const { return m_c.chosen(); }
+    QString chosenCaption() const { return caption(chosen()); }
+    void choose(ItemRef item);
+    int selectedButton() const { return m_c.selectedButton; }
+    int selectedText() const { return m_c.selectedText; }
 
 signals:
     void projectReset();
@@ -106,23 +104,12 @@ signals:
     void textChanged(int slot);
     void chooserChanged();
     void selectionChanged();
-    void loadingChanged(bool loading);
 
 private:
-    template<typename T>
-    void assign(T &member, const T &value, ProjectField field);
+    void addAndChoose(ItemRef item);
+    void removeEntry(ItemRef item);
 
     QString m_path;
-    QString m_formatVersion;
-    AuthorInfo m_author;
-    ProjectSettings m_settings;
+    ProjectContent m_c;
     QString m_defaultIconMarker = ProjectSettings::kDefaultIconMarker;
-    QList<ShapePoint> m_shape{ShapePoint{}};
-    QList<MenuButton> m_buttons;
-    int m_buttonSlotsInUse = 1;
-    QList<MenuText> m_texts;
-    ItemChooser m_chooser;
-    int m_selectedButton = -1;
-    int m_selectedText = -1;
-    bool m_loading = false;
 };

@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-ZepError PictureFileCheck::check(const QString &file)
+namespace PictureFileCheck {
+
+ZepError check(const QString &file)
 {
     if (file.isEmpty())
         return {};
@@ -16,12 +18,4 @@ ZepError PictureFileCheck::check(const QString &file)
     return {};
 }
 
-ZepError PictureFileCheck::loadBackground(const QString &file)
-{
-    return check(file);
-}
-
-ZepError PictureFileCheck::loadButtonImage(int, const QString &file)
-{
-    return check(file);
-}
+} // namespace PictureFileCheck

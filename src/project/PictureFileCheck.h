@@ -1,13 +1,12 @@
 #pragma once
 
-#include "project/PictureLoader.h"
+#include "common/ZepError.h"
+
+#include <QString>
 
 // Without a window: a picture loads when its file exists and decodes as an image.
-class PictureFileCheck : public PictureLoader
-{
-public:
-    ZepError loadBackground(const QString &file) override;
-    ZepError loadButtonImage(int slot, const QString &file) override;
+namespace PictureFileCheck {
 
-    static ZepError check(const QString &file);
-};
+ZepError check(const QString &file);
+
+} // namespace PictureFileCheck

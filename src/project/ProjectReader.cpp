@@ -3,9 +3,9 @@
 #include "common/Fold.h"
 #include "common/NumberText.h"
 #include "common/PathText.h"
-#include "project/MenuProject.h"
-#include "project/PictureLoader.h"
+#include "project/PictureFileCheck.h"
 #include "project/ProjectBlocks.h"
+#include "project/ProjectContent.h"
 #include "project/StartupAction.h"
 
 #include <cmath>
@@ -34,8 +34,9 @@ bool isOne(const QString &line)
 
 } // namespace
 
-ProjectReader::ProjectReader(MenuProject &project, PictureLoader &pictures, ReadProblemHandler &problems)
-    : m_project(project), m_pictures(pictures), m_problems(problems)
+ProjectReader::ProjectReader(ProjectContent &content, ReadProblemHandler &problems, PictureCheck pictureCheck)
+    : m_c(content), m_problems(problems),
+      m_pictureCheck(pictureCheck ? std::move(pictureCheck) : PictureCheck(PictureFileCheck::check))
 {
 }
 
@@ -46,7 +47,7 @@ ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QStrin
     m_section.clear();
     m_lastLine.clear();
     m_pastEnd = false;
-    m_project.setFormatVersion(QString());
+    m_c.formatVersion.clear();
     try {
         QString line;
         while (!m_pastEnd && m_lines.next(&line)) {
@@ -169,7 +170,7 @@ QString ProjectReader::resolve(const QString &reference) const
 
 bool ProjectReader::versionAtLeast11() const
 {
-    return numtext::val(m_project.formatVersion()) >= 1.1;
+    return numtext::val(m_c.formatVersion) >= 1.1;
 }
 
 void ProjectReader::readFormat()
@@ -177,12 +178,12 @@ void ProjectReader::readFormat()
     skipFields(2);
     QString line;
     if (field(&line))
-        m_project.setFormatVersion(line.mid(8));
+        m_c.formatVersion = line.mid(8);
 }
 
 void ProjectReader::readAuthor()
 {
-    AuthorInfo author = m_project.author();
+    AuthorInfo &author = m_c.author;
     QString line;
     if (field(&line))
         author.name = line;
@@ -192,16 +193,16 @@ void ProjectReader::readAuthor()
         author.website = line;
     if (field(&line))
         author.notes = fold::unfold(line);
-    m_project.setAuthor(author);
 }
 
 void ProjectReader::readGeneral()
 {
+    ProjectSettings &s = m_c.settings;
     QString line;
     if (field(&line)) {
-        m_project.setBackgroundImage(line);
+        s.backgroundImage = line;
         if (!line.isEmpty()) {
-            const ZepError error = m_pictures.loadBackground(resolve(line));
+            const ZepError error = m_pictureCheck(resolve(line));
             if (error.isError())
                 report(error);
         }
@@ -210,64 +211,65 @@ void ProjectReader::readGeneral()
     double height = 0;
     if (field(&line)) {
         if (numtext::parse(line, &width) && std::isfinite(width))
-            m_project.setSize(float(width), m_project.settings().height);
+            s.width = float(width);
         else
-            m_project.setFullScreen(1);
+            s.fullScreen = 1;
     }
     if (field(&line)) {
         if (numtext::parse(line, &height) && std::isfinite(height))
-            m_project.setSize(m_project.settings().width, float(height));
+            s.height = float(height);
         else
-            m_project.setFullScreen(1);
+            s.fullScreen = 1;
     }
     if (field(&line))
-        m_project.setContours(numtext::val(line) > 0 ? 1 : 0);
+        s.contours = numtext::val(line) > 0 ? 1 : 0;
     if (field(&line) && !isPlaceholder(line))
-        m_project.setIcon(line);
+        s.icon = line;
     skipFields(1);
     if (field(&line) && !isPlaceholder(line))
-        m_project.setBackgroundMusic(line);
+        s.backgroundMusic = line;
 }
 
 void ProjectReader::readParamsPlus()
 {
+    ProjectSettings &s = m_c.settings;
     QString line;
     int value = 0;
     if (field(&line))
-        m_project.setStartupAction(startup::isScript(line) ? fold::unfold(line) : line);
+        s.startupAction = startup::isScript(line) ? fold::unfold(line) : line;
     if (field(&line) && integer(line, &value))
-        m_project.setBackgroundColour(value);
+        s.backgroundColour = value;
     if (field(&line) && integer(line, &value))
-        m_project.setContextMenu(value);
+        s.contextMenu = value;
     if (field(&line) && integer(line, &value))
-        m_project.setTimerEnabled(value);
+        s.timerEnabled = value;
     if (field(&line))
-        m_project.setTimerInterval(numtext::format(numtext::val(line)));
+        s.timerInterval = numtext::format(numtext::val(line));
     if (field(&line) && !isPlaceholder(line))
-        m_project.setTimerCode(fold::unfold(line));
+        s.timerCode = fold::unfold(line);
     if (field(&line) && !isPlaceholder(line))
-        m_project.setGlobalCode(fold::unfold(line));
+        s.globalCode = fold::unfold(line);
     if (field(&line))
-        m_project.setHandCursor(int(std::lround(std::clamp(numtext::val(line), -1e9, 1e9))));
+        s.handCursor = int(std::lround(std::clamp(numtext::val(line), -1e9, 1e9)));
     if (field(&line) && !isPlaceholder(line))
-        m_project.setClickSound(line);
+        s.clickSound = line;
     if (field(&line) && !isPlaceholder(line))
-        m_project.setHoverSound(line);
+        s.hoverSound = line;
 }
 
 void ProjectReader::readOther()
 {
     QString line;
     if (field(&line))
-        m_project.setTransparencyImage(line);
+        m_c.settings.transparencyImage = line;
     if (field(&line) && !isPlaceholder(line))
-        m_project.setWindowHoverCode(fold::unfold(line));
+        m_c.settings.windowHoverCode = fold::unfold(line);
     skipFields(13);
 }
 
 void ProjectReader::readButton()
 {
-    const int slot = m_project.appendButtonSlot();
+    const int slot = m_c.appendButtonSlot();
     if (slot < 0) {
         // More buttons than a menu holds: the block is read and dropped.
         report(ZepError(ErrorCode::SubscriptOutOfRange));
@@ -275,9 +277,7 @@ void ProjectReader::readButton()
         readButtonFields(dropped, slot);
         return;
     }
-    MenuButton button = m_project.button(slot);
-    readButtonFields(button, slot);
-    m_project.setButton(slot, button);
+    readButtonFields(m_c.buttons[slot], slot);
 }
 
 void ProjectReader::readButtonFields(MenuButton &button, int slot)
@@ -296,15 +296,13 @@ void ProjectReader::readButtonFields(MenuButton &button, int slot)
     if (!field(&line))
         return;
     button.kind = line;
-    if (slot > 0) {
-        m_project.addChooserEntry(ItemChooser::buttonEntry(slot, button.kind));
-        m_project.chooseEntry(m_project.chooser().entries().last());
-    }
+    if (slot > 0)
+        m_c.addAndChoose(ItemRef::button(slot));
     if (!field(&line))
         return;
     button.code = fold::unfold(line);
     if (slot > 0 && !button.normalImage.isEmpty()) {
-        const ZepError error = m_pictures.loadButtonImage(slot, resolve(button.normalImage));
+        const ZepError error = m_pictureCheck(resolve(button.normalImage));
         if (error.isError())
             report(error);
     }
@@ -321,18 +319,15 @@ void ProjectReader::readButtonFields(MenuButton &button, int slot)
 
 void ProjectReader::readText()
 {
-    const int slot = m_project.appendTextSlot();
+    const int slot = m_c.appendTextSlot();
     if (slot < 0) {
         report(ZepError(ErrorCode::SubscriptOutOfRange));
         MenuText dropped;
         readTextFields(dropped);
         return;
     }
-    MenuText text = m_project.text(slot);
-    readTextFields(text);
-    m_project.setText(slot, text);
-    m_project.addChooserEntry(ItemChooser::textEntry(slot));
-    m_project.chooseEntry(m_project.chooser().entries().last());
+    readTextFields(m_c.texts[slot]);
+    m_c.addAndChoose(ItemRef::text(slot));
 }
 
 void ProjectReader::readTextFields(MenuText &text)
@@ -380,5 +375,6 @@ void ProjectReader::readShape()
         else if (line.startsWith(u"Y="_s))
             vertices.append(ShapePoint{x, projectblocks::shapeCoordinate(line)});
     }
-    m_project.setShapeVertices(vertices);
+    m_c.shape = {ShapePoint{}};
+    m_c.shape.append(vertices);
 }

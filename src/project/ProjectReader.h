@@ -5,13 +5,15 @@
 
 #include <QString>
 
-class MenuProject;
-class PictureLoader;
+#include <functional>
+
 struct MenuButton;
 struct MenuText;
+struct ProjectContent;
 
-// Fills a MenuProject from the lines of a .zep file. Field lines carry no key: the
-// position after each header is the meaning.
+// Fills a project value from the lines of a .zep file. Field lines carry no key: the
+// position after each header is the meaning. Pictures the project names are checked,
+// not shown: a view shows them once the project is taken.
 class ProjectReader
 {
 public:
@@ -20,7 +22,10 @@ public:
         Abandoned, // the user chose to stop after a problem
     };
 
-    ProjectReader(MenuProject &project, PictureLoader &pictures, ReadProblemHandler &problems);
+    // Whether a picture file the project names would load; a failure is a reading problem.
+    using PictureCheck = std::function<ZepError(const QString &file)>;
+
+    ProjectReader(ProjectContent &content, ReadProblemHandler &problems, PictureCheck pictureCheck = {});
 
     // projectFolder resolves the bare file names the project refers to.
     Outcome read(const QByteArray &bytes, const QString &projectFolder);
@@ -53,8 +58,8 @@ private:
     void readTextFields(MenuText &text);
     void readShape();
 
-    MenuProject &m_project;
-    PictureLoader &m_pictures;
+    ProjectContent &m_c;
+    PictureCheck m_pictureCheck;
     ReadProblemHandler &m_problems;
     LineReader m_lines{QByteArray()};
     QString m_folder;

@@ -10,13 +10,12 @@
 #include "prompt/Prompter.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures)
-    : m_project(project), m_prompter(prompter), m_pictures(pictures),
+ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
+    : m_project(project), m_prompter(prompter),
       m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
       m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
           return u"Erreur pendant l'enregistrement ! ("_s + description + u')';
@@ -46,39 +45,36 @@ bool ProjectStorage::continueReading(const ReadProblem &problem)
 
 void ProjectStorage::abandon()
 {
-    m_project.setLoading(false);
     m_project.reset();
 }
 
 bool ProjectStorage::open(const QString &path, bool resetFirst)
 {
-    if (resetFirst)
-        m_project.reset();
     if (path.endsWith(u"qmb"_s, Qt::CaseInsensitive)) {
+        if (resetFirst)
+            m_project.reset();
         const QString converted = m_qmb->convert(path);
         return !converted.isEmpty() && open(converted, true);
     }
 
     const QString hostPath = pathtext::toHost(path);
-    const QString folder = QFileInfo(hostPath).absolutePath();
-    QDir::setCurrent(folder);
     QByteArray bytes;
     const ZepError error = readWholeFile(hostPath, &bytes);
     if (error.isError()) {
         // Nothing was read, so nothing is recorded as the project's file.
-        if (!continueReading(ReadProblem{error, QString(), QString()}))
+        if (!continueReading(ReadProblem{error, QString(), QString()}) || resetFirst)
             abandon();
         return false;
     }
 
-    m_project.setLoading(true);
-    ProjectReader reader(m_project, m_pictures, *this);
-    if (reader.read(bytes, folder) == ProjectReader::Outcome::Abandoned) {
+    ProjectContent content =
+        resetFirst ? ProjectContent::fresh(m_project.content(), m_project.defaultIconMarker()) : m_project.content();
+    ProjectReader reader(content, *this, m_pictureCheck);
+    if (reader.read(bytes, QFileInfo(hostPath).absolutePath()) == ProjectReader::Outcome::Abandoned) {
         abandon();
         return false;
     }
-    m_project.setLoading(false);
-    m_project.setPath(path);
+    m_project.replace(content, path);
     if (m_recent)
         m_recent->add(path);
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ProjectReader.h"
 #include "project/ReadProblem.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 #include <memory>
 
 class MenuProject;
-class PictureLoader;
 class Prompter;
 class QmbConverter;
 class RecentFilesSink;
@@ -18,17 +18,19 @@ class RecentFilesSink;
 class ProjectStorage : private ReadProblemHandler
 {
 public:
-    ProjectStorage(MenuProject &project, Prompter &prompter, PictureLoader &pictures);
+    ProjectStorage(MenuProject &project, Prompter &prompter);
     ~ProjectStorage() override;
 
     void setRecentFiles(RecentFilesSink *recent) { m_recent = recent; }
     // .qmb files go through the converter of the running program's folder unless
     // another is given.
     void setQmbConverter(QmbConverter *converter);
+    void setPictureCheck(ProjectReader::PictureCheck check) { m_pictureCheck = std::move(check); }
     // With a language pack the save failure is worded by the pack.
     void setSaveFailureText(std::function<QString(const QString &description)> text);
 
-    // True when the file was read to its end.
+    // True when the file was read to its end; the project then takes what was read in
+    // one step. Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
     // True when the file was written; a failure leaves any older file in place.
     bool save(const QString &targetPath);
@@ -42,10 +44,10 @@ private:
 
     MenuProject &m_project;
     Prompter &m_prompter;
-    PictureLoader &m_pictures;
     RecentFilesSink *m_recent = nullptr;
     std::unique_ptr<QmbConverter> m_defaultQmb;
     QmbConverter *m_qmb;
+    ProjectReader::PictureCheck m_pictureCheck;
     std::function<QString(const QString &)> m_saveFailureText;
     int m_problemCount = 0;
 };

@@ -1,7 +1,6 @@
 #include "build/HtmlLauncher.h"
 #include "build/MenuPicture.h"
 #include "project/MenuProject.h"
-#include "project/PictureFileCheck.h"
 #include "project/ProjectStorage.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
@@ -26,8 +25,7 @@ class ZepcExportTest : public ::testing::Test
 protected:
     ZepcExportTest() : m_path(testfiles::copyExample(m_dir.filePath(u"demo"_s)))
     {
-        PictureFileCheck pictures;
-        ProjectStorage(m_project, m_prompter, pictures).open(m_path);
+        ProjectStorage(m_project, m_prompter).open(m_path);
     }
 
     QTemporaryDir m_dir;

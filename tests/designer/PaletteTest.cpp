@@ -24,7 +24,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     EXPECT_EQ(b.left, 200);
     EXPECT_EQ(b.top, 200);
     EXPECT_TRUE(b.code.contains(u"'Tapez ici le code VBS à exécuter quand le bouton 1 est préssé.\r\n"_s));
-    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (code)"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (code)"_s);
 
     ButtonItem *item = m_worksheet.buttonItem(1);
     ASSERT_NE(item, nullptr);
@@ -40,7 +40,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     EXPECT_EQ(m_project.button(2).hoverImage, hover);
     EXPECT_EQ(m_project.button(2).clickImage, clickImage);
     EXPECT_EQ(m_project.button(2).code, QString());
-    EXPECT_EQ(m_project.chooser().entries(),
+    EXPECT_EQ(m_project.captions(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (code)"_s, u"Bouton 2 (vidéo)"_s}));
     EXPECT_EQ(m_worksheet.childAt(20, 20), m_worksheet.buttonItem(2)) << "the newest item is in front";
     EXPECT_TRUE(m_prompter.allAnswered());
@@ -55,7 +55,7 @@ TEST_F(SurfaceFixture, TheHundredthButtonIsRefusedDeletedOnesCounted)
                              MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     click(u"Multimédia"_s);
     EXPECT_EQ(m_project.buttonSlotsInUse(), 100);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
@@ -66,7 +66,7 @@ TEST_F(SurfaceFixture, AddingTextsUsesTheTemplateAndNumbersOnward)
     m_project.deleteText(1);
     click(u"Créer"_s);
     EXPECT_EQ(m_project.text(3).text, u"Tapez ici le contenu du Texte 3"_s);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Texte 3"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Texte 3"_s);
     TextItem *item = m_worksheet.textItem(3);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->toPlainText(), u"Tapez ici le contenu du Texte 3"_s);

@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 SurfaceFixture::SurfaceFixture()
 {
     m_worksheet.setPrompter(&m_prompter);
-    m_palette.attach(m_project, m_prompter, m_resources);
+    m_palette.attach(m_document, m_prompter, m_resources);
     m_project.setSize(9600, 7200);
     m_worksheet.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&m_worksheet));

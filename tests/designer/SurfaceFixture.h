@@ -3,7 +3,7 @@
 #include "designer/ObjectsPalette.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/Worksheet.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QEvent>
@@ -36,9 +36,10 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    MenuProject m_project;
     ScriptedPrompter m_prompter;
-    Worksheet m_worksheet{m_project};
+    DesignerDocument m_document{m_prompter, m_dir.path()};
+    MenuProject &m_project = m_document.project();
+    Worksheet m_worksheet{m_document};
     ResourcesWindow m_resources;
     ObjectsPalette m_palette;
 };

@@ -66,9 +66,9 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     ButtonItem *second = m_worksheet.buttonItem(2);
 
     mouse(m_worksheet.buttonItem(1), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     mouse(&m_worksheet, QEvent::MouseButtonPress, {500, 400}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
 
     mouse(second, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
@@ -83,9 +83,9 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     EXPECT_EQ(m_project.button(2).kind, u"suppr"_s);
     EXPECT_FALSE(second->isVisible());
     EXPECT_EQ(m_project.selectedButton(), -1);
-    EXPECT_EQ(m_project.chooser().entries(),
+    EXPECT_EQ(m_project.captions(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (vidéo)"_s, u"Bouton 3 (quitter)"_s}));
-    EXPECT_EQ(m_project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
 
     // Numbers are not reused.
     EXPECT_EQ(addButton(u"vidéo"_s, m_normal, m_hover, m_click), 4);
@@ -169,7 +169,7 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
 
     // Held 10 px right and 5 px down of its corner, dropped on the background.
     mouse(button, QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     EXPECT_EQ(button->state(), surface::ImageState::Normal);
     mouse(button, QEvent::MouseButtonRelease, button->mapFrom(&m_worksheet, QPoint(300, 200)), Qt::LeftButton,
           Qt::NoButton, Qt::ShiftModifier);
@@ -182,7 +182,7 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
     QWidget *viewport = text->viewport();
     const QPoint inText = viewport->mapFrom(text, QPoint(20, 8));
     mouse(viewport, QEvent::MouseButtonPress, inText, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Texte 1"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Texte 1"_s);
     mouse(viewport, QEvent::MouseButtonRelease, viewport->mapFrom(&m_worksheet, QPoint(295, 200)), Qt::LeftButton,
           Qt::NoButton);
     EXPECT_EQ(m_project.text(1).left, (295 - 20) * 15);
@@ -308,15 +308,13 @@ TEST_F(WorksheetTest, CornerMarkersFollowTheOption)
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
     m_worksheet.setCornerMarkersShown(true);
     EXPECT_TRUE(m_worksheet.cornerMarker(2)->isVisible());
-    m_project.chooseEntry(u"Feuille de travail"_s);
+    m_project.choose(ItemRef::project());
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
 }
 
 TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
 {
-    QUndoStack stack;
-    m_worksheet.setUndoStack(&stack);
-    m_palette.setUndoStack(&stack);
+    QUndoStack &stack = m_document.undoStack();
     addButton(u"vidéo"_s, m_normal, m_hover, m_click);
     click(u"Créer"_s);
     ButtonItem *button = m_worksheet.buttonItem(1);
@@ -349,7 +347,7 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     EXPECT_FALSE(text->isVisible());
     stack.redo();
     EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Texte 1"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Texte 1"_s);
 
     mouse(button, QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
     m_prompter.expectMessage(u"Supprimer le bouton 1 ?"_s, u"Suppression"_s, MessageIcon::Question,
@@ -359,9 +357,9 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     stack.undo();
     EXPECT_EQ(m_project.button(1).kind, u"vidéo"_s);
     EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     stack.redo();
     EXPECT_TRUE(m_project.button(1).isDeleted());
-    EXPECT_EQ(m_project.chooser().entries(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
     EXPECT_TRUE(m_prompter.allAnswered());
 }

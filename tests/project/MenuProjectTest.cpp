@@ -23,8 +23,8 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
     project.reset();
 
     EXPECT_EQ(resets.count(), 1);
-    EXPECT_EQ(project.chooser().entries(), QStringList{u"Feuille de travail"_s});
-    EXPECT_EQ(project.chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(project.captions(), QStringList{u"Feuille de travail"_s});
+    EXPECT_EQ(project.chosenCaption(), u"Feuille de travail"_s);
     EXPECT_EQ(project.buttonSlotsInUse(), 1);
     EXPECT_EQ(project.textSlotsInUse(), 1);
     EXPECT_TRUE(project.button(1).kind.isEmpty());
@@ -40,7 +40,7 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
     EXPECT_TRUE(project.path().isEmpty());
     EXPECT_EQ(project.shapeVertexCount(), 0);
     EXPECT_EQ(project.author(), AuthorInfo{});
-    EXPECT_EQ(project.selectedButton(), -1) << "none, as after a deletion";
+    EXPECT_EQ(project.selectedButton(), -1) << "no button is selected, as everywhere else";
     EXPECT_EQ(project.selectedText(), selectedText);
 }
 
@@ -58,23 +58,23 @@ TEST(MenuProject, ButtonsAreNumberedFromOneAndDeletedNumbersAreNeverReused)
 {
     MenuProject project;
     EXPECT_EQ(project.addButton(u"vidéo"_s), 1);
-    EXPECT_EQ(project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     EXPECT_EQ(project.selectedButton(), 1);
     for (int i = 2; i <= 12; ++i)
         project.addButton(u"quitter"_s);
 
-    project.chooseEntry(u"Bouton 12 (quitter)"_s);
+    project.choose(ItemRef::button(12));
     EXPECT_EQ(project.selectedButton(), 12);
-    project.chooseEntry(u"Bouton 1 (vidéo)"_s);
+    project.choose(ItemRef::button(1));
     project.deleteButton(1);
     EXPECT_TRUE(project.button(1).isDeleted());
     EXPECT_EQ(project.selectedButton(), -1);
-    EXPECT_EQ(project.chooser().currentText(), u"Feuille de travail"_s);
-    EXPECT_FALSE(project.chooser().entries().contains(u"Bouton 1 (vidéo)"_s));
-    EXPECT_TRUE(project.chooser().entries().contains(u"Bouton 12 (quitter)"_s));
+    EXPECT_EQ(project.chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_FALSE(project.captions().contains(u"Bouton 1 (vidéo)"_s));
+    EXPECT_TRUE(project.captions().contains(u"Bouton 12 (quitter)"_s));
 
     project.deleteButton(12);
-    EXPECT_TRUE(project.chooser().entries().contains(u"Bouton 11 (quitter)"_s));
+    EXPECT_TRUE(project.captions().contains(u"Bouton 11 (quitter)"_s));
     EXPECT_EQ(project.addButton(u"code"_s), 13);
 }
 
@@ -87,7 +87,7 @@ TEST(MenuProject, NinetyNineButtonsIncludingDeletedOnesAreTheLimit)
     EXPECT_FALSE(project.canAddButton());
     EXPECT_EQ(project.addButton(u"quitter"_s), -1);
     EXPECT_EQ(project.buttonSlotsInUse(), 100);
-    EXPECT_EQ(project.chooser().entries().size(), 99);
+    EXPECT_EQ(project.captions().size(), 99);
 }
 
 TEST(MenuProject, CodeButtonsStartWithTheirNumberedTemplate)
@@ -114,7 +114,7 @@ TEST(MenuProject, TextsCopyTheTemplateAndDeletionMarksThem)
     EXPECT_EQ(project.text(1).width, 2895);
     EXPECT_EQ(project.text(1).height, 1455);
     EXPECT_EQ(project.text(1).flags, project.text(0).flags);
-    EXPECT_EQ(project.chooser().currentText(), u"Texte 1"_s);
+    EXPECT_EQ(project.chosenCaption(), u"Texte 1"_s);
     for (int i = 2; i <= 10; ++i)
         project.addText();
     EXPECT_EQ(project.selectedText(), 10);
@@ -123,8 +123,8 @@ TEST(MenuProject, TextsCopyTheTemplateAndDeletionMarksThem)
     EXPECT_EQ(project.text(1).text, u"SUPPR"_s);
     EXPECT_FALSE(project.text(1).visible);
     EXPECT_EQ(project.selectedText(), -1);
-    EXPECT_TRUE(project.chooser().entries().contains(u"Texte 10"_s));
-    EXPECT_FALSE(project.chooser().entries().contains(u"Texte 1"_s));
+    EXPECT_TRUE(project.captions().contains(u"Texte 10"_s));
+    EXPECT_FALSE(project.captions().contains(u"Texte 1"_s));
     EXPECT_EQ(project.addText(), 11);
 }
 

@@ -34,7 +34,8 @@ protected:
 
     bool open(const QString &path)
     {
-        ProjectStorage storage(m_project, m_prompter, m_pictures);
+        ProjectStorage storage(m_project, m_prompter);
+        storage.setPictureCheck(m_pictures.check());
         return storage.open(path);
     }
 
@@ -46,7 +47,7 @@ protected:
     QTemporaryDir m_dir;
     MenuProject m_project;
     ScriptedPrompter m_prompter;
-    RecordingPictureLoader m_pictures;
+    RecordingPictureCheck m_pictures;
 };
 
 // The sections of a project with only default values, lines 1 to 55.
@@ -88,10 +89,10 @@ TEST_F(ProjectFile, ReadingTheGoldenFileAndWritingItAgainGivesTheSameBytes)
 
     EXPECT_EQ(m_project.path(), path);
     EXPECT_EQ(m_project.formatVersion(), u"1.1"_s);
-    EXPECT_EQ(m_project.chooser().entries(),
+    EXPECT_EQ(m_project.captions(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (vidéo)"_s, u"Bouton 2 (code)"_s, u"Texte 1"_s,
                            u"Texte 2"_s}));
-    EXPECT_EQ(m_project.chooser().currentText(), u"Texte 2"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Texte 2"_s);
     EXPECT_EQ(m_project.buttonSlotsInUse(), 3) << "the button without images is not kept";
     EXPECT_EQ(m_project.text(2).text, u"Tapez ici le contenu du Texte 3"_s) << "texts are numbered again";
     EXPECT_EQ(m_project.button(1).left, -120);
@@ -102,9 +103,8 @@ TEST_F(ProjectFile, ReadingTheGoldenFileAndWritingItAgainGivesTheSameBytes)
     EXPECT_EQ(m_project.author().notes, u"Ligne 1\r\n\r\nLigne 3"_s);
     EXPECT_EQ(m_project.settings().startupAction, u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
     EXPECT_EQ(m_project.shape(), (QList<ShapePoint>{{}, {0, 0}, {600, -5}, {300, 400}}));
-    EXPECT_EQ(m_pictures.loaded, (QStringList{u"fond:/media/images/fond.jpg"_s, u"1:/media/images/b1.bmp"_s,
-                                              u"2:/media/images/b2.bmp"_s}));
-    EXPECT_FALSE(m_project.isLoading());
+    EXPECT_EQ(m_pictures.loaded, (QStringList{u"/media/images/fond.jpg"_s, u"/media/images/b1.bmp"_s,
+                                              u"/media/images/b2.bmp"_s}));
 }
 
 TEST_F(ProjectFile, FullScreenIsWrittenAsWordsAndKeepsTheWindowSize)
@@ -133,7 +133,8 @@ TEST_F(ProjectFile, PlaceholdersKeepTheirFieldExceptTheHandCursorAndContours)
     lines[29] = u"'para9"_s;  // click sound
     lines[33] = u"'para2"_s;  // window hover code
     m_project.setTimerCode(u"garde"_s);
-    ProjectStorage storage(m_project, m_prompter, m_pictures);
+    ProjectStorage storage(m_project, m_prompter);
+    storage.setPictureCheck(m_pictures.check());
     ASSERT_TRUE(storage.open(write(u"p.zep"_s, crlf(lines)), false));
     EXPECT_EQ(m_project.settings().timerCode, u"garde"_s);
     EXPECT_EQ(m_project.settings().contours, 0);
@@ -148,7 +149,8 @@ TEST_F(ProjectFile, ALineOfFiveCharactersIsNotAPlaceholder)
     lines[26] = u"'PARA"_s;
     lines[27] = u"'PaRa7"_s;
     m_project.setGlobalCode(u"garde"_s);
-    ProjectStorage storage(m_project, m_prompter, m_pictures);
+    ProjectStorage storage(m_project, m_prompter);
+    storage.setPictureCheck(m_pictures.check());
     ASSERT_TRUE(storage.open(write(u"p.zep"_s, crlf(lines)), false));
     EXPECT_EQ(m_project.settings().timerCode, u"'PARA"_s);
     EXPECT_EQ(m_project.settings().globalCode, u"garde"_s);
@@ -203,7 +205,7 @@ TEST_F(ProjectFile, AbsentSectionsKeepTheirResetValues)
     EXPECT_EQ(m_project.settings().contours, 0);
     EXPECT_TRUE(m_project.settings().windowHoverCode.isEmpty());
     EXPECT_EQ(m_project.author(), AuthorInfo{});
-    EXPECT_EQ(m_pictures.loaded, QStringList{u"fond:"_s + m_dir.filePath(u"fond.jpg"_s)});
+    EXPECT_EQ(m_pictures.loaded, QStringList{m_dir.filePath(u"fond.jpg"_s)});
 }
 
 TEST_F(ProjectFile, ScriptsWithBlankLinesSurviveASaveAndARead)

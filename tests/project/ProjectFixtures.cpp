@@ -66,14 +66,10 @@ void fillFullProject(MenuProject &project)
     project.setShapeVertices({ShapePoint{0, 0}, ShapePoint{600, -5}, ShapePoint{300, 400}});
 }
 
-ZepError RecordingPictureLoader::loadBackground(const QString &file)
+std::function<ZepError(const QString &)> RecordingPictureCheck::check()
 {
-    loaded << u"fond:"_s + file;
-    return missing.contains(pathtext::nameOf(file)) ? ZepError(ErrorCode::FileNotFound) : ZepError();
-}
-
-ZepError RecordingPictureLoader::loadButtonImage(int slot, const QString &file)
-{
-    loaded << QString::number(slot) + u':' + file;
-    return missing.contains(pathtext::nameOf(file)) ? ZepError(ErrorCode::FileNotFound) : ZepError();
+    return [this](const QString &file) {
+        loaded << file;
+        return missing.contains(pathtext::nameOf(file)) ? ZepError(ErrorCode::FileNotFound) : ZepError();
+    };
 }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include "project/MenuProject.h"
-#include "project/PictureLoader.h"
+#include "common/ZepError.h"
 
 #include <QStringList>
 
 // A project that uses every field, so writer and reader are checked line by line.
 void fillFullProject(MenuProject &project);
 
-// Records the pictures asked for and fails the ones listed as missing.
-class RecordingPictureLoader : public PictureLoader
+// Records the pictures the reader checks and fails the ones listed as missing.
+struct RecordingPictureCheck
 {
-public:
     QStringList loaded;
     QStringList missing; // file names that fail with "not found"
 
-    ZepError loadBackground(const QString &file) override;
-    ZepError loadButtonImage(int slot, const QString &file) override;
+    // The check to hand to the reader; it records into this object.
+    std::function<ZepError(const QString &)> check();
 };

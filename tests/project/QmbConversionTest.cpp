@@ -24,9 +24,10 @@ class QmbConversionTest : public ::testing::Test
 protected:
     QmbConversionTest()
         : m_programFolder(m_program.path() + u'/'), m_conversion(m_prompter, m_programFolder),
-          m_storage(m_project, m_prompter, m_pictures)
+          m_storage(m_project, m_prompter)
     {
         m_storage.setQmbConverter(&m_conversion);
+        m_storage.setPictureCheck(m_pictures.check());
         QDir(m_dir.path()).mkpath(u"cible"_s);
         testfiles::writeBytes(m_dir.filePath(u"ancien.qmb"_s), "QMB");
     }
@@ -62,7 +63,7 @@ protected:
     ScriptedPrompter m_prompter;
     QmbConversion m_conversion;
     MenuProject m_project;
-    RecordingPictureLoader m_pictures;
+    RecordingPictureCheck m_pictures;
     ProjectStorage m_storage;
 };
 

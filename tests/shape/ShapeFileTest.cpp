@@ -1,7 +1,6 @@
 #include "shape/ShapeFile.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"
-#include "project/PictureLoader.h"
 #include "project/ProjectReader.h"
 #include "project/ProjectWriter.h"
 #include "support/TestFiles.h"
@@ -22,13 +21,6 @@ QByteArray crlf(const QStringList &lines)
     return cp1252::encode(lines.join(u"\r\n"_s) + u"\r\n"_s);
 }
 
-class NoPictures : public PictureLoader
-{
-public:
-    ZepError loadBackground(const QString &) override { return {}; }
-    ZepError loadButtonImage(int, const QString &) override { return {}; }
-};
-
 class GiveUp : public ReadProblemHandler
 {
 public:
@@ -37,12 +29,11 @@ public:
 
 QList<ShapePoint> readProject(const QByteArray &bytes)
 {
-    MenuProject project;
-    NoPictures pictures;
+    ProjectContent content;
     GiveUp handler;
-    ProjectReader reader(project, pictures, handler);
+    ProjectReader reader(content, handler, [](const QString &) { return ZepError(); });
     EXPECT_EQ(reader.read(bytes, u"/nonexistent/menu.zep"_s), ProjectReader::Outcome::Completed);
-    return project.shape().mid(1);
+    return content.vertices();
 }
 
 QByteArray projectWithShape(const QList<ShapePoint> &shape)

@@ -3,22 +3,21 @@
 #include "app/core/AskToSave.h"
 #include "app/core/DocumentMessages.h"
 #include "app/core/RecentFiles.h"
-#include "project/MenuProject.h"
-#include "project/ProjectStorage.h"
+#include "document/DesignerDocument.h"
 #include "prompt/Prompter.h"
 
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-DocumentLifecycle::DocumentLifecycle(MenuProject &project, ProjectStorage &storage, Prompter &prompter, Hooks hooks)
-    : m_project(project), m_storage(storage), m_prompter(prompter), m_hooks(std::move(hooks))
+DocumentLifecycle::DocumentLifecycle(DesignerDocument &document, Prompter &prompter, Hooks hooks)
+    : m_document(document), m_prompter(prompter), m_hooks(std::move(hooks))
 {
 }
 
 QString DocumentLifecycle::askToSave(bool systemModal)
 {
-    return AskToSave::ask(m_prompter, m_project.path(), systemModal, [this] { return save(); });
+    return AskToSave::ask(m_prompter, m_document.path(), systemModal, [this] { return save(); });
 }
 
 bool DocumentLifecycle::goOn()
@@ -28,9 +27,9 @@ bool DocumentLifecycle::goOn()
 
 bool DocumentLifecycle::save()
 {
-    if (m_project.path().isEmpty())
+    if (m_document.path().isEmpty())
         return saveAs();
-    return m_storage.save(m_project.path());
+    return m_document.save(m_document.path());
 }
 
 bool DocumentLifecycle::saveAs(const QString &caption)
@@ -38,20 +37,20 @@ bool DocumentLifecycle::saveAs(const QString &caption)
     const QString target = m_prompter.saveFile(DocumentMessages::saveAs(caption));
     if (target.isEmpty())
         return false;
-    return m_storage.save(target);
+    return m_document.save(target);
 }
 
 void DocumentLifecycle::newBlank()
 {
     if (goOn())
-        m_project.reset();
+        m_document.reset();
 }
 
 void DocumentLifecycle::newWithWizard()
 {
     if (!goOn())
         return;
-    m_project.reset();
+    m_document.reset();
     if (m_hooks.openWizard)
         m_hooks.openWizard();
 }
@@ -62,7 +61,7 @@ void DocumentLifecycle::open(const QString &caption)
         return;
     const QString path = m_prompter.openFile(DocumentMessages::open(caption));
     if (!path.isEmpty() && QFileInfo::exists(path))
-        m_storage.open(path);
+        m_document.open(path);
 }
 
 void DocumentLifecycle::openRecent(const QString &path)
@@ -72,22 +71,22 @@ void DocumentLifecycle::openRecent(const QString &path)
         return;
     }
     if (goOn())
-        m_storage.open(path);
+        m_document.open(path);
 }
 
 void DocumentLifecycle::refresh()
 {
-    if (m_project.path().isEmpty()) {
+    if (m_document.path().isEmpty()) {
         m_prompter.message(DocumentMessages::notSaved());
         return;
     }
     if (goOn())
-        m_storage.open(m_project.path());
+        m_document.open(m_document.path());
 }
 
 void DocumentLifecycle::showSource()
 {
-    if (m_project.path().isEmpty()) {
+    if (m_document.path().isEmpty()) {
         m_prompter.message(DocumentMessages::notSaved());
         return;
     }
@@ -95,7 +94,7 @@ void DocumentLifecycle::showSource()
         return;
     m_prompter.message(DocumentMessages::sourceNotice());
     if (m_hooks.openInTextEditor)
-        m_hooks.openInTextEditor(m_project.path());
+        m_hooks.openInTextEditor(m_document.path());
 }
 
 bool DocumentLifecycle::quit()

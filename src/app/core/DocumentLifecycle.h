@@ -4,8 +4,7 @@
 
 #include <functional>
 
-class MenuProject;
-class ProjectStorage;
+class DesignerDocument;
 class Prompter;
 
 // The life of the one open project: new, open, save, refresh, source and quit, each
@@ -21,7 +20,7 @@ public:
         std::function<void()> shutDown;
     };
 
-    DocumentLifecycle(MenuProject &project, ProjectStorage &storage, Prompter &prompter, Hooks hooks);
+    DocumentLifecycle(DesignerDocument &document, Prompter &prompter, Hooks hooks);
 
     // "enr", "non" or "annule".
     QString askToSave(bool systemModal = false);
@@ -41,8 +40,7 @@ public:
 private:
     bool goOn(); // asks to save; false on "annule"
 
-    MenuProject &m_project;
-    ProjectStorage &m_storage;
+    DesignerDocument &m_document;
     Prompter &m_prompter;
     Hooks m_hooks;
 };

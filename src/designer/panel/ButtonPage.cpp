@@ -143,17 +143,17 @@ void ButtonPage::connectControls()
     imageField(m_hover, u"Image au survol"_s, &MenuButton::hoverImage);
     imageField(m_click, u"Image clique"_s, &MenuButton::clickImage);
 
-    const auto soundField = [this, clicked](QLineEdit *line, const QString &title,
-                                            void (MenuProject::*set)(const QString &)) {
-        connect(line, &QLineEdit::editingFinished, this, [this, line, set] { (m_ctx.project.*set)(line->text()); });
-        clicked(u"Choisir"_s + line->objectName(), [this, title, set] {
+    const auto soundField = [this, clicked](QLineEdit *line, const QString &title, QString ProjectSettings::*sound) {
+        connect(line, &QLineEdit::editingFinished, this,
+                [this, line, sound] { m_ctx.document.setSetting(sound, line->text()); });
+        clicked(u"Choisir"_s + line->objectName(), [this, title, sound] {
             if (const auto file = filechoosers::chooseFile(m_ctx.prompter, title, filechoosers::kSoundFilter))
-                (m_ctx.project.*set)(*file);
+                m_ctx.document.setSetting(sound, *file);
         });
-        clicked(u"Effacer"_s + line->objectName(), [this, set] { (m_ctx.project.*set)(QString()); });
+        clicked(u"Effacer"_s + line->objectName(), [this, sound] { m_ctx.document.setSetting(sound, QString()); });
     };
-    soundField(m_hoverSound, u"Son 'survol'..."_s, &MenuProject::setHoverSound);
-    soundField(m_clickSound, u"Son 'clique'..."_s, &MenuProject::setClickSound);
+    soundField(m_hoverSound, u"Son 'survol'..."_s, &ProjectSettings::hoverSound);
+    soundField(m_clickSound, u"Son 'clique'..."_s, &ProjectSettings::clickSound);
 
     clicked(u"ModifPosition"_s, [this] { movePosition(PositionUnit::Twips); });
     clicked(u"ModifPositionPx"_s, [this] { movePosition(PositionUnit::Pixels); });
@@ -180,7 +180,7 @@ void ButtonPage::connectControls()
 
     connect(m_multimedia, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_slot > 0 && m_multimediaPage->isVisibleTo(this))
-            edit([&](MenuButton &b) { b.code = text; });
+            edit([&](MenuButton &b) { b.code = text; }, u"multimedia"_s);
     });
     connect(m_multimediaChoose, &QPushButton::clicked, this, [this] {
         m_placementMenu->popup(m_multimediaChoose->mapToGlobal(QPoint(0, m_multimediaChoose->height())));
@@ -217,13 +217,13 @@ void ButtonPage::refreshSounds()
     setText(m_clickSound, m_ctx.project.settings().clickSound);
 }
 
-void ButtonPage::edit(const std::function<void(MenuButton &)> &change)
+void ButtonPage::edit(const std::function<void(MenuButton &)> &change, const QString &burstKey)
 {
     if (m_slot <= 0 || m_slot >= m_ctx.project.buttonSlotsInUse())
         return;
     MenuButton b = m_ctx.project.button(m_slot);
     change(b);
-    m_ctx.project.setButton(m_slot, b);
+    m_ctx.document.editButton(m_slot, b, burstKey);
 }
 
 void ButtonPage::chooseImage(const QString &title, QString MenuButton::*image)
@@ -260,7 +260,7 @@ void ButtonPage::quickPreview()
 {
     if (m_slot <= 0 || !m_transparent->isChecked())
         return;
-    TransparencyRenderer renderer(m_ctx.project, m_ctx.projectFolder(), m_ctx.tpp);
+    TransparencyRenderer renderer(m_ctx.project, m_ctx.document.folder(), m_ctx.tpp);
     renderer.setClientSize(m_ctx.clientSize());
     emit transparencyPreviewed(m_slot, renderer.buildTransparentImages(m_slot));
 }

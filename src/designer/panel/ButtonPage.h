@@ -44,7 +44,7 @@ private:
     void connectControls();
     void fill();
     void refreshSounds();
-    void edit(const std::function<void(MenuButton &)> &change);
+    void edit(const std::function<void(MenuButton &)> &change, const QString &burstKey = QString());
     void chooseImage(const QString &title, QString MenuButton::*image);
     void movePosition(PositionUnit unit);
     void chooseTransparentColour();

@@ -6,7 +6,8 @@
 
 class Prompter;
 
-// The open-file dialogs of the panel, with their filters.
+// The open-file dialogs of the palette and the panel, with their filters. Each puts the
+// current directory back as it was before the dialog.
 namespace filechoosers {
 
 inline const QString kImageFilter =
@@ -20,7 +21,7 @@ inline const QString kMultimediaFilter = QStringLiteral("Fichier multimédia (*.
 // The chosen file; nothing on cancel.
 std::optional<QString> chooseFile(Prompter &prompter, const QString &title, const QString &filter);
 
-// The chosen picture, or an empty path when the file does not exist; nothing on cancel.
+// The chosen picture, or an empty path when no such file exists; nothing on cancel.
 std::optional<QString> chooseImage(Prompter &prompter, const QString &title);
 
 } // namespace filechoosers

@@ -153,42 +153,43 @@ void ProjectPage::connectControls()
         connect(findChild<QPushButton *>(name), &QPushButton::clicked, this, handler);
     };
     connect(m_background, &QLineEdit::editingFinished, this,
-            [this] { m_ctx.project.setBackgroundImage(m_background->text()); });
+            [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundImage, m_background->text()); });
     clicked(u"ChoisirImageFond"_s, [this] { chooseBackground(); });
-    clicked(u"EffacerImageFond"_s, [this] { m_ctx.project.setBackgroundImage(QString()); });
-    connect(m_fullScreen, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setFullScreen(on ? 1 : 0); });
+    clicked(u"EffacerImageFond"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundImage, QString()); });
+    connect(m_fullScreen, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::fullScreen, on ? 1 : 0); });
     connect(m_applySize, &QPushButton::clicked, this, [this] { applySize(); });
     connect(m_fit, &QPushButton::clicked, this, [this] { fitToBackground(); });
     clicked(u"ZoomMoins"_s, [this] { zoom(false); });
     clicked(u"ZoomPlus"_s, [this] { zoom(true); });
-    connect(m_contours, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setContours(on ? 1 : 0); });
+    connect(m_contours, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::contours, on ? 1 : 0); });
     connect(m_backColour, &ColourSwatch::clicked, this, [this] { chooseBackgroundColour(); });
     connect(m_startup, &QComboBox::activated, this, [this](int index) { runStartupSelector(index); });
     connect(m_startupModify, &QPushButton::clicked, this, [this] { runStartupSelector(m_startup->currentIndex()); });
 
-    connect(m_music, &QLineEdit::editingFinished, this, [this] { m_ctx.project.setBackgroundMusic(m_music->text()); });
+    connect(m_music, &QLineEdit::editingFinished, this,
+            [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, m_music->text()); });
     clicked(u"ChoisirMusique"_s, [this] {
         if (const auto file =
                 filechoosers::chooseFile(m_ctx.prompter, u"Musique de fond..."_s, filechoosers::kMusicFilter))
-            m_ctx.project.setBackgroundMusic(*file);
+            m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, *file);
     });
-    clicked(u"EffacerMusique"_s, [this] { m_ctx.project.setBackgroundMusic(QString()); });
-    connect(m_icon, &QLineEdit::editingFinished, this, [this] { m_ctx.project.setIcon(m_icon->text()); });
+    clicked(u"EffacerMusique"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, QString()); });
+    connect(m_icon, &QLineEdit::editingFinished, this, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, m_icon->text()); });
     clicked(u"ChoisirIcone"_s, [this] {
         if (const auto file = filechoosers::chooseFile(m_ctx.prompter, u"Icône du CD..."_s, filechoosers::kIconFilter))
-            m_ctx.project.setIcon(*file);
+            m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
-    clicked(u"IconeParDefaut"_s, [this] { m_ctx.project.setIcon(kIconResetMarker); });
-    connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setHandCursor(on ? 1 : 0); });
+    clicked(u"IconeParDefaut"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, kIconResetMarker); });
+    connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::handCursor, on ? 1 : 0); });
 
     clicked(u"ModifGlobal"_s, [this] { requestScript(ScriptOpener::GlobalScript); });
     connect(findChild<ClickableLabel *>(u"AideGlobal"_s), &ClickableLabel::clicked, this,
             [this] { m_ctx.prompter.message(kGlobalHelp, u"Aide rapide"_s, MessageIcon::Information); });
-    connect(m_timer, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setTimerEnabled(on ? 1 : 0); });
+    connect(m_timer, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::timerEnabled, on ? 1 : 0); });
     connect(m_interval, &QLineEdit::textEdited, this,
-            [this](const QString &text) { m_ctx.project.setTimerInterval(text); });
+            [this](const QString &text) { setInterval(text); });
     clicked(u"ModifMinuteur"_s, [this] { requestScript(ScriptOpener::TimerScript); });
-    connect(m_contextMenu, &QCheckBox::clicked, this, [this](bool on) { m_ctx.project.setContextMenu(on ? 1 : 0); });
+    connect(m_contextMenu, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::contextMenu, on ? 1 : 0); });
     clicked(u"ModifSurvolFenetre"_s, [this] { requestScript(ScriptOpener::WindowHover); });
 }
 
@@ -272,7 +273,7 @@ void ProjectPage::showStartupAction()
 void ProjectPage::chooseBackground()
 {
     if (const auto file = filechoosers::chooseImage(m_ctx.prompter, u"Image de fond"_s))
-        m_ctx.project.setBackgroundImage(*file);
+        m_ctx.document.setSetting(&ProjectSettings::backgroundImage, *file);
 }
 
 void ProjectPage::applySize()
@@ -282,7 +283,7 @@ void ProjectPage::applySize()
         m_ctx.prompter.message(u"Vous devez entrer des nombres valides !"_s, u"Erreur !"_s, MessageIcon::Critical);
         return;
     }
-    m_ctx.project.setSize(float(size->width()), float(size->height()));
+    m_ctx.document.setSize(float(size->width()), float(size->height()));
 }
 
 void ProjectPage::fitToBackground()
@@ -290,55 +291,54 @@ void ProjectPage::fitToBackground()
     const QString &file = m_ctx.project.settings().backgroundImage;
     if (file.isEmpty())
         return;
-    QImageReader reader(pathtext::resolve(m_ctx.projectFolder(), file));
+    QImageReader reader(m_ctx.document.resolve(file));
     reader.setDecideFormatFromContent(true);
     QSize image = reader.size();
     if (!image.isValid())
         image = reader.read().size();
     if (image.isEmpty())
         return;
+    // Each pass follows the worksheet's answer to the one before; all are one edit.
+    m_ctx.document.endBurst();
     for (int pass = 0; pass < panelrules::kFitPasses; ++pass) {
         const ProjectSettings &s = m_ctx.project.settings();
         const QSizeF outer = panelrules::fitPass(QSizeF(s.width, s.height), QSizeF(image), QSizeF(m_ctx.clientSize()));
-        m_ctx.project.setSize(float(outer.width()), float(outer.height()));
+        m_ctx.document.setSize(float(outer.width()), float(outer.height()), u"fit"_s);
     }
+    m_ctx.document.endBurst();
 }
 
 void ProjectPage::zoom(bool grow)
 {
     const ProjectSettings &s = m_ctx.project.settings();
     const QSizeF outer = panelrules::zoomed(QSizeF(s.width, s.height), grow);
-    m_ctx.project.setSize(float(outer.width()), float(outer.height()));
+    m_ctx.document.setSize(float(outer.width()), float(outer.height()));
 }
 
 void ProjectPage::chooseBackgroundColour()
 {
     if (const std::optional<int> colour = m_ctx.prompter.colour({m_ctx.project.settings().backgroundColour}))
-        m_ctx.project.setBackgroundColour(*colour);
+        m_ctx.document.setSetting(&ProjectSettings::backgroundColour, *colour);
 }
 
 void ProjectPage::runStartupSelector(int index)
 {
-    MenuProject &p = m_ctx.project;
-    const bool loading = p.isLoading();
     const QScopedValueRollback guard(m_inStartupSelector, true);
+    const QString &action = m_ctx.project.settings().startupAction;
     switch (StartupKind(index)) {
     case StartupKind::Nothing:
-        p.setStartupAction(QString());
+        m_ctx.document.setSetting(&ProjectSettings::startupAction, QString());
         break;
-    case StartupKind::MultimediaFile:
-        if (!loading) {
-            if (p.settings().startupAction.startsWith(startup::kScriptPrefix, Qt::CaseInsensitive))
-                p.setStartupAction(QString());
-            InputRequest request;
-            request.prompt = kStartupPrompt;
-            request.defaultText = p.settings().startupAction;
-            p.setStartupAction(m_ctx.prompter.input(request));
-        }
+    case StartupKind::MultimediaFile: {
+        // A script in place is dropped; an empty answer leaves no file either.
+        InputRequest request;
+        request.prompt = kStartupPrompt;
+        request.defaultText = action.startsWith(startup::kScriptPrefix, Qt::CaseInsensitive) ? QString() : action;
+        m_ctx.document.setSetting(&ProjectSettings::startupAction, m_ctx.prompter.input(request));
         break;
+    }
     case StartupKind::Script:
-        if (!loading)
-            requestScript(ScriptOpener::StartupAction);
+        requestScript(ScriptOpener::StartupAction);
         break;
     }
     showStartupAction();
@@ -363,7 +363,15 @@ void ProjectPage::checkInterval()
     }
     const QString kept = interval.value_or(panelrules::kDefaultInterval);
     m_interval->setText(kept);
-    m_ctx.project.setTimerInterval(kept);
+    setInterval(kept);
+    m_ctx.document.endBurst();
+}
+
+void ProjectPage::setInterval(const QString &text)
+{
+    ProjectSettings s = m_ctx.project.settings();
+    s.timerInterval = text;
+    m_ctx.document.editSettings(s, u"interval"_s);
 }
 
 void ProjectPage::requestScript(ScriptOpener opener)

@@ -42,6 +42,7 @@ private:
     void chooseBackgroundColour();
     void runStartupSelector(int index);
     void checkInterval();
+    void setInterval(const QString &text);
     void requestScript(ScriptOpener opener);
 
     PanelContext m_ctx;

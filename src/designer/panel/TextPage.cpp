@@ -106,7 +106,7 @@ void TextPage::edit(const std::function<void(MenuText &)> &change)
         return;
     MenuText t = m_ctx.project.text(m_slot);
     change(t);
-    m_ctx.project.setText(m_slot, t);
+    m_ctx.document.editText(m_slot, t);
 }
 
 void TextPage::chooseColour(int MenuText::*colour)
@@ -173,5 +173,5 @@ void TextPage::deleteText()
     const Answer answer = m_ctx.prompter.message(u"Supprimer le texte "_s + QString::number(m_slot) + u" ?"_s,
                                                  u"Suppression"_s, MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes)
-        m_ctx.project.deleteText(m_slot);
+        m_ctx.document.deleteText(m_slot);
 }

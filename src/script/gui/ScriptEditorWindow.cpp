@@ -1,7 +1,7 @@
 #include "script/gui/ScriptEditorWindow.h"
 
 #include "common/gui/ScreenMetrics.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "prompt/Prompter.h"
 #include "script/AssistantDialogues.h"
 #include "script/BannerInsertion.h"
@@ -59,9 +59,10 @@ const QString kCodeKind = u"code"_s;
 
 } // namespace
 
-ScriptEditorWindow::ScriptEditorWindow(MenuProject &project, Prompter &prompter, std::function<void()> testRun,
-                                       QWidget *parent)
-    : ToolWindow(u"Form5"_s, u"Code VBS"_s, parent), m_project(project), m_prompter(prompter),
+ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &prompter,
+                                       std::function<void()> testRun, QWidget *parent)
+    : ToolWindow(u"Form5"_s, u"Code VBS"_s, parent), m_document(document), m_project(document.project()),
+      m_prompter(prompter),
       m_testRun(std::move(testRun)), m_formatTimer(new QTimer(this)), m_procedureTimer(new QTimer(this)),
       m_blinkTimer(new QTimer(this))
 {
@@ -87,6 +88,7 @@ ScriptEditorWindow::ScriptEditorWindow(MenuProject &project, Prompter &prompter,
     });
 
     connect(&m_project, &MenuProject::selectionChanged, this, &ScriptEditorWindow::followSelection);
+    connect(&m_project, &MenuProject::projectReset, this, &ScriptEditorWindow::followSelection);
 
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
     resize(qRound(tpp.toPixelsX(kInitialWidth)), qRound(tpp.toPixelsY(kInitialHeight)));
@@ -191,6 +193,9 @@ bool ScriptEditorWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    // Typing in the code box is one edit until the box loses the focus.
+    if (watched == m_code && event->type() == QEvent::FocusOut)
+        m_document.endBurst();
     if (watched == m_cursorPrompt && event->type() == QEvent::MouseButtonRelease) {
         openCursorMenu();
         return true;
@@ -267,6 +272,7 @@ void ScriptEditorWindow::openSlot(ScriptSlot slot, const QString &caption)
 void ScriptEditorWindow::retarget(ScriptSlot slot, const QString &caption)
 {
     setWindowTitle(caption);
+    m_document.endBurst();
     m_target = slot;
     QString stored;
     const int button = m_project.selectedButton();
@@ -291,8 +297,7 @@ void ScriptEditorWindow::followSelection()
     const int button = m_project.selectedButton();
     if (button > 0 && button < m_project.buttonSlotsInUse()) {
         const MenuButton &selected = m_project.button(button);
-        if (selected.kind == kCodeKind &&
-            m_project.chooser().currentText() == ItemChooser::buttonEntry(button, selected.kind))
+        if (selected.kind == kCodeKind && m_project.chosen() == ItemRef::button(button))
             retarget(ScriptSlot::Bouton, scriptOpening(ScriptOpener::ButtonScript, button).caption);
     }
     hide();
@@ -318,6 +323,12 @@ void ScriptEditorWindow::store(const QString &text)
     if (!m_target)
         return;
     const QString value = slottext::storedForm(*m_target, text);
+    const QString burst = u"script"_s;
+    const auto setting = [&](QString ProjectSettings::*member) {
+        ProjectSettings s = m_project.settings();
+        s.*member = value;
+        m_document.editSettings(s, burst);
+    };
     const int button = m_project.selectedButton();
     switch (*m_target) {
     case ScriptSlot::Bouton:
@@ -326,20 +337,20 @@ void ScriptEditorWindow::store(const QString &text)
         if (button > 0 && button < m_project.buttonSlotsInUse()) {
             MenuButton changed = m_project.button(button);
             (*m_target == ScriptSlot::Bouton ? changed.code : changed.hoverCode) = value;
-            m_project.setButton(button, changed);
+            m_document.editButton(button, changed, burst);
         }
         break;
     case ScriptSlot::EditPrinc:
-        m_project.setStartupAction(value);
+        setting(&ProjectSettings::startupAction);
         break;
     case ScriptSlot::Minuteur:
-        m_project.setTimerCode(value);
+        setting(&ProjectSettings::timerCode);
         break;
     case ScriptSlot::Global:
-        m_project.setGlobalCode(value);
+        setting(&ProjectSettings::globalCode);
         break;
     case ScriptSlot::SurvolFenetre:
-        m_project.setWindowHoverCode(value);
+        setting(&ProjectSettings::windowHoverCode);
         break;
     }
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 class CodeBox;
+class DesignerDocument;
 class MenuProject;
 class NewProcedurePanel;
 class Prompter;
@@ -27,7 +28,7 @@ class ScriptEditorWindow : public ToolWindow
     Q_OBJECT
 
 public:
-    ScriptEditorWindow(MenuProject &project, Prompter &prompter, std::function<void()> testRun,
+    ScriptEditorWindow(DesignerDocument &document, Prompter &prompter, std::function<void()> testRun,
                        QWidget *parent = nullptr);
 
     std::optional<ScriptSlot> targetSlot() const { return m_target; }
@@ -70,6 +71,7 @@ private:
     void refreshProcedures();
     void chooseProcedure(int index);
 
+    DesignerDocument &m_document;
     MenuProject &m_project;
     Prompter &m_prompter;
     std::function<void()> m_testRun;

@@ -62,7 +62,7 @@ TEST_F(ShellFixture, TestingTheProjectCompilesIntoTheProgramFolderAndRunsThePlay
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/autorun.exe"_s)));
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/fond.jpg"_s)));
     EXPECT_FALSE(session().worksheet()->isMinimized()) << "restored when the player ended";
-    EXPECT_EQ(session().project().chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(session().project().chosenCaption(), u"Feuille de travail"_s);
 }
 
 TEST_F(ShellFixture, TheCompileDialogTakesTheThemeInUse)

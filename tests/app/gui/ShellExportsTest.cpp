@@ -57,7 +57,7 @@ TEST_F(ShellFixture, ThePrintEntriesPreviewTheModelsPictureWithoutMarkers)
     ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
     MenuProject &project = session().project();
     const QImage unselected = session().exports().capture();
-    project.chooseEntry(project.chooser().entries().at(1));
+    project.choose(project.chooser().entries().at(1));
     ASSERT_TRUE(session().worksheet()->cornerMarker(0)->isVisibleTo(session().worksheet()));
     EXPECT_EQ(unselected.size(), session().worksheet()->size());
 

@@ -79,7 +79,7 @@ TEST_F(ShellFixture, WindowsAreCreatedInOrderAndLaidOutAroundTheWorksheet)
     EXPECT_TRUE(s.parametersPanel()->isVisible());
     EXPECT_TRUE(s.mousePosition()->isVisible()) << "shown on a first run";
     EXPECT_FALSE(s.scriptEditor()->isVisible());
-    EXPECT_EQ(s.project().chooser().currentText(), u"Feuille de travail"_s);
+    EXPECT_EQ(s.project().chosenCaption(), u"Feuille de travail"_s);
 }
 
 TEST_F(ShellFixture, TheFirstRunWritesTheOptionsAppearancesAndAssociation)

@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 
 PanelFixture::PanelFixture()
 {
-    m_panel = std::make_unique<ParametersPanel>(m_project, m_prompter, [this] {
+    m_panel = std::make_unique<ParametersPanel>(m_document, m_prompter, [this] {
         const ProjectSettings &s = m_project.settings();
         return QSize(int(std::lround(s.width / 15)) - kFrameWidth, int(std::lround(s.height / 15)) - kFrameHeight);
     });
@@ -46,7 +46,7 @@ void PanelFixture::choose(const QString &entry)
     const int index = chooser->findText(entry);
     ASSERT_GE(index, 0) << entry.toStdString();
     chooser->setCurrentIndex(index);
-    emit chooser->textActivated(entry);
+    emit chooser->activated(index);
 }
 
 void PanelFixture::chooseStartup(int index)

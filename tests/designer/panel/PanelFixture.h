@@ -1,7 +1,7 @@
 #pragma once
 
 #include "designer/ParametersPanel.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QAbstractButton>
@@ -43,8 +43,9 @@ protected:
     void expectError(const QString &text);
 
     QTemporaryDir m_dir;
-    MenuProject m_project;
     ScriptedPrompter m_prompter;
+    DesignerDocument m_document{m_prompter, m_dir.path()};
+    MenuProject &m_project = m_document.project();
     std::unique_ptr<ParametersPanel> m_panel;
     std::unique_ptr<QSignalSpy> m_scripts;
 };

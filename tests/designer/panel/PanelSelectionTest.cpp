@@ -21,7 +21,7 @@ TEST_F(PanelSelectionTest, ChooserListsTheModelAndChoosingSelects)
     EXPECT_TRUE(child(u"PageTexte"_s)->isVisibleTo(m_panel.get()));
 
     choose(u"Bouton 1 (vidéo)"_s);
-    EXPECT_EQ(m_project.chooser().currentText(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     EXPECT_EQ(m_project.selectedButton(), 1);
     EXPECT_TRUE(child(u"PageBouton"_s)->isVisibleTo(m_panel.get()));
     EXPECT_FALSE(child(u"PageTexte"_s)->isVisibleTo(m_panel.get()));

@@ -224,19 +224,20 @@ TEST_F(ProjectPageTest, StartupScriptOpensTheEditor)
     EXPECT_EQ(m_scripts->size(), 2);
 }
 
-TEST_F(ProjectPageTest, StartupSelectorIsSilentWhileLoading)
+TEST_F(ProjectPageTest, StartupSelectorFollowsAReadProjectSilently)
 {
-    m_project.setLoading(true);
-    m_project.setStartupAction(u"VBS:MsgBox 1"_s);
+    ProjectContent read = m_project.content();
+    read.settings.startupAction = u"VBS:MsgBox 1"_s;
+    m_document.replaceProject(read, m_dir.filePath(u"lu.zep"_s));
     EXPECT_EQ(child<QComboBox>(u"ActionDemarrage"_s)->currentIndex(), 2);
     EXPECT_EQ(child<QLabel>(u"ActionDemarrageTexte"_s)->text(), u"Code VBS :"_s);
-    chooseStartup(2);
-    chooseStartup(1);
     EXPECT_EQ(m_project.settings().startupAction, u"VBS:MsgBox 1"_s);
     EXPECT_TRUE(m_scripts->isEmpty());
-    m_project.setStartupAction(u"VBS:"_s);
+    EXPECT_FALSE(m_document.isModified());
+
+    read.settings.startupAction = u"VBS:"_s;
+    m_document.replaceProject(read, m_dir.filePath(u"lu.zep"_s));
     EXPECT_EQ(child<QComboBox>(u"ActionDemarrage"_s)->currentIndex(), 1) << "VBS: alone is a file name";
-    m_project.setLoading(false);
 
     m_project.reset();
     EXPECT_EQ(child<QComboBox>(u"ActionDemarrage"_s)->currentIndex(), 0);

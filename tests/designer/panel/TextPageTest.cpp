@@ -108,7 +108,7 @@ TEST_F(TextPageTest, DeleteAsksThenMarksTheTextAndSelectsTheProject)
     EXPECT_EQ(text().text, u"SUPPR"_s);
     EXPECT_FALSE(text().visible);
     EXPECT_EQ(m_project.selectedText(), -1);
-    EXPECT_EQ(m_project.chooser().entries(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
     auto *chooser = child<QComboBox>(u"Combo1"_s);
     EXPECT_EQ(chooser->currentIndex(), 0);
     EXPECT_EQ(chooser->count(), 2);

@@ -1,5 +1,5 @@
 #include "script/gui/ScriptEditorWindow.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "script/BannerInsertion.h"
 #include "script/DefaultScripts.h"
 #include "script/SlotText.h"
@@ -38,7 +38,7 @@ void waitUntilIdle(const QTimer *timer)
 class ScriptEditorWindowTest : public ::testing::Test
 {
 protected:
-    ScriptEditorWindowTest() : window(project, prompter, [this] { ++testRuns; }) {}
+    ScriptEditorWindowTest() : window(document, prompter, [this] { ++testRuns; }) {}
 
     template <typename T> T *child(const QString &name)
     {
@@ -88,8 +88,9 @@ protected:
 
     int addCodeButton() { return project.addButton(u"code"_s); }
 
-    MenuProject project;
     ScriptedPrompter prompter;
+    DesignerDocument document{prompter, QString()};
+    MenuProject &project = document.project();
     int testRuns = 0;
     ScriptEditorWindow window;
 };
@@ -256,12 +257,12 @@ TEST_F(ScriptEditorWindowTest, SelectionChangeHidesAndRetargetsToCodeButtons)
     const int codeButton = addCodeButton();
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
 
-    project.chooseEntry(ItemChooser::buttonEntry(video, u"vidéo"_s));
+    project.choose(ItemRef::button(video));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.targetSlot(), ScriptSlot::Global);
     EXPECT_EQ(window.windowTitle(), u"Code VBS global"_s);
 
-    project.chooseEntry(ItemChooser::buttonEntry(codeButton, u"code"_s));
+    project.choose(ItemRef::button(codeButton));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.targetSlot(), ScriptSlot::Bouton);
     EXPECT_EQ(window.windowTitle(), u"Code VBS sur bouton 2"_s);
@@ -278,8 +279,8 @@ TEST_F(ScriptEditorWindowTest, NothingIsFormattedBeforeTheAuthorEdits)
     MenuButton button = project.button(slot);
     button.code = u"  a=b"_s + NL;
     project.setButton(slot, button);
-    project.chooseEntry(ItemChooser::kProjectEntry);
-    project.chooseEntry(ItemChooser::buttonEntry(slot, u"code"_s));
+    project.choose(ItemRef::project());
+    project.choose(ItemRef::button(slot));
     EXPECT_EQ(code()->script(), u"  a=b"_s + NL);
 
     window.show();

@@ -1,0 +1,161 @@
+#include "document/DesignerDocument.h"
+
+#include "common/PathText.h"
+#include "document/PresenceCommand.h"
+#include "document/ValueCommand.h"
+#include "project/ProjectStorage.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+DesignerDocument::DesignerDocument(Prompter &prompter, QString unsavedFolder, QObject *parent)
+    : QObject(parent), m_storage(std::make_unique<ProjectStorage>(m_project, prompter)),
+      m_unsavedFolder(std::move(unsavedFolder))
+{
+    if (!m_unsavedFolder.isEmpty() && !m_unsavedFolder.endsWith(u'/'))
+        m_unsavedFolder += u'/';
+    connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+    // A project read, reset or written again starts a history of its own.
+    connect(&m_project, &MenuProject::projectReset, this, &DesignerDocument::markUnmodified);
+    // Typing goes on as one step until the author turns to another item.
+    connect(&m_project, &MenuProject::selectionChanged, this, [this] { endBurst(); });
+}
+
+DesignerDocument::~DesignerDocument() = default;
+
+QString DesignerDocument::folderOf(const QString &projectPath, const QString &unsavedFolder)
+{
+    if (projectPath.isEmpty())
+        return unsavedFolder;
+    return QFileInfo(pathtext::toHost(projectPath)).absolutePath() + u'/';
+}
+
+QString DesignerDocument::folder() const
+{
+    return folderOf(path(), m_unsavedFolder);
+}
+
+QString DesignerDocument::resolve(const QString &reference) const
+{
+    return pathtext::resolve(folder(), reference);
+}
+
+void DesignerDocument::markUnmodified()
+{
+    m_undo.clear();
+    m_undo.setClean();
+}
+
+bool DesignerDocument::open(const QString &path)
+{
+    return m_storage->open(path);
+}
+
+bool DesignerDocument::save(const QString &path)
+{
+    if (!m_storage->save(path))
+        return false;
+    m_undo.setClean();
+    return true;
+}
+
+void DesignerDocument::reset()
+{
+    m_project.reset();
+}
+
+void DesignerDocument::replaceProject(const ProjectContent &content, const QString &path)
+{
+    m_project.replace(content, path);
+}
+
+void DesignerDocument::editSettings(const ProjectSettings &after, const QString &burstKey)
+{
+    const ProjectSettings before = m_project.settings();
+    if (before == after)
+        return;
+    m_undo.push(new ValueCommand<ProjectSettings>(
+        u"Paramètres"_s, before, after, [this](const ProjectSettings &s) { m_project.setSettings(s); },
+        burstFor(burstKey), burstKey));
+}
+
+void DesignerDocument::setSize(float width, float height, const QString &burstKey)
+{
+    ProjectSettings after = m_project.settings();
+    after.width = width;
+    after.height = height;
+    editSettings(after, burstKey);
+}
+
+void DesignerDocument::setShape(const QList<ShapePoint> &vertices)
+{
+    const QList<ShapePoint> before = m_project.shape().mid(1);
+    if (before == vertices)
+        return;
+    m_undo.push(new ValueCommand<QList<ShapePoint>>(
+        u"Forme"_s, before, vertices, [this](const QList<ShapePoint> &v) { m_project.setShapeVertices(v); }));
+}
+
+void DesignerDocument::setAuthorInfo(const AuthorInfo &author)
+{
+    if (m_project.author() == author)
+        return;
+    m_undo.push(new ValueCommand<AuthorInfo>(u"Propriétés"_s, m_project.author(), author,
+                                             [this](const AuthorInfo &a) { m_project.setAuthor(a); }));
+}
+
+void DesignerDocument::editButton(int slot, const MenuButton &after, const QString &burstKey)
+{
+    const MenuButton before = m_project.button(slot);
+    if (before == after)
+        return;
+    m_undo.push(new ValueCommand<MenuButton>(
+        u"Bouton"_s, before, after, [this, slot](const MenuButton &b) { m_project.setButton(slot, b); },
+        burstFor(burstKey), burstKey));
+}
+
+void DesignerDocument::editText(int slot, const MenuText &after, const QString &burstKey)
+{
+    const MenuText before = m_project.text(slot);
+    if (before == after)
+        return;
+    m_undo.push(new ValueCommand<MenuText>(
+        u"Texte"_s, before, after, [this, slot](const MenuText &t) { m_project.setText(slot, t); },
+        burstFor(burstKey), burstKey));
+}
+
+int DesignerDocument::addButton(const QString &kind, const std::function<void(MenuButton &)> &chooseImages)
+{
+    if (!m_project.canAddButton())
+        return -1;
+    const int slot = m_project.buttonSlotsInUse();
+    m_undo.beginMacro(u"Ajouter"_s);
+    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), true, kind, u"Ajouter"_s));
+    if (chooseImages) {
+        MenuButton b = m_project.button(slot);
+        chooseImages(b);
+        editButton(slot, b);
+    }
+    m_undo.endMacro();
+    return slot;
+}
+
+int DesignerDocument::addText()
+{
+    const int slot = m_project.textSlotsInUse();
+    if (slot >= MenuProject::kMaxTextSlotsInUse)
+        return -1;
+    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), true, QString(), u"Ajouter"_s));
+    return slot;
+}
+
+void DesignerDocument::deleteButton(int slot)
+{
+    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), false, QString(), u"Supprimer"_s));
+}
+
+void DesignerDocument::deleteText(int slot)
+{
+    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), false, QString(), u"Supprimer"_s));
+}

@@ -1,0 +1,33 @@
+#include "document/PresenceCommand.h"
+
+#include "project/MenuProject.h"
+
+PresenceCommand::PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, QString kind,
+                                 const QString &text)
+    : QUndoCommand(text), m_project(project), m_item(item), m_presentAfter(presentAfter),
+      m_identity(std::move(kind))
+{
+}
+
+void PresenceCommand::setPresent(bool present)
+{
+    const int slot = m_item.slot;
+    if (m_item.kind == ItemKind::Button) {
+        if (!present) {
+            m_identity = m_project.button(slot).kind;
+            m_project.deleteButton(slot);
+        }
+        else if (slot == m_project.buttonSlotsInUse())
+            m_project.addButton(m_identity);
+        else
+            m_project.restoreButton(slot, m_identity);
+        return;
+    }
+    if (!present) {
+        m_identity = m_project.text(slot).text;
+        m_project.deleteText(slot);
+    } else if (slot == m_project.textSlotsInUse())
+        m_project.addText();
+    else
+        m_project.restoreText(slot, m_identity);
+}

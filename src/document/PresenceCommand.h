@@ -1,0 +1,27 @@
+#pragma once
+
+#include "project/ItemRef.h"
+
+#include <QUndoCommand>
+
+class MenuProject;
+
+// A button or text added or deleted. Undoing an addition deletes the item (its number
+// is not reused); undoing a deletion brings it back with its chooser entry, selected.
+class PresenceCommand : public QUndoCommand
+{
+public:
+    // kind: of a button to add; an item taken away keeps its kind or content to come back with.
+    PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, QString kind, const QString &text);
+
+    void redo() override { setPresent(m_presentAfter); }
+    void undo() override { setPresent(!m_presentAfter); }
+
+private:
+    void setPresent(bool present);
+
+    MenuProject &m_project;
+    ItemRef m_item;
+    bool m_presentAfter;
+    QString m_identity; // the button's kind or the text's content while it lives
+};
