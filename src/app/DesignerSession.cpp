@@ -71,6 +71,7 @@ DesignerSession::DesignerSession(Environment environment)
 {
     storage().setRecentFiles(m_recent.get());
     m_exports->attach(storage());
+    m_exports->setAuthorEditor([this](const AuthorInfo &author) { m_document->setAuthorInfo(author); });
     m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
     documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
