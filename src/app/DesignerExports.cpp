@@ -3,38 +3,34 @@
 #include "app/AppearanceApplier.h"
 #include "build/HtmlExport.h"
 #include "build/MenuPicture.h"
-#include "common/PathText.h"
 #include "designer/Worksheet.h"
-#include "project/MenuProject.h"
+#include "document/DesignerDocument.h"
 #include "project/ProjectStorage.h"
 #include "project/QmbConversion.h"
 #include "project/gui/FilePropertiesDialog.h"
 
 #include <QApplication>
 
-DesignerExports::DesignerExports(MenuProject &project, Prompter &prompter, QString programFolder)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)),
-      m_qmb(std::make_unique<QmbConversion>(prompter, m_programFolder)),
-      m_editAuthor([this](const AuthorInfo &author) { m_project.setAuthor(author); })
+DesignerExports::DesignerExports(DesignerDocument &document, Prompter &prompter, QString programFolder)
+    : m_document(document), m_prompter(prompter), m_programFolder(std::move(programFolder)),
+      m_qmb(std::make_unique<QmbConversion>(prompter, m_programFolder))
 {
+    m_document.storage().setQmbConverter(m_qmb.get());
 }
 
-DesignerExports::~DesignerExports() = default;
-
-void DesignerExports::attach(ProjectStorage &storage)
+DesignerExports::~DesignerExports()
 {
-    storage.setQmbConverter(m_qmb.get());
+    m_document.storage().setQmbConverter(nullptr);
 }
 
 void DesignerExports::compileHtml()
 {
-    HtmlExport(m_project, m_prompter).run();
+    HtmlExport(m_document.project(), m_prompter).run();
 }
 
 QImage DesignerExports::capture() const
 {
-    const QString folder = m_project.path().isEmpty() ? QString() : pathtext::folderOf(m_project.path());
-    MenuPicture picture(m_project, folder, m_windows.worksheet->twipsPerPixel());
+    MenuPicture picture(m_document.project(), m_document.folder(), m_windows.worksheet->twipsPerPixel());
     picture.setClientSize(m_windows.worksheet->size());
     return picture.render();
 }
@@ -56,7 +52,9 @@ void DesignerExports::print(PrintPreview::Entry entry)
 
 void DesignerExports::fileProperties()
 {
-    FilePropertiesDialog dialog(m_project, m_editAuthor, m_windows.main);
+    FilePropertiesDialog dialog(m_document.project(),
+                                [this](const AuthorInfo &author) { m_document.setAuthorInfo(author); },
+                                m_windows.main);
     dialog.setWindowIcon(m_windows.main->windowIcon());
     dialog.exec();
 }

@@ -2,7 +2,6 @@
 
 #include "app/core/Appearance.h"
 #include "build/gui/PrintPreview.h"
-#include "project/AuthorInfo.h"
 
 #include <QString>
 
@@ -10,9 +9,8 @@
 #include <memory>
 #include <optional>
 
-class MenuProject;
+class DesignerDocument;
 class Prompter;
-class ProjectStorage;
 class QmbConversion;
 class Worksheet;
 
@@ -30,14 +28,11 @@ public:
         std::function<void()> prepareForBuild;
     };
 
-    DesignerExports(MenuProject &project, Prompter &prompter, QString programFolder);
+    // .qmb files the document opens go through the program folder's converter.
+    DesignerExports(DesignerDocument &document, Prompter &prompter, QString programFolder);
     ~DesignerExports();
 
-    // .qmb files opened by the designer go through the program folder's converter.
-    void attach(ProjectStorage &storage);
     void setWindows(Windows windows) { m_windows = std::move(windows); }
-    // Where an author edit goes; straight into the project by default.
-    void setAuthorEditor(std::function<void(const AuthorInfo &)> edit) { m_editAuthor = std::move(edit); }
     void setAppearance(const Appearance &appearance) { m_appearance = appearance; }
     // Tests print to a file instead of asking for a printer.
     void setPrinterChoice(PrintPreview::PrinterChoice choice) { m_printerChoice = std::move(choice); }
@@ -50,12 +45,11 @@ public:
     QImage capture() const;
 
 private:
-    MenuProject &m_project;
+    DesignerDocument &m_document;
     Prompter &m_prompter;
     QString m_programFolder;
     std::unique_ptr<QmbConversion> m_qmb;
     Windows m_windows{};
-    std::function<void(const AuthorInfo &)> m_editAuthor;
     std::optional<Appearance> m_appearance;
     PrintPreview::PrinterChoice m_printerChoice;
 };

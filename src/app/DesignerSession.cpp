@@ -67,11 +67,9 @@ DesignerSession::DesignerSession(Environment environment)
       m_appearances(std::make_unique<AppearanceFile>(m_env.programFolder)),
       m_manual(std::make_unique<ManualLink>(m_env.settings, m_env.prompter, openUrl)),
       m_links(std::make_unique<WebLinks>(version::website(), m_env.prompter, openUrl)),
-      m_exports(std::make_unique<DesignerExports>(project(), m_env.prompter, m_env.programFolder))
+      m_exports(std::make_unique<DesignerExports>(*m_document, m_env.prompter, m_env.programFolder))
 {
     storage().setRecentFiles(m_recent.get());
-    m_exports->attach(storage());
-    m_exports->setAuthorEditor([this](const AuthorInfo &author) { m_document->setAuthorInfo(author); });
     m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
     documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };

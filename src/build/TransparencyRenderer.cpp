@@ -80,7 +80,7 @@ QImage TransparencyRenderer::buildTransparentImages(int slot, const QImage &back
 {
     const MenuButton &b = m_project.button(slot);
     const QPoint position(int(std::lround(m_twips.toPixelsX(b.left))), int(std::lround(m_twips.toPixelsY(b.top))));
-    QImage composed;
+    QImage normal;
     for (const QString *file : {&b.clickImage, &b.hoverImage, &b.normalImage}) {
         if (file->isEmpty())
             continue;
@@ -90,10 +90,12 @@ QImage TransparencyRenderer::buildTransparentImages(int slot, const QImage &back
         const QImage image = reader.read();
         if (image.isNull())
             continue;
-        composed = compose(background, position, image, b.transparentColour);
+        const QImage composed = compose(background, position, image, b.transparentColour);
         composed.save(path + kSuffix, "BMP");
+        if (file == &b.normalImage)
+            normal = composed;
     }
-    return composed;
+    return normal;
 }
 
 void TransparencyRenderer::prepareForBuild()

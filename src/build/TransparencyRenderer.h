@@ -30,7 +30,7 @@ public:
     static QImage compose(const QImage &background, QPoint position, const QImage &image, int key);
 
     // The three companions of one button, in the order click, hover, normal; an image
-    // that cannot be loaded is skipped. Returns the composed normal image.
+    // that cannot be loaded is skipped. Returns the composed normal image, null when there is none.
     QImage buildTransparentImages(int slot);
     QImage buildTransparentImages(int slot, const QImage &background);
     // Every transparent, living button with a normal image.

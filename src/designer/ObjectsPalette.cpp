@@ -4,6 +4,7 @@
 #include "designer/ResourcesWindow.h"
 #include "designer/panel/FileChoosers.h"
 #include "document/DesignerDocument.h"
+#include "project/PictureFileCheck.h"
 #include "prompt/Prompter.h"
 
 #include <QAction>
@@ -16,6 +17,13 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Pixels: the transparency image is shown over at least this square, so it can be clicked.
+constexpr int kSmallestImageArea = 16;
+
+} // namespace
 
 ObjectsPalette::ObjectsPalette(QWidget *parent)
     : ToolWindow(u"Form1"_s, u"Objets"_s, parent), m_imageArea(new QLabel(this))
@@ -130,16 +138,24 @@ void ObjectsPalette::showTransparencyImage()
         m_prompter->message(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation);
         return;
     }
+    // A picture that cannot be shown would leave nothing to click to get the palette back.
+    const QString file = m_document->resolve(image);
+    if (const ZepError error = PictureFileCheck::check(file); error.isError()) {
+        m_prompter->message(u"Impossible d'afficher l'image '"_s + image + u"' ("_s + error.description + u')',
+                            u"Erreur !"_s, MessageIcon::Critical);
+        return;
+    }
+    const QPixmap picture(file);
     if (!m_imageArea->isVisible())
         m_normalSize = size();
     for (QGroupBox *box : std::as_const(m_frames))
         box->hide();
-    const QPixmap picture(m_document->resolve(image));
+    const QSize area = picture.size().expandedTo(QSize(kSmallestImageArea, kSmallestImageArea));
     m_imageArea->setPixmap(picture);
-    m_imageArea->setGeometry(QRect(QPoint(0, 0), picture.size()));
+    m_imageArea->setGeometry(QRect(QPoint(0, 0), area));
     m_imageArea->show();
     m_imageArea->raise();
-    resize(picture.size());
+    resize(area);
     m_prompter->message(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information);
 }
 

@@ -87,10 +87,11 @@ std::u16string Locale::dayName(int day, bool abbreviate) const
 std::u16string Locale::number(double value, int digits, bool leadingDigit, bool parentheses, bool grouping) const
 {
     // Half away from zero on the decimal text, so that 2.675 gives 2.68 as written.
-    char buffer[400];
+    char buffer[800]; // the largest Double has 309 digits, and up to 258 follow the point
     std::snprintf(buffer, sizeof buffer, "%.*f", digits + 3, std::fabs(value));
-    const double scale = std::pow(10.0, digits);
-    double magnitude = std::floor(std::strtod(buffer, nullptr) * scale + 0.5) / scale;
+    const double parsed = std::strtod(buffer, nullptr);
+    const double scaled = parsed * std::pow(10.0, digits);
+    const double magnitude = std::isfinite(scaled) ? std::floor(scaled + 0.5) / std::pow(10.0, digits) : parsed;
     std::snprintf(buffer, sizeof buffer, "%.*f", digits, magnitude);
     std::string text = buffer;
     const bool negative = value < 0 && magnitude != 0;

@@ -114,7 +114,7 @@ Variant RegExpObject::invoke(std::u16string_view name, Invoke kind, std::span<Va
     if (name == u"replace") {
         if (args.size() != 2)
             throw ScriptError(errors::WrongArguments);
-        return Variant::string(replace(text(args[0]), text(args[1])));
+        return Variant::string(replace(text(args[0]), args[1]));
     }
     if (name == u"execute") {
         if (args.size() != 1)
@@ -147,8 +147,11 @@ Variant RegExpObject::execute(std::u16string_view subject)
     return Variant::object(std::make_shared<ValueCollection>(u"IMatchCollection2", std::move(matches)));
 }
 
-std::u16string RegExpObject::replace(std::u16string_view subject, std::u16string_view replacement)
+std::u16string RegExpObject::replace(std::u16string_view subject, const Variant &replacement)
 {
+    // A GetRef function as the replacement receives the match, each group, the position and the text.
+    const std::shared_ptr<HostObject> function = replacement.isObject() ? replacement.objectValue() : nullptr;
+    const std::u16string with = function ? std::u16string() : text(replacement);
     const Regex &re = regex();
     std::u16string out;
     std::vector<int> captures;
@@ -156,7 +159,19 @@ std::u16string RegExpObject::replace(std::u16string_view subject, std::u16string
     while (from <= subject.size() && re.search(subject, from, captures)) {
         const size_t start = size_t(captures[0]), end = size_t(captures[1]);
         out.append(subject.substr(copied, start - copied));
-        expand(out, replacement, subject, captures);
+        if (function) {
+            std::vector<Variant> args;
+            for (int g = 0; g <= re.groupCount(); ++g) {
+                const int a = captures[size_t(2 * g)], b = captures[size_t(2 * g + 1)];
+                args.push_back(a >= 0 && b >= a ? Variant::string(std::u16string(subject.substr(size_t(a), size_t(b - a))))
+                                                : Variant::string(u""));
+            }
+            args.push_back(Variant::longValue(int32_t(start)));
+            args.push_back(Variant::string(std::u16string(subject)));
+            out += text(function->invoke(u"", Invoke::Get, args));
+        } else {
+            expand(out, with, subject, captures);
+        }
         copied = end;
         if (!m_global)
             break;

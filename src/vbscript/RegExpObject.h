@@ -9,7 +9,8 @@
 namespace vbs {
 
 // The built-in RegExp object (New RegExp): Pattern, IgnoreCase, Global, Multiline,
-// Test, Replace ($1 … $99, $&, $`, $', $$) and Execute (a Matches collection).
+// Test, Replace ($1 … $99, $&, $`, $', $$, or a GetRef function) and Execute (a
+// Matches collection).
 class RegExpObject : public HostObject
 {
 public:
@@ -22,7 +23,7 @@ private:
     const Regex &regex();
     std::u16string text(const Variant &value) const;
     Variant execute(std::u16string_view subject);
-    std::u16string replace(std::u16string_view subject, std::u16string_view replacement);
+    std::u16string replace(std::u16string_view subject, const Variant &replacement);
     bool flag(std::u16string_view name, Invoke kind, std::span<Variant> args, bool &value);
 
     Language m_language;

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
+#include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/TextItem.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -149,4 +151,41 @@ TEST_F(ShellFixture, ThePrecisePointerOptionGivesTheWorksheetACrossHair)
     EXPECT_EQ(session().worksheet()->cursor().shape(), Qt::CrossCursor);
     precise->trigger();
     EXPECT_EQ(session().worksheet()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ShellFixture, AQuickPreviewOfUnreadableImagesKeepsTheButtonAsItWas)
+{
+    ASSERT_TRUE(start());
+    MenuProject &project = session().project();
+    const QString folder = m_user.filePath(u"menu"_s);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    project.setPath(folder + u"/menu.zep"_s);
+    QImage green(40, 20, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    ASSERT_TRUE(green.save(folder + u"/survol.bmp"_s, "BMP"));
+    testfiles::writeBytes(folder + u"/abime.bmp"_s, "pas une image");
+
+    const int slot = project.addButton(u"code"_s);
+    MenuButton b = project.button(slot);
+    b.normalImage = u"abime.bmp"_s;
+    b.hoverImage = u"survol.bmp"_s;
+    b.clickImage = u"absente.bmp"_s;
+    b.transparent = true;
+    project.setButton(slot, b);
+    project.choose(ItemRef::project());
+    project.choose(ItemRef::button(slot));
+    ButtonItem *item = session().worksheet()->buttonItem(slot);
+    const QSize before = item->size();
+    ASSERT_FALSE(before.isEmpty());
+
+    session().parametersPanel()->findChild<QPushButton *>(u"ApercuRapide"_s)->click();
+    EXPECT_EQ(item->size(), before) << "neither the hover picture nor an empty one";
+    EXPECT_TRUE(item->isVisibleTo(session().worksheet()));
+
+    // With a readable normal image, its composed picture is shown.
+    b.normalImage = u"survol.bmp"_s;
+    b.hoverImage = u"abime.bmp"_s;
+    project.setButton(slot, b);
+    session().parametersPanel()->findChild<QPushButton *>(u"ApercuRapide"_s)->click();
+    EXPECT_EQ(item->size(), QSize(40, 20));
 }

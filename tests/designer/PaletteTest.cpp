@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QFile>
 #include <QMenu>
+#include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
@@ -108,6 +110,44 @@ TEST_F(SurfaceFixture, TransparencyMenuShowsAndRestoresTheImage)
 
     menu->actions()[2]->trigger();
     EXPECT_EQ(m_project.settings().transparencyImage, QString());
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(SurfaceFixture, ATransparencyImageThatCannotBeShownNeverLocksThePalette)
+{
+    QMenu *menu = m_resources.transparencyMenu();
+    m_palette.show();
+    const QSize normal = m_palette.size();
+    const QString broken = m_dir.filePath(u"abime.bmp"_s);
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("pas une image");
+    file.close();
+
+    const struct
+    {
+        QString path;
+        QString description;
+    } cases[] = {{m_dir.filePath(u"absente.bmp"_s), u"Fichier introuvable"_s}, {broken, u"Image incorrecte"_s}};
+    for (const auto &c : cases) {
+        m_project.setTransparencyImage(c.path);
+        m_prompter.expectMessage(u"Impossible d'afficher l'image '"_s + c.path + u"' ("_s + c.description + u")"_s,
+                                 u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+        menu->actions()[1]->trigger();
+        EXPECT_FALSE(m_palette.imageArea()->isVisible());
+        EXPECT_EQ(m_palette.size(), normal);
+        EXPECT_TRUE(m_palette.command(u"Multimédia"_s)->isVisible());
+    }
+
+    // A tiny picture still leaves something to click.
+    m_project.setTransparencyImage(image(u"point.bmp"_s, {1, 1}, Qt::white));
+    m_prompter.expectMessage(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information,
+                             MessageButtons::Ok, Answer::Ok);
+    menu->actions()[1]->trigger();
+    EXPECT_GE(m_palette.imageArea()->width(), 16);
+    EXPECT_GE(m_palette.imageArea()->height(), 16);
+    mouse(m_palette.imageArea(), QEvent::MouseButtonPress, {8, 8}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(m_palette.size(), normal);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 

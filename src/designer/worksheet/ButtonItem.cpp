@@ -22,6 +22,9 @@ bool ButtonItem::showImageFile(const QString &file)
 
 void ButtonItem::showPicture(const QPixmap &picture)
 {
+    // No picture to show: the button keeps the one it has, and its size.
+    if (picture.isNull())
+        return;
     setPixmap(picture);
     resize(picture.size());
 }

@@ -6,6 +6,7 @@
 #include "build/HtmlExport.h"
 #include "build/gui/PrintPreview.h"
 #include "designer/Worksheet.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "project/gui/FilePropertiesDialog.h"
@@ -86,6 +87,10 @@ TEST_F(ShellFixture, PropertiesEditTheAuthorAndTheHtmlPageGoesWhereAsked)
         dialog.findChild<QPushButton *>(u"valider"_s)->click();
     });
     EXPECT_EQ(session().project().author().name, u"Zoé"_s);
+    EXPECT_TRUE(session().document().isModified()) << "the save question will come";
+    session().document().undoStack().undo();
+    EXPECT_TRUE(session().project().author().name.isEmpty());
+    EXPECT_FALSE(session().document().isModified());
 
     QDir(m_user.path()).mkdir(u"site"_s);
     m_prompter.expectInput({u"rep ?"_s, QString(), HtmlExport::desktopFolder()}, m_user.filePath(u"site"_s));

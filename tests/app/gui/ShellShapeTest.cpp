@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
@@ -10,6 +11,7 @@
 #include "shape/gui/ShapeEditor.h"
 #include "support/TestFiles.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 
@@ -50,4 +52,37 @@ TEST_F(ShellFixture, ThePalettesEditorDrawsTheMenusShapeOverItsBackground)
     EXPECT_TRUE(session().mainWindow()->isVisible());
     EXPECT_TRUE(session().parametersPanel()->isVisible());
     EXPECT_FALSE(session().worksheet()->isMinimized());
+}
+
+TEST_F(ShellFixture, ValiderAndPasDeFormeAreUndoneLikeAnyEdit)
+{
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(session().storage().open(testfiles::exampleProject()));
+    MenuProject &project = session().project();
+    ShapeEditor &editor = session().shapeEditor();
+    const QList<ShapePoint> example = project.shape().mid(1);
+    ASSERT_FALSE(example.isEmpty());
+    QAction *undo = session().mainWindow()->menus().undo;
+    QAction *redo = session().mainWindow()->menus().redo;
+
+    editor.open();
+    QTest::mouseClick(editor.surface(), Qt::LeftButton, {}, QPoint(50, 60));
+    QTest::mouseClick(editor.surface(), Qt::RightButton, {}, QPoint(50, 60));
+    QTest::mouseClick(editor.toolbar()->command(u"Valider"_s), Qt::LeftButton);
+    const QList<ShapePoint> drawn = project.shape().mid(1);
+    EXPECT_EQ(drawn.size(), 2);
+
+    editor.open();
+    m_prompter.expectMessage(u"Effacer la forme du menu en cours ?"_s, u"Editeur de forme"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::Yes);
+    QTest::mouseClick(editor.toolbar()->command(u"Pas de forme"_s), Qt::LeftButton);
+    EXPECT_EQ(project.shapeVertexCount(), 0);
+
+    ASSERT_TRUE(undo->isEnabled());
+    undo->trigger();
+    EXPECT_EQ(project.shape().mid(1), drawn);
+    undo->trigger();
+    EXPECT_EQ(project.shape().mid(1), example) << "Ctrl+Z brings the example's own shape back";
+    redo->trigger();
+    EXPECT_EQ(project.shape().mid(1), drawn);
 }

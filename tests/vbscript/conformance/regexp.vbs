@@ -115,3 +115,10 @@ x = ms(5)
 ok Err.Number = 5, "an item beyond the Matches: " & Err.Number
 Err.Clear
 On Error GoTo 0
+
+Function Shout(m, word, position, source)
+    Shout = UCase(word) & position
+End Function
+re.Pattern = "(\w+)"
+re.Global = True
+ok re.Replace("ab cd", GetRef("Shout")) = "AB0 CD3", "a GetRef function as the replacement"
