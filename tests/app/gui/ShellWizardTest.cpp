@@ -2,6 +2,9 @@
 
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "designer/Worksheet.h"
+#include "designer/worksheet/ButtonItem.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "support/TestFiles.h"
 #include "wizard/gui/WizardWindow.h"
@@ -106,6 +109,13 @@ TEST_F(ShellFixture, TheFinishedWizardsProjectIsOpenedInTheDesigner)
     EXPECT_EQ(project.button(1).normalImage, u"n.bmp"_s);
     EXPECT_EQ(project.button(1).top, 150);
     EXPECT_EQ(project.settings().width, 9600);
+    // Opened through the document: its folder is the new project's, with nothing to undo.
+    EXPECT_EQ(session().document().folder(), m_user.filePath(u"Essai/"_s));
+    EXPECT_FALSE(session().document().isModified());
+    EXPECT_FALSE(session().document().undoStack().canUndo());
+    const ButtonItem *shown = session().worksheet()->buttonItem(1);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible());
     EXPECT_EQ(session().wizard(), nullptr);
     EXPECT_TRUE(m_prompter.allAnswered());
     QDir::setCurrent(previousFolder);
