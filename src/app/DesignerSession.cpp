@@ -3,6 +3,8 @@
 #include "app/AppearanceApplier.h"
 #include "app/BuildCommands.h"
 #include "app/DesignerExports.h"
+#include "app/LanguageMenu.h"
+#include "app/LanguagePack.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/MenuLabelBar.h"
@@ -15,6 +17,7 @@
 #include "app/core/ManualLink.h"
 #include "app/core/RecentFiles.h"
 #include "app/core/WebLinks.h"
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "common/gui/ScreenMetrics.h"
 #include "document/DesignerDocument.h"
@@ -100,11 +103,21 @@ DesignerSession::~DesignerSession()
 
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
+    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), this);
     m_palette = new ObjectsPalette;
+    m_pack->translate(m_palette);
 
     MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent, *m_appearances,
                                   *m_manual,           *m_links,       [this] { m_env.association().associate(); }};
     m_mainWindow = new MainWindow(services, m_hooks);
+    new LanguageMenu(m_mainWindow->menus().language, m_mainWindow->menus().french, m_env.programFolder,
+                     m_env.settings, m_env.prompter, m_mainWindow);
+    m_pack->translate(m_mainWindow);
+    m_mainWindow->setWindowTitle(MainWindow::caption());
+    if (m_pack->active()) {
+        project().setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
+        project().setIcon(u'(' + Phrases::text(24) + u')');
+    }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);
@@ -115,6 +128,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
         new ScriptEditorWindow(*m_document, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
     m_mousePosition = new MousePositionWindow;
     m_resources = new ResourcesWindow;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_worksheet, m_panel, m_scriptEditor, m_mousePosition, m_resources})
+        m_pack->translate(w);
+    m_pack->translateNewWindows();
 
     connect(m_mainWindow, &MainWindow::appearanceApplied, this, &DesignerSession::applyAppearance);
     connect(&m_mainWindow->options(), &OptionsController::mousePositionChanged, this, [this](bool on) {

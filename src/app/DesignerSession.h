@@ -13,6 +13,7 @@ class BuildCommands;
 class DesignerDocument;
 class DesignerExports;
 class FileAssociation;
+class LanguagePack;
 class DocumentLifecycle;
 class MainWindow;
 class ManualLink;
@@ -116,6 +117,7 @@ private:
     ScriptEditorWindow *m_scriptEditor = nullptr;
     MousePositionWindow *m_mousePosition = nullptr;
     ResourcesWindow *m_resources = nullptr;
+    LanguagePack *m_pack = nullptr;
     QPointer<WizardWindow> m_wizard;
     QString m_startupProject;
     bool m_wizardRequested = false;

@@ -12,6 +12,7 @@
 #include "app/core/ManualLink.h"
 #include "app/core/MenuBarLayout.h"
 #include "app/core/WebLinks.h"
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "common/gui/ScreenMetrics.h"
 #include "prompt/Prompter.h"
@@ -49,8 +50,6 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     for (int i = 0; i < bar.size(); ++i)
         m_labels->addMenu(labelNames[i], bar[i]);
     m_plugins->load(services.programFolder + u"plugins.ini"_s);
-    m_menus->french->setCheckable(true);
-    m_menus->french->setChecked(true);
 
     m_editor->hide();
     // A tried theme is the one in use: the next write of the options stores it.
@@ -75,7 +74,7 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::caption()
 {
-    return u"ZEP v"_s + version::majorMinor() + u" - créateur de menus"_s;
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s + Phrases::text(4);
 }
 
 Appearance MainWindow::designedAppearance() const
@@ -155,7 +154,12 @@ void MainWindow::connectOptionsAndHelp()
     connect(m_menus->faq, &QAction::triggered, this, [&links] { links.open(links.faq()); });
     connect(m_menus->examples, &QAction::triggered, this, [&links] { links.open(links.examples()); });
     connect(m_menus->tips, &QAction::triggered, this, [&links] { links.open(links.tips()); });
-    connect(m_menus->reportBug, &QAction::triggered, this, [&links] { links.reportBug(); });
+    connect(m_menus->reportBug, &QAction::triggered, this, [this, &links] {
+        WebLinks::BugTexts texts;
+        if (Phrases::packActive())
+            texts.title = m_menus->reportBug->text().remove(u'&');
+        links.reportBug(texts);
+    });
     connect(m_menus->latestVersion, &QAction::triggered, this,
             [&links] { links.open(links.versionCheck(version::full(), QString())); });
     connect(m_menus->support, &QAction::triggered, this, [this] {

@@ -2,6 +2,7 @@
 
 #include "build/BuildHooks.h"
 #include "build/CompileEngine.h"
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QDir>
@@ -12,12 +13,12 @@ using namespace Qt::StringLiterals;
 
 ExecutableExport::Kind ExecutableExport::Kind::executable()
 {
-    return {u"exécutable"_s, u"exe"_s};
+    return {Phrases::text(31), u"exe"_s};
 }
 
 ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
 {
-    return {u"écran de veille"_s, u"scr"_s};
+    return {Phrases::text(50), u"scr"_s};
 }
 
 ExecutableExport::ExecutableExport(const MenuProject &project, Prompter &prompter, QString programFolder,
@@ -30,12 +31,14 @@ ExecutableExport::ExecutableExport(const MenuProject &project, Prompter &prompte
 QString ExecutableExport::askFolder()
 {
     for (;;) {
-        const QString chosen = m_prompter.folder({u"Ou sera placé l'"_s + m_kind.word + u" ?"_s});
+        const QString chosen = m_prompter.folder(
+            {Phrases::text(32) + m_kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
         if (chosen.isEmpty())
             return {};
         if (QFileInfo(chosen).isDir())
             return chosen.endsWith(u'/') ? chosen : chosen + u'/';
-        m_prompter.message(u"Chemin incorrect."_s, u"Erreur"_s, MessageIcon::Critical);
+        m_prompter.message(Phrases::packActive() ? Phrases::text(6) : u"Chemin incorrect."_s, Phrases::text(7),
+                           MessageIcon::Critical);
     }
 }
 
@@ -56,15 +59,15 @@ bool ExecutableExport::run()
     };
     if (request.folder.isEmpty())
         return cancel();
-    if ((request.projectName = m_prompter.input({u"Nom du projet ?"_s, QString(), QString()})).isEmpty())
+    if ((request.projectName = m_prompter.input({Phrases::text(33), QString(), QString()})).isEmpty())
         return cancel();
-    if ((request.author = m_prompter.input({u"Auteur du projet ?"_s, QString(), QString()})).isEmpty())
+    if ((request.author = m_prompter.input({Phrases::text(34), QString(), QString()})).isEmpty())
         return cancel();
-    QString name = m_prompter.input({u"Nom de l'"_s + m_kind.word + u" ?"_s, QString(), QString()});
+    QString name = m_prompter.input({Phrases::text(35) + m_kind.word + u" ?"_s, QString(), QString()});
     if (name.isEmpty())
         return cancel();
     name += u'.' + m_kind.extension;
-    switch (m_prompter.message(u"Copier les fichiers 'RUNTIME' ?"_s, QString(), MessageIcon::Question,
+    switch (m_prompter.message(Phrases::text(36), QString(), MessageIcon::Question,
                                MessageButtons::YesNoCancel)) {
     case Answer::Yes:
         break;
@@ -90,9 +93,7 @@ bool ExecutableExport::run()
         return false;
     }
     m_programFile = request.folder + u"zep/"_s + name;
-    m_prompter.message(u"L'"_s + m_kind.word +
-                           u" a été créé ! (Plusieurs fichiers ont été placé dans le sous répertoire ZEP, mais seul le ."_s +
-                           m_kind.extension + u" est obligatoire.)"_s,
+    m_prompter.message(Phrases::text(37) + m_kind.word + Phrases::text(38) + m_kind.extension + Phrases::text(44),
                        u"ZEP"_s, MessageIcon::Information);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "build/CompileEngine.h"
 #include "build/TestRunHooks.h"
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QDir>
@@ -51,7 +52,7 @@ void TestRun::run()
     // The worksheet is restored on a failed start too, so the designer is not left minimized.
     m_hooks.restoreWorksheet();
     if (error.isError()) {
-        m_prompter.message(u"Erreur lors du test !!!"_s, error.description, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(30), error.description, MessageIcon::Critical);
         m_hooks.showWaitPanels(false);
     }
 }

@@ -1,6 +1,7 @@
 #include "project/ProjectStorage.h"
 
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 #include "project/MenuProject.h"
 #include "project/ProjectReader.h"
@@ -18,7 +19,7 @@ ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
     : m_project(project), m_prompter(prompter),
       m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
       m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
-          return u"Erreur pendant l'enregistrement ! ("_s + description + u')';
+          return Phrases::text(19) + description + u')';
       })
 {
 }

@@ -219,3 +219,23 @@ TEST(PlayerLaunchTest, TheCommandLineShowsAMessageOrTheMenu)
     EXPECT_EQ(bare.message->title, "Erreur !");
     EXPECT_EQ(bare.message->text, "Ce menu ne peut pas être affiché : aucune donnée de menu n'est attachée à ce programme.");
 }
+
+TEST(PlayerLaunchTest, AsAScreenSaverTheMenuShowsFullScreenOrNotAtAll)
+{
+    MenuProject project;
+    const QByteArray file = QByteArray("player") + blockOf(project, u"Démo"_s, u"Zoé"_s);
+
+    const PlayerLaunch show = PlayerLaunch::decide("/S", view(file));
+    EXPECT_FALSE(show.message);
+    EXPECT_FALSE(show.endAtOnce);
+    EXPECT_TRUE(show.menu.fullScreen);
+
+    for (const char *quiet : {"/p", "-c", "/c:4711"}) {
+        const PlayerLaunch launch = PlayerLaunch::decide(quiet, view(file));
+        EXPECT_TRUE(launch.endAtOnce) << quiet;
+        EXPECT_FALSE(launch.message) << quiet;
+        EXPECT_EQ(launch.exitCode, 0) << quiet;
+    }
+    EXPECT_FALSE(PlayerLaunch::decide("/sx", view(file)).menu.fullScreen);
+    EXPECT_FALSE(PlayerLaunch::decide("", view(file)).menu.fullScreen);
+}

@@ -1,17 +1,17 @@
 #pragma once
 
+#include "common/Phrases.h"
 #include "prompt/PromptTypes.h"
 
 #include <functional>
 
 class Prompter;
 
-// The texts a language pack may replace (phrases 25, 26 and 27).
 struct AskToSaveTexts
 {
-    QString unnamed = QStringLiteral("Voulez-vous enregistrer le fichier en cours ?");
-    QString named = QStringLiteral("Voulez-vous enregistrer les modifications apportées au fichier");
-    QString title = QStringLiteral("Enregistrement");
+    QString unnamed = Phrases::text(25);
+    QString named = Phrases::text(26);
+    QString title = Phrases::text(27);
 };
 
 // The question asked before anything that would lose the open project. Its answer

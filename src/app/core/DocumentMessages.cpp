@@ -1,6 +1,7 @@
 #include "app/core/DocumentMessages.h"
 
 #include "app/core/AppIdentity.h"
+#include "common/Phrases.h"
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +20,7 @@ MessageRequest box(const QString &text, const QString &title, MessageIcon icon)
 
 MessageRequest DocumentMessages::notSaved()
 {
-    return box(u"Le projet en cours n'est pas enregistré !"_s, appid::applicationTitle(), MessageIcon::Exclamation);
+    return box(Phrases::text(8), appid::applicationTitle(), MessageIcon::Exclamation);
 }
 
 MessageRequest DocumentMessages::sourceNotice()
@@ -31,15 +32,17 @@ MessageRequest DocumentMessages::sourceNotice()
 
 MessageRequest DocumentMessages::closeWizardFirst()
 {
-    return box(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s, MessageIcon::Exclamation);
+    return box(Phrases::text(16), u"Quitter..."_s, MessageIcon::Exclamation);
 }
 
 FileRequest DocumentMessages::saveAs(const QString &title)
 {
-    return {title, u"Fichier ZEP v1.1 (*.zep) | *.zep"_s, QString()};
+    return {title, Phrases::text(14) + u" v1.1 (*.zep) | *.zep"_s, QString()};
 }
 
 FileRequest DocumentMessages::open(const QString &title)
 {
+    if (Phrases::packActive())
+        return {title, Phrases::text(14) + u" v1.0/v1.1 (*.zep) | *.zep;*.qmb"_s, QString()};
     return {title, u"Fichier ZEP v1.0/v1.1 (*.zep)|*.zep|Fichier QMB ou compatible (*.qmb)|*.qmb"_s, QString()};
 }

@@ -42,12 +42,13 @@ void ManualLink::open()
             m_openUrl(QUrl::fromLocalFile(pathtext::toHost(appid::withTrailingSeparator(known)) + kIndex));
             return;
         }
-        const QString chosen = m_prompter.folder({m_texts.folderPrompt});
+        const Texts texts = m_texts.value_or(Texts{});
+        const QString chosen = m_prompter.folder({texts.folderPrompt});
         if (chosen.isEmpty())
             return;
         const QString folder = appid::withTrailingSeparator(chosen);
         if (!QFile::exists(pathtext::toHost(folder) + kIndex)) {
-            m_prompter.message(m_texts.wrongFolder, m_texts.errorTitle, MessageIcon::Critical);
+            m_prompter.message(texts.wrongFolder, texts.errorTitle, MessageIcon::Critical);
             return;
         }
         m_store.setValue(kSection, kFolder, folder);

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "common/Phrases.h"
+
 #include <QString>
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
 class Prompter;
 class SettingsStore;
@@ -18,10 +21,9 @@ public:
     // The texts a language pack may replace.
     struct Texts
     {
-        QString folderPrompt =
-            QStringLiteral("Veuillez choisir le dossier dans lequel vous avez installé le manuel de ZEP :");
-        QString wrongFolder = QStringLiteral("Répertoire incorrect !");
-        QString errorTitle = QStringLiteral("Erreur");
+        QString folderPrompt = Phrases::text(5);
+        QString wrongFolder = Phrases::text(6);
+        QString errorTitle = Phrases::text(7);
     };
 
     ManualLink(SettingsStore &store, Prompter &prompter, OpenUrl openUrl);
@@ -33,5 +35,5 @@ private:
     SettingsStore &m_store;
     Prompter &m_prompter;
     OpenUrl m_openUrl;
-    Texts m_texts;
+    std::optional<Texts> m_texts; // none: the phrases at the time of asking
 };

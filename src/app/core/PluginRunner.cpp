@@ -1,5 +1,6 @@
 #include "app/core/PluginRunner.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QDesktopServices>
@@ -54,13 +55,12 @@ QUrl PluginRunner::target(const QString &argument)
 
 MessageRequest PluginRunner::loadFailure(const QString &reason)
 {
-    return {u"Impossible d'initialiser les plugins. Raison : "_s + reason, u"Erreur des plugins"_s,
-            MessageIcon::Critical};
+    return {Phrases::text(45) + reason, Phrases::text(47), MessageIcon::Critical};
 }
 
 MessageRequest PluginRunner::startFailure()
 {
-    return {u"Impossible de démarrer le plugin !"_s, u"Erreur des plugins"_s, MessageIcon::Critical};
+    return {Phrases::text(46), Phrases::text(47), MessageIcon::Critical};
 }
 
 void PluginRunner::run(const PluginEntry &entry)
@@ -76,7 +76,7 @@ void PluginRunner::run(const PluginEntry &entry)
     case Kind::Message: {
         QString text = argument;
         text.replace(u'¤', u"\r\n"_s);
-        m_prompter.message(text, u"Information"_s, MessageIcon::Information);
+        m_prompter.message(text, Phrases::text(48), MessageIcon::Information);
         break;
     }
     case Kind::Open:
@@ -96,5 +96,5 @@ void PluginRunner::run(const PluginEntry &entry)
 
 void PluginRunner::runPlaceholder(const QString &caption)
 {
-    m_prompter.message(caption, u"Information"_s, MessageIcon::Information);
+    m_prompter.message(caption, Phrases::text(48), MessageIcon::Information);
 }

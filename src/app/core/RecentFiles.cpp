@@ -1,6 +1,7 @@
 #include "app/core/RecentFiles.h"
 
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "platform/SettingsStore.h"
 
 using namespace Qt::StringLiterals;
@@ -21,7 +22,7 @@ QString RecentFiles::valueName(int number)
 
 QString RecentFiles::placeholderCaption()
 {
-    return u"Aucun fichier récent"_s;
+    return Phrases::text(49);
 }
 
 QString RecentFiles::captionFor(const QString &path)
@@ -73,7 +74,7 @@ void RecentFiles::add(const QString &path)
 MessageRequest RecentFiles::missingFileMessage(const QString &path)
 {
     MessageRequest message;
-    message.text = u"Le fichier '"_s + path + u"' est introuvable !"_s;
+    message.text = Phrases::text(28) + path + Phrases::text(29);
     message.title = u"Erreur de chargement"_s;
     message.icon = MessageIcon::Critical;
     return message;

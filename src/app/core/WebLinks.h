@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Phrases.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -10,7 +12,7 @@ class Prompter;
 // The bug report's input box; a language pack replaces both.
 struct BugReportTexts
 {
-    QString prompt = QStringLiteral("Merci de décrire le bug ci-dessous :");
+    QString prompt = Phrases::text(9);
     QString title = QStringLiteral("Report de bug");
 };
 

@@ -6,11 +6,13 @@
 #include <optional>
 #include <string_view>
 
-// What the player program does for its command line ("", "infos" or "auteur") and the
-// menu data at the end of its own file: show one message and end, or show the menu.
+// What the player program does for its command line ("", "infos" or "auteur", or a
+// screen saver's "/s", "/p …" and "/c") and the menu data at the end of its own file:
+// show one message and end, end at once, or show the menu.
 struct PlayerLaunch
 {
-    std::optional<PlayerMessage> message; // none: show the menu
+    std::optional<PlayerMessage> message; // none: show the menu unless endAtOnce
+    bool endAtOnce = false; // a screen saver's preview or settings: nothing to show
     bool failed = false; // the message is an error
     int exitCode = 0;
     MenuModel menu;

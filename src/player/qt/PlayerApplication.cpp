@@ -49,6 +49,8 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
         tell(prompter, *launch.message, launch.failed);
         return launch.exitCode;
     }
+    if (launch.endAtOnce)
+        return 0;
 
     const QString mediaFolder = QFileInfo(programFile).absolutePath();
     QDir root(mediaFolder);

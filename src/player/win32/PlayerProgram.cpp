@@ -1,7 +1,6 @@
 #include "player/win32/PlayerProgram.h"
 
-#include "player/core/MenuDataParser.h"
-#include "player/core/PlayerMessages.h"
+#include "player/core/PlayerLaunch.h"
 #include "player/win32/GdiplusLibrary.h"
 #include "player/win32/MenuWindow.h"
 #include "player/win32/WideText.h"
@@ -49,22 +48,15 @@ void tell(const PlayerMessage &message, UINT icon)
 
 int PlayerProgram::run(const std::wstring &programFile, const std::vector<std::wstring> &arguments)
 {
-    const std::wstring command = arguments.empty() ? std::wstring() : arguments.front();
-    if (command == L"infos") {
-        tell(playermessages::infos(), MB_ICONINFORMATION);
+    const std::string command = arguments.empty() ? std::string() : widetext::narrow(arguments.front());
+    PlayerLaunch launch = PlayerLaunch::decide(command, readFile(programFile));
+    if (launch.message) {
+        tell(*launch.message, launch.failed ? MB_ICONERROR : MB_ICONINFORMATION);
+        return launch.exitCode;
+    }
+    if (launch.endAtOnce)
         return 0;
-    }
-
-    MenuModel menu;
-    MenuDataParser parser;
-    if (!parser.parseFile(readFile(programFile), menu)) {
-        tell(playermessages::badData(parser.error()), MB_ICONERROR);
-        return 1;
-    }
-    if (command == L"auteur") {
-        tell(playermessages::author(menu), MB_ICONINFORMATION);
-        return 0;
-    }
+    MenuModel menu = std::move(launch.menu);
 
     GdiplusLibrary gdiplus;
     const std::wstring mediaFolder = folderOf(programFile);

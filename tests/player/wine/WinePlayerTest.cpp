@@ -318,3 +318,40 @@ TEST_F(WinePlayerTest, APlayerWithoutMenuDataOrWithDamagedDataSaysSoAndFails)
 }
 
 } // namespace
+
+TEST_F(WinePlayerTest, AMainMenuStartsTheSubMenuCompiledBesideIt)
+{
+    WineMenu main(u"principal"_s);
+    main.addButton(u"Set exe_f = CreateObject(\"WScript.Shell\")\r\nexe_f.Run(\"[CHEMIN]sous.exe\")"_s);
+    const QString player = main.compile();
+    MenuProject sub;
+    sub.setSize(6000, 4500);
+    sub.setContours(0);
+    sub.setBackgroundColour(0x0000FF);
+    const QString subFile = QFileInfo(player).absolutePath() + u"/../../sous.zep"_s;
+    testfiles::writeBytes(subFile, ProjectWriter(sub).toBytes(subFile));
+    const testfiles::ProgramRun run = testfiles::runProgram(
+        u"zepc"_s, {u"compile"_s, subFile, QFileInfo(player).absolutePath() + u"/.."_s, u"--sub"_s, u"sous"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+
+    ASSERT_TRUE(m_wine.start(player));
+    ASSERT_TRUE(m_wine.waitForPixel(QPoint(210, 160), kBackground));
+    m_wine.click(WineMenu::button(1));
+    EXPECT_TRUE(m_wine.waitForPixel(QPoint(210, 160), kRed));
+}
+
+TEST_F(WinePlayerTest, AsAScreenSaverTheMenuCoversTheScreenOrEndsAtOnce)
+{
+    WineMenu menu(u"veille"_s);
+    const QString player = menu.compile();
+    const QString saver = menu.zepFile(u"veille.scr"_s);
+    ASSERT_TRUE(QFile::copy(player, saver));
+
+    for (const QString &quiet : {u"/p"_s, u"/c"_s}) {
+        ASSERT_TRUE(m_wine.start(saver, {quiet, u"1234"_s}));
+        EXPECT_EQ(m_wine.waitForExit(), 0) << quiet.toStdString();
+    }
+    ASSERT_TRUE(m_wine.start(saver, {u"/s"_s}));
+    EXPECT_TRUE(m_wine.waitForPixel(QPoint(5, 5), kBackground));
+    EXPECT_TRUE(m_wine.waitForPixel(QPoint(795, 595), kBackground));
+}
