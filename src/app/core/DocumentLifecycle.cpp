@@ -17,6 +17,9 @@ DocumentLifecycle::DocumentLifecycle(DesignerDocument &document, Prompter &promp
 
 QString DocumentLifecycle::askToSave(bool systemModal)
 {
+    // Every edit is on the undo stack: a project back at its saved state has nothing to lose.
+    if (!m_document.isModified())
+        return AskToSave::notSaved();
     return AskToSave::ask(m_prompter, m_document.path(), systemModal, [this] { return save(); });
 }
 

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/MenuLabelBar.h"
 #include "app/RecentFilesMenu.h"
+#include "document/DesignerDocument.h"
 #include "app/core/AppearanceFile.h"
 #include "app/core/RecentFiles.h"
 #include "designer/Worksheet.h"
@@ -43,7 +44,7 @@ TEST_F(ShellFixture, BlankProjectAsksFirstAndCancelKeepsEverything)
 {
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
-    project.addButton(u"code"_s);
+    session().document().addButton(u"code"_s);
     MainMenus &menus = session().mainWindow()->menus();
 
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
@@ -65,7 +66,7 @@ TEST_F(ShellFixture, YesSavesUnderTheChosenNameThenGoesOn)
 {
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
-    project.setGlobalCode(u"Const a = 1"_s);
+    session().document().setSetting(&ProjectSettings::globalCode, u"Const a = 1"_s);
     const QString target = m_user.filePath(u"menu.zep"_s);
     MainMenus &menus = session().mainWindow()->menus();
 
@@ -80,11 +81,13 @@ TEST_F(ShellFixture, YesSavesUnderTheChosenNameThenGoesOn)
     ASSERT_EQ(recent.size(), 1);
     EXPECT_EQ(recent[0]->text(), target.left(10) + u".../menu.zep"_s);
 
+    session().document().addText();
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::No);
     recent[0]->trigger();
     EXPECT_EQ(project.path(), target);
     EXPECT_EQ(project.settings().globalCode, u"Const a = 1"_s);
 
+    session().document().addText();
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer les modifications apportées au fichier 'menu.zep' ?"_s,
                     Answer::Cancel);
     menus.refresh->trigger();
@@ -125,6 +128,7 @@ TEST_F(ShellFixture, QuitWhileTheWizardIsOpenKeepsTheProgramRunning)
     EXPECT_TRUE(session().palette()->isVisible());
 
     session().hooks().wizardOpen = [] { return false; };
+    session().document().addText();
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
     EXPECT_FALSE(session().mainWindow()->close());
 
@@ -259,4 +263,30 @@ TEST_F(ShellFixture, MenuLabelsLightUpUnderThePointerAndGoBackElsewhere)
                           Qt::NoModifier);
     QApplication::sendEvent(session().mainWindow(), &elsewhere);
     EXPECT_FALSE(bar.isHighlighted(2));
+}
+
+TEST_F(ShellFixture, AnEditUndoneBackToTheSavedStateAsksNothing)
+{
+    ASSERT_TRUE(start());
+    MainMenus &menus = session().mainWindow()->menus();
+    const QString target = m_user.filePath(u"propre.zep"_s);
+    session().document().setSetting(&ProjectSettings::backgroundColour, 255);
+    m_prompter.expectSaveFile(kSaveAs, target);
+    menus.saveAs->trigger();
+    ASSERT_EQ(session().project().path(), target);
+
+    EXPECT_FALSE(menus.undo->isEnabled()) << "a saved project starts a history of its own";
+    session().document().setSetting(&ProjectSettings::contours, 0);
+    ASSERT_TRUE(menus.undo->isEnabled());
+    menus.undo->trigger();
+    EXPECT_EQ(session().project().settings().contours, 1);
+    EXPECT_TRUE(menus.redo->isEnabled());
+    menus.newBlank->trigger(); // nothing to lose: no question
+    EXPECT_TRUE(session().project().path().isEmpty());
+    EXPECT_TRUE(m_prompter.allAnswered());
+
+    session().document().setSetting(&ProjectSettings::contours, 0);
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
+    menus.newBlank->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
 }
