@@ -25,10 +25,6 @@ ResourcesWindow::ResourcesWindow(QWidget *parent)
     : ToolWindow(u"Form13"_s, u"Ressources"_s, parent),
       m_transparency(popUp(this, u"transp"_s,
                            {u"Choisir une image..."_s, u"Voir l'image actuelle"_s, u"Ne pas utiliser la transparence"_s,
-                            u"Informations"_s, u"-"_s, u"Annuler"_s})),
-      m_multimedia(popUp(this, u"multimedia"_s,
-                         {u"Le fichier sera dans le répertoire racine du CD"_s,
-                          u"Le fichier sera dans un (ou des) répertoire(s) du CD"_s,
-                          u"Le fichier sera la où il est actuellement"_s, u"-"_s, u"Annuler"_s}))
+                            u"Informations"_s, u"-"_s, u"Annuler"_s}))
 {
 }

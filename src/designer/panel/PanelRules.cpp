@@ -26,6 +26,10 @@ std::optional<QSizeF> parseSize(const QString &width, const QString &height)
     double h = 0;
     if (!numtext::parse(width, &w) || !numtext::parse(height, &h))
         return std::nullopt;
+    // Also refuses infinity and NaN, which no comparison lets through.
+    const auto possible = [](double v) { return v > 0 && v <= kLargestTwips; };
+    if (!possible(w) || !possible(h))
+        return std::nullopt;
     return QSizeF(w, h);
 }
 

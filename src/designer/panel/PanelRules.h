@@ -14,7 +14,11 @@ inline const QString kDefaultInterval = QStringLiteral("1000");
 // absolute value, from 1 to 60000; nothing when refused.
 std::optional<QString> checkedInterval(const QString &text);
 
-// Both size fields as numbers; nothing unless both are numeric.
+// The farthest a window's size or position reaches, in twips: 32767 pixels at 15 twips a pixel.
+inline constexpr double kLargestTwips = 32767.0 * 15.0;
+
+// Both size fields as numbers; nothing unless both are sizes a window can have
+// (above 0, at most kLargestTwips).
 std::optional<QSizeF> parseSize(const QString &width, const QString &height);
 
 // A text's flags: the scroll bar's digit, then the lock's.

@@ -1,14 +1,17 @@
 #include "designer/panel/PositionDialog.h"
 
 #include "common/NumberText.h"
+#include "designer/panel/PanelRules.h"
 #include "prompt/Prompter.h"
+
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QString &noun, PositionUnit unit,
-                              double current)
+                              double current, double twipsPerUnit)
 {
     InputRequest request;
     request.prompt = u"Entrez la nouvelle position "_s + axis + u" du "_s + noun +
@@ -18,7 +21,8 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
     if (answer.isEmpty())
         return std::nullopt;
     double value = 0;
-    if (!numtext::parse(answer, &value)) {
+    // The negated comparison also refuses infinity and NaN.
+    if (!numtext::parse(answer, &value) || !(std::fabs(value * twipsPerUnit) <= panelrules::kLargestTwips)) {
         prompter.message(u"Valeur incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
         return std::nullopt;
     }
@@ -31,12 +35,12 @@ std::optional<QPointF> askPosition(Prompter &prompter, const QString &noun, Posi
                                    TwipsPerPixel tpp)
 {
     const bool pixels = unit == PositionUnit::Pixels;
-    const std::optional<double> x =
-        askAxis(prompter, u"X"_s, noun, unit, pixels ? tpp.toPixelsX(current.x()) : current.x());
+    const std::optional<double> x = askAxis(prompter, u"X"_s, noun, unit,
+                                            pixels ? tpp.toPixelsX(current.x()) : current.x(), pixels ? tpp.x : 1);
     if (!x)
         return std::nullopt;
-    const std::optional<double> y =
-        askAxis(prompter, u"Y"_s, noun, unit, pixels ? tpp.toPixelsY(current.y()) : current.y());
+    const std::optional<double> y = askAxis(prompter, u"Y"_s, noun, unit,
+                                            pixels ? tpp.toPixelsY(current.y()) : current.y(), pixels ? tpp.y : 1);
     if (!y)
         return std::nullopt;
     return pixels ? QPointF(tpp.toTwipsX(*x), tpp.toTwipsY(*y)) : QPointF(*x, *y);

@@ -27,6 +27,16 @@ TEST(PanelRules, SizeNeedsTwoNumbers)
     EXPECT_EQ(parseSize(QString(), u"7200"_s), std::nullopt);
 }
 
+TEST(PanelRules, SizesAWindowCannotHaveAreRefused)
+{
+    EXPECT_EQ(parseSize(u"1e30"_s, u"7200"_s), std::nullopt);
+    EXPECT_EQ(parseSize(u"9600"_s, u"1e999"_s), std::nullopt);
+    EXPECT_EQ(parseSize(u"-9600"_s, u"7200"_s), std::nullopt);
+    EXPECT_EQ(parseSize(u"9600"_s, u"0"_s), std::nullopt);
+    EXPECT_EQ(parseSize(u"491505"_s, u"1"_s), QSizeF(491505, 1)) << "32767 pixels at 15 twips a pixel";
+    EXPECT_EQ(parseSize(u"491506"_s, u"1"_s), std::nullopt);
+}
+
 TEST(PanelRules, TextFlagsAreTheScrollBarDigitThenTheLockDigit)
 {
     EXPECT_EQ(textFlags(false, false), u"00"_s);
@@ -91,6 +101,35 @@ TEST(PositionDialog, PixelsAreProposedAndStoredWithEachAxisFactor)
     prompter.expectInput({u"Entrez la nouvelle position X du texte (en pixel) :"_s, {}, u"20"_s}, u"10"_s);
     prompter.expectInput({u"Entrez la nouvelle position Y du texte (en pixel) :"_s, {}, u"15"_s}, u"2.5"_s);
     EXPECT_EQ(askPosition(prompter, u"texte"_s, PositionUnit::Pixels, {300, 180}, {15, 12}), QPointF(150, 30));
+}
+
+TEST(PositionDialog, PositionsAWindowCannotHaveAreRefused)
+{
+    const struct
+    {
+        PositionUnit unit;
+        QString answer;
+    } cases[] = {{PositionUnit::Twips, u"1e30"_s},
+                 {PositionUnit::Twips, u"1e999"_s},
+                 {PositionUnit::Twips, u"-1e999"_s},
+                 {PositionUnit::Twips, u"491506"_s},
+                 {PositionUnit::Pixels, u"40000"_s}};
+    for (const auto &c : cases) {
+        ScriptedPrompter prompter;
+        const bool pixels = c.unit == PositionUnit::Pixels;
+        prompter.expectInput({pixels ? u"Entrez la nouvelle position X du bouton (en pixel) :"_s
+                                     : u"Entrez la nouvelle position X du bouton :"_s,
+                              {},
+                              pixels ? u"13.333333"_s : u"200"_s},
+                             c.answer);
+        prompter.expectMessage(u"Valeur incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok,
+                               Answer::Ok);
+        EXPECT_EQ(askPosition(prompter, u"bouton"_s, c.unit, {200, 200}, {}), std::nullopt) << c.answer.toStdString();
+    }
+    ScriptedPrompter prompter;
+    prompter.expectInput({u"Entrez la nouvelle position X du bouton :"_s, {}, u"200"_s}, u"-491505"_s);
+    prompter.expectInput({u"Entrez la nouvelle position Y du bouton :"_s, {}, u"200"_s}, u"491505"_s);
+    EXPECT_EQ(askPosition(prompter, u"bouton"_s, PositionUnit::Twips, {200, 200}, {}), QPointF(-491505, 491505));
 }
 
 TEST(PositionDialog, EmptyAnswerEndsSilentlyAndTextIsRefused)
