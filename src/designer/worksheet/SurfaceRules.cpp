@@ -1,6 +1,7 @@
 #include "designer/worksheet/SurfaceRules.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 
 #include <QLocale>
 
@@ -17,9 +18,9 @@ QString displayNumber(double value)
 
 QString caption(double widthTwips, double heightTwips, const TwipsPerPixel &tpp, bool fullScreen)
 {
-    const QString prefix = u"Feuille de travail - "_s;
+    const QString prefix = Phrases::text(39);
     if (fullScreen)
-        return prefix + u"(sera affiché en plein écran)"_s;
+        return prefix + Phrases::text(40);
     return prefix + displayNumber(widthTwips) + u'x' + displayNumber(heightTwips) + u" - "_s +
            displayNumber(tpp.toPixelsX(widthTwips)) + u'x' + displayNumber(tpp.toPixelsY(heightTwips)) + u"px"_s;
 }
