@@ -11,6 +11,7 @@
 #include "prompt/ConsolePrompter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -96,8 +97,9 @@ int runCompileCommand(const QStringList &arguments)
         return 2;
     }
 
-    // Opening the project makes its folder the current one: the caller's folder is taken first.
+    // Every path is the caller's; a missing output folder is made, as --help says.
     request.folder = QFileInfo(positional[1]).absoluteFilePath();
+    QDir().mkpath(request.folder);
     MenuProject project;
     if (!HeadlessRead::open(project, positional[0]).clean())
         return 1;

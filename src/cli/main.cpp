@@ -25,7 +25,8 @@ QString usageText()
            u"       zepc image PROJECT.zep OUT.bmp|OUT.png\n"
            u"       zepc exe PROJECT.zep FOLDER NAME [--light]\n"
            u"       zepc iso PROJECT.zep OUT.iso [--light]\n"
-           u"       zepc --help | --version"_s;
+           u"       zepc --help | --version\n"
+           u"Paths are taken from the current directory; compile makes FOLDER when it is missing."_s;
 }
 
 int usage()

@@ -64,10 +64,14 @@ TEST(ZepcCompileTest, BothPathsAreTakenFromTheCallersFolder)
     QTemporaryDir dir;
     const QString project = QDir::current().relativeFilePath(copyDemo(dir));
     const QString cd = QDir::current().relativeFilePath(dir.filePath(u"cd"_s));
-    QDir().mkpath(cd);
     const testfiles::ProgramRun run = zepc({u"compile"_s, project, cd, u"--light"_s});
     EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
-    EXPECT_TRUE(QFile::exists(dir.filePath(u"cd/zep/autorun.exe"_s)));
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"cd/zep/autorun.exe"_s))) << "the missing folder is made";
+
+    const QString copy = QDir::current().relativeFilePath(dir.filePath(u"copie.zep"_s));
+    const testfiles::ProgramRun save = zepc({u"save"_s, project, copy});
+    EXPECT_EQ(save.exitCode, 0) << save.errText().toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(u"copie.zep"_s)));
 }
 
 TEST(ZepcCompileTest, TheDiscCarriesTheWindowsPlayerUnlessLinuxIsAskedFor)

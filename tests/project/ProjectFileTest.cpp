@@ -260,3 +260,32 @@ TEST_F(ProjectFile, ShapeLinesAreReadUntilTheEndMarker)
     EXPECT_EQ(m_project.shape(), (QList<ShapePoint>{{}, {10, 20}, {-30, 40}}));
     EXPECT_EQ(m_project.text(1).text, u"après la forme"_s);
 }
+
+TEST_F(ProjectFile, NoToAQuestionLeavesTheValueWithExactlyTheFieldsReadSoFar)
+{
+    QStringList lines = defaultHead();
+    lines[22] = u" 255 "_s; // background colour, read before the problem
+    lines << u"[Bouton]"_s << u" 15 "_s << u" 30 "_s << u"n.bmp"_s << u"s.bmp"_s << u"c.bmp"_s << u"code"_s
+          << u"MsgBox 1"_s << u"survol"_s << u" 1 "_s << u" 65280 "_s << u"'para4"_s;
+    lines << u"[Texte]"_s << u"jamais lu"_s;
+
+    struct Refuse : ReadProblemHandler
+    {
+        int asked = 0;
+        bool continueReading(const ReadProblem &) override { return ++asked, false; }
+    } refuse;
+    ProjectContent content;
+    ProjectReader reader(content, refuse, [](const QString &file) {
+        return file.endsWith(u"n.bmp"_s) ? ZepError(ErrorCode::FileNotFound) : ZepError();
+    });
+    EXPECT_EQ(reader.read(crlf(lines), m_dir.path()), ProjectReader::Outcome::Abandoned);
+    EXPECT_EQ(refuse.asked, 1);
+    EXPECT_EQ(content.settings.backgroundColour, 255);
+    EXPECT_EQ(content.buttonSlotsInUse, 2);
+    EXPECT_EQ(content.buttons[1].normalImage, u"n.bmp"_s);
+    EXPECT_EQ(content.buttons[1].code, u"MsgBox 1"_s) << "the code line is read before the picture is checked";
+    EXPECT_TRUE(content.buttons[1].hoverCode.isEmpty()) << "nothing after the question";
+    EXPECT_FALSE(content.buttons[1].transparent);
+    EXPECT_EQ(content.texts.size(), 1);
+    EXPECT_EQ(content.chosen(), ItemRef::button(1));
+}
