@@ -184,9 +184,9 @@ void Worksheet::followText(int slot)
 
 void Worksheet::followSelection()
 {
-    const int selected = m_project.selectedText();
+    // Any choice in the chooser ends a resize mode, the chosen text's own included.
     for (TextItem *item : std::as_const(m_texts)) {
-        if (item->isResizing() && item->slot() != selected)
+        if (item->isResizing())
             item->setResizing(false);
     }
     placeCornerMarkers();

@@ -1,6 +1,7 @@
 #include "app/gui/ShellFixture.h"
 
 #include "app/DesignerSession.h"
+#include "document/DesignerDocument.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "designer/MousePositionWindow.h"
@@ -109,7 +110,7 @@ TEST_F(ShellFixture, FilesDroppedOnTheWorksheetOpenTheLastOne)
 {
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
-    project.addButton(u"code"_s);
+    session().document().addButton(u"code"_s); // an edit, so there is something to save
 
     expectAskToSave(m_prompter, Answer::Cancel);
     dropFiles(session().worksheet(), {u"/nowhere/first.zep"_s, example()});

@@ -230,6 +230,12 @@ TEST_F(WorksheetTest, RightDragResizesTheTextFromItsCorner)
 
     mouse(&m_worksheet, QEvent::MouseButtonRelease, {300, 300}, Qt::RightButton, Qt::NoButton);
     EXPECT_FALSE(text->isResizing());
+
+    // Choosing the text in the chooser ends its own resize mode too.
+    mouse(viewport, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
+    ASSERT_TRUE(text->isResizing());
+    m_project.choose(ItemRef::text(1));
+    EXPECT_FALSE(text->isResizing());
 }
 
 TEST_F(WorksheetTest, ReservedCharactersAreRefusedOncePerKind)
