@@ -39,6 +39,15 @@ void setColour(QWidget *w, QPalette::ColorRole role, int colour)
     w->setPalette(p);
 }
 
+// Disabled controls keep the style's greyed text, so they still look disabled.
+void setTextColour(QWidget *w, QPalette::ColorRole role, int colour)
+{
+    QPalette p = w->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        p.setColor(group, role, Appearance::toColor(colour));
+    w->setPalette(p);
+}
+
 } // namespace
 
 namespace appearanceapplier {
@@ -62,9 +71,9 @@ void apply(QWidget *window, const Appearance &appearance)
             setColour(w, QPalette::Button, *look.background);
         }
         if (look.textColour) {
-            setColour(w, QPalette::WindowText, *look.textColour);
-            setColour(w, QPalette::Text, *look.textColour);
-            setColour(w, QPalette::ButtonText, *look.textColour);
+            setTextColour(w, QPalette::WindowText, *look.textColour);
+            setTextColour(w, QPalette::Text, *look.textColour);
+            setTextColour(w, QPalette::ButtonText, *look.textColour);
         }
         if (look.font) {
             QFont f = w->font();

@@ -19,6 +19,7 @@
 #include "app/core/WebLinks.h"
 #include "common/Phrases.h"
 #include "common/ProgramVersion.h"
+#include "common/gui/ScreenMetrics.h"
 #include "document/DesignerDocument.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
@@ -267,6 +268,9 @@ void DesignerSession::openWizard()
         // Owned by the main window, so it stays above it.
         m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open}, m_mainWindow);
         appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
+        QRect place = m_wizard->frameGeometry();
+        place.moveCenter(screenmetrics::availablePixels().center());
+        m_wizard->move(place.topLeft());
     }
     m_wizard->show();
     m_wizard->raise();

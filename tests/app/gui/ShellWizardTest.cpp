@@ -129,4 +129,10 @@ TEST_F(ShellFixture, TheStartupPreferenceOpensTheWizard)
     ASSERT_NE(session().wizard(), nullptr);
     EXPECT_TRUE(session().wizard()->isVisible());
     EXPECT_TRUE(session().mainWindow()->menus().wizardAtStart->isChecked());
+    // The theme reaches the wizard, and its disabled buttons still look disabled.
+    const auto *previous = session().wizard()->findChild<QPushButton *>(u"precedent"_s);
+    ASSERT_NE(previous, nullptr);
+    EXPECT_FALSE(previous->isEnabled());
+    EXPECT_NE(previous->palette().color(QPalette::Disabled, QPalette::ButtonText),
+              previous->palette().color(QPalette::Active, QPalette::ButtonText));
 }
