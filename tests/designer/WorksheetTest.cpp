@@ -5,6 +5,7 @@
 #include "designer/worksheet/TextItem.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
@@ -367,5 +368,37 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     stack.redo();
     EXPECT_TRUE(m_project.button(1).isDeleted());
     EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(WorksheetTest, TypingInATextIsOneStepAndThePaletteTransparencyUndoes)
+{
+    QUndoStack &stack = m_document.undoStack();
+    click(u"Créer"_s);
+    TextItem *text = m_worksheet.textItem(1);
+    ASSERT_NE(text, nullptr);
+    text->setFocus();
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text, u" !"_s);
+    EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1 !"_s);
+    EXPECT_EQ(stack.count(), 2) << "the addition, then the typing as one step";
+
+    m_project.choose(ItemRef::project()); // turning to another item ends the typing
+    const QString image = this->image(u"t.bmp"_s, {10, 10}, Qt::white);
+    m_prompter.expectOpenFile({u"Image pour la transparence..."_s,
+                               u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()},
+                              image);
+    m_resources.transparencyMenu()->actions().at(0)->trigger();
+    EXPECT_EQ(m_project.settings().transparencyImage, image);
+
+    stack.undo();
+    EXPECT_TRUE(m_project.settings().transparencyImage.isEmpty());
+    stack.undo();
+    EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
+    EXPECT_EQ(text->toPlainText(), u"Tapez ici le contenu du Texte 1"_s);
+    stack.redo();
+    stack.redo();
+    EXPECT_EQ(text->toPlainText(), u"Tapez ici le contenu du Texte 1 !"_s);
+    EXPECT_EQ(m_project.settings().transparencyImage, image);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
