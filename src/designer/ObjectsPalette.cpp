@@ -1,5 +1,6 @@
 #include "designer/ObjectsPalette.h"
 
+#include "common/Phrases.h"
 #include "common/gui/UndoShortcuts.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/panel/FileChoosers.h"
@@ -82,7 +83,7 @@ void ObjectsPalette::addButton(const QString &kind)
         return;
     const MenuProject &project = m_document->project();
     if (!project.canAddButton()) {
-        m_prompter->message(u"Nombre maximum de bouton atteind !!!"_s, u"Erreur - trop de boutons :-)"_s,
+        m_prompter->message(Phrases::text(1), Phrases::text(0),
                             MessageIcon::Critical);
         return;
     }

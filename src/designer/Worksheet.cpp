@@ -1,5 +1,6 @@
 #include "designer/Worksheet.h"
 
+#include "common/Phrases.h"
 #include "common/gui/UndoShortcuts.h"
 #include "common/gui/ScreenMetrics.h"
 #include "document/DesignerDocument.h"
@@ -523,7 +524,7 @@ void Worksheet::deleteSelectedButton()
     const int slot = m_project.selectedButton();
     if (slot < 1 || m_project.chosen().kind != ItemKind::Button || !m_prompter)
         return;
-    if (m_prompter->message(u"Supprimer le bouton "_s + QString::number(slot) + u" ?"_s, u"Suppression"_s,
+    if (m_prompter->message(Phrases::text(41) + QString::number(slot) + u" ?"_s, Phrases::text(42),
                             MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
         return;
     m_document.deleteButton(slot);

@@ -1,5 +1,7 @@
 #include "project/MenuProject.h"
 
+#include "common/Phrases.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -179,7 +181,7 @@ int MenuProject::addText()
     t.left = 200;
     t.width = 2895;
     t.height = 1455;
-    t.text = u"Tapez ici le contenu du Texte "_s + QString::number(slot);
+    t.text = Phrases::text(2) + u"Texte "_s + QString::number(slot);
     setText(slot, t);
     addAndChoose(ItemRef::text(slot));
     return slot;

@@ -1,5 +1,6 @@
 #include "shape/gui/ShapeEditor.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 #include "shape/OutlineTracer.h"
 #include "shape/ShapeFile.h"
@@ -105,7 +106,7 @@ void ShapeEditor::close()
 
 void ShapeEditor::restart()
 {
-    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question, MessageButtons::YesNo) !=
+    if (m_prompter.message(Phrases::text(3), kTitle, MessageIcon::Question, MessageButtons::YesNo) !=
         Answer::Yes)
         return;
     close();
@@ -114,7 +115,7 @@ void ShapeEditor::restart()
 
 void ShapeEditor::cancel()
 {
-    if (m_prompter.message(u"Abandonner la forme en cours ?"_s, kTitle, MessageIcon::Question, MessageButtons::YesNo) ==
+    if (m_prompter.message(Phrases::text(3), kTitle, MessageIcon::Question, MessageButtons::YesNo) ==
         Answer::No)
         return;
     close();
