@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -89,6 +90,8 @@ ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &pro
 
     connect(&m_project, &MenuProject::selectionChanged, this, &ScriptEditorWindow::followSelection);
     connect(&m_project, &MenuProject::projectReset, this, &ScriptEditorWindow::followSelection);
+    connect(&m_project, &MenuProject::settingChanged, this, &ScriptEditorWindow::followUndo);
+    connect(&m_project, &MenuProject::buttonChanged, this, &ScriptEditorWindow::followUndo);
 
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
     resize(qRound(tpp.toPixelsX(kInitialWidth)), qRound(tpp.toPixelsY(kInitialHeight)));
@@ -274,22 +277,40 @@ void ScriptEditorWindow::retarget(ScriptSlot slot, const QString &caption)
     setWindowTitle(caption);
     m_document.endBurst();
     m_target = slot;
-    QString stored;
+    const slottext::Opening opening = slottext::open(slot, storedValue(slot));
+    m_code->setScript(opening.shown);
+    m_code->moveCursor(QTextCursor::Start);
+    // A default put in place on opening is a step of its own, apart from the typing.
+    m_document.endBurst();
+}
+
+QString ScriptEditorWindow::storedValue(ScriptSlot slot) const
+{
     const int button = m_project.selectedButton();
     const bool buttonSlot = slot == ScriptSlot::Bouton || slot == ScriptSlot::BoutonSurvol;
     if (buttonSlot && button > 0 && button < m_project.buttonSlotsInUse())
-        stored = slot == ScriptSlot::Bouton ? m_project.button(button).code : m_project.button(button).hoverCode;
-    else if (slot == ScriptSlot::EditPrinc)
-        stored = m_project.settings().startupAction;
-    else if (slot == ScriptSlot::Minuteur)
-        stored = m_project.settings().timerCode;
-    else if (slot == ScriptSlot::Global)
-        stored = m_project.settings().globalCode;
-    else if (slot == ScriptSlot::SurvolFenetre)
-        stored = m_project.settings().windowHoverCode;
-    const slottext::Opening opening = slottext::open(slot, stored);
-    m_code->setScript(opening.shown);
-    m_code->moveCursor(QTextCursor::Start);
+        return slot == ScriptSlot::Bouton ? m_project.button(button).code : m_project.button(button).hoverCode;
+    if (slot == ScriptSlot::EditPrinc)
+        return m_project.settings().startupAction;
+    if (slot == ScriptSlot::Minuteur)
+        return m_project.settings().timerCode;
+    if (slot == ScriptSlot::Global)
+        return m_project.settings().globalCode;
+    if (slot == ScriptSlot::SurvolFenetre)
+        return m_project.settings().windowHoverCode;
+    return {};
+}
+
+void ScriptEditorWindow::followUndo()
+{
+    if (!m_target)
+        return;
+    const QString stored = storedValue(*m_target);
+    if (slottext::storedForm(*m_target, m_code->script()) == stored)
+        return;
+    // An undone or redone edit is shown, not written back again.
+    const QSignalBlocker blocker(m_code);
+    m_code->setScript(slottext::open(*m_target, stored).shown);
 }
 
 void ScriptEditorWindow::followSelection()

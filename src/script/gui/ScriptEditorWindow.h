@@ -58,6 +58,8 @@ private:
 
     void retarget(ScriptSlot slot, const QString &caption);
     void followSelection();
+    QString storedValue(ScriptSlot slot) const;
+    void followUndo();
     void codeChanged();
     void store(const QString &text);
 

@@ -531,3 +531,20 @@ TEST_F(ScriptEditorWindowTest, WaitPanelAndCodeBoxLook)
 }
 
 } // namespace
+
+TEST_F(ScriptEditorWindowTest, TypingIsOneStepAndUndoShowsTheOldScript)
+{
+    window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
+    const QString opened = project.settings().globalCode;
+    code()->setFocus();
+    code()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(code(), u"Dim a"_s);
+    EXPECT_EQ(project.settings().globalCode, opened + u"Dim a"_s);
+
+    document.undoStack().undo();
+    EXPECT_EQ(project.settings().globalCode, opened) << "the whole burst goes at once";
+    EXPECT_EQ(code()->script(), opened);
+    document.undoStack().redo();
+    EXPECT_EQ(code()->script(), opened + u"Dim a"_s);
+    EXPECT_EQ(project.settings().globalCode, opened + u"Dim a"_s);
+}
