@@ -30,41 +30,46 @@ ObjectsPalette::ObjectsPalette(QWidget *parent)
     : ToolWindow(u"Form1"_s, u"Objets"_s, parent), m_imageArea(new QLabel(this))
 {
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(frame(u"Frame1"_s, u"Boutons"_s, {u"Multimédia"_s, u"Code VBS"_s, u"Quitter"_s}));
-    layout->addWidget(frame(u"Frame2"_s, u"Boîte de texte"_s, {u"Créer"_s}));
-    layout->addWidget(frame(u"Frame3"_s, u"Forme du menu"_s, {u"Editeur"_s, u"Transparence"_s}));
+    // Commands are found by script name: a language pack changes their captions.
+    layout->addWidget(frame(u"Frame1"_s, u"Boutons"_s,
+                            {{u"bouton_multimedia"_s, u"Multimédia"_s},
+                             {u"bouton_code"_s, u"Code VBS"_s},
+                             {u"bouton_quitter"_s, u"Quitter"_s}}));
+    layout->addWidget(frame(u"Frame2"_s, u"Boîte de texte"_s, {{u"texte_creer"_s, u"Créer"_s}}));
+    layout->addWidget(frame(u"Frame3"_s, u"Forme du menu"_s,
+                            {{u"forme_editeur"_s, u"Editeur"_s}, {u"forme_transparence"_s, u"Transparence"_s}}));
     layout->addStretch();
     m_imageArea->setObjectName(u"Image1"_s);
     m_imageArea->installEventFilter(this);
     m_imageArea->hide();
     resize(199, sizeHint().height()); // as wide as the parameters panel below it
 
-    connect(command(u"Multimédia"_s), &QPushButton::clicked, this, [this] { addButton(u"vidéo"_s); });
-    connect(command(u"Code VBS"_s), &QPushButton::clicked, this, [this] { addButton(u"code"_s); });
-    connect(command(u"Quitter"_s), &QPushButton::clicked, this, [this] { addButton(u"quitter"_s); });
-    connect(command(u"Créer"_s), &QPushButton::clicked, this, &ObjectsPalette::addText);
-    connect(command(u"Editeur"_s), &QPushButton::clicked, this, &ObjectsPalette::shapeEditorRequested);
-    connect(command(u"Transparence"_s), &QPushButton::clicked, this, &ObjectsPalette::openTransparencyMenu);
+    connect(command(u"bouton_multimedia"_s), &QPushButton::clicked, this, [this] { addButton(u"vidéo"_s); });
+    connect(command(u"bouton_code"_s), &QPushButton::clicked, this, [this] { addButton(u"code"_s); });
+    connect(command(u"bouton_quitter"_s), &QPushButton::clicked, this, [this] { addButton(u"quitter"_s); });
+    connect(command(u"texte_creer"_s), &QPushButton::clicked, this, &ObjectsPalette::addText);
+    connect(command(u"forme_editeur"_s), &QPushButton::clicked, this, &ObjectsPalette::shapeEditorRequested);
+    connect(command(u"forme_transparence"_s), &QPushButton::clicked, this, &ObjectsPalette::openTransparencyMenu);
 }
 
-QGroupBox *ObjectsPalette::frame(const QString &name, const QString &caption, const QStringList &commands)
+QGroupBox *ObjectsPalette::frame(const QString &name, const QString &caption,
+                                 const QList<std::pair<QString, QString>> &commands)
 {
     auto *box = new QGroupBox(caption, this);
     box->setObjectName(name);
     auto *layout = new QVBoxLayout(box);
-    for (const QString &caption : commands)
-        layout->addWidget(new QPushButton(caption, box));
+    for (const auto &[commandName, commandCaption] : commands) {
+        auto *button = new QPushButton(commandCaption, box);
+        button->setObjectName(commandName);
+        layout->addWidget(button);
+    }
     m_frames.append(box);
     return box;
 }
 
-QPushButton *ObjectsPalette::command(const QString &caption) const
+QPushButton *ObjectsPalette::command(const QString &name) const
 {
-    for (QPushButton *button : findChildren<QPushButton *>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
+    return findChild<QPushButton *>(name);
 }
 
 void ObjectsPalette::attach(DesignerDocument &document, Prompter &prompter, ResourcesWindow &resources)
@@ -111,7 +116,7 @@ void ObjectsPalette::openTransparencyMenu()
 {
     if (!m_resources)
         return;
-    QPushButton *button = command(u"Transparence"_s);
+    QPushButton *button = command(u"forme_transparence"_s);
     m_resources->transparencyMenu()->popup(button->mapToGlobal(button->rect().bottomLeft()));
 }
 

@@ -28,7 +28,7 @@ public:
     void showTransparencyImage();
     void restore();
 
-    QPushButton *command(const QString &caption) const;
+    QPushButton *command(const QString &name) const;
     QLabel *imageArea() const { return m_imageArea; }
 
 signals:
@@ -38,7 +38,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QGroupBox *frame(const QString &name, const QString &caption, const QStringList &commands);
+    // commands: script name and caption of each
+    QGroupBox *frame(const QString &name, const QString &caption, const QList<std::pair<QString, QString>> &commands);
     void transparencyChosen(const QString &entry);
     DesignerDocument *m_document = nullptr;
     Prompter *m_prompter = nullptr;

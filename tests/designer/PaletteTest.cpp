@@ -136,7 +136,7 @@ TEST_F(SurfaceFixture, ATransparencyImageThatCannotBeShownNeverLocksThePalette)
         menu->actions()[1]->trigger();
         EXPECT_FALSE(m_palette.imageArea()->isVisible());
         EXPECT_EQ(m_palette.size(), normal);
-        EXPECT_TRUE(m_palette.command(u"Multimédia"_s)->isVisible());
+        EXPECT_TRUE(m_palette.command(u"bouton_multimedia"_s)->isVisible());
     }
 
     // A tiny picture still leaves something to click.

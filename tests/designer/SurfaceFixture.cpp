@@ -38,7 +38,11 @@ int SurfaceFixture::addButton(const QString &kind, const QString &normal, const 
 
 void SurfaceFixture::click(const QString &caption)
 {
-    QPushButton *button = m_palette.command(caption);
+    QPushButton *button = nullptr;
+    for (QPushButton *candidate : m_palette.findChildren<QPushButton *>()) {
+        if (candidate->text() == caption)
+            button = candidate;
+    }
     EXPECT_NE(button, nullptr) << caption.toStdString();
     if (button)
         button->click();

@@ -24,7 +24,7 @@ TEST_F(ShellFixture, ThePalettesEditorDrawsTheMenusShapeOverItsBackground)
     MenuProject &project = session().project();
     ShapeEditor &editor = session().shapeEditor();
 
-    QTest::mouseClick(session().palette()->command(u"Editeur"_s), Qt::LeftButton);
+    QTest::mouseClick(session().palette()->command(u"forme_editeur"_s), Qt::LeftButton);
     ASSERT_TRUE(editor.isOpen());
     EXPECT_FALSE(session().palette()->isVisible());
     EXPECT_FALSE(session().mainWindow()->isVisible());
