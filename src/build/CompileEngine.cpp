@@ -6,6 +6,7 @@
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
 #include "common/SaveFile.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -77,9 +78,7 @@ CompileEngine::CompileEngine(const MenuProject &project, Prompter &prompter, QSt
 
 QString CompileEngine::projectFolder() const
 {
-    if (m_project.path().isEmpty())
-        return QDir::currentPath();
-    return pathtext::folderOf(pathtext::toHost(m_project.path()));
+    return DesignerDocument::folderOf(m_project.path(), QDir::currentPath() + u'/');
 }
 
 QString CompileEngine::resolve(const QString &reference) const

@@ -8,6 +8,7 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/PathText.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -62,7 +63,7 @@ public:
 
     void prepareForBuild() override
     {
-        TransparencyRenderer(m_project, pathtext::folderOf(m_project.path())).prepareForBuild();
+        TransparencyRenderer(m_project, DesignerDocument::folderOf(m_project.path(), QString())).prepareForBuild();
     }
     void showWaitPanels(bool) override {}
 
