@@ -110,3 +110,17 @@ TEST_F(LanguagePackTest, WithoutLanguesFolderOnlyFrenchAndNoPack)
     EXPECT_EQ(m_settings.value(u"General"_s, u"langue"_s), QString());
     EXPECT_TRUE(m_prompter.allAnswered());
 }
+
+TEST_F(LanguagePackTest, WindowsOpenedLaterAreTranslatedOnceBeforeTheyShow)
+{
+    choose(u"Test"_s);
+    writePack(u"Test"_s, u"Form7.lge"_s, "Form7.Caption = Form7.Caption & \" (translated)\"\r\n");
+    ASSERT_TRUE(start());
+    QWidget about;
+    about.setObjectName(u"Form7"_s);
+    about.setWindowTitle(u"A propos de ZEP"_s);
+    about.show();
+    about.hide();
+    about.show();
+    EXPECT_EQ(about.windowTitle(), u"A propos de ZEP (translated)"_s);
+}
