@@ -295,6 +295,17 @@ TEST_F(ShapeEditorTest, APreviewShapesTheSurfaceOnWholePixels)
     EXPECT_EQ(shape(), (QList<ShapePoint>{{0, 15}, {3000, 15}, {1515, 3000}, {0, 15}}));
 }
 
+TEST_F(ShapeEditorTest, CommandsRenamedByALanguagePackStillWork)
+{
+    m_editor->open();
+    for (QPushButton *button : m_editor->toolbar()->findChildren<QPushButton *>())
+        button->setText(u"Translated "_s + button->text());
+    load(write("[FormeMenu]\r\nX=0\r\nY=0\r\nX=3000\r\nY=0\r\nX=0\r\nY=3000\r\nX=0\r\nY=0\r\n[/FormeMenu]\r\n"));
+    ASSERT_NE(command(u"Aperçu"_s), nullptr);
+    click(u"Aperçu"_s);
+    EXPECT_FALSE(surface()->mask().isEmpty());
+}
+
 TEST_F(ShapeEditorTest, QuestionsGuardTheWaysOut)
 {
     const QList<ShapePoint> before = shape();

@@ -20,6 +20,7 @@ ShapeToolbar::ShapeToolbar(QWidget *parent) : QWidget(parent, Qt::Window)
         for (const QString &text : commands) {
             auto *button = new QPushButton(text, box);
             button->setObjectName(u"Command"_s + QString::number(++number));
+            m_commands.insert(text, button);
             boxLayout->addWidget(button);
         }
         layout->addWidget(box);
@@ -32,11 +33,7 @@ ShapeToolbar::ShapeToolbar(QWidget *parent) : QWidget(parent, Qt::Window)
 
 QPushButton *ShapeToolbar::command(const QString &caption) const
 {
-    for (QPushButton *button : findChildren<QPushButton *>()) {
-        if (button->text() == caption)
-            return button;
-    }
-    return nullptr;
+    return m_commands.value(caption);
 }
 
 void ShapeToolbar::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QPushButton;
@@ -12,6 +13,7 @@ class ShapeToolbar : public QWidget
 public:
     explicit ShapeToolbar(QWidget *parent = nullptr);
 
+    // A command by its French caption, whatever a language pack shows on it.
     QPushButton *command(const QString &caption) const;
 
 signals:
@@ -19,4 +21,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    QHash<QString, QPushButton *> m_commands;
 };
