@@ -21,6 +21,26 @@ std::u16string textArg(Interpreter &interp, const Variant &value)
     return value.isString() ? value.stringValue() : conv::toString(value, interp.language());
 }
 
+std::optional<SearchArgs> searchArgs(Interpreter &interp, std::span<Variant> args)
+{
+    SearchArgs search;
+    size_t first = 0;
+    if (args.size() >= 3) {
+        if (args[0].isNull())
+            throw ScriptError(errors::InvalidNull);
+        search.start = conv::toLong(args[0]);
+        if (search.start < 1)
+            throw ScriptError(errors::InvalidCall);
+        first = 1;
+    }
+    if (args[first].isNull() || args[first + 1].isNull())
+        return std::nullopt;
+    search.hay = textArg(interp, args[first]);
+    search.needle = textArg(interp, args[first + 1]);
+    search.textCompare = textCompareArg(args, first + 2);
+    return search;
+}
+
 bool textCompareArg(std::span<Variant> args, size_t index)
 {
     if (index >= args.size() || args[index].isMissing())

@@ -2,6 +2,7 @@
 
 #include "vbscript/Variant.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -40,6 +41,15 @@ bool present(std::span<Variant> args, size_t index); // given and not Empty
 int32_t longArg(std::span<Variant> args, size_t index, int32_t fallback);
 std::u16string textArg(Interpreter &interp, const Variant &value);
 bool textCompareArg(std::span<Variant> args, size_t index);
+// InStr's and InStrB's arguments: an optional start, the two texts and the compare mode;
+// nothing when either text is Null.
+struct SearchArgs
+{
+    int32_t start = 1;
+    std::u16string hay, needle;
+    bool textCompare = false;
+};
+std::optional<SearchArgs> searchArgs(Interpreter &interp, std::span<Variant> args);
 Variant makeArray(Interpreter &interp, std::vector<Variant> items);
 } // namespace builtin
 

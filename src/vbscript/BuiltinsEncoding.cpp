@@ -144,20 +144,10 @@ Variant fnChrB(Interpreter &, std::span<Variant> a)
 
 Variant fnInStrB(Interpreter &interp, std::span<Variant> a)
 {
-    size_t first = 0;
-    int32_t start = 1;
-    if (a.size() >= 3) {
-        if (a[0].isNull())
-            throw ScriptError(errors::InvalidNull);
-        start = conv::toLong(a[0]);
-        if (start < 1)
-            throw ScriptError(errors::InvalidCall);
-        first = 1;
-    }
-    if (a[first].isNull() || a[first + 1].isNull())
+    const std::optional<SearchArgs> search = searchArgs(interp, a);
+    if (!search)
         return Variant::null();
-    const bool textCompare = textCompareArg(a, first + 2);
-    const std::u16string hay = textArg(interp, a[first]), needle = textArg(interp, a[first + 1]);
+    const auto &[start, hay, needle, textCompare] = *search;
     const size_t from = size_t(start) / 2; // the first whole character at or after the byte
     if (from > hay.size())
         return Variant::longValue(0);

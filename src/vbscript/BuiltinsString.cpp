@@ -93,20 +93,10 @@ Variant fnMid(Interpreter &interp, std::span<Variant> a)
 
 Variant fnInStr(Interpreter &interp, std::span<Variant> a)
 {
-    size_t first = 0;
-    int32_t start = 1;
-    if (a.size() >= 3) {
-        if (a[0].isNull())
-            throw ScriptError(errors::InvalidNull);
-        start = conv::toLong(a[0]);
-        if (start < 1)
-            throw ScriptError(errors::InvalidCall);
-        first = 1;
-    }
-    if (a[first].isNull() || a[first + 1].isNull())
+    const std::optional<SearchArgs> search = searchArgs(interp, a);
+    if (!search)
         return Variant::null();
-    const std::u16string hay = text(interp, a[first]), needle = text(interp, a[first + 1]);
-    const bool tc = textCompareArg(a, first + 2);
+    const auto &[start, hay, needle, tc] = *search;
     if (size_t(start) > hay.size())
         return Variant::longValue(0);
     if (needle.empty())
