@@ -50,7 +50,7 @@ struct MediaProject
         project.setClickSound(media(u"clic.wav"_s, 5'000'000));
         project.setHoverSound(media(u"survol.wav"_s, 5'000'000));
         for (int i = 1; i <= 10; ++i) {
-            const int slot = project.addButton(u"quitter"_s);
+            const int slot = project.addButton(ButtonKind::Quit);
             MenuButton b = project.button(slot);
             const QString n = QString::number(i);
             b.normalImage = media(u"b"_s + n + u".bmp"_s, 1'666'667);

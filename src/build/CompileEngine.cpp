@@ -20,7 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kDone = u"Terminé."_s;
-const QString kVideoKind = u"vidéo"_s;
 const QString kTransparentSuffix = u"_transp.bmp"_s;
 constexpr int kBlue = 16711680;
 
@@ -152,7 +151,7 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
         return std::nullopt;
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
-        if (b.kind == kVideoKind && b.code.isEmpty()) {
+        if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
             return CompileOutcome::failed({u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
                                                QString::number(slot) + u" !"_s,
                                            u"Compilation"_s, MessageIcon::Information});

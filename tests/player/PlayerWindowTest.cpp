@@ -53,7 +53,7 @@ protected:
         m_project.setBackgroundImage(u"fond.bmp"_s);
         m_project.setStartupAction(u"VBS:Note \"démarrage\""_s);
         m_project.setGlobalCode(u"Sub Note(s)\r\n  Fenetre.Caption = Fenetre.Caption & \"|\" & s\r\nEnd Sub"_s);
-        for (const QString &kind : {u"vidéo"_s, u"code"_s, u"quitter"_s}) {
+        for (const ButtonKind kind : {ButtonKind::Multimedia, ButtonKind::Code, ButtonKind::Quit}) {
             const int slot = m_project.addButton(kind);
             MenuButton b = m_project.button(slot);
             b.left = 1500.0f * float(slot);
