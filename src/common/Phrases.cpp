@@ -51,6 +51,18 @@ const QList<Phrases::Entry> &Phrases::table()
         {48, u"Information"_s},
         {49, u"Aucun fichier récent"_s},
         {50, u"écran de veille"_s},
+        {51, u"Quitter..."_s},
+        {52, u"Créateur de menus de CD - version "_s},
+        {53, u"Conception et développement"_s},
+        {54, u"L'équipe ZEP"_s},
+        {55, u"Moteur VBScript"_s},
+        {56, u"Merci à tous ceux qui"_s},
+        {57, u"créent leurs menus avec ZEP !"_s},
+        {58, u"Bienvenue dans l'assistant création de projet ZEP !"_s},
+        {59, u"Au démarrage..."_s},
+        {60, u"Création des boutons..."_s},
+        {61, u"A quoi servent ces boutons ?"_s},
+        {62, u"La fin approche..."_s},
     };
     return entries;
 }
