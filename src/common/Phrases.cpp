@@ -63,6 +63,10 @@ const QList<Phrases::Entry> &Phrases::table()
         {60, u"Création des boutons..."_s},
         {61, u"A quoi servent ces boutons ?"_s},
         {62, u"La fin approche..."_s},
+        {63, u"Code VBS :"_s},
+        {64, u"MAJ + clique pour déplacer"_s},
+        {65, u" - Clique droit pour redimensionner"_s},
+        {66, u"Procédures"_s},
     };
     return entries;
 }

@@ -1,6 +1,7 @@
 #include "designer/panel/ProjectPage.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 #include "designer/panel/ClickableLabel.h"
 #include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
@@ -264,7 +265,7 @@ void ProjectPage::showStartupAction()
         m_startupModify->show();
         break;
     case StartupKind::Script:
-        m_startupLabel->setText(u"Code VBS :"_s);
+        m_startupLabel->setText(Phrases::text(63));
         m_startupModify->show();
         break;
     }
