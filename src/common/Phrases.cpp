@@ -67,6 +67,13 @@ const QList<Phrases::Entry> &Phrases::table()
         {64, u"MAJ + clique pour déplacer"_s},
         {65, u" - Clique droit pour redimensionner"_s},
         {66, u"Procédures"_s},
+        {67, u"Code VBS sur bouton "_s},
+        {68, u"Actions au survol du bouton "_s},
+        {69, u"Code VBS à exécuter au démarrage du projet"_s},
+        {70, u"Code VBS du minuteur"_s},
+        {71, u"Code VBS global"_s},
+        {72, u"Actions au survol de la feuille"_s},
+        {73, u"Écriture de l'image ISO..."_s},
     };
     return entries;
 }

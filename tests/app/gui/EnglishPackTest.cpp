@@ -164,6 +164,11 @@ protected:
             if (window->objectName().startsWith(u"Form"_s))
                 visit(window, 0);
         }
+        // The script editor takes its caption from the script it opens.
+        session().parametersPanel()->findChild<QPushButton *>(u"ModifGlobal"_s)->click();
+        visit(session().scriptEditor(), 0);
+        session().scriptEditor()->hide();
+
         const MainMenus &menus = session().mainWindow()->menus();
         const auto modal = [&visit](QWidget &window) { visit(&window, 0); };
         whileOpen<CompileDialog>(menus.compileAutorun, modal);
