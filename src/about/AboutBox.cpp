@@ -1,9 +1,11 @@
 #include "about/AboutBox.h"
 
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -15,12 +17,14 @@ AboutBox::AboutBox(QWidget *parent)
     setObjectName(u"Form7"_s);
     setWindowTitle(u"A propos de ZEP"_s);
 
-    auto *title = new QLabel(u"<h2>ZEP v"_s + version::majorMinor() + u"</h2><p>Créateur de menus de CD - version "_s
+    auto *title = new QLabel(u"<h2>ZEP v"_s + version::majorMinor() + u"</h2><p>"_s + Phrases::text(52).toHtmlEscaped()
                                  + version::full() + u"</p><p>"_s + version::website() + u"</p>"_s,
                              this);
+    title->setObjectName(u"titre"_s);
     title->setAlignment(Qt::AlignCenter);
 
     m_viewport->setFixedSize(320, 120);
+    m_names->setObjectName(u"credits"_s);
     m_names->setText(credits().join(u'\n'));
     m_names->setAlignment(Qt::AlignHCenter);
     m_names->setFixedWidth(320);
@@ -28,6 +32,7 @@ AboutBox::AboutBox(QWidget *parent)
     m_names->move(0, m_viewport->height());
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(u"valider"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *layout = new QVBoxLayout(this);
@@ -41,9 +46,8 @@ AboutBox::AboutBox(QWidget *parent)
 
 QStringList AboutBox::credits()
 {
-    return {u"Conception et développement"_s, u"L'équipe ZEP"_s, QString(),
-            u"Moteur VBScript"_s,              u"L'équipe ZEP"_s, QString(),
-            u"Merci à tous ceux qui"_s,         u"créent leurs menus avec ZEP !"_s};
+    return {Phrases::text(53), Phrases::text(54), QString(), Phrases::text(55),
+            Phrases::text(54), QString(), Phrases::text(56), Phrases::text(57)};
 }
 
 void AboutBox::scrollStep()

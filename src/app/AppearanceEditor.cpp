@@ -21,6 +21,13 @@ QPushButton *command(QWidget *parent, const QString &name, const QString &captio
     return b;
 }
 
+QLabel *label(QWidget *parent, const QString &name, const QString &caption)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
 } // namespace
 
 AppearanceEditor::AppearanceEditor(AppearanceFile &file, Prompter &prompter, QWidget *parent)
@@ -40,20 +47,20 @@ AppearanceEditor::AppearanceEditor(AppearanceFile &file, Prompter &prompter, QWi
     auto *closeButton = command(this, u"Fermer_apparences"_s, u"&Fermer"_s);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(u"Liste des apparences enregistrées :"_s, this), 0, 0);
+    grid->addWidget(label(this, u"Label_liste"_s, u"Liste des apparences enregistrées :"_s), 0, 0);
     grid->addWidget(m_list, 1, 0, 6, 1);
-    grid->addWidget(new QLabel(u"Fond des fenêtres : "_s, this), 1, 1);
+    grid->addWidget(label(this, u"Label_fenetres"_s, u"Fond des fenêtres : "_s), 1, 1);
     grid->addWidget(m_windowSwatch, 1, 2);
-    grid->addWidget(new QLabel(u"Fond des champs : "_s, this), 2, 1);
+    grid->addWidget(label(this, u"Label_champs"_s, u"Fond des champs : "_s), 2, 1);
     grid->addWidget(m_fieldSwatch, 2, 2);
-    grid->addWidget(new QLabel(u"Texte : "_s, this), 3, 1);
+    grid->addWidget(label(this, u"Label_texte"_s, u"Texte : "_s), 3, 1);
     grid->addWidget(m_textSwatch, 3, 2);
-    grid->addWidget(new QLabel(u"Police :"_s, this), 4, 1);
+    grid->addWidget(label(this, u"Label_police"_s, u"Police :"_s), 4, 1);
     grid->addWidget(m_font, 4, 2);
     grid->addWidget(fontButton, 4, 3);
     grid->addWidget(tryButton, 5, 1);
     grid->addWidget(loadButton, 5, 2);
-    grid->addWidget(new QLabel(u"Ajouter une apparence :"_s, this), 6, 1);
+    grid->addWidget(label(this, u"Label_ajouter"_s, u"Ajouter une apparence :"_s), 6, 1);
     grid->addWidget(m_newName, 6, 2);
     grid->addWidget(saveButton, 6, 3);
     grid->addWidget(closeButton, 7, 3);

@@ -9,6 +9,7 @@
 #include "build/TestRun.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/TestWindow.h"
+#include "common/Phrases.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
 #include "document/DesignerDocument.h"
@@ -71,7 +72,7 @@ void BuildCommands::compileScreenSaver()
 
 void BuildCommands::compileIso()
 {
-    QProgressDialog progress(u"Écriture de l'image ISO..."_s, QString(), 0, 1000, m_windows.main);
+    QProgressDialog progress(Phrases::text(73), QString(), 0, 1000, m_windows.main);
     progress.setWindowTitle(u"ZEP"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/MenuLabelBar.h"
 #include "app/OptionsController.h"
+#include "app/RecentFilesMenu.h"
 #include "app/core/AppIdentity.h"
 #include "app/core/AppearanceFile.h"
 #include "app/core/DocumentLifecycle.h"
@@ -115,6 +116,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_pack->translate(m_mainWindow);
     m_mainWindow->setWindowTitle(MainWindow::caption());
     if (m_pack->active()) {
+        // Built before the pack filled the phrase list.
+        m_mainWindow->recentMenu().rebuild();
         project().setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
         project().setIcon(u'(' + Phrases::text(24) + u')');
     }

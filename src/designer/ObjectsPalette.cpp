@@ -80,7 +80,7 @@ void ObjectsPalette::attach(DesignerDocument &document, Prompter &prompter, Reso
     m_resources = &resources;
     addUndoShortcuts(this, &document.undoStack());
     connect(resources.transparencyMenu(), &QMenu::triggered, this,
-            [this](QAction *action) { transparencyChosen(action->text()); });
+            [this](QAction *action) { transparencyChosen(action->data().toString()); });
 }
 
 void ObjectsPalette::addButton(ButtonKind kind)

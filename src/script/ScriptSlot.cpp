@@ -1,5 +1,7 @@
 #include "script/ScriptSlot.h"
 
+#include "common/Phrases.h"
+
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -43,17 +45,17 @@ ScriptOpening scriptOpening(ScriptOpener opener, int buttonNumber)
     const QString number = QString::number(buttonNumber);
     switch (opener) {
     case ScriptOpener::ButtonScript:
-        return {u"Code VBS sur bouton "_s + number, u"bouton"_s, ScriptSlot::Bouton};
+        return {Phrases::text(67) + number, u"bouton"_s, ScriptSlot::Bouton};
     case ScriptOpener::ButtonHover:
-        return {u"Actions au survol du bouton "_s + number, u"boutonsurvol"_s, ScriptSlot::BoutonSurvol};
+        return {Phrases::text(68) + number, u"boutonsurvol"_s, ScriptSlot::BoutonSurvol};
     case ScriptOpener::StartupAction:
-        return {u"Code VBS à exécuter au démarrage du projet"_s, u"EDIT_PRINC"_s, ScriptSlot::EditPrinc};
+        return {Phrases::text(69), u"EDIT_PRINC"_s, ScriptSlot::EditPrinc};
     case ScriptOpener::TimerScript:
-        return {u"Code VBS du minuteur"_s, u"minuteur"_s, ScriptSlot::Minuteur};
+        return {Phrases::text(70), u"minuteur"_s, ScriptSlot::Minuteur};
     case ScriptOpener::GlobalScript:
-        return {u"Code VBS global"_s, u"global"_s, ScriptSlot::Global};
+        return {Phrases::text(71), u"global"_s, ScriptSlot::Global};
     case ScriptOpener::WindowHover:
-        return {u"Actions au survol de la feuille"_s, u"survolfenetre"_s, ScriptSlot::SurvolFenetre};
+        return {Phrases::text(72), u"survolfenetre"_s, ScriptSlot::SurvolFenetre};
     }
     return {};
 }

@@ -32,7 +32,7 @@ MessageRequest DocumentMessages::sourceNotice()
 
 MessageRequest DocumentMessages::closeWizardFirst()
 {
-    return box(Phrases::text(16), u"Quitter..."_s, MessageIcon::Exclamation);
+    return box(Phrases::text(16), Phrases::text(51), MessageIcon::Exclamation);
 }
 
 FileRequest DocumentMessages::saveAs(const QString &title)

@@ -76,9 +76,9 @@ CompileDialog::CompileDialog(const MenuProject &project, const QString &projectF
     folderRow->addWidget(m_folder);
     folderRow->addWidget(m_browse);
     auto *fields = new QGridLayout;
-    fields->addWidget(new QLabel(u"Nom du projet :"_s), 0, 0);
+    fields->addWidget(named(new QLabel(u"Nom du projet :"_s), u"label_nom"_s), 0, 0);
     fields->addWidget(m_projectName, 0, 1);
-    fields->addWidget(new QLabel(u"Auteur du projet :"_s), 1, 0);
+    fields->addWidget(named(new QLabel(u"Auteur du projet :"_s), u"label_auteur"_s), 1, 0);
     fields->addWidget(m_author, 1, 1);
     auto *lightRow = new QHBoxLayout;
     lightRow->addWidget(m_light);

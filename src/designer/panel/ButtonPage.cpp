@@ -59,7 +59,7 @@ void ButtonPage::build()
     layout->setSpacing(3);
 
     const auto imageRow = [&](const QString &text, const QString &name, QLineEdit *&edit) {
-        layout->addWidget(caption(text, this));
+        layout->addWidget(caption(u"Label"_s + name, text, this));
         edit = field(name, this);
         row(layout, {edit, smallButton(u"Choisir"_s + name, u"..."_s, this)});
     };
@@ -68,7 +68,7 @@ void ButtonPage::build()
     imageRow(u"Image clique :"_s, u"ImageClique"_s, m_click);
 
     const auto soundRow = [&](const QString &text, const QString &name, QLineEdit *&edit) {
-        layout->addWidget(caption(text, this));
+        layout->addWidget(caption(u"Label"_s + name, text, this));
         edit = field(name, this);
         row(layout,
             {edit, smallButton(u"Choisir"_s + name, u"..."_s, this), smallButton(u"Effacer"_s + name, u"X"_s, this)});
@@ -78,7 +78,7 @@ void ButtonPage::build()
 
     layout->addWidget(button(u"ModifPosition"_s, u"Modifier la position"_s, this));
     layout->addWidget(button(u"ModifPositionPx"_s, u"Modifier la position (px)"_s, this));
-    layout->addWidget(caption(u"Actions au survol :"_s, this));
+    layout->addWidget(caption(u"LabelSurvolBouton"_s, u"Actions au survol :"_s, this));
     row(layout, {button(u"ModifSurvolBouton"_s, u"Modif."_s, this)}, true);
 
     auto *frame = new QGroupBox(u"Transparence"_s, this);
@@ -90,7 +90,7 @@ void ButtonPage::build()
     m_transparent->setObjectName(u"TransparenceActivee"_s);
     transparency->addWidget(m_transparent);
     m_transparentColour = new ColourSwatch(u"CouleurTransparente"_s, frame);
-    row(transparency, {new QLabel(u"Couleur :"_s, frame), m_transparentColour}, true);
+    row(transparency, {label(u"LabelCouleurTransparente"_s, u"Couleur :"_s, frame), m_transparentColour}, true);
     row(transparency,
         {button(u"ApercuRapide"_s, u"Aperçu rapide"_s, frame),
          new ClickableLabel(u"InfosTransparence"_s, u"[Infos]"_s, frame)},
@@ -102,7 +102,7 @@ void ButtonPage::build()
     auto *multimedia = new QVBoxLayout(m_multimediaPage);
     multimedia->setContentsMargins(0, 0, 0, 0);
     multimedia->setSpacing(3);
-    multimedia->addWidget(caption(u"Nom du fichier mutimédia :"_s, m_multimediaPage));
+    multimedia->addWidget(caption(u"LabelFichierMultimedia"_s, u"Nom du fichier mutimédia :"_s, m_multimediaPage));
     m_multimedia = field(u"FichierMultimedia"_s, m_multimediaPage);
     m_multimediaChoose = smallButton(u"PlacerMultimedia"_s, u"..."_s, m_multimediaPage);
     row(multimedia,
@@ -111,14 +111,17 @@ void ButtonPage::build()
 
     m_placementMenu = new QMenu(this);
     m_placementMenu->setObjectName(u"MenuPlacementMultimedia"_s);
-    const auto placement = [this](const QString &text, panelrules::Placement where) {
-        connect(m_placementMenu->addAction(text), &QAction::triggered, this, [this, where] { placeMultimedia(where); });
+    const auto placement = [this](const QString &name, const QString &text, panelrules::Placement where) {
+        QAction *action = m_placementMenu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, where] { placeMultimedia(where); });
     };
-    placement(u"Le fichier sera dans le répertoire racine du CD"_s, panelrules::Placement::Root);
-    placement(u"Le fichier sera dans un (ou des) répertoire(s) du CD"_s, panelrules::Placement::Folders);
-    placement(u"Le fichier sera la où il est actuellement"_s, panelrules::Placement::AsIs);
+    placement(u"PlacementRacine"_s, u"Le fichier sera dans le répertoire racine du CD"_s, panelrules::Placement::Root);
+    placement(u"PlacementRepertoires"_s, u"Le fichier sera dans un (ou des) répertoire(s) du CD"_s,
+              panelrules::Placement::Folders);
+    placement(u"PlacementActuel"_s, u"Le fichier sera la où il est actuellement"_s, panelrules::Placement::AsIs);
     m_placementMenu->addSeparator();
-    m_placementMenu->addAction(u"Annuler"_s);
+    m_placementMenu->addAction(u"Annuler"_s)->setObjectName(u"PlacementAnnuler"_s);
 
     m_codePage = new QWidget(this);
     m_codePage->setObjectName(u"PageCode"_s);

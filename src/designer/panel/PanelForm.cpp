@@ -7,11 +7,18 @@
 
 namespace panelform {
 
-QLabel *caption(const QString &text, QWidget *parent)
+QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLabel *caption(const QString &name, const QString &text, QWidget *parent)
+{
+    QLabel *l = label(name, text, parent);
+    l->setWordWrap(true);
+    return l;
 }
 
 QLineEdit *field(const QString &name, QWidget *parent)

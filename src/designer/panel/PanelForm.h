@@ -13,7 +13,9 @@ class QWidget;
 // Small builders for the narrow rows of the panel's pages.
 namespace panelform {
 
-QLabel *caption(const QString &text, QWidget *parent);
+QLabel *label(const QString &name, const QString &text, QWidget *parent);
+// A label that wraps in the panel's width.
+QLabel *caption(const QString &name, const QString &text, QWidget *parent);
 QLineEdit *field(const QString &name, QWidget *parent);
 QPushButton *button(const QString &name, const QString &text, QWidget *parent);
 // A tight button for "...", clear, reset, apply and zoom.

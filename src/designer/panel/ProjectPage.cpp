@@ -1,6 +1,7 @@
 #include "designer/panel/ProjectPage.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 #include "designer/panel/ClickableLabel.h"
 #include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
@@ -64,7 +65,7 @@ void ProjectPage::build()
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
 
-    layout->addWidget(caption(u"Image de fond :"_s, this));
+    layout->addWidget(caption(u"LabelImageFond"_s, u"Image de fond :"_s, this));
     m_background = field(u"ImageFond"_s, this);
     row(layout, {m_background, smallButton(u"ChoisirImageFond"_s, u"..."_s, this),
                  smallButton(u"EffacerImageFond"_s, u"X"_s, this)});
@@ -73,7 +74,7 @@ void ProjectPage::build()
     m_fullScreen->setObjectName(u"PleinEcran"_s);
     layout->addWidget(m_fullScreen);
 
-    layout->addWidget(caption(u"Taille :"_s, this));
+    layout->addWidget(caption(u"LabelTaille"_s, u"Taille :"_s, this));
     m_width = field(u"Largeur"_s, this);
     m_height = field(u"Hauteur"_s, this);
     m_applySize = smallButton(u"AppliquerTaille"_s, u"OK"_s, this);
@@ -82,7 +83,7 @@ void ProjectPage::build()
     m_fit = button(u"AjusterImage"_s, u"Ajuster à l'image de fond"_s, this);
     layout->addWidget(m_fit);
 
-    layout->addWidget(caption(u"Zoom (en gardant les proportions) :"_s, this));
+    layout->addWidget(caption(u"LabelZoom"_s, u"Zoom (en gardant les proportions) :"_s, this));
     row(layout, {smallButton(u"ZoomMoins"_s, u"-"_s, this), smallButton(u"ZoomPlus"_s, u"+"_s, this)}, true);
 
     m_contours = new QCheckBox(u"Contours"_s, this);
@@ -90,9 +91,9 @@ void ProjectPage::build()
     layout->addWidget(m_contours);
 
     m_backColour = new ColourSwatch(u"CouleurFond"_s, this);
-    row(layout, {caption(u"Couleur de fond :"_s, this), m_backColour}, true);
+    row(layout, {caption(u"LabelCouleurFond"_s, u"Couleur de fond :"_s, this), m_backColour}, true);
 
-    layout->addWidget(caption(u"Action à effectuer au démarrage :"_s, this));
+    layout->addWidget(caption(u"LabelActionDemarrage"_s, u"Action à effectuer au démarrage :"_s, this));
     m_startup = new QComboBox(this);
     m_startup->setObjectName(u"ActionDemarrage"_s);
     m_startup->addItems({u"Rien"_s, u"Lancer un fichier multimédia"_s, u"Exécuter du code VBS"_s});
@@ -105,12 +106,12 @@ void ProjectPage::build()
     m_startupModify = smallButton(u"ModifActionDemarrage"_s, u"&Modif."_s, this);
     row(layout, {m_startupLabel, m_startupModify});
 
-    layout->addWidget(caption(u"Musique de fond :"_s, this));
+    layout->addWidget(caption(u"LabelMusique"_s, u"Musique de fond :"_s, this));
     m_music = field(u"Musique"_s, this);
     row(layout,
         {m_music, smallButton(u"ChoisirMusique"_s, u"..."_s, this), smallButton(u"EffacerMusique"_s, u"X"_s, this)});
 
-    layout->addWidget(caption(u"Icône du CD :"_s, this));
+    layout->addWidget(caption(u"LabelIcone"_s, u"Icône du CD :"_s, this));
     m_icon = field(u"Icone"_s, this);
     row(layout,
         {m_icon, smallButton(u"ChoisirIcone"_s, u"..."_s, this), smallButton(u"IconeParDefaut"_s, u"D"_s, this)});
@@ -119,7 +120,7 @@ void ProjectPage::build()
         new WrapCheckBox(u"CurseurMain"_s, u"Curseur \"main\" au survol   des boutons (à l'exécution)"_s, this);
     layout->addWidget(m_handCursor);
 
-    layout->addWidget(caption(u"Déclarations VBS globales :"_s, this));
+    layout->addWidget(caption(u"LabelGlobal"_s, u"Déclarations VBS globales :"_s, this));
     row(layout, {button(u"ModifGlobal"_s, u"&Modif."_s, this), new ClickableLabel(u"AideGlobal"_s, u"[?]"_s, this)},
         true);
 
@@ -134,15 +135,15 @@ void ProjectPage::build()
     timer->setSpacing(3);
     m_interval = field(u"Intervalle"_s, m_timerFrame);
     m_interval->installEventFilter(this);
-    row(timer, {new QLabel(u"Toutes les"_s, m_timerFrame), m_interval, new QLabel(u"ms"_s, m_timerFrame)});
-    timer->addWidget(new QLabel(u"exécuter ce code VBS :"_s, m_timerFrame));
+    row(timer, {label(u"LabelToutesLes"_s, u"Toutes les"_s, m_timerFrame), m_interval, label(u"LabelMs"_s, u"ms"_s, m_timerFrame)});
+    timer->addWidget(label(u"LabelCodeMinuteur"_s, u"exécuter ce code VBS :"_s, m_timerFrame));
     row(timer, {button(u"ModifMinuteur"_s, u"&Modif."_s, m_timerFrame)}, true);
     layout->addWidget(m_timerFrame);
 
     m_contextMenu = new WrapCheckBox(u"MenuContextuel"_s, u"Menu contextuel à l'exécution"_s, this);
     layout->addWidget(m_contextMenu);
 
-    layout->addWidget(caption(u"Actions au survol :"_s, this));
+    layout->addWidget(caption(u"LabelSurvolFenetre"_s, u"Actions au survol :"_s, this));
     row(layout, {button(u"ModifSurvolFenetre"_s, u"Modif."_s, this)}, true);
     layout->addStretch();
 }
@@ -264,7 +265,7 @@ void ProjectPage::showStartupAction()
         m_startupModify->show();
         break;
     case StartupKind::Script:
-        m_startupLabel->setText(u"Code VBS :"_s);
+        m_startupLabel->setText(Phrases::text(63));
         m_startupModify->show();
         break;
     }

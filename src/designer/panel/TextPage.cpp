@@ -44,13 +44,13 @@ void TextPage::build()
     layout->setSpacing(3);
 
     m_backColour = new ColourSwatch(u"CouleurFondTexte"_s, this);
-    row(layout, {caption(u"Couleur de fond :"_s, this), m_backColour}, true);
+    row(layout, {caption(u"LabelCouleurFondTexte"_s, u"Couleur de fond :"_s, this), m_backColour}, true);
     m_textColour = new ColourSwatch(u"CouleurTexte"_s, this);
-    row(layout, {caption(u"Couleur du texte :"_s, this), m_textColour}, true);
-    layout->addWidget(caption(u"Police, style, taille : "_s, this));
+    row(layout, {caption(u"LabelCouleurTexte"_s, u"Couleur du texte :"_s, this), m_textColour}, true);
+    layout->addWidget(caption(u"LabelPolice"_s, u"Police, style, taille : "_s, this));
     row(layout, {button(u"ModifPolice"_s, u"Modif."_s, this)}, true);
 
-    layout->addWidget(caption(u"Taille :"_s, this));
+    layout->addWidget(caption(u"LabelTailleTexte"_s, u"Taille :"_s, this));
     m_width = field(u"LargeurTexte"_s, this);
     m_height = field(u"HauteurTexte"_s, this);
     row(layout, {m_width, new QLabel(u"x"_s, this), m_height, smallButton(u"AppliquerTailleTexte"_s, u"OK"_s, this)});

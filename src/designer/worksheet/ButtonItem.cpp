@@ -1,5 +1,7 @@
 #include "designer/worksheet/ButtonItem.h"
 
+#include "common/Phrases.h"
+
 #include <QPixmap>
 
 using namespace Qt::StringLiterals;
@@ -7,7 +9,7 @@ using namespace Qt::StringLiterals;
 ButtonItem::ButtonItem(int slot, QWidget *parent) : QLabel(parent), m_slot(slot)
 {
     setObjectName(u"Bouton"_s + QString::number(slot));
-    setToolTip(u"MAJ + clique pour déplacer"_s);
+    setToolTip(Phrases::text(64));
     setMouseTracking(true);
 }
 

@@ -1,5 +1,6 @@
 #include "designer/worksheet/TextItem.h"
 
+#include "common/Phrases.h"
 #include "project/MenuText.h"
 
 #include <QSignalBlocker>
@@ -18,7 +19,7 @@ QColor rgb(int colour)
 TextItem::TextItem(int slot, QWidget *parent) : QPlainTextEdit(parent), m_slot(slot)
 {
     setObjectName(u"Texte"_s + QString::number(slot));
-    setToolTip(u"MAJ + clique pour déplacer - Clique droit pour redimensionner"_s);
+    setToolTip(Phrases::text(64) + Phrases::text(65));
     setAcceptDrops(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);

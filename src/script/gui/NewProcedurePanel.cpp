@@ -43,7 +43,9 @@ NewProcedurePanel::NewProcedurePanel(QWidget *parent)
     m_public->setObjectName(u"portee_public"_s);
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(u"Nom :"_s));
+    auto *nameLabel = new QLabel(u"Nom :"_s);
+    nameLabel->setObjectName(u"label_nom"_s);
+    nameRow->addWidget(nameLabel);
     nameRow->addWidget(m_name);
 
     auto *frames = new QHBoxLayout;

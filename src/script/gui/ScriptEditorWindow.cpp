@@ -70,8 +70,7 @@ ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &pro
     m_blinkTimer->setObjectName(u"clignotement"_s);
     buildControls();
     buildCursorMenu();
-    m_assistantMenu = buildMenu(assistantmenu::title(), assistantmenu::items());
-    m_assistantMenu->setObjectName(u"assistant_vbs"_s);
+    m_assistantMenu = buildMenu(u"assistant_vbs"_s, assistantmenu::title(), assistantmenu::items());
 
     for (QTimer *timer : {m_formatTimer, m_procedureTimer}) {
         timer->setSingleShot(true);
@@ -150,21 +149,22 @@ void ScriptEditorWindow::buildControls()
     refreshProcedures();
 }
 
-QMenu *ScriptEditorWindow::buildMenu(const QString &title, const QList<AssistantMenuItem> &items)
+QMenu *ScriptEditorWindow::buildMenu(const QString &name, const QString &title, const QList<AssistantMenuItem> &items)
 {
     auto *menu = new QMenu(title, this);
+    menu->setObjectName(name);
+    int place = 0;
     for (const AssistantMenuItem &item : items) {
-        switch (item.kind) {
-        case AssistantMenuItem::Kind::Separator:
+        if (item.kind == AssistantMenuItem::Kind::Separator) {
             menu->addSeparator();
-            break;
-        case AssistantMenuItem::Kind::SubMenu:
-            menu->addMenu(buildMenu(item.caption, item.children));
-            break;
-        case AssistantMenuItem::Kind::Entry:
-            menu->addAction(item.caption, this, [this, action = item.action] { runAssistant(action); });
-            break;
+            continue;
         }
+        const QString itemName = name + u'_' + QString::number(++place);
+        if (item.kind == AssistantMenuItem::Kind::SubMenu)
+            menu->addMenu(buildMenu(itemName, item.caption, item.children));
+        else
+            menu->addAction(item.caption, this, [this, action = item.action] { runAssistant(action); })
+                ->setObjectName(itemName);
     }
     return menu;
 }
@@ -174,7 +174,8 @@ void ScriptEditorWindow::buildCursorMenu()
     m_cursorMenu = new QMenu(this);
     m_cursorMenu->setObjectName(u"menu_curseur"_s);
     for (const cursormenu::Entry &entry : cursormenu::entries())
-        m_cursorMenu->addAction(entry.caption, this, [this, pointer = entry.pointer] { chooseCursor(pointer); });
+        m_cursorMenu->addAction(entry.caption, this, [this, pointer = entry.pointer] { chooseCursor(pointer); })
+            ->setObjectName(u"curseur_"_s + QString::number(entry.pointer));
 }
 
 void ScriptEditorWindow::watchKeys(QWidget *widget)

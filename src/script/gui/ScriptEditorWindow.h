@@ -51,7 +51,9 @@ protected:
 
 private:
     void buildControls();
-    QMenu *buildMenu(const QString &title, const QList<AssistantMenuItem> &items);
+    // Entries are named after the menu and their place in it, counting from 1:
+    // "assistant_vbs_3", then "assistant_vbs_3_1" in that sub-menu.
+    QMenu *buildMenu(const QString &name, const QString &title, const QList<AssistantMenuItem> &items);
     void buildCursorMenu();
     void watchKeys(QWidget *widget);
     void layOut();

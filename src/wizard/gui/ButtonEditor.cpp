@@ -79,7 +79,7 @@ QWidget *ButtonEditor::makeTypePage()
     m_imageType = named(new QRadioButton(u"Graphique"_s), u"type_graphique"_s);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(u"Type :"_s));
+    layout->addWidget(named(new QLabel(u"Type :"_s), u"label_type"_s));
     layout->addWidget(m_textType);
     layout->addWidget(m_imageType);
     layout->addStretch();
@@ -101,13 +101,13 @@ QWidget *ButtonEditor::makeTextPage()
     auto *back = named(new QPushButton(u"<---"_s), u"retour_texte"_s);
 
     auto *textRow = new QHBoxLayout;
-    textRow->addWidget(new QLabel(u"Texte :"_s));
+    textRow->addWidget(named(new QLabel(u"Texte :"_s), u"label_texte"_s));
     textRow->addWidget(m_text, 1);
     auto *colourRow = new QHBoxLayout;
-    colourRow->addWidget(new QLabel(u"Couleur du texte :"_s));
+    colourRow->addWidget(named(new QLabel(u"Couleur du texte :"_s), u"label_couleur_texte"_s));
     colourRow->addWidget(m_textColour);
     colourRow->addSpacing(24);
-    colourRow->addWidget(new QLabel(u"Couleur de fond :"_s));
+    colourRow->addWidget(named(new QLabel(u"Couleur de fond :"_s), u"label_couleur_fond"_s));
     colourRow->addWidget(m_backColour);
     colourRow->addStretch();
     auto *fontRow = new QHBoxLayout;
@@ -143,12 +143,13 @@ QWidget *ButtonEditor::makeImagePage()
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(u"Les boutons graphiques sont composés de trois images :"_s), 0, 0, 1, 3);
+    grid->addWidget(named(new QLabel(u"Les boutons graphiques sont composés de trois images :"_s), u"trois_images"_s), 0,
+                    0, 1, 3);
     for (int n = 0; n < 3; ++n) {
         m_images[n] = named(new QLineEdit, u"Text_"_s + kImageNames[n]);
         auto *browse = named(new QPushButton(u"..."_s), u"parcourir_"_s + kImageNames[n]);
         browse->setFixedWidth(32);
-        grid->addWidget(new QLabel(kImageTitles[n]), n + 1, 0);
+        grid->addWidget(named(new QLabel(kImageTitles[n]), u"label_"_s + kImageNames[n]), n + 1, 0);
         grid->addWidget(m_images[n], n + 1, 1);
         grid->addWidget(browse, n + 1, 2);
         connect(browse, &QPushButton::clicked, this, [this, n] { chooseImage(m_images[n], kImageTitles[n]); });
@@ -161,8 +162,9 @@ QWidget *ButtonEditor::makeImagePage()
     drawing->setIconSize(QSize(56, 28));
     drawing->setAutoRaise(true);
     drawing->setCursor(Qt::PointingHandCursor);
-    auto *hint = wizardwidgets::paragraph(
-        u"Vous pouvez créer ces images avec un éditeur d'images ou avec  l'assistant bouton."_s);
+    auto *hint = named(wizardwidgets::paragraph(
+                           u"Vous pouvez créer ces images avec un éditeur d'images ou avec  l'assistant bouton."_s),
+                       u"astuce_images"_s);
 
     auto *helpRow = new QHBoxLayout;
     helpRow->addWidget(hint, 1);

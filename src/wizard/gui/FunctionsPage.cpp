@@ -49,7 +49,7 @@ FunctionsPage::FunctionsPage(WizardProject &project, Prompter &prompter, QWidget
     grid->setRowStretch(6, 1);
 
     auto *listBox = new QVBoxLayout;
-    listBox->addWidget(new QLabel(u"Les boutons :"_s));
+    listBox->addWidget(named(new QLabel(u"Les boutons :"_s), u"label_boutons"_s));
     listBox->addWidget(m_list);
     auto *middle = new QHBoxLayout;
     middle->addLayout(listBox, 2);
@@ -57,8 +57,9 @@ FunctionsPage::FunctionsPage(WizardProject &project, Prompter &prompter, QWidget
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wizardwidgets::stepLabel(u"Etape 4:"_s));
-    layout->addWidget(wizardwidgets::paragraph(u"Il faut maintenant attribuer une fonction à chaque boutons :"_s));
+    layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 4:"_s), u"etape_4"_s));
+    layout->addWidget(named(wizardwidgets::paragraph(u"Il faut maintenant attribuer une fonction à chaque boutons :"_s),
+                            u"intro_fonctions"_s));
     layout->addLayout(middle, 1);
     layout->addWidget(named(wizardwidgets::paragraph(StartupPage::kNote), u"note_fonctions"_s));
 

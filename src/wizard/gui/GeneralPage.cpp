@@ -48,7 +48,7 @@ GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *pa
     backgroundGrid->setColumnStretch(1, 1);
 
     auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(u"Nom de votre menu :"_s));
+    nameRow->addWidget(named(new QLabel(u"Nom de votre menu :"_s), u"label_nom"_s));
     nameRow->addWidget(m_name, 1);
     auto *musicRow = new QHBoxLayout;
     musicRow->addWidget(m_music);
@@ -57,11 +57,13 @@ GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *pa
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wizardwidgets::paragraph(u"Cet assistant va vous aider à créer un menu très facilement, vous "
-                                               u"n'aurez qu'a suivre les étapes."_s));
-    layout->addWidget(wizardwidgets::paragraph(u"Bien sûr il ne vous montre pas toutes les possibilités de ZEP."_s));
+    layout->addWidget(named(wizardwidgets::paragraph(u"Cet assistant va vous aider à créer un menu très facilement, "
+                                                     u"vous n'aurez qu'a suivre les étapes."_s),
+                            u"intro"_s));
+    layout->addWidget(named(wizardwidgets::paragraph(u"Bien sûr il ne vous montre pas toutes les possibilités de ZEP."_s),
+                            u"intro_limites"_s));
     layout->addSpacing(8);
-    layout->addWidget(wizardwidgets::stepLabel(u"Etape 1:"_s));
+    layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 1:"_s), u"etape_1"_s));
     layout->addLayout(nameRow);
     layout->addWidget(background);
     layout->addWidget(m_contours);

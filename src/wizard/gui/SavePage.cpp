@@ -26,7 +26,7 @@ SavePage::SavePage(WizardProject &project, Prompter &prompter, QWidget *parent)
     QFont congratulations = font();
     congratulations.setPointSizeF(congratulations.pointSizeF() * 1.3);
     congratulations.setBold(true);
-    auto *title = wizardwidgets::paragraph(u"Félicitations !"_s);
+    auto *title = named(wizardwidgets::paragraph(u"Félicitations !"_s), u"felicitations"_s);
     title->setFont(congratulations);
 
     auto *chooseRow = new QHBoxLayout;
@@ -35,19 +35,23 @@ SavePage::SavePage(WizardProject &project, Prompter &prompter, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wizardwidgets::stepLabel(u"Etape 5:"_s));
+    layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 5:"_s), u"etape_5"_s));
     layout->addWidget(title);
-    layout->addWidget(wizardwidgets::paragraph(
-        u"Votre menu est terminé, cliquez sur le bouton ci-dessous pour choisir le répertoire dans lequel il sera "
-        u"enregistré puis sur Terminer pour finir."_s));
+    layout->addWidget(named(wizardwidgets::paragraph(u"Votre menu est terminé, cliquez sur le bouton ci-dessous pour "
+                                                     u"choisir le répertoire dans lequel il sera enregistré puis sur "
+                                                     u"Terminer pour finir."_s),
+                            u"fin_1"_s));
     layout->addLayout(chooseRow);
     layout->addWidget(m_folder);
     layout->addSpacing(8);
-    layout->addWidget(wizardwidgets::paragraph(
-        u"Ensuite vous allez retourner sous ZEP où vous pourrez modifier quelques détails comme la position des "
-        u"boutons, la taille du menu, l'ajout ou non de boites de texte pour insérer vos commentaires..."_s));
-    layout->addWidget(wizardwidgets::paragraph(
-        u"Enfin, pour créer votre menu, vous devrez cliquer sur Créer > Compiler > en autorun."_s));
+    layout->addWidget(named(wizardwidgets::paragraph(
+                                u"Ensuite vous allez retourner sous ZEP où vous pourrez modifier quelques détails "
+                                u"comme la position des boutons, la taille du menu, l'ajout ou non de boites de texte "
+                                u"pour insérer vos commentaires..."_s),
+                            u"fin_2"_s));
+    layout->addWidget(named(wizardwidgets::paragraph(
+                                u"Enfin, pour créer votre menu, vous devrez cliquer sur Créer > Compiler > en autorun."_s),
+                            u"fin_3"_s));
     layout->addStretch();
 
     connect(choose, &QPushButton::clicked, this, &SavePage::chooseFolder);

@@ -41,8 +41,8 @@ StartupPage::StartupPage(WizardProject &project, Prompter &prompter, QWidget *pa
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(wizardwidgets::stepLabel(u"Etape 2:"_s));
-    layout->addWidget(wizardwidgets::paragraph(u"Au démarrage du menu, que faire ?"_s));
+    layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 2:"_s), u"etape_2"_s));
+    layout->addWidget(named(wizardwidgets::paragraph(u"Au démarrage du menu, que faire ?"_s), u"question_demarrage"_s));
     layout->addLayout(choices);
     layout->addStretch();
     layout->addWidget(named(wizardwidgets::paragraph(kNote), u"note_demarrage"_s));

@@ -1,6 +1,7 @@
 #include "wizard/gui/WizardWindow.h"
 
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/gui/ScreenMetrics.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardFinish.h"
@@ -24,14 +25,9 @@
 using namespace Qt::StringLiterals;
 using wizardwidgets::named;
 
-const QStringList &WizardWindow::titles()
+QString WizardWindow::title(int step)
 {
-    static const QStringList titles{u"Bienvenue dans l'assistant création de projet ZEP !"_s,
-                                    u"Au démarrage..."_s,
-                                    u"Création des boutons..."_s,
-                                    u"A quoi servent ces boutons ?"_s,
-                                    u"La fin approche..."_s};
-    return titles;
+    return Phrases::text(kFirstTitlePhrase + step);
 }
 
 WizardWindow::WizardWindow(Services services, QWidget *parent)
@@ -111,7 +107,7 @@ void WizardWindow::goTo(int step)
     m_step = std::clamp(step, 0, kSteps - 1);
     m_pages->setCurrentIndex(m_step);
     m_illustration->setStep(m_step);
-    m_title->setText(titles().at(m_step));
+    m_title->setText(title(m_step));
     if (m_step == 3)
         m_functions->enter();
     if (m_step == 4)

@@ -23,7 +23,9 @@ class WizardWindow : public QWidget
 
 public:
     static constexpr int kSteps = 5;
-    static const QStringList &titles();
+    // The steps' titles are phrases from this one on.
+    static constexpr int kFirstTitlePhrase = 58;
+    static QString title(int step);
     static inline const QString kSuccess =
         QStringLiteral("Votre menu a été enregistré et ouvert avec succès !\r\n\r\nAppuyez sur F5 pour tester ou "
                        "cliquez sur Créer > Compiler > en autorun pour créer.");

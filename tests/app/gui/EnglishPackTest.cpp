@@ -1,90 +1,320 @@
 #include "ShellFixture.h"
 
-#include "app/WidgetScriptObject.h"
+#include "about/AboutBox.h"
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "build/gui/CompileDialog.h"
+#include "build/gui/PrintPreview.h"
+#include "build/gui/TestWindow.h"
+#include "designer/ParametersPanel.h"
+#include "designer/ResourcesWindow.h"
+#include "project/MenuProject.h"
+#include "project/ProjectStorage.h"
+#include "script/gui/ScriptEditorWindow.h"
 #include "common/Phrases.h"
+#include "project/gui/FilePropertiesDialog.h"
+#include "shape/gui/ShapeEditor.h"
 #include "support/TestFiles.h"
+#include "wizard/gui/WizardWindow.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
-#include <QTabWidget>
+#include <QPushButton>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Every text a user can read on the windows named Form…, keyed by window and control.
-QMap<QString, QString> shownTexts()
+// What every designer window shows: texts of controls a pack reaches by script name,
+// keyed by window, control and property, and the texts no script name reaches.
+struct Shown
 {
-    QMap<QString, QString> texts;
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (!window->objectName().startsWith(u"Form"_s))
-            continue;
-        const QString w = window->objectName();
-        texts[w + u".Caption"_s] = window->windowTitle();
-        for (QObject *o : WidgetScriptObject::namedDescendants(window)) {
-            const QString key = w + u'.' + o->objectName();
-            if (auto *a = qobject_cast<QAction *>(o))
-                texts[key] = a->text();
-            else if (auto *m = qobject_cast<QMenu *>(o))
-                texts[key] = m->title();
-            else if (auto *b = qobject_cast<QAbstractButton *>(o))
-                texts[key] = b->text();
-            else if (auto *l = qobject_cast<QLabel *>(o))
-                texts[key] = l->text();
-            else if (auto *g = qobject_cast<QGroupBox *>(o))
-                texts[key] = g->title();
-            else if (auto *c = qobject_cast<QComboBox *>(o)) {
-                for (int i = 0; i < c->count(); ++i)
-                    texts[key + u".List("_s + QString::number(i) + u')'] = c->itemText(i);
-            }
-            if (auto *t = qobject_cast<QWidget *>(o); t && !t->toolTip().isEmpty())
-                texts[key + u".ToolTipText"_s] = t->toolTip();
-        }
+    QMap<QString, QString> named;
+    QStringList unreachable;
+};
+
+bool scriptNamed(const QObject *o)
+{
+    return !o->objectName().isEmpty() && !o->objectName().startsWith(u"qt_"_s);
+}
+
+// A pack reaches o as a member of root, or of a named control between them.
+bool reachable(QObject *root, QObject *o)
+{
+    for (QObject *d : root->findChildren<QObject *>()) {
+        if (scriptNamed(d) && d->objectName().compare(o->objectName(), Qt::CaseInsensitive) == 0)
+            return d == o;
     }
+    return false;
+}
+
+bool reachableFrom(QObject *window, QObject *o)
+{
+    if (!scriptNamed(o))
+        return false;
+    if (reachable(window, o))
+        return true;
+    for (QObject *via = o->parent(); via && via != window; via = via->parent()) {
+        if (scriptNamed(via) && reachable(via, o) && reachableFrom(window, via))
+            return true;
+    }
+    return false;
+}
+
+// Numbers, signs and single letters are the same in every language.
+bool wordless(const QString &text)
+{
+    static const QRegularExpression word(u"\\p{L}{2}"_s);
+    return !word.match(text).hasMatch();
+}
+
+QString withoutAccelerator(QString text)
+{
+    return text.remove(QRegularExpression(u"&(?!&)"_s)).remove(u"..."_s).trimmed();
+}
+
+// The readable texts of one object, each with the pack property that sets it.
+QList<std::pair<QString, QString>> textsOf(QObject *o)
+{
+    QList<std::pair<QString, QString>> texts;
+    if (auto *a = qobject_cast<QAction *>(o)) {
+        // Only entries of a menu show their text; a menu's own entry shows its title.
+        const QList<QObject *> places = a->associatedObjects();
+        const bool inMenu = std::any_of(places.begin(), places.end(),
+                                        [](QObject *p) { return qobject_cast<QMenu *>(p) != nullptr; });
+        auto *menu = qobject_cast<QMenu *>(a->parent());
+        if (inMenu && !a->isSeparator() && !(menu && menu->menuAction() == a)) {
+            texts.append({u"Caption"_s, a->text()});
+            if (withoutAccelerator(a->toolTip()) != withoutAccelerator(a->text()))
+                texts.append({u"ToolTipText"_s, a->toolTip()});
+        }
+        return texts;
+    }
+    auto *w = qobject_cast<QWidget *>(o);
+    if (!w)
+        return texts;
+    if (w->isWindow())
+        texts.append({u"Caption"_s, w->windowTitle()});
+    if (auto *m = qobject_cast<QMenu *>(o))
+        texts.append({u"Caption"_s, m->title()});
+    else if (auto *b = qobject_cast<QAbstractButton *>(o))
+        texts.append({u"Caption"_s, b->text()});
+    else if (auto *l = qobject_cast<QLabel *>(o))
+        texts.append({u"Caption"_s, l->text()});
+    else if (auto *g = qobject_cast<QGroupBox *>(o))
+        texts.append({u"Caption"_s, g->title()});
+    else if (auto *e = qobject_cast<QLineEdit *>(o))
+        texts.append({u"PlaceholderText"_s, e->placeholderText()});
+    else if (auto *c = qobject_cast<QComboBox *>(o)) {
+        for (int i = 0; i < c->count(); ++i)
+            texts.append({u"List("_s + QString::number(i) + u')', c->itemText(i)});
+    } else if (auto *l = qobject_cast<QListWidget *>(o)) {
+        for (int i = 0; i < l->count(); ++i)
+            texts.append({u"List("_s + QString::number(i) + u')', l->item(i)->text()});
+    }
+    texts.append({u"ToolTipText"_s, w->toolTip()});
     return texts;
 }
 
+void collect(QWidget *window, Shown &shown)
+{
+    const QString name = window->objectName();
+    QList<QObject *> objects{window};
+    objects += window->findChildren<QObject *>();
+    for (QObject *o : objects) {
+        for (const auto &[property, text] : textsOf(o)) {
+            if (text.trimmed().isEmpty())
+                continue;
+            if (o == window)
+                shown.named[name + u'.' + property] = text;
+            else if (reachableFrom(window, o))
+                shown.named[name + u'.' + o->objectName() + u'.' + property] = text;
+            else if (!wordless(text) && !o->objectName().startsWith(u"qt_"_s))
+                shown.unreachable << name + u": "_s + QString::fromLatin1(o->metaObject()->className()) + u' '
+                                         + o->objectName() + u" \""_s + text + u'"';
+        }
+    }
+}
+
+class EnglishPackTest : public ShellFixture
+{
+protected:
+    // The shipped English pack, active from the next start.
+    void chooseEnglish()
+    {
+        const QString pack = testfiles::programPath(u"langues/English"_s);
+        QDir().mkpath(programFile(u"langues/English"_s));
+        for (const QString &file : QDir(pack).entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(pack + u'/' + file, programFile(u"langues/English/"_s + file)));
+        m_settings.setValue(u"General"_s, u"langue"_s, u"English"_s);
+    }
+
+    // Every designer window in turn, the ones up from the start and the ones that
+    // open later, with the wizard at each of its steps (step counts from 1, else 0).
+    void visitEveryWindow(const std::function<void(QWidget *window, int step)> &visit)
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName().startsWith(u"Form"_s))
+                visit(window, 0);
+        }
+        // The script editor takes its caption from the script it opens.
+        session().parametersPanel()->findChild<QPushButton *>(u"ModifGlobal"_s)->click();
+        visit(session().scriptEditor(), 0);
+        session().scriptEditor()->hide();
+
+        const MainMenus &menus = session().mainWindow()->menus();
+        const auto modal = [&visit](QWidget &window) { visit(&window, 0); };
+        whileOpen<CompileDialog>(menus.compileAutorun, modal);
+        whileOpen<AboutBox>(menus.about, modal);
+        whileOpen<PrintPreview>(menus.printBmp, modal);
+        whileOpen<FilePropertiesDialog>(menus.properties, modal);
+
+        TestWindow testRun(programFile(u"absent"_s), session().mainWindow());
+        testRun.show();
+        visit(&testRun, 0);
+        testRun.close();
+
+        session().shapeEditor().open();
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && (window->objectName() == u"Form16"_s || window->objectName() == u"Form17"_s))
+                visit(window, 0);
+        }
+        session().shapeEditor().close();
+
+        menus.newWizard->trigger();
+        WizardWindow *wizard = session().wizard();
+        auto *next = wizard->findChild<QPushButton *>(u"suivant"_s);
+        for (int step = 1;; ++step) {
+            visit(wizard, step);
+            if (!next->isEnabled())
+                break;
+            next->click();
+        }
+        delete wizard;
+    }
+
+    Shown shownEverywhere()
+    {
+        Shown shown;
+        visitEveryWindow([&shown](QWidget *window, int step) {
+            collect(window, shown);
+            if (step > 0)
+                shown.named[u"Form14.titre.Caption (step "_s + QString::number(step) + u')'] =
+                    window->findChild<QLabel *>(u"titre"_s)->text();
+        });
+        shown.unreachable.removeDuplicates();
+        return shown;
+    }
+};
+
 } // namespace
 
-TEST_F(ShellFixture, EnglishPackLeavesNoFrenchTextOnScreen)
+TEST_F(EnglishPackTest, EveryWindowShowsEnglishAndEveryTextHasAScriptName)
 {
+    // The example fills the panel's texts that depend on the project.
+    const QString example = testfiles::copyExample(m_user.filePath(u"demo"_s));
     ASSERT_TRUE(start());
-    const auto french = shownTexts();
+    ASSERT_TRUE(session().storage().open(example));
+    const Shown french = shownEverywhere();
+    EXPECT_TRUE(french.unreachable.isEmpty()) << qPrintable(french.unreachable.join(u'\n'));
     m_startup.reset();
     QApplication::processEvents();
 
-    const QString pack = testfiles::programPath(u"langues/English"_s);
-    QDir().mkpath(programFile(u"langues/English"_s));
-    for (const QString &file : QDir(pack).entryList(QDir::Files))
-        ASSERT_TRUE(QFile::copy(pack + u'/' + file, programFile(u"langues/English/"_s + file)));
-    m_settings.setValue(u"General"_s, u"langue"_s, u"English"_s);
+    chooseEnglish();
     ASSERT_TRUE(start());
-    const auto english = shownTexts();
+    ASSERT_TRUE(session().storage().open(example));
+    const Shown english = shownEverywhere();
+    EXPECT_TRUE(english.unreachable.isEmpty()) << qPrintable(english.unreachable.join(u'\n'));
 
-    // Texts that read the same in both languages. "Feuille de travail" is also the item
-    // chooser's key for the worksheet, which selection relies on.
-    static const QStringList same{u"?"_s, u"&?"_s, u"..."_s, u"X"_s, u"D"_s, u"+"_s, u"-"_s, u"OK"_s, u"[?]"_s,
-                                  u"X=0000"_s, u"Y=0000"_s, u"Private"_s, u"Public"_s, u"Function"_s, u"Sub"_s,
-                                  u"Options"_s, u"&Options"_s, u"Source"_s, u"&Source"_s, u"&F.A.Q."_s,
-                                  u"Information"_s, u"Langue/Language"_s, u"English"_s, u"Procédures"_s, u"Feuille de travail"_s};
+    // Texts that read the same in both languages.
+    static const QStringList same{u"?"_s,         u"&?"_s,       u"..."_s,         u"OK"_s,       u"[?]"_s,
+                                  u"Private"_s,   u"Public"_s,   u"Function"_s,    u"Sub"_s,      u"Options"_s,
+                                  u"&Options"_s,  u"Source"_s,   u"&Source"_s,     u"&F.A.Q."_s,  u"Information"_s,
+                                  u"Langue/Language"_s, u"English"_s, u"ms"_s,   u"Stop"_s,
+                                  u"Zoom -"_s,    u"Zoom +"_s,   u"Internet"_s,    u"Visible"_s,  u"Rectangle"_s,
+                                  u"Oval"_s};
+    // Controls that show the project's or the user's data. The item chooser's first
+    // entry is the worksheet's key, which selection relies on.
+    static const QRegularExpression data(u"^(Form2\\.Liste_apparences|Form2\\.fichier_recent_[1-9]\\d*|Form14\\.dossier|"_s
+                                         u"Form4\\.Combo1)\\."_s);
     QStringList frenchLeft;
-    for (auto it = english.begin(); it != english.end(); ++it) {
+    for (auto it = english.named.begin(); it != english.named.end(); ++it) {
         const QString &text = it.value();
-        if (text.trimmed().isEmpty() || same.contains(text))
+        if (wordless(text) || same.contains(text) || data.match(it.key()).hasMatch())
             continue;
         bool phrase = false;
         for (const Phrases::Entry &entry : Phrases::table())
             phrase = phrase || (entry.french.size() > 3 && text.contains(entry.french.trimmed()));
-        if (it.key() == u"Form4.Combo1.List(0)"_s)
-            phrase = false;
-        if (phrase || french.value(it.key()) == text)
+        if (phrase || french.named.value(it.key()) == text)
             frenchLeft << it.key() + u" = "_s + text;
     }
     EXPECT_TRUE(frenchLeft.isEmpty()) << qPrintable(frenchLeft.join(u'\n'));
+
+    // A phrase the pack forgot would show an empty text.
+    QStringList emptied;
+    for (auto it = french.named.begin(); it != french.named.end(); ++it) {
+        if (!english.named.contains(it.key()))
+            emptied << it.key() + u" = "_s + it.value();
+    }
+    EXPECT_TRUE(emptied.isEmpty()) << qPrintable(emptied.join(u'\n'));
+}
+
+TEST_F(EnglishPackTest, QuittingWhileTheWizardIsUpIsTitledFromThePhraseList)
+{
+    const auto quitRefused = [this](const QString &text, const QString &title) {
+        ASSERT_TRUE(start());
+        session().hooks().wizardOpen = [] { return true; };
+        m_prompter.expectMessage(text, title, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+        EXPECT_FALSE(session().mainWindow()->close());
+        EXPECT_TRUE(m_prompter.allAnswered());
+        session().hooks().wizardOpen = [] { return false; };
+        m_startup.reset();
+        QApplication::processEvents();
+    };
+    quitRefused(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s);
+    chooseEnglish();
+    quitRefused(u"Please close the creation wizard before quitting."_s, u"Quit..."_s);
+}
+
+TEST_F(EnglishPackTest, TransparencyEntriesWorkWhateverThePackCallsThem)
+{
+    chooseEnglish();
+    ASSERT_TRUE(start());
+    QAction *show = session().resources()->findChild<QAction *>(u"transp_voir"_s);
+    ASSERT_EQ(show->text(), u"Show the current picture"_s);
+    m_prompter.expectMessage(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation, MessageButtons::Ok,
+                             Answer::Ok);
+    show->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(EnglishPackTest, ScreenshotsOfEveryWindow)
+{
+    const QString folder = qEnvironmentVariable("ZEP_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "ZEP_SCREENSHOT_DIR names the folder for the pictures";
+    chooseEnglish();
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
+    MenuProject &project = session().project();
+    const auto save = [&folder](QWidget *window, const QString &name) {
+        QApplication::processEvents();
+        window->grab().save(QDir(folder).filePath(name + u".png"_s));
+    };
+    // The panel's three pages: the worksheet's, a button's and a text's.
+    for (int entry : {0, 1, int(project.chooser().entries().size()) - 1}) {
+        project.choose(project.chooser().entries().at(entry));
+        save(session().parametersPanel(), u"Form4-"_s + QString::number(entry));
+    }
+    session().scriptEditor()->show();
+    visitEveryWindow([&save](QWidget *window, int step) {
+        save(window, window->objectName() + (step > 0 ? u"-"_s + QString::number(step) : QString()));
+    });
 }

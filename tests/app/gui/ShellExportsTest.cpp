@@ -18,39 +18,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Runs check on the modal window the action opens, then closes it.
-template<typename Window>
-void whileOpen(QAction *action, const std::function<void(Window &)> &check)
-{
-    // A designer shut down by an earlier test ended the application's loop, which
-    // would end every modal loop at once; one turn of a new loop clears that.
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-
-    bool seen = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
-        if (!window)
-            return;
-        poll.stop();
-        seen = true;
-        check(*window);
-        if (window->isVisible())
-            window->close();
-    });
-    poll.start(10);
-    action->trigger();
-    EXPECT_TRUE(seen);
-}
-
-} // namespace
 
 TEST_F(ShellFixture, ThePrintEntriesPreviewTheModelsPictureWithoutMarkers)
 {

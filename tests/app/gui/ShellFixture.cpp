@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -34,4 +35,24 @@ void ShellFixture::useBleu()
     main->menus().appearances->trigger();
     main->appearanceEditor().list()->setCurrentRow(1);
     main->appearanceEditor().load();
+}
+
+void ShellFixture::pollModal(const std::function<bool()> &found, QAction *action)
+{
+    // A designer shut down by an earlier test ended the application's loop, which
+    // would end every modal loop at once; one turn of a new loop clears that.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (found()) {
+            poll.stop();
+            seen = true;
+        }
+    });
+    poll.start(10);
+    action->trigger();
+    EXPECT_TRUE(seen);
 }

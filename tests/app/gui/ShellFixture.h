@@ -4,7 +4,11 @@
 #include "platform/SettingsStore.h"
 #include "support/ScriptedPrompter.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -22,9 +26,32 @@ protected:
     // Loads the "Bleu" appearance through the appearance editor.
     void useBleu();
 
+    // Runs check on the modal window of type Window that the action opens, then closes it.
+    template<typename Window>
+    static void whileOpen(QAction *action, const std::function<void(Window &)> &check);
+
     QTemporaryDir m_program;
     QTemporaryDir m_user;
     SettingsStore m_settings;
     ScriptedPrompter m_prompter;
     std::unique_ptr<DesignerStartup> m_startup;
+
+private:
+    static void pollModal(const std::function<bool()> &found, QAction *action);
 };
+
+template<typename Window>
+void ShellFixture::whileOpen(QAction *action, const std::function<void(Window &)> &check)
+{
+    pollModal(
+        [&check] {
+            auto *window = qobject_cast<Window *>(QApplication::activeModalWidget());
+            if (!window)
+                return false;
+            check(*window);
+            if (window->isVisible())
+                window->close();
+            return true;
+        },
+        action);
+}
