@@ -157,12 +157,14 @@ void ProjectPage::connectControls()
             [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundImage, m_background->text()); });
     clicked(u"ChoisirImageFond"_s, [this] { chooseBackground(); });
     clicked(u"EffacerImageFond"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundImage, QString()); });
-    connect(m_fullScreen, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::fullScreen, on ? 1 : 0); });
+    connect(m_fullScreen, &QCheckBox::clicked, this,
+            [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::fullScreen, on ? 1 : 0); });
     connect(m_applySize, &QPushButton::clicked, this, [this] { applySize(); });
     connect(m_fit, &QPushButton::clicked, this, [this] { fitToBackground(); });
     clicked(u"ZoomMoins"_s, [this] { zoom(false); });
     clicked(u"ZoomPlus"_s, [this] { zoom(true); });
-    connect(m_contours, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::contours, on ? 1 : 0); });
+    connect(m_contours, &QCheckBox::clicked, this,
+            [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::contours, on ? 1 : 0); });
     connect(m_backColour, &ColourSwatch::clicked, this, [this] { chooseBackgroundColour(); });
     connect(m_startup, &QComboBox::activated, this, [this](int index) { runStartupSelector(index); });
     connect(m_startupModify, &QPushButton::clicked, this, [this] { runStartupSelector(m_startup->currentIndex()); });
