@@ -8,7 +8,7 @@ namespace reservedchars {
 
 Step step(const QString &text)
 {
-    for (const QChar reserved : {fold::kFoldMark, fold::kFieldSeparator}) {
+    for (const QChar reserved : fold::kReserved) {
         if (text.contains(reserved)) {
             QString cleaned = text;
             cleaned.remove(reserved);

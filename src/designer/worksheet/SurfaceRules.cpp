@@ -1,5 +1,6 @@
 #include "designer/worksheet/SurfaceRules.h"
 
+#include "common/Fold.h"
 #include "common/NumberText.h"
 #include "common/Phrases.h"
 
@@ -47,7 +48,7 @@ QSizeF resizedText(const QSizeF &current, const QPointF &topLeftTwips, const QPo
 ReservedFilter removeReserved(const QString &text)
 {
     ReservedFilter result{text, {}};
-    for (const QChar reserved : {QChar(0x00A4), QChar(0x00AC)}) {
+    for (const QChar reserved : fold::kReserved) {
         if (result.text.contains(reserved)) {
             result.text.remove(reserved);
             result.removed.append(reserved);

@@ -1,5 +1,6 @@
 #include "project/gui/FilePropertiesDialog.h"
 
+#include "common/Fold.h"
 #include "project/MenuProject.h"
 #include "project/ProjectFileFacts.h"
 
@@ -107,7 +108,8 @@ void FilePropertiesDialog::notesEdited()
     // "¤" folds line breaks in the project file, so it cannot stand in the notes.
     QTextDocument *document = m_notes->document();
     const QSignalBlocker blocker(m_notes);
-    for (QTextCursor found = document->find(u"¤"_s); !found.isNull(); found = document->find(u"¤"_s, found))
+    const QString mark(fold::kFoldMark);
+    for (QTextCursor found = document->find(mark); !found.isNull(); found = document->find(mark, found))
         found.insertText(u"*"_s);
 }
 

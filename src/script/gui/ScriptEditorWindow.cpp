@@ -1,5 +1,6 @@
 #include "script/gui/ScriptEditorWindow.h"
 
+#include "common/Fold.h"
 #include "common/gui/ScreenMetrics.h"
 #include "document/DesignerDocument.h"
 #include "prompt/Prompter.h"
@@ -50,11 +51,6 @@ constexpr int kCodeTop = 960;
 constexpr int kPanelInset = 600;
 constexpr int kInitialWidth = 9600;
 constexpr int kInitialHeight = 7200;
-
-bool isReserved(QChar c)
-{
-    return c == u'¤' || c == u'¬';
-}
 
 } // namespace
 
@@ -331,7 +327,7 @@ void ScriptEditorWindow::codeChanged()
         const qsizetype caret = m_code->caret();
         m_prompter.message(reservedchars::message());
         m_code->updateScript(step.text);
-        m_code->setCaret(caret - std::count_if(text.cbegin(), text.cbegin() + caret, isReserved));
+        m_code->setCaret(caret - std::count_if(text.cbegin(), text.cbegin() + caret, fold::isReserved));
         return;
     }
     store(text);
