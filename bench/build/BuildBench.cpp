@@ -1,6 +1,6 @@
 #include "build/CompileEngine.h"
+#include "common/PathText.h"
 #include "project/MenuProject.h"
-#include "prompt/Prompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,20 +18,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kProgramFolder = QStringLiteral(ZEP_PROGRAM_DIR);
-
-// Says Yes to the replace question, as the author would between two runs.
-class YesPrompter : public Prompter
-{
-public:
-    using Prompter::message;
-    Answer message(const MessageRequest &) override { return Answer::Yes; }
-    QString input(const InputRequest &) override { return {}; }
-    QString openFile(const FileRequest &) override { return {}; }
-    QString saveFile(const FileRequest &) override { return {}; }
-    QString folder(const FolderRequest &) override { return {}; }
-    std::optional<int> colour(const ColourRequest &) override { return std::nullopt; }
-    std::optional<FontChoice> font(const FontChoice &) override { return std::nullopt; }
-};
 
 void writeFile(const QString &path, qint64 size)
 {
@@ -64,7 +50,7 @@ struct MediaProject
         project.setClickSound(media(u"clic.wav"_s, 5'000'000));
         project.setHoverSound(media(u"survol.wav"_s, 5'000'000));
         for (int i = 1; i <= 10; ++i) {
-            const int slot = project.addButton(u"quitter"_s);
+            const int slot = project.addButton(ButtonKind::Quit);
             MenuButton b = project.button(slot);
             const QString n = QString::number(i);
             b.normalImage = media(u"b"_s + n + u".bmp"_s, 1'666'667);
@@ -90,12 +76,12 @@ MediaProject &mediaProject()
 void BM_Compile100MB(benchmark::State &state)
 {
     MediaProject &m = mediaProject();
-    YesPrompter prompter;
-    CompileEngine engine(m.project, prompter, kProgramFolder);
+    CompileEngine engine(m.project, pathtext::folderOf(m.project.path()), kProgramFolder);
+    engine.setReplaceDecision([](const QString &) { return true; });
     for (auto _ : state) {
         CompileRequest request = CompileRequest::defaultsFor(m.project);
         request.folder = m.dir.filePath(u"cd"_s);
-        if (!engine.compile(request))
+        if (!engine.compile(request).isWritten())
             state.SkipWithError("compilation failed");
     }
     state.SetBytesProcessed(state.iterations() * 100'000'000);

@@ -29,7 +29,7 @@ void fillLargeProject(MenuProject &project)
         script += u"If Bouton1.Left > 200 Then MsgBox \"Déplacé : \" & Bouton1.Left\r\n"_s;
     project.setGlobalCode(script);
     for (int i = 1; i <= 99; ++i) {
-        const int slot = project.addButton(u"code"_s);
+        const int slot = project.addButton(ButtonKind::Code);
         MenuButton b = project.button(slot);
         b.normalImage = u"/media/menu/images/bouton%1.bmp"_s.arg(i);
         b.hoverImage = u"/media/menu/images/bouton%1_survol.bmp"_s.arg(i);

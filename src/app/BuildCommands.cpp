@@ -12,8 +12,9 @@
 #include "common/Phrases.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
+#include "document/DesignerDocument.h"
+#include "prompt/Prompter.h"
 #include "script/gui/ScriptEditorWindow.h"
-#include "project/MenuProject.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,9 +22,15 @@
 
 using namespace Qt::StringLiterals;
 
-BuildCommands::BuildCommands(MenuProject &project, Prompter &prompter, QString programFolder, Windows windows)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_windows(windows)
+BuildCommands::BuildCommands(DesignerDocument &document, Prompter &prompter, QString programFolder, Windows windows)
+    : m_document(document), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_windows(windows)
 {
+}
+
+void BuildCommands::show(const CompileOutcome &outcome)
+{
+    if (outcome.hasNotice())
+        m_prompter.message(outcome.notice);
 }
 
 bool BuildCommands::requireMultimediaFiles() const
@@ -33,15 +40,15 @@ bool BuildCommands::requireMultimediaFiles() const
 
 void BuildCommands::testRun()
 {
-    TestRun run(m_project, m_prompter, m_programFolder, *this);
+    TestRun run(m_document.project(), m_document.folder(), m_programFolder, *this);
     run.setRequireMultimediaFiles(requireMultimediaFiles());
-    run.run();
+    show(run.run());
 }
 
 void BuildCommands::compileAutorun()
 {
     prepareForBuild();
-    CompileDialog dialog(m_project, m_prompter, m_programFolder, m_windows.main);
+    CompileDialog dialog(m_document.project(), m_document.folder(), m_prompter, m_programFolder, m_windows.main);
     appearanceapplier::apply(&dialog, m_windows.main->options().appearance());
     dialog.setRequireMultimediaFiles(requireMultimediaFiles());
     dialog.exec();
@@ -49,16 +56,18 @@ void BuildCommands::compileAutorun()
 
 void BuildCommands::compileExecutable()
 {
-    ExecutableExport exporter(m_project, m_prompter, m_programFolder, *this, ExecutableExport::Kind::executable());
+    ExecutableExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder, *this,
+                              ExecutableExport::Kind::executable());
     exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-    exporter.run();
+    show(exporter.run());
 }
 
 void BuildCommands::compileScreenSaver()
 {
-    ExecutableExport exporter(m_project, m_prompter, m_programFolder, *this, ExecutableExport::Kind::screenSaver());
+    ExecutableExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder, *this,
+                              ExecutableExport::Kind::screenSaver());
     exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-    exporter.run();
+    show(exporter.run());
 }
 
 void BuildCommands::compileIso()
@@ -67,12 +76,12 @@ void BuildCommands::compileIso()
     progress.setWindowTitle(u"ZEP"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    IsoExport exporter(m_project, m_prompter, m_programFolder);
+    IsoExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder);
     exporter.setRequireMultimediaFiles(requireMultimediaFiles());
     exporter.setProgress([&progress](qint64 done, qint64 total) {
         progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
     });
-    exporter.run(*this);
+    show(exporter.run(*this));
 }
 
 void BuildCommands::prepareForBuild()

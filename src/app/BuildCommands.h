@@ -4,8 +4,9 @@
 
 #include <QString>
 
+struct CompileOutcome;
+class DesignerDocument;
 class MainWindow;
-class MenuProject;
 class ParametersPanel;
 class Prompter;
 class ScriptEditorWindow;
@@ -24,7 +25,7 @@ public:
         ScriptEditorWindow *scriptEditor;
     };
 
-    BuildCommands(MenuProject &project, Prompter &prompter, QString programFolder, Windows windows);
+    BuildCommands(DesignerDocument &document, Prompter &prompter, QString programFolder, Windows windows);
 
     void testRun();
     void compileAutorun();
@@ -40,8 +41,9 @@ public:
 
 private:
     bool requireMultimediaFiles() const;
+    void show(const CompileOutcome &outcome);
 
-    MenuProject &m_project;
+    DesignerDocument &m_document;
     Prompter &m_prompter;
     QString m_programFolder;
     Windows m_windows;

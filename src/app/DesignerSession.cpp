@@ -143,8 +143,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     connect(m_panel, &ParametersPanel::firstActivated, this, &DesignerSession::openStartupProject);
     connect(m_panel, &ParametersPanel::scriptEditorRequested, m_scriptEditor, &ScriptEditorWindow::openSlot);
 
-    m_build = std::make_unique<BuildCommands>(project(), m_env.prompter, m_env.programFolder,
-                                              BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
+    m_build =
+        std::make_unique<BuildCommands>(*m_document, m_env.prompter, m_env.programFolder,
+                                        BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
     m_hooks.testRun = [this] { m_build->testRun(); };
     m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
     m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };

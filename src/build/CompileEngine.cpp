@@ -6,9 +6,7 @@
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
 #include "common/SaveFile.h"
-#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
-#include "prompt/Prompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +20,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kDone = u"Terminé."_s;
-const QString kVideoKind = u"vidéo"_s;
 const QString kTransparentSuffix = u"_transp.bmp"_s;
 constexpr int kBlue = 16711680;
 
@@ -69,21 +66,16 @@ const QStringList &CompileEngine::runtimeFiles()
     return files;
 }
 
-CompileEngine::CompileEngine(const MenuProject &project, Prompter &prompter, QString programFolder)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder))
+CompileEngine::CompileEngine(const MenuProject &project, QString projectFolder, QString programFolder)
+    : m_project(project), m_projectFolder(std::move(projectFolder)), m_programFolder(std::move(programFolder))
 {
     if (!m_programFolder.endsWith(u'/'))
         m_programFolder += u'/';
 }
 
-QString CompileEngine::projectFolder() const
-{
-    return DesignerDocument::folderOf(m_project.path(), QDir::currentPath() + u'/');
-}
-
 QString CompileEngine::resolve(const QString &reference) const
 {
-    return pathtext::resolve(projectFolder(), reference);
+    return pathtext::resolve(m_projectFolder, reference);
 }
 
 bool CompileEngine::isSafeSubMenuName(const QString &name)
@@ -109,34 +101,37 @@ void CompileEngine::step(const QString &text)
         m_progress->step(text);
 }
 
-bool CompileEngine::compile(CompileRequest &request)
+CompileOutcome CompileEngine::compile(CompileRequest &request)
 {
-    m_failed = false;
-    if (!checkFolder(request) || !checkMultimediaFiles() || !checkTarget(request))
-        return false;
+    if (auto refusal = checkFolder(request))
+        return *refusal;
+    if (auto refusal = checkMultimediaFiles())
+        return *refusal;
+    if (auto refusal = checkTarget(request))
+        return *refusal;
 
     if (m_progress)
         m_progress->fieldsEnabled(false);
     status(u"Dossier OK. Copie des fichiers :"_s, kBlue);
     const ZepError error = writeFolder(request);
     if (error.isError()) {
-        m_prompter.message(u"Erreur durant la compilation ! ("_s + error.description + u')', u"Erreur"_s,
-                           MessageIcon::Critical);
-        m_failed = true;
         if (m_progress)
             m_progress->fieldsEnabled(true);
-        return false;
+        return CompileOutcome::failed(
+            {u"Erreur durant la compilation ! ("_s + error.description + u')', u"Erreur"_s, MessageIcon::Critical});
     }
-    finish(request);
-    return true;
+    return finish(request);
 }
 
-bool CompileEngine::checkFolder(CompileRequest &request)
+std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request)
 {
+    const auto refuse = [] {
+        return CompileOutcome::failed({u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical});
+    };
     QString folder = pathtext::toHost(request.folder);
     // Completed, an empty box would name the root of the disc.
     if (folder.trimmed().isEmpty())
-        return refuseFolder();
+        return refuse();
     if (!folder.endsWith(u'/')) {
         folder += u'/';
         request.folder = folder;
@@ -144,73 +139,53 @@ bool CompileEngine::checkFolder(CompileRequest &request)
             m_progress->folderCompleted(folder);
     }
     if (!QFileInfo(folder).isDir())
-        return refuseFolder();
+        return refuse();
     m_zepFolder = folder + u"zep/"_s;
     m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
-    return true;
+    return std::nullopt;
 }
 
-bool CompileEngine::refuseFolder()
-{
-    m_prompter.message(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
-    m_failed = true;
-    return false;
-}
-
-bool CompileEngine::checkMultimediaFiles()
+std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
 {
     if (!m_requireMultimediaFiles)
-        return true;
+        return std::nullopt;
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
-        if (b.kind == kVideoKind && b.code.isEmpty()) {
-            m_prompter.message(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
-                                   QString::number(slot) + u" !"_s,
-                               u"Compilation"_s, MessageIcon::Information);
-            m_failed = true;
-            return false;
+        if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
+            return CompileOutcome::failed({u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
+                                               QString::number(slot) + u" !"_s,
+                                           u"Compilation"_s, MessageIcon::Information});
         }
     }
-    return true;
+    return std::nullopt;
 }
 
-bool CompileEngine::checkTarget(const CompileRequest &request)
+std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &request)
 {
     const QString zepFolder = m_zepFolder.chopped(1);
     if (request.subMenu) {
         if (!isSafeSubMenuName(request.subMenuName)) {
-            m_prompter.message(u"Le nom du sous menu '"_s + request.subMenuName +
-                                   u"' est incorrect : il doit être un simple nom de fichier, sans chemin, "
-                                   u"sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
-                               u"Sous menu"_s, MessageIcon::Exclamation);
-            m_failed = true;
-            return false;
+            return CompileOutcome::failed({u"Le nom du sous menu '"_s + request.subMenuName +
+                                               u"' est incorrect : il doit être un simple nom de fichier, sans "
+                                               u"chemin, sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
+                                           u"Sous menu"_s, MessageIcon::Exclamation});
         }
         if (!QFileInfo(zepFolder).isDir()) {
-            m_prompter.message(u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s,
-                               MessageIcon::Exclamation);
-            return false;
+            return CompileOutcome::declined(
+                {u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s, MessageIcon::Exclamation});
         }
         if (QFileInfo::exists(m_playerCopy)) {
-            m_prompter.message(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
-                               MessageIcon::Exclamation);
-            return false;
+            return CompileOutcome::declined({u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s,
+                                             u"Sous menu"_s, MessageIcon::Exclamation});
         }
-        return true;
+        return std::nullopt;
     }
     if (QFileInfo(zepFolder).isDir()) {
-        MessageRequest question;
-        question.text = u"Dans le répertoire '"_s + m_zepFolder.chopped(4) +
-                        u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
-        question.title = u"Compilation"_s;
-        question.icon = MessageIcon::Question;
-        question.buttons = MessageButtons::YesNo;
-        question.defaultButton = 2;
-        if (m_prompter.message(question) != Answer::Yes)
-            return false;
+        if (!m_mayReplace || !m_mayReplace(m_zepFolder.chopped(4)))
+            return CompileOutcome::declined();
         removeFolderFiles(zepFolder);
     }
-    return true;
+    return std::nullopt;
 }
 
 ZepError CompileEngine::writeFolder(const CompileRequest &request)
@@ -357,7 +332,7 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
     return {};
 }
 
-void CompileEngine::finish(const CompileRequest &request)
+CompileOutcome CompileEngine::finish(const CompileRequest &request)
 {
     step(kDone);
     step(QString());
@@ -368,11 +343,11 @@ void CompileEngine::finish(const CompileRequest &request)
             u" vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
     }
     status(kDone);
-    if (request.subMenu) {
-        m_prompter.message(u"Votre sous menu '"_s + request.subMenuName +
-                               u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis un "
-                               u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et "
-                               u"enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
-                           u"Sous menu"_s, MessageIcon::Information);
-    }
+    if (!request.subMenu)
+        return CompileOutcome::written();
+    return CompileOutcome::written({u"Votre sous menu '"_s + request.subMenuName +
+                                        u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis "
+                                        u"un autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code "
+                                        u"VBS' et enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
+                                    u"Sous menu"_s, MessageIcon::Information});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/CompileOutcome.h"
 #include "build/CompileRequest.h"
 #include "common/ZepError.h"
 
@@ -7,9 +8,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 class CompileProgress;
 class MenuProject;
-class Prompter;
 
 // Turns the project into a folder to burn: autorun.inf, the zep folder with the
 // player copy carrying the menu data, the media files and the runtime files. The
@@ -19,37 +22,38 @@ class CompileEngine
 public:
     static const QStringList &runtimeFiles();
 
-    // programFolder holds the players, the runtime files, install.bat and autorun.ico.
-    CompileEngine(const MenuProject &project, Prompter &prompter, QString programFolder);
+    // Whether an earlier compilation in the CD folder may be replaced; it is kept unless
+    // the caller says otherwise.
+    using ReplaceDecision = std::function<bool(const QString &cdFolder)>;
+
+    // projectFolder is where the project's relative references lie; programFolder holds
+    // the players, the runtime files, install.bat and autorun.ico.
+    CompileEngine(const MenuProject &project, QString projectFolder, QString programFolder);
 
     void setProgress(CompileProgress *progress) { m_progress = progress; }
     // The main window's "Obliger à configurer un fichier pour chaque bouton multimédia".
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
+    void setReplaceDecision(ReplaceDecision decide) { m_mayReplace = std::move(decide); }
 
-    // True when the folder was written; failed() tells a refusal that is a failure.
-    bool compile(CompileRequest &request);
-    // The compile-failed flag.
-    bool failed() const { return m_failed; }
+    CompileOutcome compile(CompileRequest &request);
 
-    // The folder that relative references of the project resolve against.
-    QString projectFolder() const;
     QString resolve(const QString &reference) const;
 
     // A sub menu name must stay a plain file name inside the zep folder.
     static bool isSafeSubMenuName(const QString &name);
 
 private:
-    bool checkFolder(CompileRequest &request);
-    bool refuseFolder();
-    bool checkMultimediaFiles();
-    bool checkTarget(const CompileRequest &request);
+    // Each check gives the refusal, or nothing when the compilation may go on.
+    std::optional<CompileOutcome> checkFolder(CompileRequest &request);
+    std::optional<CompileOutcome> checkMultimediaFiles() const;
+    std::optional<CompileOutcome> checkTarget(const CompileRequest &request);
     ZepError writeFolder(const CompileRequest &request);
     ZepError copyMainMenuFiles(const CompileRequest &request);
     ZepError copyImages();
     ZepError copySounds();
     ZepError appendMenuData(const CompileRequest &request);
     static bool alsoStartsOnLinux(const CompileRequest &request);
-    void finish(const CompileRequest &request);
+    CompileOutcome finish(const CompileRequest &request);
 
     // The copy step of a file of the program folder.
     ZepError copyProgramFile(const QString &name);
@@ -60,11 +64,11 @@ private:
     void step(const QString &text);
 
     const MenuProject &m_project;
-    Prompter &m_prompter;
+    QString m_projectFolder;
     QString m_programFolder;
     CompileProgress *m_progress = nullptr;
     bool m_requireMultimediaFiles = false;
-    bool m_failed = false;
+    ReplaceDecision m_mayReplace;
     QString m_zepFolder;
     QString m_playerCopy;
 };

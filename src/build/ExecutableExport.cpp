@@ -21,10 +21,10 @@ ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
     return {Phrases::text(50), u"scr"_s};
 }
 
-ExecutableExport::ExecutableExport(const MenuProject &project, Prompter &prompter, QString programFolder,
-                                   BuildHooks &hooks, Kind kind)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_hooks(hooks),
-      m_kind(std::move(kind))
+ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFolder, Prompter &prompter,
+                                   QString programFolder, BuildHooks &hooks, Kind kind)
+    : m_project(project), m_projectFolder(std::move(projectFolder)), m_prompter(prompter),
+      m_programFolder(std::move(programFolder)), m_hooks(hooks), m_kind(std::move(kind))
 {
 }
 
@@ -42,11 +42,10 @@ QString ExecutableExport::askFolder()
     }
 }
 
-bool ExecutableExport::run()
+CompileOutcome ExecutableExport::run()
 {
     m_hooks.prepareForBuild();
     m_hooks.showWaitPanels(true);
-    m_compileFailed = false;
 
     // Every answer comes before anything is deleted, so a cancelled export loses nothing.
     CompileRequest request = CompileRequest::defaultsFor(m_project);
@@ -55,7 +54,7 @@ bool ExecutableExport::run()
     request.folder = askFolder();
     const auto cancel = [this] {
         m_hooks.showWaitPanels(false);
-        return false;
+        return CompileOutcome::declined();
     };
     if (request.folder.isEmpty())
         return cancel();
@@ -79,23 +78,22 @@ bool ExecutableExport::run()
     }
 
     removeEarlierMenu(request.folder);
-    CompileEngine engine(m_project, m_prompter, m_programFolder);
+    CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
-    engine.compile(request);
-    m_compileFailed = engine.failed();
+    // What the folder held was removed above, with the author's choice of this folder.
+    engine.setReplaceDecision([](const QString &) { return true; });
+    const CompileOutcome compiled = engine.compile(request);
     const bool programInPlace = keepOnlyTheProgram(request.folder, name);
     m_hooks.showWaitPanels(false);
-    if (m_compileFailed)
-        return false;
+    if (!compiled.isWritten())
+        return compiled;
     if (!programInPlace) {
-        const ZepError error = ZepError::about(ErrorCode::PathFileAccess, request.folder + u"zep/"_s + name);
-        m_prompter.message(error.description, u"Erreur n°"_s + QString::number(error.number), MessageIcon::Critical);
-        return false;
+        return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, request.folder + u"zep/"_s + name));
     }
     m_programFile = request.folder + u"zep/"_s + name;
-    m_prompter.message(Phrases::text(37) + m_kind.word + Phrases::text(38) + m_kind.extension + Phrases::text(44),
-                       u"ZEP"_s, MessageIcon::Information);
-    return true;
+    return CompileOutcome::written(
+        {Phrases::text(37) + m_kind.word + Phrases::text(38) + m_kind.extension + Phrases::text(44), u"ZEP"_s,
+         MessageIcon::Information});
 }
 
 void ExecutableExport::removeEarlierMenu(const QString &folder)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "build/CompileOutcome.h"
+
 #include <QString>
 
 class BuildHooks;
@@ -21,14 +23,13 @@ public:
         static Kind screenSaver();
     };
 
-    ExecutableExport(const MenuProject &project, Prompter &prompter, QString programFolder, BuildHooks &hooks,
-                     Kind kind);
+    ExecutableExport(const MenuProject &project, QString projectFolder, Prompter &prompter, QString programFolder,
+                     BuildHooks &hooks, Kind kind);
 
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
 
-    // False when the author cancelled or the compilation failed.
-    bool run();
-    bool compileFailed() const { return m_compileFailed; }
+    // Asks its questions through the prompter; declined when the author cancelled.
+    CompileOutcome run();
     // The program file written, once run() succeeded.
     QString programFile() const { return m_programFile; }
 
@@ -38,11 +39,11 @@ private:
     bool keepOnlyTheProgram(const QString &folder, const QString &name);
 
     const MenuProject &m_project;
+    QString m_projectFolder;
     Prompter &m_prompter;
     QString m_programFolder;
     BuildHooks &m_hooks;
     Kind m_kind;
     bool m_requireMultimediaFiles = false;
-    bool m_compileFailed = false;
     QString m_programFile;
 };

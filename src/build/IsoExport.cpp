@@ -8,57 +8,50 @@
 
 using namespace Qt::StringLiterals;
 
-IsoExport::IsoExport(const MenuProject &project, Prompter &prompter, QString programFolder)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder))
+IsoExport::IsoExport(const MenuProject &project, QString projectFolder, Prompter &prompter, QString programFolder)
+    : m_project(project), m_projectFolder(std::move(projectFolder)), m_prompter(prompter),
+      m_programFolder(std::move(programFolder))
 {
 }
 
-bool IsoExport::run(BuildHooks &hooks)
+CompileOutcome IsoExport::run(BuildHooks &hooks)
 {
     hooks.prepareForBuild();
     hooks.showWaitPanels(true);
     const QString defaultName = CompileRequest::defaultProjectName(m_project);
-    QString image = m_prompter.saveFile(
-        {u"Enregistrer l'image ISO"_s, u"Image ISO | *.iso"_s, (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
-    bool written = false;
+    QString image = m_prompter.saveFile({u"Enregistrer l'image ISO"_s, u"Image ISO | *.iso"_s,
+                                         (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
+    CompileOutcome outcome = CompileOutcome::declined();
     if (!image.isEmpty()) {
         if (!image.endsWith(u".iso"_s, Qt::CaseInsensitive))
             image += u".iso"_s;
         const Answer runtime = m_prompter.message(u"Copier les fichiers 'RUNTIME' ?"_s, QString(),
                                                   MessageIcon::Question, MessageButtons::YesNoCancel);
-        ZepError error;
         if (runtime != Answer::Cancel)
-            written = write(image, runtime == Answer::No, &error);
-        if (error.isError())
-            m_prompter.message(error.description, u"Erreur n°"_s + QString::number(error.number), MessageIcon::Critical);
-        else if (written)
-            m_prompter.message(u"L'image ISO a été créée !"_s, u"ZEP"_s, MessageIcon::Information);
+            outcome = write(image, runtime == Answer::No);
     }
     hooks.showWaitPanels(false);
-    return written;
+    return outcome;
 }
 
-bool IsoExport::write(const QString &imagePath, bool light, ZepError *imageError)
+CompileOutcome IsoExport::write(const QString &imagePath, bool light)
 {
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        if (imageError)
-            *imageError = ZepError(ErrorCode::PathFileAccess, folder.errorString());
-        return false;
-    }
+    if (!folder.isValid())
+        return CompileOutcome::failed(ZepError(ErrorCode::PathFileAccess, folder.errorString()));
     CompileRequest request = CompileRequest::defaultsFor(m_project);
     request.folder = folder.path();
     request.subMenu = false;
     request.light = light;
-    CompileEngine engine(m_project, m_prompter, m_programFolder);
+    CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
-    if (!engine.compile(request))
-        return false;
+    if (const CompileOutcome compiled = engine.compile(request); !compiled.isWritten())
+        return compiled;
 
     IsoImageWriter writer;
     writer.setProgress(m_progress);
     const ZepError error = writer.write(request.folder, imagePath, IsoImageWriter::volumeId(request.projectName));
-    if (imageError)
-        *imageError = error;
-    return !error.isError();
+    if (error.isError())
+        return CompileOutcome::failed(error);
+    return CompileOutcome::written({u"L'image ISO a été créée !"_s, u"ZEP"_s, MessageIcon::Information});
 }

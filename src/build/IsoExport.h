@@ -1,7 +1,7 @@
 #pragma once
 
+#include "build/CompileOutcome.h"
 #include "build/IsoImageWriter.h"
-#include "common/ZepError.h"
 
 #include <QString>
 
@@ -14,20 +14,19 @@ class Prompter;
 class IsoExport
 {
 public:
-    IsoExport(const MenuProject &project, Prompter &prompter, QString programFolder);
+    IsoExport(const MenuProject &project, QString projectFolder, Prompter &prompter, QString programFolder);
 
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
     void setProgress(IsoImageWriter::Progress progress) { m_progress = std::move(progress); }
 
-    // Asks for the image file and the runtime files, then writes; false when cancelled
-    // or failed (the failure shown).
-    bool run(BuildHooks &hooks);
-    // Writes without a question; compilation failures are shown by the engine, the
-    // returned error is the image's own.
-    bool write(const QString &imagePath, bool light, ZepError *imageError = nullptr);
+    // Asks for the image file and the runtime files, then writes; declined when cancelled.
+    CompileOutcome run(BuildHooks &hooks);
+    // Writes without a question.
+    CompileOutcome write(const QString &imagePath, bool light);
 
 private:
     const MenuProject &m_project;
+    QString m_projectFolder;
     Prompter &m_prompter;
     QString m_programFolder;
     bool m_requireMultimediaFiles = false;

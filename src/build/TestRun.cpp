@@ -3,14 +3,14 @@
 #include "build/CompileEngine.h"
 #include "build/TestRunHooks.h"
 #include "common/Phrases.h"
-#include "prompt/Prompter.h"
 
 #include <QDir>
 
 using namespace Qt::StringLiterals;
 
-TestRun::TestRun(const MenuProject &project, Prompter &prompter, QString programFolder, TestRunHooks &hooks)
-    : m_project(project), m_prompter(prompter), m_programFolder(std::move(programFolder)), m_hooks(hooks)
+TestRun::TestRun(const MenuProject &project, QString projectFolder, QString programFolder, TestRunHooks &hooks)
+    : m_project(project), m_projectFolder(std::move(projectFolder)), m_programFolder(std::move(programFolder)),
+      m_hooks(hooks)
 {
     if (!m_programFolder.endsWith(u'/'))
         m_programFolder += u'/';
@@ -27,12 +27,12 @@ void TestRun::clearTestFolder()
     QDir().mkpath(testFolder());
 }
 
-void TestRun::run()
+CompileOutcome TestRun::run()
 {
     m_hooks.prepareForBuild();
     m_hooks.showWaitPanels(true);
 
-    CompileEngine engine(m_project, m_prompter, m_programFolder);
+    CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
     CompileRequest request = CompileRequest::defaultsFor(m_project);
     clearTestFolder();
@@ -41,18 +41,18 @@ void TestRun::run()
     request.author = u"TEST"_s;
     request.light = false;
     request.player = CompileRequest::kLinuxPlayer;
-    engine.compile(request);
-    m_compileFailed = engine.failed();
+    const CompileOutcome compiled = engine.compile(request);
 
     m_hooks.showWaitPanels(false);
-    if (m_compileFailed)
-        return;
+    if (!compiled.isWritten())
+        return compiled;
     m_hooks.minimizeWorksheet();
     const ZepError error = m_hooks.showTestWindow(playerPath());
     // The worksheet is restored on a failed start too, so the designer is not left minimized.
     m_hooks.restoreWorksheet();
     if (error.isError()) {
-        m_prompter.message(Phrases::text(30), error.description, MessageIcon::Critical);
         m_hooks.showWaitPanels(false);
+        return CompileOutcome::failed({Phrases::text(30), error.description, MessageIcon::Critical});
     }
+    return compiled;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "build/CompileOutcome.h"
+
 #include <QString>
 
 class MenuProject;
-class Prompter;
 class TestRunHooks;
 
 // The menu as it will run from the CD: compiled into the program folder's tmp/
@@ -11,12 +12,12 @@ class TestRunHooks;
 class TestRun
 {
 public:
-    TestRun(const MenuProject &project, Prompter &prompter, QString programFolder, TestRunHooks &hooks);
+    TestRun(const MenuProject &project, QString projectFolder, QString programFolder, TestRunHooks &hooks);
 
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
 
-    void run();
-    bool compileFailed() const { return m_compileFailed; }
+    // Written once the menu ran; a player that could not start is a failure.
+    CompileOutcome run();
 
     QString testFolder() const { return m_programFolder + QStringLiteral("tmp/"); }
     QString playerPath() const { return testFolder() + QStringLiteral("zep/autorun.exe"); }
@@ -25,9 +26,8 @@ private:
     void clearTestFolder();
 
     const MenuProject &m_project;
-    Prompter &m_prompter;
+    QString m_projectFolder;
     QString m_programFolder;
     TestRunHooks &m_hooks;
     bool m_requireMultimediaFiles = false;
-    bool m_compileFailed = false;
 };

@@ -7,8 +7,8 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
-#include "prompt/ConsolePrompter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,31 +20,6 @@ namespace {
 
 const QString kCompileUsage =
     u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]"_s;
-
-// Prints every message; the replace question is answered Yes only with --force.
-class CompilePrompter : public ConsolePrompter
-{
-public:
-    explicit CompilePrompter(bool force) : m_force(force) {}
-
-    using Prompter::message;
-    Answer message(const MessageRequest &request) override
-    {
-        const Answer answer = ConsolePrompter::message(request);
-        if (request.buttons != MessageButtons::YesNo)
-            return answer;
-        if (m_force)
-            return Answer::Yes;
-        m_declined = true;
-        return Answer::No;
-    }
-
-    bool declined() const { return m_declined; }
-
-private:
-    bool m_force;
-    bool m_declined = false;
-};
 
 class QuietProgress : public CompileProgress
 {
@@ -108,18 +83,22 @@ int runCompileCommand(const QStringList &arguments)
     if (!authored)
         request.author = CompileRequest::defaultAuthor(project);
 
-    CompilePrompter prompter(force);
-    CompileEngine engine(project, prompter, QCoreApplication::applicationDirPath());
-    TransparencyRenderer(project, engine.projectFolder()).prepareForBuild();
+    const QString projectFolder = DesignerDocument::folderOf(project.path(), QString());
+    CompileEngine engine(project, projectFolder, QCoreApplication::applicationDirPath());
+    TransparencyRenderer(project, projectFolder).prepareForBuild();
     QuietProgress progress;
     engine.setProgress(&progress);
-    if (engine.compile(request)) {
+    bool asked = false;
+    engine.setReplaceDecision([force, &asked](const QString &) {
+        asked = true;
+        return force;
+    });
+    const CompileOutcome outcome = engine.compile(request);
+    if (outcome.isWritten())
         console::out(progress.m_report.split(u'\n').last());
-        return 0;
-    }
-    if (prompter.declined())
+    else if (asked && !force)
         console::error(u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer."_s);
-    return 1;
+    return console::finish(outcome);
 }
 
 int runMenuDataCommand(const QStringList &arguments)

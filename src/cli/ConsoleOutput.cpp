@@ -1,5 +1,8 @@
 #include "cli/ConsoleOutput.h"
 
+#include "build/CompileOutcome.h"
+#include "prompt/ConsolePrompter.h"
+
 #include <cstdio>
 
 namespace console {
@@ -12,6 +15,13 @@ void out(const QString &line)
 void error(const QString &line)
 {
     std::fputs((line + u'\n').toUtf8().constData(), stderr);
+}
+
+int finish(const CompileOutcome &outcome)
+{
+    if (outcome.hasNotice())
+        ConsolePrompter().message(outcome.notice);
+    return outcome.isWritten() ? 0 : 1;
 }
 
 } // namespace console

@@ -93,9 +93,10 @@ int runExeCommand(const QStringList &arguments)
                                      positional[2]},
                             light);
     TransparencyPreparation hooks(project);
-    ExecutableExport exporter(project, prompter, QCoreApplication::applicationDirPath() + u'/', hooks,
+    ExecutableExport exporter(project, DesignerDocument::folderOf(project.path(), QString()), prompter,
+                              QCoreApplication::applicationDirPath() + u'/', hooks,
                               ExecutableExport::Kind::executable());
-    return exporter.run() ? 0 : 1;
+    return console::finish(exporter.run());
 }
 
 int runIsoCommand(const QStringList &arguments)
@@ -112,10 +113,11 @@ int runIsoCommand(const QStringList &arguments)
         return 1;
     TransparencyPreparation(project).prepareForBuild();
     ConsolePrompter prompter;
-    ZepError error;
-    if (IsoExport(project, prompter, QCoreApplication::applicationDirPath() + u'/').write(image, light, &error))
+    const CompileOutcome outcome = IsoExport(project, DesignerDocument::folderOf(project.path(), QString()), prompter,
+                                             QCoreApplication::applicationDirPath() + u'/')
+                                       .write(image, light);
+    if (outcome.isWritten())
         return 0;
-    if (error.isError())
-        console::error(u"Impossible d'écrire "_s + image + u" ("_s + error.description + u')');
+    console::error(u"Impossible d'écrire "_s + image + u" ("_s + outcome.notice.text + u')');
     return 1;
 }

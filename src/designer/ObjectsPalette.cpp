@@ -44,9 +44,10 @@ ObjectsPalette::ObjectsPalette(QWidget *parent)
     m_imageArea->hide();
     resize(199, sizeHint().height()); // as wide as the parameters panel below it
 
-    connect(command(u"bouton_multimedia"_s), &QPushButton::clicked, this, [this] { addButton(u"vidéo"_s); });
-    connect(command(u"bouton_code"_s), &QPushButton::clicked, this, [this] { addButton(u"code"_s); });
-    connect(command(u"bouton_quitter"_s), &QPushButton::clicked, this, [this] { addButton(u"quitter"_s); });
+    connect(command(u"bouton_multimedia"_s), &QPushButton::clicked, this,
+            [this] { addButton(ButtonKind::Multimedia); });
+    connect(command(u"bouton_code"_s), &QPushButton::clicked, this, [this] { addButton(ButtonKind::Code); });
+    connect(command(u"bouton_quitter"_s), &QPushButton::clicked, this, [this] { addButton(ButtonKind::Quit); });
     connect(command(u"texte_creer"_s), &QPushButton::clicked, this, &ObjectsPalette::addText);
     connect(command(u"forme_editeur"_s), &QPushButton::clicked, this, &ObjectsPalette::shapeEditorRequested);
     connect(command(u"forme_transparence"_s), &QPushButton::clicked, this, &ObjectsPalette::openTransparencyMenu);
@@ -82,7 +83,7 @@ void ObjectsPalette::attach(DesignerDocument &document, Prompter &prompter, Reso
             [this](QAction *action) { transparencyChosen(action->data().toString()); });
 }
 
-void ObjectsPalette::addButton(const QString &kind)
+void ObjectsPalette::addButton(ButtonKind kind)
 {
     if (!m_document)
         return;

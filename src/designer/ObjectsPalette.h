@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/gui/ToolWindow.h"
+#include "project/ButtonKind.h"
 
 class DesignerDocument;
 class Prompter;
@@ -20,8 +21,8 @@ public:
     // Additions are edits of the document; Ctrl+Z and Ctrl+Y undo and redo them.
     void attach(DesignerDocument &document, Prompter &prompter, ResourcesWindow &resources);
 
-    // Kind "vidéo", "code" or "quitter"; refused past 99 buttons, deleted ones counted.
-    void addButton(const QString &kind);
+    // Refused past 99 buttons, deleted ones counted.
+    void addButton(ButtonKind kind);
     void addText();
     void openTransparencyMenu();
     // The palette shows the transparency image in place of its frames until clicked.

@@ -125,7 +125,7 @@ void DesignerDocument::editText(int slot, const MenuText &after, const QString &
         burstFor(burstKey), burstKey));
 }
 
-int DesignerDocument::addButton(const QString &kind, const std::function<void(MenuButton &)> &chooseImages)
+int DesignerDocument::addButton(ButtonKind kind, const std::function<void(MenuButton &)> &chooseImages)
 {
     if (!m_project.canAddButton())
         return -1;
@@ -146,16 +146,16 @@ int DesignerDocument::addText()
     const int slot = m_project.textSlotsInUse();
     if (slot >= MenuProject::kMaxTextSlotsInUse)
         return -1;
-    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), true, QString(), u"Ajouter"_s));
+    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), true, ButtonKind::None, u"Ajouter"_s));
     return slot;
 }
 
 void DesignerDocument::deleteButton(int slot)
 {
-    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), false, QString(), u"Supprimer"_s));
+    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), false, ButtonKind::None, u"Supprimer"_s));
 }
 
 void DesignerDocument::deleteText(int slot)
 {
-    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), false, QString(), u"Supprimer"_s));
+    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), false, ButtonKind::None, u"Supprimer"_s));
 }

@@ -64,7 +64,7 @@ public:
     void editText(int slot, const MenuText &after, const QString &burstKey = QString());
     // A new button of that kind, then the images chosen for it, as one step; -1 when
     // no slot is left. chooseImages runs once the button exists and is selected.
-    int addButton(const QString &kind, const std::function<void(MenuButton &)> &chooseImages = {});
+    int addButton(ButtonKind kind, const std::function<void(MenuButton &)> &chooseImages = {});
     int addText();
     void deleteButton(int slot);
     void deleteText(int slot);

@@ -2,10 +2,9 @@
 
 #include "project/MenuProject.h"
 
-PresenceCommand::PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, QString kind,
+PresenceCommand::PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, ButtonKind kind,
                                  const QString &text)
-    : QUndoCommand(text), m_project(project), m_item(item), m_presentAfter(presentAfter),
-      m_identity(std::move(kind))
+    : QUndoCommand(text), m_project(project), m_item(item), m_presentAfter(presentAfter), m_buttonKind(kind)
 {
 }
 
@@ -14,20 +13,19 @@ void PresenceCommand::setPresent(bool present)
     const int slot = m_item.slot;
     if (m_item.kind == ItemKind::Button) {
         if (!present) {
-            m_identity = m_project.button(slot).kind;
+            m_buttonKind = m_project.button(slot).kind;
             m_project.deleteButton(slot);
         }
         else if (slot == m_project.buttonSlotsInUse())
-            m_project.addButton(m_identity);
+            m_project.addButton(m_buttonKind);
         else
-            m_project.restoreButton(slot, m_identity);
+            m_project.restoreButton(slot, m_buttonKind);
         return;
     }
     if (!present) {
-        m_identity = m_project.text(slot).text;
         m_project.deleteText(slot);
     } else if (slot == m_project.textSlotsInUse())
         m_project.addText();
     else
-        m_project.restoreText(slot, m_identity);
+        m_project.restoreText(slot);
 }

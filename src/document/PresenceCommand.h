@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ButtonKind.h"
 #include "project/ItemRef.h"
 
 #include <QUndoCommand>
@@ -11,8 +12,8 @@ class MenuProject;
 class PresenceCommand : public QUndoCommand
 {
 public:
-    // kind: of a button to add; an item taken away keeps its kind or content to come back with.
-    PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, QString kind, const QString &text);
+    // kind: of a button to add; a button taken away keeps its kind to come back with.
+    PresenceCommand(MenuProject &project, ItemRef item, bool presentAfter, ButtonKind kind, const QString &text);
 
     void redo() override { setPresent(m_presentAfter); }
     void undo() override { setPresent(!m_presentAfter); }
@@ -23,5 +24,5 @@ private:
     MenuProject &m_project;
     ItemRef m_item;
     bool m_presentAfter;
-    QString m_identity; // the button's kind or the text's content while it lives
+    ButtonKind m_buttonKind;
 };

@@ -2,11 +2,11 @@
 
 using namespace Qt::StringLiterals;
 
-QString ItemChooser::caption(ItemRef item, const QString &buttonKind)
+QString ItemChooser::caption(ItemRef item, const QString &buttonKindWord)
 {
     switch (item.kind) {
     case ItemKind::Button:
-        return u"Bouton "_s + QString::number(item.slot) + u" ("_s + buttonKind + u')';
+        return u"Bouton "_s + QString::number(item.slot) + u" ("_s + buttonKindWord + u')';
     case ItemKind::Text:
         return u"Texte "_s + QString::number(item.slot);
     case ItemKind::Project:

@@ -12,8 +12,8 @@ class ItemChooser
 public:
     static inline const QString kProjectEntry = QStringLiteral("Feuille de travail");
 
-    // The caption shown for an entry; a button's names its kind as the project names it.
-    static QString caption(ItemRef item, const QString &buttonKind = QString());
+    // The caption shown for an entry; a button's names its kind by the kind's word.
+    static QString caption(ItemRef item, const QString &buttonKindWord = QString());
 
     ItemChooser();
 

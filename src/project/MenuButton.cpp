@@ -4,8 +4,8 @@ using namespace Qt::StringLiterals;
 
 bool MenuButton::isStored() const
 {
-    return !normalImage.isEmpty() && !hoverImage.isEmpty() && !clickImage.isEmpty() && !kind.isEmpty()
-           && !isDeleted();
+    return !normalImage.isEmpty() && !hoverImage.isEmpty() && !clickImage.isEmpty() && !kindWord().isEmpty() &&
+           !isDeleted();
 }
 
 QString MenuButton::codeTemplate(int number)

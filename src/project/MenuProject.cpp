@@ -130,7 +130,7 @@ void MenuProject::setShapeVertices(const QList<ShapePoint> &vertices)
     emit shapeChanged();
 }
 
-int MenuProject::addButton(const QString &kind)
+int MenuProject::addButton(ButtonKind kind)
 {
     const int slot = m_c.appendButtonSlot();
     if (slot < 0)
@@ -138,7 +138,7 @@ int MenuProject::addButton(const QString &kind)
     emit buttonAdded(slot);
     MenuButton b = m_c.buttons[slot];
     b.kind = kind;
-    if (kind == u"code"_s)
+    if (kind == ButtonKind::Code)
         b.code = MenuButton::codeTemplate(slot);
     setButton(slot, b);
     addAndChoose(ItemRef::button(slot));
@@ -156,13 +156,13 @@ void MenuProject::setButton(int slot, const MenuButton &button)
 void MenuProject::deleteButton(int slot)
 {
     MenuButton b = m_c.buttons[slot];
-    b.kind = MenuButton::kDeletedKind;
+    b.kind = ButtonKind::Deleted;
     setButton(slot, b);
     m_c.selectedButton = -1;
     removeEntry(ItemRef::button(slot));
 }
 
-void MenuProject::restoreButton(int slot, const QString &kind)
+void MenuProject::restoreButton(int slot, ButtonKind kind)
 {
     MenuButton b = m_c.buttons[slot];
     b.kind = kind;
@@ -198,17 +198,17 @@ void MenuProject::setText(int slot, const MenuText &text)
 void MenuProject::deleteText(int slot)
 {
     MenuText t = m_c.texts[slot];
-    t.text = MenuText::kDeletedText;
+    t.deleted = true;
     t.visible = false;
     setText(slot, t);
     m_c.selectedText = -1;
     removeEntry(ItemRef::text(slot));
 }
 
-void MenuProject::restoreText(int slot, const QString &content)
+void MenuProject::restoreText(int slot)
 {
     MenuText t = m_c.texts[slot];
-    t.text = content;
+    t.deleted = false;
     t.visible = true;
     setText(slot, t);
     addAndChoose(ItemRef::text(slot));
@@ -216,7 +216,7 @@ void MenuProject::restoreText(int slot, const QString &content)
 
 QString MenuProject::caption(ItemRef item) const
 {
-    return ItemChooser::caption(item, item.kind == ItemKind::Button ? m_c.buttons[item.slot].kind : QString());
+    return ItemChooser::caption(item, item.kind == ItemKind::Button ? m_c.buttons[item.slot].kindWord() : QString());
 }
 
 QStringList MenuProject::captions() const

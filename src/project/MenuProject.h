@@ -66,11 +66,11 @@ public:
     const MenuButton &button(int slot) const { return m_c.buttons[slot]; }
     bool canAddButton() const { return m_c.canAddButton(); }
     // A new button of the given kind at 200, 200, selected; -1 when 99 exist.
-    int addButton(const QString &kind);
+    int addButton(ButtonKind kind);
     void setButton(int slot, const MenuButton &button);
     void deleteButton(int slot);
     // A deleted button back with its kind, its entry in the chooser and selected.
-    void restoreButton(int slot, const QString &kind);
+    void restoreButton(int slot, ButtonKind kind);
 
     // Texts: slots 1 to textSlotsInUse() - 1
     int textSlotsInUse() const { return int(m_c.texts.size()); }
@@ -80,7 +80,7 @@ public:
     void setText(int slot, const MenuText &text);
     void deleteText(int slot);
     // A deleted text back with its content, its entry in the chooser and selected.
-    void restoreText(int slot, const QString &content);
+    void restoreText(int slot);
 
     // Selection, through the item chooser only
     const ItemChooser &chooser() const { return m_c.chooser; }

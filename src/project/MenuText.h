@@ -4,8 +4,6 @@
 
 struct MenuText
 {
-    static inline const QString kDeletedText = QStringLiteral("SUPPR");
-
     QString text;
     int backColour = 16777215;
     int textColour = 0;
@@ -21,8 +19,10 @@ struct MenuText
     float height = 1455;
     QString flags = QStringLiteral("00"); // scroll bar, then read-only
     bool visible = true;
+    // A deleted text keeps its slot and its content until the project is written.
+    bool deleted = false;
 
-    bool isDeleted() const { return text == kDeletedText; }
+    bool isDeleted() const { return deleted; }
     bool isStored() const { return visible && !isDeleted(); }
     bool hasScrollBar() const;
     bool isReadOnly() const;

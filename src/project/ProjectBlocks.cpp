@@ -54,7 +54,7 @@ void writeButton(LineWriter &out, const MenuButton &b, const Reference &image)
         .line(image(b.normalImage))
         .line(image(b.hoverImage))
         .line(image(b.clickImage))
-        .line(b.kind)
+        .line(b.kindWord())
         .line(fold::fold(b.code))
         .line(fold::fold(b.hoverCode));
     flag(out, b.transparent);

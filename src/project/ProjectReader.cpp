@@ -295,7 +295,9 @@ void ProjectReader::readButtonFields(MenuButton &button, int slot)
         button.clickImage = line;
     if (!field(&line))
         return;
-    button.kind = line;
+    button.kind = buttonkind::fromWord(line);
+    if (button.kind == ButtonKind::Other)
+        button.otherKind = line;
     if (slot > 0)
         m_c.addAndChoose(ItemRef::button(slot));
     if (!field(&line))

@@ -49,15 +49,15 @@ KindAndCode kindAndCode(const WizardButton &b)
 {
     switch (b.function) {
     case WizardButton::QuitMenu:
-        return {u"quitter"_s, QString()};
+        return {ButtonKind::Quit, QString()};
     case WizardButton::ShowMessage:
-        return {u"code"_s, messageCode(b.argument1, b.argument2)};
+        return {ButtonKind::Code, messageCode(b.argument1, b.argument2)};
     case WizardButton::OpenTarget:
-        return {u"code"_s, openCode(b.argument2, b.argument1)};
+        return {ButtonKind::Code, openCode(b.argument2, b.argument1)};
     case WizardButton::PlayMultimedia:
-        return {u"vidéo"_s, b.argument1};
+        return {ButtonKind::Multimedia, b.argument1};
     default:
-        return {u"vidéo"_s, QString()};
+        return {ButtonKind::Multimedia, QString()};
     }
 }
 

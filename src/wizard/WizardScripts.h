@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ButtonKind.h"
 #include "wizard/WizardProject.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ QString startupAction(const WizardProject &project);
 
 struct KindAndCode
 {
-    QString kind;
+    ButtonKind kind;
     QString code;
 };
 KindAndCode kindAndCode(const WizardButton &button);

@@ -54,7 +54,7 @@ void fillMenu(MenuProject &project, const QString &folder)
     project.setTransparencyImage(u"masque.bmp"_s);
     project.setWindowHoverCode(u"Ecran.MousePointer = 0"_s);
 
-    const int video = project.addButton(u"vidéo"_s);
+    const int video = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(video);
     b.left = 150;
     b.top = 300;
@@ -66,7 +66,7 @@ void fillMenu(MenuProject &project, const QString &folder)
     b.transparentColour = 16711935;
     project.setButton(video, b);
 
-    const int quit = project.addButton(u"quitter"_s);
+    const int quit = project.addButton(ButtonKind::Quit);
     b = project.button(quit);
     b.left = 600;
     b.top = 450;

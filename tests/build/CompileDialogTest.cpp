@@ -46,7 +46,7 @@ protected:
 
 TEST_F(CompileDialogTest, FieldsStartFromTheProjectAndTheSubMenuBoxSwitchesTheOthers)
 {
-    CompileDialog dialog(m_project, m_prompter, testfiles::programPath(QString()));
+    CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
     EXPECT_EQ(dialog.objectName(), u"Form6"_s);
     EXPECT_EQ(dialog.windowTitle(), u"Création pour graver"_s);
     EXPECT_EQ(field<QLineEdit>(dialog, u"repertoire"_s)->text(), QString());
@@ -71,14 +71,14 @@ TEST_F(CompileDialogTest, FieldsStartFromTheProjectAndTheSubMenuBoxSwitchesTheOt
     EXPECT_TRUE(light->isEnabled());
 
     MenuProject unnamed;
-    CompileDialog fresh(unnamed, m_prompter, testfiles::programPath(QString()));
+    CompileDialog fresh(unnamed, QString(), m_prompter, testfiles::programPath(QString()));
     EXPECT_EQ(field<QLineEdit>(fresh, u"nom_projet"_s)->text(), u"Projet1"_s);
     EXPECT_EQ(field<QLineEdit>(fresh, u"auteur_projet"_s)->text(), QString());
 }
 
 TEST_F(CompileDialogTest, BrowseAndInfosGoThroughThePrompter)
 {
-    CompileDialog dialog(m_project, m_prompter, testfiles::programPath(QString()));
+    CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
     m_prompter.expectFolder({u"Choisissez le dossier dans lequel votre menu sera compilé :"_s},
                             u"/media/cd"_s + QChar(0) + u"reste"_s);
     dialog.browse();
@@ -100,7 +100,7 @@ TEST_F(CompileDialogTest, BrowseAndInfosGoThroughThePrompter)
 
 TEST_F(CompileDialogTest, ValiderCompilesShowsTheReportAndKeepsTheFieldsDisabled)
 {
-    CompileDialog dialog(m_project, m_prompter, testfiles::programPath(QString()));
+    CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
     const QString cd = m_dir.filePath(u"cd"_s);
     field<QLineEdit>(dialog, u"repertoire"_s)->setText(cd);
     QTest::mouseClick(field<QPushButton>(dialog, u"valider"_s), Qt::LeftButton);
@@ -122,7 +122,7 @@ TEST_F(CompileDialogTest, TheFailurePathEnablesTheFieldsAgain)
     MenuButton b = m_project.button(2);
     b.clickImage = u"absent.bmp"_s;
     m_project.setButton(2, b);
-    CompileDialog dialog(m_project, m_prompter, testfiles::programPath(QString()));
+    CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
     field<QLineEdit>(dialog, u"repertoire"_s)->setText(m_dir.filePath(u"cd/"_s));
     m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s +
                                  m_dir.filePath(u"projet/absent.bmp"_s) + u')',
@@ -133,4 +133,33 @@ TEST_F(CompileDialogTest, TheFailurePathEnablesTheFieldsAgain)
     EXPECT_EQ(field<QLabel>(dialog, u"etat"_s)->styleSheet(), u"color: #0000ff;"_s);
     for (const QString &name : {u"valider"_s, u"repertoire"_s, u"nom_projet"_s, u"auteur_projet"_s, u"leger"_s})
         EXPECT_TRUE(dialog.findChild<QWidget *>(name)->isEnabled()) << name.toStdString();
+}
+
+TEST_F(CompileDialogTest, ASecondCompilationAsksBeforeReplacingTheFirst)
+{
+    const QString cd = m_dir.filePath(u"cd/"_s);
+    const auto compileInto = [&](std::optional<Answer> answer) {
+        CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
+        field<QLineEdit>(dialog, u"repertoire"_s)->setText(cd);
+        if (answer) {
+            m_prompter.expectMessage(
+                {u"Dans le répertoire '"_s + cd + u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s,
+                 u"Compilation"_s, MessageIcon::Question, MessageButtons::YesNo, 2, false},
+                *answer);
+        }
+        dialog.compile();
+        EXPECT_TRUE(m_prompter.allAnswered());
+        EXPECT_FALSE(dialog.compileFailed());
+        return field<QPushButton>(dialog, u"valider"_s)->isEnabled();
+    };
+    EXPECT_FALSE(compileInto(std::nullopt));
+    buildfixtures::writeFile(cd + u"zep/ancien.txt"_s, "ancien");
+
+    // Declined, nothing is touched and the author may pick another folder.
+    EXPECT_TRUE(compileInto(Answer::No));
+    EXPECT_TRUE(QFileInfo::exists(cd + u"zep/ancien.txt"_s));
+
+    EXPECT_FALSE(compileInto(Answer::Yes));
+    EXPECT_FALSE(QFileInfo::exists(cd + u"zep/ancien.txt"_s));
+    EXPECT_TRUE(QFileInfo::exists(cd + u"zep/autorun.exe"_s));
 }

@@ -18,28 +18,41 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kReplaceQuestion = u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
+using Result = CompileOutcome::Result;
 
 class CompileEngineTest : public ::testing::Test
 {
 protected:
     CompileEngineTest()
         : m_projectFolder(m_dir.filePath(u"projet"_s)), m_cd(m_dir.filePath(u"cd"_s)),
-          m_engine(m_project, m_prompter, testfiles::programPath(QString()))
+          m_engine(m_project, m_projectFolder + u'/', testfiles::programPath(QString()))
     {
         QDir().mkpath(m_cd);
         buildfixtures::fillMenu(m_project, m_projectFolder);
         m_engine.setProgress(&m_progress);
+        m_engine.setReplaceDecision([this](const QString &cdFolder) {
+            EXPECT_EQ(cdFolder, m_cd + u'/');
+            EXPECT_FALSE(m_replaceAnswers.isEmpty()) << "unexpected replace decision";
+            return !m_replaceAnswers.isEmpty() && m_replaceAnswers.takeFirst();
+        });
         m_request = CompileRequest::defaultsFor(m_project);
         m_request.folder = m_cd;
     }
 
-    ~CompileEngineTest() override { EXPECT_TRUE(m_prompter.allAnswered()); }
-
-    bool compile()
+    ~CompileEngineTest() override
     {
-        TransparencyRenderer(m_project, m_engine.projectFolder()).prepareForBuild();
-        return m_engine.compile(m_request);
+        EXPECT_TRUE(m_prompter.allAnswered());
+        EXPECT_TRUE(m_replaceAnswers.isEmpty());
+    }
+
+    // The notice is shown the way the compile dialog shows it.
+    CompileOutcome compile()
+    {
+        TransparencyRenderer(m_project, m_projectFolder).prepareForBuild();
+        const CompileOutcome outcome = m_engine.compile(m_request);
+        if (outcome.hasNotice())
+            m_prompter.message(outcome.notice);
+        return outcome;
     }
 
     QString cd(const QString &name) const { return QDir(m_cd).filePath(name); }
@@ -50,16 +63,7 @@ protected:
                                  MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     }
 
-    void expectReplaceQuestion(Answer answer)
-    {
-        MessageRequest question{u"Dans le répertoire '"_s + m_cd + u'/' + kReplaceQuestion,
-                                u"Compilation"_s,
-                                MessageIcon::Question,
-                                MessageButtons::YesNo,
-                                2,
-                                false};
-        m_prompter.expectMessage(question, answer);
-    }
+    void expectReplaceDecision(bool replace) { m_replaceAnswers << replace; }
 
     QTemporaryDir m_dir;
     QString m_projectFolder;
@@ -69,14 +73,14 @@ protected:
     RecordingProgress m_progress;
     CompileEngine m_engine;
     CompileRequest m_request;
+    QList<bool> m_replaceAnswers;
 };
 
 } // namespace
 
 TEST_F(CompileEngineTest, AMainMenuWritesAutorunTheZepFolderAndTheDataBlockByteForByte)
 {
-    ASSERT_TRUE(compile());
-    EXPECT_FALSE(m_engine.failed());
+    ASSERT_EQ(compile().result, Result::Written);
     EXPECT_EQ(m_request.folder, m_cd + u'/');
 
     testfiles::expectGolden(u"build/autorun.inf"_s, testfiles::readBytes(cd(u"Autorun.inf"_s)));
@@ -108,7 +112,7 @@ TEST_F(CompileEngineTest, AMainMenuWritesAutorunTheZepFolderAndTheDataBlockByteF
 
 TEST_F(CompileEngineTest, TransparentButtonsShipTheirCompanionsComposedOverTheBackground)
 {
-    ASSERT_TRUE(compile());
+    ASSERT_EQ(compile().result, Result::Written);
     const QImage companion(cd(u"zep/b1.bmp_transp.bmp"_s));
     ASSERT_EQ(companion.size(), QSize(20, 10));
     // The key-coloured corner shows the background (navy), the rest the button (green).
@@ -123,8 +127,7 @@ TEST_F(CompileEngineTest, AMissingOrWrongFolderIsRefusedBeforeAnythingIsWritten)
     m_request.folder = m_dir.filePath(u"absent"_s);
     m_prompter.expectMessage(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok,
                              Answer::Ok);
-    EXPECT_FALSE(compile());
-    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Failed);
     EXPECT_EQ(m_request.folder, m_dir.filePath(u"absent/"_s));
     EXPECT_EQ(m_progress.log, QStringList{u"folder completed"_s});
     EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"absent"_s)));
@@ -139,8 +142,7 @@ TEST_F(CompileEngineTest, AnEmptyFolderIsRefusedRatherThanTakenForTheRoot)
             m_request.folder = folder;
             m_prompter.expectMessage(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical,
                                      MessageButtons::Ok, Answer::Ok);
-            ASSERT_FALSE(compile());
-            ASSERT_TRUE(m_engine.failed());
+            ASSERT_EQ(compile().result, Result::Failed);
             EXPECT_EQ(m_request.folder, folder);
         }
     }
@@ -148,18 +150,17 @@ TEST_F(CompileEngineTest, AnEmptyFolderIsRefusedRatherThanTakenForTheRoot)
 
 TEST_F(CompileEngineTest, ASecondCompilationAsksAndNoChangesNothing)
 {
-    ASSERT_TRUE(compile());
+    ASSERT_EQ(compile().result, Result::Written);
     buildfixtures::writeFile(cd(u"zep/ancien.txt"_s), "ancien");
     const QByteArray player = testfiles::readBytes(cd(u"zep/autorun.exe"_s));
 
-    expectReplaceQuestion(Answer::No);
-    EXPECT_FALSE(compile());
-    EXPECT_FALSE(m_engine.failed());
+    expectReplaceDecision(false);
+    EXPECT_EQ(compile().result, Result::Declined);
     EXPECT_TRUE(QFileInfo::exists(cd(u"zep/ancien.txt"_s)));
     EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.exe"_s)), player);
 
-    expectReplaceQuestion(Answer::Yes);
-    EXPECT_TRUE(compile());
+    expectReplaceDecision(true);
+    EXPECT_EQ(compile().result, Result::Written);
     EXPECT_FALSE(QFileInfo::exists(cd(u"zep/ancien.txt"_s)));
     EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.exe"_s)), player);
 }
@@ -169,8 +170,7 @@ TEST_F(CompileEngineTest, ASubMenuNeedsAMainMenuAndAFreeNameAndWritesOnlyItsOwnF
     m_request.subMenu = true;
     m_prompter.expectMessage(u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s,
                              MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
-    EXPECT_FALSE(compile());
-    EXPECT_FALSE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Declined);
     EXPECT_FALSE(QFileInfo::exists(cd(u"zep"_s)));
 
     QDir().mkpath(cd(u"zep"_s));
@@ -179,15 +179,14 @@ TEST_F(CompileEngineTest, ASubMenuNeedsAMainMenuAndAFreeNameAndWritesOnlyItsOwnF
         u"autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code VBS' et enfin dans 'Assistant' "
         u"choisissez 'Lancer un sous menu'."_s,
         u"Sous menu"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
-    ASSERT_TRUE(compile());
+    ASSERT_EQ(compile().result, Result::Written);
     testfiles::expectGolden(u"build/sub-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
     EXPECT_EQ(buildfixtures::appendedData(cd(u"zep/SousMenu1.exe"_s)),
               testfiles::readBytes(testfiles::dataPath(u"build/main-data.bin"_s)));
 
     m_prompter.expectMessage(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
                              MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
-    EXPECT_FALSE(compile());
-    EXPECT_FALSE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Declined);
 }
 
 TEST_F(CompileEngineTest, ASubMenuNameThatLeavesTheZepFolderIsRefused)
@@ -200,8 +199,7 @@ TEST_F(CompileEngineTest, ASubMenuNameThatLeavesTheZepFolderIsRefused)
                                      u"' est incorrect : il doit être un simple nom de fichier, sans chemin, sans "
                                      u"'..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
                                  u"Sous menu"_s, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
-        EXPECT_FALSE(compile()) << name.toStdString();
-        EXPECT_TRUE(m_engine.failed());
+        EXPECT_EQ(compile().result, Result::Failed) << name.toStdString();
     }
     EXPECT_EQ(buildfixtures::listing(m_dir.path()).count(u".exe"_s), 0);
 }
@@ -209,7 +207,7 @@ TEST_F(CompileEngineTest, ASubMenuNameThatLeavesTheZepFolderIsRefused)
 TEST_F(CompileEngineTest, TheLightOptionLeavesTheRuntimeFilesOut)
 {
     m_request.light = true;
-    ASSERT_TRUE(compile());
+    ASSERT_EQ(compile().result, Result::Written);
     testfiles::expectGolden(u"build/light-listing.txt"_s, buildfixtures::listing(m_cd).toUtf8());
     for (const QString &runtime : CompileEngine::runtimeFiles())
         EXPECT_FALSE(QFileInfo::exists(cd(u"zep/"_s + runtime))) << runtime.toStdString();
@@ -224,13 +222,11 @@ TEST_F(CompileEngineTest, AMultimediaButtonWithoutFileStopsOnlyWhenTheOptionIsOn
     m_engine.setRequireMultimediaFiles(true);
     m_prompter.expectMessage(u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°1 !"_s,
                              u"Compilation"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
-    EXPECT_FALSE(compile());
-    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Failed);
     EXPECT_FALSE(QFileInfo::exists(cd(u"Autorun.inf"_s)));
 
     m_engine.setRequireMultimediaFiles(false);
-    EXPECT_TRUE(compile());
-    EXPECT_FALSE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Written);
 }
 
 TEST_F(CompileEngineTest, AMissingHoverImageTakesTheFailurePathAndEnablesTheFieldsAgain)
@@ -239,8 +235,7 @@ TEST_F(CompileEngineTest, AMissingHoverImageTakesTheFailurePathAndEnablesTheFiel
     b.hoverImage.clear();
     m_project.setButton(2, b);
     expectFailure(u"Fichier introuvable"_s);
-    EXPECT_FALSE(compile());
-    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Failed);
     EXPECT_EQ(m_progress.log.last(), u"fields enabled"_s);
     EXPECT_TRUE(m_progress.log.contains(u"fields disabled"_s));
     EXPECT_TRUE(m_progress.lastReport.isEmpty());
@@ -254,8 +249,7 @@ TEST_F(CompileEngineTest, ATargetThatCannotBeWrittenTakesTheFailurePath)
     // Running as root, permissions never block: a file where the zep folder must go does.
     buildfixtures::writeFile(cd(u"zep"_s), "fichier");
     expectFailure(u"Erreur d'accès au chemin/fichier : "_s + cd(u"zep"_s));
-    EXPECT_FALSE(compile());
-    EXPECT_TRUE(m_engine.failed());
+    EXPECT_EQ(compile().result, Result::Failed);
     EXPECT_EQ(m_progress.log.last(), u"fields enabled"_s);
 }
 
@@ -263,12 +257,12 @@ TEST_F(CompileEngineTest, AnIconOfTheProjectReplacesTheDefaultOne)
 {
     buildfixtures::writeFile(m_projectFolder + u"/cd.ico"_s, "mon icone");
     m_project.setIcon(u"cd.ico"_s);
-    ASSERT_TRUE(compile());
+    ASSERT_EQ(compile().result, Result::Written);
     EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.ico"_s)), QByteArray("mon icone"));
 
     m_project.setIcon(u"(Icone par défaut)"_s);
-    expectReplaceQuestion(Answer::Yes);
-    ASSERT_TRUE(compile());
+    expectReplaceDecision(true);
+    ASSERT_EQ(compile().result, Result::Written);
     EXPECT_EQ(testfiles::readBytes(cd(u"zep/autorun.ico"_s)),
               testfiles::readBytes(testfiles::programPath(u"autorun.ico"_s)));
 }
@@ -313,8 +307,8 @@ TEST_F(CompileEngineTest, MsscriptOcxAlreadyInTheZepFolderIsNeverCopiedAgain)
 {
     // A folder of that name survives the emptying of zep, as a file held open would.
     QDir().mkpath(cd(u"zep/Msscript.ocx"_s));
-    expectReplaceQuestion(Answer::Yes);
-    ASSERT_TRUE(compile());
+    expectReplaceDecision(true);
+    ASSERT_EQ(compile().result, Result::Written);
     EXPECT_TRUE(QFileInfo(cd(u"zep/Msscript.ocx"_s)).isDir());
     EXPECT_TRUE(QFileInfo(cd(u"zep/Msscrfr.dll"_s)).isFile());
     const qsizetype at = m_progress.log.indexOf(u"step: Copie de Msscript.ocx..."_s);

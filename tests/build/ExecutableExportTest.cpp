@@ -75,6 +75,14 @@ protected:
                                  u"répertoire ZEP, mais seul le .exe est obligatoire.)"_s,
                                  u"ZEP"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
     }
+    // Runs and shows the outcome the way the designer does; true when written.
+    bool run()
+    {
+        const CompileOutcome outcome = m_export.run();
+        if (outcome.hasNotice())
+            m_prompter.message(outcome.notice);
+        return outcome.isWritten();
+    }
     bool exists(const QString &name) const { return QFileInfo::exists(m_target + name); }
 
     QTemporaryDir m_dir;
@@ -82,8 +90,9 @@ protected:
     MenuProject m_project;
     ScriptedPrompter m_prompter;
     RecordingHooks m_hooks{m_project, m_dir.filePath(u"projet"_s)};
-    ExecutableExport m_export{m_project, m_prompter, testfiles::programPath(QString()), m_hooks,
-                              ExecutableExport::Kind::executable()};
+    ExecutableExport m_export{m_project,  m_dir.filePath(u"projet/"_s),
+                              m_prompter, testfiles::programPath(QString()),
+                              m_hooks,    ExecutableExport::Kind::executable()};
 };
 
 } // namespace
@@ -92,7 +101,7 @@ TEST_F(ExecutableExportTest, TheMenuBecomesOneNamedProgramWithItsFilesAndNoAutor
 {
     expectAnswers(u"menu"_s, Answer::Yes);
     expectSuccess();
-    ASSERT_TRUE(m_export.run());
+    ASSERT_TRUE(run());
 
     EXPECT_EQ(m_export.programFile(), m_target + u"zep/menu.exe"_s);
     EXPECT_FALSE(buildfixtures::appendedData(m_target + u"zep/menu.exe"_s).isEmpty());
@@ -108,7 +117,7 @@ TEST_F(ExecutableExportTest, ANameWithItsOwnExtensionKeepsItAndNoMeansNoRuntime)
 {
     expectAnswers(u"menu.exe"_s, Answer::No);
     expectSuccess();
-    ASSERT_TRUE(m_export.run());
+    ASSERT_TRUE(run());
     EXPECT_TRUE(exists(u"zep/menu.exe.exe"_s));
     for (const QString &runtime : CompileEngine::runtimeFiles())
         EXPECT_FALSE(exists(u"zep/"_s + runtime)) << runtime.toStdString();
@@ -117,7 +126,7 @@ TEST_F(ExecutableExportTest, ANameWithItsOwnExtensionKeepsItAndNoMeansNoRuntime)
 TEST_F(ExecutableExportTest, CancellingAnyQuestionKeepsTheEarlierMenuAndSaysNothing)
 {
     const auto cancelled = [this] {
-        EXPECT_FALSE(m_export.run());
+        EXPECT_FALSE(run());
         EXPECT_TRUE(exists(u"zep/earlier.exe"_s));
         EXPECT_EQ(m_hooks.calls.mid(m_hooks.calls.size() - 2), (QStringList{u"wait"_s, u"done"_s}));
     };
@@ -149,20 +158,20 @@ TEST_F(ExecutableExportTest, APathThatIsNoFolderIsAskedAgain)
     m_prompter.expectMessage(u"Chemin incorrect."_s, u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok,
                              Answer::Ok);
     expectFolder(QString());
-    EXPECT_FALSE(m_export.run());
+    EXPECT_FALSE(run());
 }
 
 TEST_F(ExecutableExportTest, NamesThatWouldLoseThePlayerKeepIt)
 {
     expectAnswers(u"autorun"_s, Answer::No);
     expectSuccess();
-    ASSERT_TRUE(m_export.run());
+    ASSERT_TRUE(run());
     EXPECT_TRUE(exists(u"zep/autorun.exe"_s));
 
     expectAnswers(u"pas/de/dossier"_s, Answer::No);
     m_prompter.expectMessage(u"Erreur d'accès au chemin/fichier : "_s + m_target + u"zep/pas/de/dossier.exe"_s,
                              u"Erreur n°75"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
-    EXPECT_FALSE(m_export.run());
+    EXPECT_FALSE(run());
     EXPECT_TRUE(exists(u"zep/autorun.exe"_s));
 }
 

@@ -33,12 +33,12 @@ TEST(MenuPicture, DrawsTheMenuAsTheWorksheetShowsIt)
     t.height = 300;
     t.flags = u"00"_s;
     project.setText(1, t);
-    const int empty = project.addButton(u"code"_s);
+    const int empty = project.addButton(ButtonKind::Code);
     MenuButton b = project.button(empty);
     b.left = 15;
     b.top = 600;
     project.setButton(empty, b);
-    const int gone = project.addButton(u"code"_s);
+    const int gone = project.addButton(ButtonKind::Code);
     b.normalImage = u"b2.bmp"_s;
     b.left = 900;
     b.top = 0;

@@ -1,7 +1,6 @@
 #include "BuildFixtures.h"
 
 #include "build/CompileEngine.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QDeadlineTimer>
@@ -22,20 +21,23 @@ constexpr int kBlue = 16711680;
 
 void compile(const MenuProject &project, const QString &cd, bool subMenu)
 {
-    ScriptedPrompter prompter;
-    if (subMenu)
-        prompter.expectMessage(u"Votre sous menu 'sous' a été créé avec succès, pour le lancer depuis le menu principal "
-                               u"(ou depuis un autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le "
-                               u"code VBS' et enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
-                               u"Sous menu"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
-    CompileEngine engine(project, prompter, testfiles::programPath(QString()));
+    CompileEngine engine(project, cd, testfiles::programPath(QString()));
     CompileRequest request = CompileRequest::defaultsFor(project);
     request.folder = cd;
     request.light = true;
     request.player = CompileRequest::kLinuxPlayer;
     request.subMenu = subMenu;
     request.subMenuName = u"sous"_s;
-    ASSERT_TRUE(engine.compile(request));
+    const CompileOutcome outcome = engine.compile(request);
+    ASSERT_TRUE(outcome.isWritten());
+    if (subMenu) {
+        EXPECT_EQ(
+            outcome.notice,
+            (MessageRequest{u"Votre sous menu 'sous' a été créé avec succès, pour le lancer depuis le menu "
+                            u"principal (ou depuis un autre sous menu), créez un bouton VBS puis cliquez sur "
+                            u"'Modifier le code VBS' et enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
+                            u"Sous menu"_s, MessageIcon::Information}));
+    }
 }
 
 } // namespace

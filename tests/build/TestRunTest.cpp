@@ -82,6 +82,15 @@ protected:
 
     ~TestRunTest() override { qunsetenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME"); }
 
+    // Runs and shows the outcome the way the designer does.
+    CompileOutcome run(TestRun &testRun)
+    {
+        const CompileOutcome outcome = testRun.run();
+        if (outcome.hasNotice())
+            m_prompter.message(outcome.notice);
+        return outcome;
+    }
+
     QTemporaryDir m_dir;
     QString m_programFolder;
     MenuProject m_project;
@@ -94,19 +103,18 @@ protected:
 TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
 {
     qputenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME", "1");
-    TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
-    run.run();
-    EXPECT_FALSE(run.compileFailed());
+    TestRun testRun(m_project, m_dir.filePath(u"projet/"_s), m_programFolder, m_hooks);
+    EXPECT_EQ(run(testRun).result, CompileOutcome::Result::Written);
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s, u"minimize"_s,
                                           u"test window"_s, u"player ended"_s, u"restore"_s}));
     EXPECT_EQ(m_hooks.label, u"Votre projet est en cours d'exécution, pour reprendre l'édition, veuillez cliquer sur "
                              u"le carré rouge ci-dessous."_s);
-    EXPECT_EQ(run.playerPath(), m_programFolder + u"tmp/zep/autorun.exe"_s);
+    EXPECT_EQ(testRun.playerPath(), m_programFolder + u"tmp/zep/autorun.exe"_s);
     EXPECT_FALSE(QFileInfo::exists(m_programFolder + u"tmp/zep/ancien.txt"_s));
     EXPECT_FALSE(QFileInfo::exists(m_programFolder + u"tmp/ancien.txt"_s));
     EXPECT_TRUE(QFileInfo::exists(m_programFolder + u"tmp/Autorun.inf"_s));
     EXPECT_TRUE(QFileInfo::exists(m_programFolder + u"tmp/zep/Msscript.ocx"_s));
-    const QByteArray player = testfiles::readBytes(run.playerPath());
+    const QByteArray player = testfiles::readBytes(testRun.playerPath());
     EXPECT_TRUE(player.contains("\xAC"
                                 "TEST\xAC"
                                 "TEST\xAC"));
@@ -117,8 +125,8 @@ TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
 TEST_F(TestRunTest, StopEndsAPlayerThatWouldRunOn)
 {
     m_hooks.pressStop = true;
-    TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
-    run.run();
+    TestRun testRun(m_project, m_dir.filePath(u"projet/"_s), m_programFolder, m_hooks);
+    run(testRun);
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s, u"minimize"_s,
                                           u"test window"_s, u"player stopped"_s, u"restore"_s}));
 }
@@ -131,9 +139,8 @@ TEST_F(TestRunTest, AFailedCompilationNeverMinimizesTheWorksheet)
     m_prompter.expectMessage(u"Erreur durant la compilation ! (Fichier introuvable : "_s +
                                  m_dir.filePath(u"projet/absent.bmp"_s) + u')',
                              u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
-    TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
-    run.run();
-    EXPECT_TRUE(run.compileFailed());
+    TestRun testRun(m_project, m_dir.filePath(u"projet/"_s), m_programFolder, m_hooks);
+    EXPECT_EQ(run(testRun).result, CompileOutcome::Result::Failed);
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s}));
     EXPECT_TRUE(m_prompter.allAnswered());
 }
@@ -143,8 +150,8 @@ TEST_F(TestRunTest, APlayerThatCannotStartIsReported)
     QFile::setPermissions(m_programFolder + CompileRequest::kLinuxPlayer, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_prompter.expectMessage(u"Erreur lors du test !!!"_s, u"Erreur d'accès au chemin/fichier"_s, MessageIcon::Critical,
                              MessageButtons::Ok, Answer::Ok);
-    TestRun run(m_project, m_prompter, m_programFolder, m_hooks);
-    run.run();
+    TestRun testRun(m_project, m_dir.filePath(u"projet/"_s), m_programFolder, m_hooks);
+    EXPECT_EQ(run(testRun).result, CompileOutcome::Result::Failed);
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s, u"minimize"_s,
                                           u"test window"_s, u"restore"_s, u"wait hidden"_s}));
     EXPECT_TRUE(m_prompter.allAnswered());

@@ -40,8 +40,7 @@ TEST(ZepcCompileTest, CompileRefusesAnEarlierMenuWithoutForce)
 
     run = zepc({u"compile"_s, project, cd});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.errText().contains(u"un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s));
-    EXPECT_TRUE(run.errText().contains(u"--force"_s));
+    EXPECT_EQ(run.errText(), u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer.\n"_s);
     EXPECT_FALSE(QFile::exists(cd + u"/zep/Msscript.ocx"_s));
 
     run = zepc({u"compile"_s, project, cd, u"--force"_s, u"--name"_s, u"Nom"_s, u"--author"_s, u"Moi"_s});

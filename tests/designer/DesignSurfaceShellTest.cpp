@@ -110,7 +110,7 @@ TEST_F(ShellFixture, FilesDroppedOnTheWorksheetOpenTheLastOne)
 {
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
-    session().document().addButton(u"code"_s); // an edit, so there is something to save
+    session().document().addButton(ButtonKind::Code); // an edit, so there is something to save
 
     expectAskToSave(m_prompter, Answer::Cancel);
     dropFiles(session().worksheet(), {u"/nowhere/first.zep"_s, example()});
@@ -166,7 +166,7 @@ TEST_F(ShellFixture, AQuickPreviewOfUnreadableImagesKeepsTheButtonAsItWas)
     ASSERT_TRUE(green.save(folder + u"/survol.bmp"_s, "BMP"));
     testfiles::writeBytes(folder + u"/abime.bmp"_s, "pas une image");
 
-    const int slot = project.addButton(u"code"_s);
+    const int slot = project.addButton(ButtonKind::Code);
     MenuButton b = project.button(slot);
     b.normalImage = u"abime.bmp"_s;
     b.hoverImage = u"survol.bmp"_s;

@@ -17,9 +17,9 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     const QString hover = image(u"s.bmp"_s, {120, 40}, Qt::green);
     const QString clickImage = image(u"c.bmp"_s, {120, 40}, Qt::blue);
 
-    EXPECT_EQ(addButton(u"code"_s, normal, hover, clickImage), 1);
+    EXPECT_EQ(addButton(ButtonKind::Code, normal, hover, clickImage), 1);
     const MenuButton &b = m_project.button(1);
-    EXPECT_EQ(b.kind, u"code"_s);
+    EXPECT_EQ(b.kind, ButtonKind::Code);
     EXPECT_EQ(b.normalImage, normal);
     EXPECT_EQ(b.hoverImage, hover);
     EXPECT_EQ(b.clickImage, clickImage);
@@ -37,7 +37,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
 
     // A file that does not exist is stored as empty; a cancel keeps the images the
     // panel showed, those of the button selected before.
-    EXPECT_EQ(addButton(u"vidéo"_s, m_dir.filePath(u"absent.bmp"_s), QString(), QString()), 2);
+    EXPECT_EQ(addButton(ButtonKind::Multimedia, m_dir.filePath(u"absent.bmp"_s), QString(), QString()), 2);
     EXPECT_EQ(m_project.button(2).normalImage, QString());
     EXPECT_EQ(m_project.button(2).hoverImage, hover);
     EXPECT_EQ(m_project.button(2).clickImage, clickImage);
@@ -51,7 +51,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
 TEST_F(SurfaceFixture, TheHundredthButtonIsRefusedDeletedOnesCounted)
 {
     for (int i = 1; i <= 99; ++i)
-        m_project.addButton(u"quitter"_s);
+        m_project.addButton(ButtonKind::Quit);
     m_project.deleteButton(3);
     m_prompter.expectMessage(u"Nombre maximum de bouton atteind !!!"_s, u"Erreur - trop de boutons :-)"_s,
                              MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);

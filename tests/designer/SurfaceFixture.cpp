@@ -26,12 +26,14 @@ QString SurfaceFixture::image(const QString &name, QSize size, Qt::GlobalColor c
     return path;
 }
 
-int SurfaceFixture::addButton(const QString &kind, const QString &normal, const QString &hover, const QString &click)
+int SurfaceFixture::addButton(ButtonKind kind, const QString &normal, const QString &hover, const QString &click)
 {
     m_prompter.expectOpenFile({u"Image normale"_s, kImageFilter, QString()}, normal);
     m_prompter.expectOpenFile({u"Image au survol"_s, kImageFilter, QString()}, hover);
     m_prompter.expectOpenFile({u"Image clique"_s, kImageFilter, QString()}, click);
-    const QString caption = kind == u"code"_s ? u"Code VBS"_s : kind == u"quitter"_s ? u"Quitter"_s : u"Multimédia"_s;
+    const QString caption = kind == ButtonKind::Code   ? u"Code VBS"_s
+                            : kind == ButtonKind::Quit ? u"Quitter"_s
+                                                       : u"Multimédia"_s;
     this->click(caption);
     return m_project.selectedButton();
 }

@@ -24,7 +24,7 @@ protected:
     // A BMP file of that size and colour in the temporary folder.
     QString image(const QString &name, QSize size, Qt::GlobalColor colour);
     // Adds a button through the palette with the three images chosen in turn.
-    int addButton(const QString &kind, const QString &normal, const QString &hover, const QString &click);
+    int addButton(ButtonKind kind, const QString &normal, const QString &hover, const QString &click);
     void click(const QString &caption);
 
     // Mouse events sent straight to a widget, as the window system would deliver them.

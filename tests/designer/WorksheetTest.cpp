@@ -61,9 +61,9 @@ TEST_F(WorksheetTest, CaptionAndSizeFollowTheModelAndTheWindow)
 
 TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
 {
-    addButton(u"vidéo"_s, m_normal, m_hover, m_click);
-    addButton(u"code"_s, m_normal, m_hover, m_click);
-    addButton(u"quitter"_s, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Code, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Quit, m_normal, m_hover, m_click);
     ButtonItem *second = m_worksheet.buttonItem(2);
 
     mouse(m_worksheet.buttonItem(1), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
@@ -76,12 +76,12 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     m_prompter.expectMessage(u"Supprimer le bouton 2 ?"_s, u"Suppression"_s, MessageIcon::Question,
                              MessageButtons::YesNo, Answer::No);
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
-    EXPECT_EQ(m_project.button(2).kind, u"code"_s);
+    EXPECT_EQ(m_project.button(2).kind, ButtonKind::Code);
 
     m_prompter.expectMessage(u"Supprimer le bouton 2 ?"_s, u"Suppression"_s, MessageIcon::Question,
                              MessageButtons::YesNo, Answer::Yes);
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
-    EXPECT_EQ(m_project.button(2).kind, u"suppr"_s);
+    EXPECT_EQ(m_project.button(2).kind, ButtonKind::Deleted);
     EXPECT_FALSE(second->isVisible());
     EXPECT_EQ(m_project.selectedButton(), -1);
     EXPECT_EQ(m_project.captions(),
@@ -89,7 +89,7 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
 
     // Numbers are not reused.
-    EXPECT_EQ(addButton(u"vidéo"_s, m_normal, m_hover, m_click), 4);
+    EXPECT_EQ(addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click), 4);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
@@ -117,8 +117,8 @@ TEST_F(WorksheetTest, ThePrecisePointerIsACrossHair)
 
 TEST_F(WorksheetTest, HoverAndClickImages)
 {
-    addButton(u"vidéo"_s, m_normal, m_hover, m_click);
-    addButton(u"code"_s, m_normal, m_hover, image(u"absent-later.bmp"_s, {60, 20}, Qt::blue));
+    addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Code, m_normal, m_hover, image(u"absent-later.bmp"_s, {60, 20}, Qt::blue));
     QFile::remove(m_dir.filePath(u"absent-later.bmp"_s));
     ButtonItem *one = m_worksheet.buttonItem(1);
     ButtonItem *two = m_worksheet.buttonItem(2);
@@ -163,7 +163,7 @@ TEST_F(WorksheetTest, HoverAndClickImages)
 
 TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
 {
-    addButton(u"vidéo"_s, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click);
     click(u"Créer"_s);
     ButtonItem *button = m_worksheet.buttonItem(1);
     TextItem *text = m_worksheet.textItem(1);
@@ -288,14 +288,14 @@ TEST_F(WorksheetTest, MousePositionFollowsThePointer)
     move(&m_worksheet, {80, 3});
     EXPECT_EQ(window.texts(), (QStringList{u"X=1200"_s, u"Y=45"_s, u"X=80px"_s, u"Y=3px"_s}));
 
-    addButton(u"quitter"_s, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Quit, m_normal, m_hover, m_click);
     move(m_worksheet.buttonItem(1), {2, 1});
     EXPECT_EQ(window.texts(), (QStringList{u"X=225"_s, u"Y=210"_s, u"X=15px"_s, u"Y=14px"_s}));
 }
 
 TEST_F(WorksheetTest, ResetEmptiesTheSurface)
 {
-    addButton(u"quitter"_s, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Quit, m_normal, m_hover, m_click);
     click(u"Créer"_s);
     m_project.setBackgroundImage(image(u"fond.bmp"_s, {32, 24}, Qt::yellow));
     EXPECT_FALSE(m_worksheet.background().isNull());
@@ -322,7 +322,7 @@ TEST_F(WorksheetTest, CornerMarkersFollowTheOption)
 TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
 {
     QUndoStack &stack = m_document.undoStack();
-    addButton(u"vidéo"_s, m_normal, m_hover, m_click);
+    addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click);
     click(u"Créer"_s);
     ButtonItem *button = m_worksheet.buttonItem(1);
     TextItem *text = m_worksheet.textItem(1);
@@ -362,7 +362,7 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
     EXPECT_TRUE(m_project.button(1).isDeleted());
     stack.undo();
-    EXPECT_EQ(m_project.button(1).kind, u"vidéo"_s);
+    EXPECT_EQ(m_project.button(1).kind, ButtonKind::Multimedia);
     EXPECT_TRUE(button->isVisible());
     EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     stack.redo();

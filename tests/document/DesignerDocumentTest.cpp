@@ -45,7 +45,7 @@ TEST_F(DesignerDocumentTest, EveryEditUndoesToItsOldValueAndRedoesToItsNewOne)
     m_document.setSetting(&ProjectSettings::backgroundColour, 255);
     m_document.setShape({ShapePoint{1, 2}, ShapePoint{30, 40}, ShapePoint{5, 60}});
     m_document.setAuthorInfo({u"Nom"_s, u"a@b.c"_s, u"site"_s, u"notes\r\nsuite"_s});
-    const int slot = m_document.addButton(u"code"_s, [](MenuButton &b) { b.normalImage = u"n.bmp"_s; });
+    const int slot = m_document.addButton(ButtonKind::Code, [](MenuButton &b) { b.normalImage = u"n.bmp"_s; });
     MenuButton moved = m_project.button(slot);
     moved.left = 900;
     m_document.editButton(slot, moved);
@@ -69,7 +69,7 @@ TEST_F(DesignerDocumentTest, EveryEditUndoesToItsOldValueAndRedoesToItsNewOne)
     EXPECT_EQ(m_project.settings().backgroundColour, 255);
     EXPECT_EQ(m_project.shape(), (QList<ShapePoint>{{}, {1, 2}, {30, 40}, {5, 60}}));
     EXPECT_EQ(m_project.author().notes, u"notes\r\nsuite"_s);
-    EXPECT_EQ(m_project.button(slot).kind, u"code"_s);
+    EXPECT_EQ(m_project.button(slot).kind, ButtonKind::Code);
     EXPECT_EQ(m_project.button(slot).normalImage, u"n.bmp"_s);
     EXPECT_EQ(m_project.button(slot).left, 900);
     EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (code)"_s);

@@ -31,7 +31,7 @@ void fill(MenuProject &project)
     project.setTimerEnabled(1);
     project.setTimerInterval(u"250"_s);
     project.setHandCursor(0);
-    const int slot = project.addButton(u"vidéo"_s);
+    const int slot = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(slot);
     b.left = -15;
     b.top = 300.5f;

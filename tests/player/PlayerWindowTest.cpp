@@ -1,5 +1,6 @@
 #include "player/qt/PlayerWindow.h"
 #include "build/CompileEngine.h"
+#include "common/PathText.h"
 #include "player/core/MenuDataParser.h"
 #include "project/MenuProject.h"
 #include "support/ScriptedPrompter.h"
@@ -52,7 +53,7 @@ protected:
         m_project.setBackgroundImage(u"fond.bmp"_s);
         m_project.setStartupAction(u"VBS:Note \"démarrage\""_s);
         m_project.setGlobalCode(u"Sub Note(s)\r\n  Fenetre.Caption = Fenetre.Caption & \"|\" & s\r\nEnd Sub"_s);
-        for (const QString &kind : {u"vidéo"_s, u"code"_s, u"quitter"_s}) {
+        for (const ButtonKind kind : {ButtonKind::Multimedia, ButtonKind::Code, ButtonKind::Quit}) {
             const int slot = m_project.addButton(kind);
             MenuButton b = m_project.button(slot);
             b.left = 1500.0f * float(slot);
@@ -78,13 +79,12 @@ protected:
     void compile()
     {
         QDir(m_dir.filePath(u"cd/zep"_s)).removeRecursively();
-        ScriptedPrompter prompter;
-        CompileEngine engine(m_project, prompter, testfiles::programPath(QString()));
+        CompileEngine engine(m_project, pathtext::folderOf(m_project.path()), testfiles::programPath(QString()));
         CompileRequest request = CompileRequest::defaultsFor(m_project);
         request.folder = m_dir.filePath(u"cd"_s);
         request.light = true;
         request.player = CompileRequest::kLinuxPlayer;
-        ASSERT_TRUE(engine.compile(request));
+        ASSERT_TRUE(engine.compile(request).isWritten());
     }
 
     std::unique_ptr<PlayerWindow> openPlayer()

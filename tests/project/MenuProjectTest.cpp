@@ -10,7 +10,7 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
 {
     MenuProject project;
     project.setSize(7000, 5000);
-    project.addButton(u"code"_s);
+    project.addButton(ButtonKind::Code);
     project.addText();
     project.setBackgroundColour(0);
     project.setIcon(u"cd.ico"_s);
@@ -27,7 +27,7 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
     EXPECT_EQ(project.chosenCaption(), u"Feuille de travail"_s);
     EXPECT_EQ(project.buttonSlotsInUse(), 1);
     EXPECT_EQ(project.textSlotsInUse(), 1);
-    EXPECT_TRUE(project.button(1).kind.isEmpty());
+    EXPECT_TRUE(project.button(1).kind == ButtonKind::None);
     EXPECT_TRUE(project.button(1).code.isEmpty());
     EXPECT_EQ(project.settings().width, 7000);
     EXPECT_EQ(project.settings().height, 5000);
@@ -57,11 +57,11 @@ TEST(MenuProject, ALanguagePackWordsTheIconMarker)
 TEST(MenuProject, ButtonsAreNumberedFromOneAndDeletedNumbersAreNeverReused)
 {
     MenuProject project;
-    EXPECT_EQ(project.addButton(u"vidéo"_s), 1);
+    EXPECT_EQ(project.addButton(ButtonKind::Multimedia), 1);
     EXPECT_EQ(project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
     EXPECT_EQ(project.selectedButton(), 1);
     for (int i = 2; i <= 12; ++i)
-        project.addButton(u"quitter"_s);
+        project.addButton(ButtonKind::Quit);
 
     project.choose(ItemRef::button(12));
     EXPECT_EQ(project.selectedButton(), 12);
@@ -75,17 +75,17 @@ TEST(MenuProject, ButtonsAreNumberedFromOneAndDeletedNumbersAreNeverReused)
 
     project.deleteButton(12);
     EXPECT_TRUE(project.captions().contains(u"Bouton 11 (quitter)"_s));
-    EXPECT_EQ(project.addButton(u"code"_s), 13);
+    EXPECT_EQ(project.addButton(ButtonKind::Code), 13);
 }
 
 TEST(MenuProject, NinetyNineButtonsIncludingDeletedOnesAreTheLimit)
 {
     MenuProject project;
     for (int i = 1; i <= 99; ++i)
-        ASSERT_EQ(project.addButton(u"quitter"_s), i);
+        ASSERT_EQ(project.addButton(ButtonKind::Quit), i);
     project.deleteButton(50);
     EXPECT_FALSE(project.canAddButton());
-    EXPECT_EQ(project.addButton(u"quitter"_s), -1);
+    EXPECT_EQ(project.addButton(ButtonKind::Quit), -1);
     EXPECT_EQ(project.buttonSlotsInUse(), 100);
     EXPECT_EQ(project.captions().size(), 99);
 }
@@ -93,8 +93,8 @@ TEST(MenuProject, NinetyNineButtonsIncludingDeletedOnesAreTheLimit)
 TEST(MenuProject, CodeButtonsStartWithTheirNumberedTemplate)
 {
     MenuProject project;
-    project.addButton(u"quitter"_s);
-    const int slot = project.addButton(u"code"_s);
+    project.addButton(ButtonKind::Quit);
+    const int slot = project.addButton(ButtonKind::Code);
     const QString dashes = u'\'' + QString(78, u'-');
     EXPECT_EQ(project.button(slot).code,
               dashes + u"\r\n'Tapez ici le code VBS à exécuter quand le bouton 2 est préssé.\r\n"
@@ -120,12 +120,19 @@ TEST(MenuProject, TextsCopyTheTemplateAndDeletionMarksThem)
     EXPECT_EQ(project.selectedText(), 10);
 
     project.deleteText(1);
-    EXPECT_EQ(project.text(1).text, u"SUPPR"_s);
+    EXPECT_TRUE(project.text(1).isDeleted());
+    EXPECT_FALSE(project.text(1).isStored());
     EXPECT_FALSE(project.text(1).visible);
     EXPECT_EQ(project.selectedText(), -1);
     EXPECT_TRUE(project.captions().contains(u"Texte 10"_s));
     EXPECT_FALSE(project.captions().contains(u"Texte 1"_s));
     EXPECT_EQ(project.addText(), 11);
+
+    // A text that reads like the old deletion mark is still the author's text.
+    MenuText typed = project.text(2);
+    typed.text = u"SUPPR"_s;
+    project.setText(2, typed);
+    EXPECT_TRUE(project.text(2).isStored());
 }
 
 TEST(MenuProject, ChangesAreSignalledOncePerRealChange)
@@ -139,7 +146,7 @@ TEST(MenuProject, ChangesAreSignalledOncePerRealChange)
     ASSERT_EQ(settings.count(), 1);
     EXPECT_EQ(settings.at(0).at(0).value<ProjectField>(), ProjectField::TimerInterval);
 
-    const int slot = project.addButton(u"quitter"_s);
+    const int slot = project.addButton(ButtonKind::Quit);
     buttons.clear();
     MenuButton b = project.button(slot);
     b.left = 400;

@@ -187,7 +187,26 @@ TEST_F(ProjectFile, FormatOneZeroButtonsHaveSevenLines)
     EXPECT_TRUE(m_project.button(1).hoverCode.isEmpty());
     EXPECT_FALSE(m_project.button(1).transparent);
     EXPECT_EQ(m_project.button(2).left, 45);
-    EXPECT_EQ(m_project.button(2).kind, u"quitter"_s);
+    EXPECT_EQ(m_project.button(2).kind, ButtonKind::Quit);
+}
+
+TEST_F(ProjectFile, AKindWordThisVersionDoesNotKnowIsShownAndWrittenBackAsRead)
+{
+    QStringList lines = defaultHead(u"1.0"_s);
+    lines << u"[Bouton]"_s << u" 15 "_s << u" 30 "_s << u"n.bmp"_s << u"s.bmp"_s << u"c.bmp"_s << u"Vidéo"_s
+          << u"film.avi"_s;
+    ASSERT_TRUE(open(write(u"autre.zep"_s, crlf(lines))));
+    EXPECT_EQ(m_project.button(1).kind, ButtonKind::Other);
+    EXPECT_EQ(m_project.caption(ItemRef::button(1)), u"Bouton 1 (Vidéo)"_s);
+    EXPECT_TRUE(m_project.button(1).isStored());
+    EXPECT_TRUE(writtenLines(m_dir.filePath(u"autre.zep"_s)).contains(u"Vidéo"_s));
+
+    // Deleted and brought back, it keeps its word.
+    m_project.deleteButton(1);
+    EXPECT_EQ(m_project.button(1).kindWord(), u"suppr"_s);
+    EXPECT_FALSE(m_project.button(1).isStored());
+    m_project.restoreButton(1, ButtonKind::Other);
+    EXPECT_EQ(m_project.caption(ItemRef::button(1)), u"Bouton 1 (Vidéo)"_s);
 }
 
 TEST_F(ProjectFile, AbsentSectionsKeepTheirResetValues)

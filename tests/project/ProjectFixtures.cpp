@@ -25,7 +25,7 @@ void fillFullProject(MenuProject &project)
     project.setTransparencyImage(u"/media/images/masque.bmp"_s);
     project.setWindowHoverCode(u"Ecran.MousePointer = 0"_s);
 
-    const int video = project.addButton(u"vidéo"_s);
+    const int video = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(video);
     b.left = -120;
     b.top = 3000.25f;
@@ -37,7 +37,7 @@ void fillFullProject(MenuProject &project)
     b.transparentColour = 16711935;
     project.setButton(video, b);
 
-    const int code = project.addButton(u"code"_s);
+    const int code = project.addButton(ButtonKind::Code);
     b = project.button(code);
     b.normalImage = u"/media/images/b2.bmp"_s;
     b.hoverImage = u"/media/images/b2s.bmp"_s;
@@ -45,7 +45,7 @@ void fillFullProject(MenuProject &project)
     b.hoverCode = u"Bouton2.Left = 10"_s;
     project.setButton(code, b);
 
-    const int incomplete = project.addButton(u"quitter"_s); // no images: never written
+    const int incomplete = project.addButton(ButtonKind::Quit); // no images: never written
     Q_UNUSED(incomplete);
 
     const int first = project.addText();

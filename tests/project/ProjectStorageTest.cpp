@@ -173,7 +173,7 @@ TEST_F(ProjectStorageTest, QmbFilesGoToTheConverterInAnyCase)
 {
     RecordingQmb qmb;
     m_storage.setQmbConverter(&qmb);
-    m_project.addButton(u"code"_s);
+    m_project.addButton(ButtonKind::Code);
     EXPECT_FALSE(m_storage.open(m_dir.filePath(u"ANCIEN.QMB"_s)));
     EXPECT_EQ(qmb.converted, QStringList{m_dir.filePath(u"ANCIEN.QMB"_s)});
     EXPECT_EQ(m_project.buttonSlotsInUse(), 1) << "the reader resets first";

@@ -72,7 +72,7 @@ protected:
 TEST_F(QmbConversionTest, AConvertedProjectIsReadWithResetAfterTheNotice)
 {
     writeWorkingConverter();
-    m_project.addButton(u"code"_s);
+    m_project.addButton(ButtonKind::Code);
     m_prompter.expectFolder({kFolderPrompt}, m_dir.filePath(u"cible"_s));
     m_prompter.expectMessage(
         u"Il faudra redéfinir les actions des boutons car elles ne sont pas récupérables d'un fichier QMB."_s,

@@ -160,11 +160,11 @@ TEST(WizardScripts, StartupActionsAndButtonCodes)
     EXPECT_EQ(wizardscripts::startupAction(p), u"VBS:MsgBox \"a\"+chr(10)+chr(13)+\"b\", vbInformation, \"T\""_s);
 
     WizardButton b;
-    EXPECT_EQ(wizardscripts::kindAndCode(b).kind, u"vidéo"_s);
+    EXPECT_EQ(wizardscripts::kindAndCode(b).kind, ButtonKind::Multimedia);
     EXPECT_EQ(wizardscripts::kindAndCode(b).code, QString());
     b.function = WizardButton::QuitMenu;
     b.argument1 = u"reste"_s;
-    EXPECT_EQ(wizardscripts::kindAndCode(b).kind, u"quitter"_s);
+    EXPECT_EQ(wizardscripts::kindAndCode(b).kind, ButtonKind::Quit);
     EXPECT_EQ(wizardscripts::kindAndCode(b).code, QString());
     EXPECT_EQ(wizardscripts::lineBreaks(u"a[R]b[r]c"_s), u"a\r\nb\r\nc"_s);
 }

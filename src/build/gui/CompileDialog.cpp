@@ -32,14 +32,15 @@ template <typename T> T *named(T *widget, const QString &name)
 
 } // namespace
 
-CompileDialog::CompileDialog(const MenuProject &project, Prompter &prompter, const QString &programFolder,
-                             QWidget *parent)
-    : QDialog(parent), m_prompter(prompter), m_engine(project, prompter, programFolder)
+CompileDialog::CompileDialog(const MenuProject &project, const QString &projectFolder, Prompter &prompter,
+                             const QString &programFolder, QWidget *parent)
+    : QDialog(parent), m_prompter(prompter), m_engine(project, projectFolder, programFolder)
 {
     setObjectName(u"Form6"_s);
     setWindowTitle(u"Création pour graver"_s);
     setModal(true);
     m_engine.setProgress(this);
+    m_engine.setReplaceDecision([this](const QString &cdFolder) { return mayReplace(cdFolder); });
     const CompileRequest defaults = CompileRequest::defaultsFor(project);
 
     m_instructions = named(new QLabel(u"Indiquez ci-dessous votre répertoire 'à graver', dans lequel seront placés "
@@ -151,7 +152,21 @@ void CompileDialog::compile()
     request.light = m_light->isChecked();
     request.subMenu = m_subMenu->isChecked();
     request.subMenuName = m_subMenuName->text();
-    m_engine.compile(request);
+    m_outcome = m_engine.compile(request);
+    if (m_outcome.hasNotice())
+        m_prompter.message(m_outcome.notice);
+}
+
+bool CompileDialog::mayReplace(const QString &cdFolder)
+{
+    MessageRequest question;
+    question.text =
+        u"Dans le répertoire '"_s + cdFolder + u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
+    question.title = u"Compilation"_s;
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    question.defaultButton = 2;
+    return m_prompter.message(question) == Answer::Yes;
 }
 
 void CompileDialog::status(const QString &text, int colour)

@@ -20,14 +20,14 @@ class CompileDialog : public QDialog, private CompileProgress
     Q_OBJECT
 
 public:
-    CompileDialog(const MenuProject &project, Prompter &prompter, const QString &programFolder,
-                  QWidget *parent = nullptr);
+    CompileDialog(const MenuProject &project, const QString &projectFolder, Prompter &prompter,
+                  const QString &programFolder, QWidget *parent = nullptr);
 
     void setRequireMultimediaFiles(bool on) { m_engine.setRequireMultimediaFiles(on); }
 
     // "&Valider"
     void compile();
-    bool compileFailed() const { return m_engine.failed(); }
+    bool compileFailed() const { return m_outcome.isFailed(); }
 
     // "..." beside the CD folder
     void browse();
@@ -37,6 +37,7 @@ public:
 
 private:
     void subMenuClicked();
+    bool mayReplace(const QString &cdFolder);
 
     void status(const QString &text, int colour) override;
     void step(const QString &text) override;
@@ -46,6 +47,7 @@ private:
 
     Prompter &m_prompter;
     CompileEngine m_engine;
+    CompileOutcome m_outcome;
     QLabel *m_instructions;
     QLineEdit *m_folder;
     QPushButton *m_browse;

@@ -56,8 +56,6 @@ bool isReserved(QChar c)
     return c == u'¤' || c == u'¬';
 }
 
-const QString kCodeKind = u"code"_s;
-
 } // namespace
 
 ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &prompter,
@@ -319,7 +317,7 @@ void ScriptEditorWindow::followSelection()
     const int button = m_project.selectedButton();
     if (button > 0 && button < m_project.buttonSlotsInUse()) {
         const MenuButton &selected = m_project.button(button);
-        if (selected.kind == kCodeKind && m_project.chosen() == ItemRef::button(button))
+        if (selected.kind == ButtonKind::Code && m_project.chosen() == ItemRef::button(button))
             retarget(ScriptSlot::Bouton, scriptOpening(ScriptOpener::ButtonScript, button).caption);
     }
     hide();

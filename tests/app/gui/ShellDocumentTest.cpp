@@ -44,7 +44,7 @@ TEST_F(ShellFixture, BlankProjectAsksFirstAndCancelKeepsEverything)
 {
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
-    session().document().addButton(u"code"_s);
+    session().document().addButton(ButtonKind::Code);
     MainMenus &menus = session().mainWindow()->menus();
 
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);

@@ -44,7 +44,7 @@ TEST_F(ShellFixture, TheWizardEntryAsksToSaveAndTheDesignerWillNotQuitWhileItIsU
     ASSERT_TRUE(start());
     MenuProject &project = session().project();
     MainMenus &menus = session().mainWindow()->menus();
-    session().document().addButton(u"code"_s);
+    session().document().addButton(ButtonKind::Code);
 
     expectAskToSave(m_prompter, Answer::Cancel);
     menus.newWizard->trigger();

@@ -21,9 +21,9 @@ protected:
     // Buttons 1 (code), 2 (vidéo), 3 (quitter); the last one is selected.
     void addButtons()
     {
-        m_project.addButton(u"code"_s);
-        m_project.addButton(u"vidéo"_s);
-        m_project.addButton(u"quitter"_s);
+        m_project.addButton(ButtonKind::Code);
+        m_project.addButton(ButtonKind::Multimedia);
+        m_project.addButton(ButtonKind::Quit);
     }
     bool shown(const QString &name) const { return child(name)->isVisibleTo(m_panel.get()); }
 };
@@ -116,8 +116,8 @@ TEST_F(ButtonPageTest, PositionInTwipsAndInPixels)
 TEST_F(ButtonPageTest, ScriptButtonsNameTheButton)
 {
     for (int i = 0; i < 11; ++i)
-        m_project.addButton(u"quitter"_s);
-    m_project.addButton(u"code"_s);
+        m_project.addButton(ButtonKind::Quit);
+    m_project.addButton(ButtonKind::Code);
     choose(u"Bouton 12 (code)"_s);
     EXPECT_EQ(m_project.selectedButton(), 12);
     click(u"ModifCode"_s);

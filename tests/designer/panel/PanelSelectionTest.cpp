@@ -14,7 +14,7 @@ TEST_F(PanelSelectionTest, ChooserListsTheModelAndChoosingSelects)
     auto *chooser = child<QComboBox>(u"Combo1"_s);
     EXPECT_EQ(chooser->count(), 1);
     EXPECT_EQ(chooser->itemText(0), u"Feuille de travail"_s);
-    m_project.addButton(u"vidéo"_s);
+    m_project.addButton(ButtonKind::Multimedia);
     m_project.addText();
     EXPECT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->currentText(), u"Texte 1"_s) << "a new item is selected";
@@ -56,7 +56,7 @@ TEST_F(PanelSelectionTest, PrepareForBuildSelectsTheProjectAndRebuildsTransparen
     makeImage(u"a.bmp"_s, {8, 8});
     makeImage(u"b.bmp"_s, {8, 8});
     for (const QString &image : {u"a.bmp"_s, u"b.bmp"_s}) {
-        const int slot = m_project.addButton(u"code"_s);
+        const int slot = m_project.addButton(ButtonKind::Code);
         MenuButton b = m_project.button(slot);
         b.normalImage = b.hoverImage = b.clickImage = image;
         b.transparent = image == u"a.bmp"_s;
@@ -76,7 +76,7 @@ TEST_F(PanelSelectionTest, Screenshots)
     if (folder.isEmpty())
         GTEST_SKIP();
     m_panel->resize(m_panel->width(), 900);
-    m_project.addButton(u"vidéo"_s);
+    m_project.addButton(ButtonKind::Multimedia);
     m_project.addText();
     const auto save = [&](const QString &entry, const QString &name) {
         choose(entry);

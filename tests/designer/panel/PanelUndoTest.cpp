@@ -54,7 +54,7 @@ TEST_F(PanelFixture, EveryKindOfFieldEditUndoesAndRedoes)
 TEST_F(PanelFixture, ItemPageEditsAndADeletionUndoAndRedo)
 {
     m_document.addText();
-    m_document.addButton(u"vidéo"_s);
+    m_document.addButton(ButtonKind::Multimedia);
     QUndoStack &stack = m_document.undoStack();
     const int before = stack.count();
 

@@ -55,7 +55,7 @@ public:
 
     MenuProject &project() { return m_project; }
 
-    void addButton(const QString &code, const QString &kind = u"code"_s)
+    void addButton(const QString &code, ButtonKind kind = ButtonKind::Code)
     {
         const int slot = m_project.addButton(kind);
         MenuButton b = m_project.button(slot);

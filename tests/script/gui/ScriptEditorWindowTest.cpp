@@ -86,7 +86,7 @@ protected:
                                Answer::Ok);
     }
 
-    int addCodeButton() { return project.addButton(u"code"_s); }
+    int addCodeButton() { return project.addButton(ButtonKind::Code); }
 
     ScriptedPrompter prompter;
     DesignerDocument document{prompter, QString()};
@@ -253,7 +253,7 @@ TEST_F(ScriptEditorWindowTest, ReservedCharactersGoOneKindAtATimeWithOneMessageE
 
 TEST_F(ScriptEditorWindowTest, SelectionChangeHidesAndRetargetsToCodeButtons)
 {
-    const int video = project.addButton(u"vidéo"_s);
+    const int video = project.addButton(ButtonKind::Multimedia);
     const int codeButton = addCodeButton();
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
 
