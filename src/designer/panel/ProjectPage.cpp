@@ -135,7 +135,8 @@ void ProjectPage::build()
     timer->setSpacing(3);
     m_interval = field(u"Intervalle"_s, m_timerFrame);
     m_interval->installEventFilter(this);
-    row(timer, {label(u"LabelToutesLes"_s, u"Toutes les"_s, m_timerFrame), m_interval, label(u"LabelMs"_s, u"ms"_s, m_timerFrame)});
+    row(timer, {label(u"LabelToutesLes"_s, u"Toutes les"_s, m_timerFrame), m_interval,
+                label(u"LabelMs"_s, u"ms"_s, m_timerFrame)});
     timer->addWidget(label(u"LabelCodeMinuteur"_s, u"exécuter ce code VBS :"_s, m_timerFrame));
     row(timer, {button(u"ModifMinuteur"_s, u"&Modif."_s, m_timerFrame)}, true);
     layout->addWidget(m_timerFrame);

@@ -71,8 +71,8 @@ FilePropertiesDialog::FilePropertiesDialog(const MenuProject &project, Apply app
     form->addRow(u"Adresse e-mail :"_s, m_email);
     form->addRow(u"Nom de l'auteur :"_s, m_name);
     form->addRow(u"Notes :"_s, m_notes);
-    for (const QString &field : {u"editeur"_s, u"version"_s, u"version_fichier"_s, u"site"_s, u"email"_s, u"auteur"_s,
-                                 u"notes"_s})
+    for (const QString &field :
+         {u"editeur"_s, u"version"_s, u"version_fichier"_s, u"site"_s, u"email"_s, u"auteur"_s, u"notes"_s})
         form->labelForField(findChild<QWidget *>(field))->setObjectName(u"label_"_s + field);
 
     auto *buttons = new QDialogButtonBox(this);

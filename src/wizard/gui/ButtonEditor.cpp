@@ -143,8 +143,8 @@ QWidget *ButtonEditor::makeImagePage()
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(named(new QLabel(u"Les boutons graphiques sont composés de trois images :"_s), u"trois_images"_s), 0,
-                    0, 1, 3);
+    grid->addWidget(named(new QLabel(u"Les boutons graphiques sont composés de trois images :"_s), u"trois_images"_s),
+                    0, 0, 1, 3);
     for (int n = 0; n < 3; ++n) {
         m_images[n] = named(new QLineEdit, u"Text_"_s + kImageNames[n]);
         auto *browse = named(new QPushButton(u"..."_s), u"parcourir_"_s + kImageNames[n]);

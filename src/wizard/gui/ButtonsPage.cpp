@@ -43,8 +43,9 @@ ButtonsPage::ButtonsPage(WizardProject &project, Prompter &prompter, const QStri
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 3:"_s), u"etape_3"_s));
-    layout->addWidget(named(
-        wizardwidgets::paragraph(u"Nous allons maintenant créer les boutons (style, texte etc...)."_s), u"intro_boutons"_s));
+    layout->addWidget(
+        named(wizardwidgets::paragraph(u"Nous allons maintenant créer les boutons (style, texte etc...)."_s),
+              u"intro_boutons"_s));
     layout->addLayout(top, 1);
     layout->addWidget(m_editor);
 

@@ -60,8 +60,9 @@ GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *pa
     layout->addWidget(named(wizardwidgets::paragraph(u"Cet assistant va vous aider à créer un menu très facilement, "
                                                      u"vous n'aurez qu'a suivre les étapes."_s),
                             u"intro"_s));
-    layout->addWidget(named(wizardwidgets::paragraph(u"Bien sûr il ne vous montre pas toutes les possibilités de ZEP."_s),
-                            u"intro_limites"_s));
+    layout->addWidget(
+        named(wizardwidgets::paragraph(u"Bien sûr il ne vous montre pas toutes les possibilités de ZEP."_s),
+              u"intro_limites"_s));
     layout->addSpacing(8);
     layout->addWidget(named(wizardwidgets::stepLabel(u"Etape 1:"_s), u"etape_1"_s));
     layout->addLayout(nameRow);

@@ -44,14 +44,15 @@ SavePage::SavePage(WizardProject &project, Prompter &prompter, QWidget *parent)
     layout->addLayout(chooseRow);
     layout->addWidget(m_folder);
     layout->addSpacing(8);
-    layout->addWidget(named(wizardwidgets::paragraph(
-                                u"Ensuite vous allez retourner sous ZEP où vous pourrez modifier quelques détails "
-                                u"comme la position des boutons, la taille du menu, l'ajout ou non de boites de texte "
-                                u"pour insérer vos commentaires..."_s),
-                            u"fin_2"_s));
-    layout->addWidget(named(wizardwidgets::paragraph(
-                                u"Enfin, pour créer votre menu, vous devrez cliquer sur Créer > Compiler > en autorun."_s),
-                            u"fin_3"_s));
+    layout->addWidget(named(
+        wizardwidgets::paragraph(u"Ensuite vous allez retourner sous ZEP où vous pourrez modifier quelques détails "
+                                 u"comme la position des boutons, la taille du menu, l'ajout ou non de boites de texte "
+                                 u"pour insérer vos commentaires..."_s),
+        u"fin_2"_s));
+    layout->addWidget(
+        named(wizardwidgets::paragraph(
+                  u"Enfin, pour créer votre menu, vous devrez cliquer sur Créer > Compiler > en autorun."_s),
+              u"fin_3"_s));
     layout->addStretch();
 
     connect(choose, &QPushButton::clicked, this, &SavePage::chooseFolder);

@@ -6,13 +6,13 @@
 #include "build/gui/CompileDialog.h"
 #include "build/gui/PrintPreview.h"
 #include "build/gui/TestWindow.h"
+#include "common/Phrases.h"
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
-#include "script/gui/ScriptEditorWindow.h"
-#include "common/Phrases.h"
 #include "project/gui/FilePropertiesDialog.h"
+#include "script/gui/ScriptEditorWindow.h"
 #include "shape/gui/ShapeEditor.h"
 #include "support/TestFiles.h"
 #include "wizard/gui/WizardWindow.h"
@@ -87,8 +87,8 @@ QList<std::pair<QString, QString>> textsOf(QObject *o)
     if (auto *a = qobject_cast<QAction *>(o)) {
         // Only entries of a menu show their text; a menu's own entry shows its title.
         const QList<QObject *> places = a->associatedObjects();
-        const bool inMenu = std::any_of(places.begin(), places.end(),
-                                        [](QObject *p) { return qobject_cast<QMenu *>(p) != nullptr; });
+        const bool inMenu =
+            std::any_of(places.begin(), places.end(), [](QObject *p) { return qobject_cast<QMenu *>(p) != nullptr; });
         auto *menu = qobject_cast<QMenu *>(a->parent());
         if (inMenu && !a->isSeparator() && !(menu && menu->menuAction() == a)) {
             texts.append({u"Caption"_s, a->text()});
@@ -137,8 +137,8 @@ void collect(QWidget *window, Shown &shown)
             else if (reachableFrom(window, o))
                 shown.named[name + u'.' + o->objectName() + u'.' + property] = text;
             else if (!wordless(text) && !o->objectName().startsWith(u"qt_"_s))
-                shown.unreachable << name + u": "_s + QString::fromLatin1(o->metaObject()->className()) + u' '
-                                         + o->objectName() + u" \""_s + text + u'"';
+                shown.unreachable << name + u": "_s + QString::fromLatin1(o->metaObject()->className()) + u' ' +
+                                         o->objectName() + u" \""_s + text + u'"';
         }
     }
 }
@@ -233,17 +233,16 @@ TEST_F(EnglishPackTest, EveryWindowShowsEnglishAndEveryTextHasAScriptName)
     const Shown english = shownEverywhere();
     EXPECT_TRUE(english.unreachable.isEmpty()) << qPrintable(english.unreachable.join(u'\n'));
 
-    // Texts that read the same in both languages.
-    static const QStringList same{u"?"_s,         u"&?"_s,       u"..."_s,         u"OK"_s,       u"[?]"_s,
-                                  u"Private"_s,   u"Public"_s,   u"Function"_s,    u"Sub"_s,      u"Options"_s,
-                                  u"&Options"_s,  u"Source"_s,   u"&Source"_s,     u"&F.A.Q."_s,  u"Information"_s,
-                                  u"Langue/Language"_s, u"English"_s, u"ms"_s,   u"Stop"_s,
-                                  u"Zoom -"_s,    u"Zoom +"_s,   u"Internet"_s,    u"Visible"_s,  u"Rectangle"_s,
-                                  u"Oval"_s};
+    // Words that read the same in both languages.
+    static const QStringList same{u"OK"_s,      u"Private"_s,   u"Public"_s, u"Function"_s,       u"Sub"_s,
+                                  u"Options"_s, u"&Options"_s,  u"Source"_s, u"&Source"_s,        u"Information"_s,
+                                  u"ms"_s,      u"Stop"_s,      u"Zoom -"_s, u"Zoom +"_s,         u"Internet"_s,
+                                  u"Visible"_s, u"Rectangle"_s, u"Oval"_s,   u"Langue/Language"_s};
     // Controls that show the project's or the user's data. The item chooser's first
     // entry is the worksheet's key, which selection relies on.
-    static const QRegularExpression data(u"^(Form2\\.Liste_apparences|Form2\\.fichier_recent_[1-9]\\d*|Form14\\.dossier|"_s
-                                         u"Form4\\.Combo1)\\."_s);
+    static const QRegularExpression data(
+        u"^(Form2\\.Liste_apparences|Form2\\.fichier_recent_[1-9]\\d*|Form14\\.dossier|"_s
+        u"Form4\\.Combo1)\\."_s);
     QStringList frenchLeft;
     for (auto it = english.named.begin(); it != english.named.end(); ++it) {
         const QString &text = it.value();

@@ -27,8 +27,7 @@ protected:
     void useBleu();
 
     // Runs check on the modal window of type Window that the action opens, then closes it.
-    template<typename Window>
-    static void whileOpen(QAction *action, const std::function<void(Window &)> &check);
+    template <typename Window> static void whileOpen(QAction *action, const std::function<void(Window &)> &check);
 
     QTemporaryDir m_program;
     QTemporaryDir m_user;
@@ -40,8 +39,7 @@ private:
     static void pollModal(const std::function<bool()> &found, QAction *action);
 };
 
-template<typename Window>
-void ShellFixture::whileOpen(QAction *action, const std::function<void(Window &)> &check)
+template <typename Window> void ShellFixture::whileOpen(QAction *action, const std::function<void(Window &)> &check)
 {
     pollModal(
         [&check] {
