@@ -74,6 +74,7 @@ const QList<Phrases::Entry> &Phrases::table()
         {71, u"Code VBS global"_s},
         {72, u"Actions au survol de la feuille"_s},
         {73, u"Écriture de l'image ISO..."_s},
+        {74, u"Par défaut"_s},
     };
     return entries;
 }

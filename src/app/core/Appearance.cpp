@@ -1,6 +1,7 @@
 #include "app/core/Appearance.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 
 #include <QPalette>
 
@@ -18,7 +19,7 @@ Appearance Appearance::systemDefault(const QPalette &palette)
 
 QString Appearance::defaultName()
 {
-    return u"Par défaut"_s;
+    return Phrases::text(74);
 }
 
 QString Appearance::fallbackFont()

@@ -160,6 +160,8 @@ protected:
     // open later, with the wizard at each of its steps (step counts from 1, else 0).
     void visitEveryWindow(const std::function<void(QWidget *window, int step)> &visit)
     {
+        // The main window with its appearance editor open.
+        session().mainWindow()->menus().appearances->trigger();
         for (QWidget *window : QApplication::topLevelWidgets()) {
             if (window->objectName().startsWith(u"Form"_s))
                 visit(window, 0);
@@ -238,11 +240,12 @@ TEST_F(EnglishPackTest, EveryWindowShowsEnglishAndEveryTextHasAScriptName)
                                   u"Options"_s, u"&Options"_s,  u"Source"_s, u"&Source"_s,        u"Information"_s,
                                   u"ms"_s,      u"Stop"_s,      u"Zoom -"_s, u"Zoom +"_s,         u"Internet"_s,
                                   u"Visible"_s, u"Rectangle"_s, u"Oval"_s,   u"Langue/Language"_s};
-    // Controls that show the project's or the user's data. The item chooser's first
+    // Controls that show the project's or the user's data (the stored appearances
+    // after the built-in one, the recent files). The item chooser's first
     // entry is the worksheet's key, which selection relies on.
     static const QRegularExpression data(
-        u"^(Form2\\.Liste_apparences|Form2\\.fichier_recent_[1-9]\\d*|Form14\\.dossier|"_s
-        u"Form4\\.Combo1)\\."_s);
+        u"^(Form2\\.Liste_apparences\\.List\\([1-9]\\d*\\)|Form2\\.fichier_recent_[1-9]\\d*|Form14\\.dossier|"_s
+        u"Form4\\.Combo1)(\\.|$)"_s);
     QStringList frenchLeft;
     for (auto it = english.named.begin(); it != english.named.end(); ++it) {
         const QString &text = it.value();
