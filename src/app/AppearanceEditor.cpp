@@ -1,6 +1,7 @@
 #include "app/AppearanceEditor.h"
 
 #include "app/core/AppearanceFile.h"
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QFormLayout>
@@ -166,8 +167,7 @@ void AppearanceEditor::saveNew()
         return;
     }
     if (const ZepError error = m_file.append(added); error.isError()) {
-        m_prompter.message(u"Erreur pendant l'enregistrement ! ("_s + error.description + u')', u"Erreur !"_s,
-                           MessageIcon::Critical);
+        m_prompter.message(Phrases::text(19) + error.description + u')', Phrases::text(77), MessageIcon::Critical);
         return;
     }
     m_newName->clear();

@@ -163,9 +163,8 @@ void MainWindow::connectOptionsAndHelp()
     connect(m_menus->latestVersion, &QAction::triggered, this,
             [&links] { links.open(links.versionCheck(version::full(), QString())); });
     connect(m_menus->support, &QAction::triggered, this, [this] {
-        m_services.prompter.message(u"Pour toute question, écrivez-nous à "_s + version::contact()
-                                        + u" ou consultez la F.A.Q. sur "_s + version::website(),
-                                    u"Assistance"_s, MessageIcon::Information);
+        m_services.prompter.message(Phrases::text(174) + version::contact() + Phrases::text(175) + version::website(),
+                                    Phrases::text(176), MessageIcon::Information);
     });
     connect(m_menus->about, &QAction::triggered, this, [this] {
         AboutBox box(this);

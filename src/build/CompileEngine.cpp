@@ -5,6 +5,7 @@
 #include "build/LinuxDisc.h"
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 #include "project/MenuProject.h"
 
@@ -19,7 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kDone = u"Terminé."_s;
 const QString kTransparentSuffix = u"_transp.bmp"_s;
 constexpr int kBlue = 16711680;
 
@@ -112,13 +112,13 @@ CompileOutcome CompileEngine::compile(CompileRequest &request)
 
     if (m_progress)
         m_progress->fieldsEnabled(false);
-    status(u"Dossier OK. Copie des fichiers :"_s, kBlue);
+    status(Phrases::text(75), kBlue);
     const ZepError error = writeFolder(request);
     if (error.isError()) {
         if (m_progress)
             m_progress->fieldsEnabled(true);
         return CompileOutcome::failed(
-            {u"Erreur durant la compilation ! ("_s + error.description + u')', u"Erreur"_s, MessageIcon::Critical});
+            {Phrases::text(76) + error.description + u')', Phrases::text(7), MessageIcon::Critical});
     }
     return finish(request);
 }
@@ -126,7 +126,7 @@ CompileOutcome CompileEngine::compile(CompileRequest &request)
 std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request)
 {
     const auto refuse = [] {
-        return CompileOutcome::failed({u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical});
+        return CompileOutcome::failed({Phrases::text(6), Phrases::text(77), MessageIcon::Critical});
     };
     QString folder = pathtext::toHost(request.folder);
     // Completed, an empty box would name the root of the disc.
@@ -152,9 +152,8 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
         if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
-            return CompileOutcome::failed({u"Vous avez oublié d'indiquer un fichier multimédia pour le bouton n°"_s +
-                                               QString::number(slot) + u" !"_s,
-                                           u"Compilation"_s, MessageIcon::Information});
+            return CompileOutcome::failed({Phrases::text(78) + QString::number(slot) + Phrases::text(79),
+                                           Phrases::text(80), MessageIcon::Information});
         }
     }
     return std::nullopt;
@@ -165,18 +164,14 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
     const QString zepFolder = m_zepFolder.chopped(1);
     if (request.subMenu) {
         if (!isSafeSubMenuName(request.subMenuName)) {
-            return CompileOutcome::failed({u"Le nom du sous menu '"_s + request.subMenuName +
-                                               u"' est incorrect : il doit être un simple nom de fichier, sans "
-                                               u"chemin, sans '..' et sans aucun des caractères \\ / : * ? \" < > |"_s,
-                                           u"Sous menu"_s, MessageIcon::Exclamation});
+            return CompileOutcome::failed({Phrases::text(81) + request.subMenuName + Phrases::text(82),
+                                           Phrases::text(83), MessageIcon::Exclamation});
         }
         if (!QFileInfo(zepFolder).isDir()) {
-            return CompileOutcome::declined(
-                {u"Aucun menu principal trouvé dans ce répertoire !"_s, u"Sous menu"_s, MessageIcon::Exclamation});
+            return CompileOutcome::declined({Phrases::text(84), Phrases::text(83), MessageIcon::Exclamation});
         }
         if (QFileInfo::exists(m_playerCopy)) {
-            return CompileOutcome::declined({u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s,
-                                             u"Sous menu"_s, MessageIcon::Exclamation});
+            return CompileOutcome::declined({Phrases::text(85), Phrases::text(83), MessageIcon::Exclamation});
         }
         return std::nullopt;
     }
@@ -194,19 +189,19 @@ ZepError CompileEngine::writeFolder(const CompileRequest &request)
     if (!request.subMenu && (error = copyMainMenuFiles(request)).isError())
         return error;
 
-    step(u"Copie du filtre pour la transparence..."_s);
+    step(Phrases::text(86));
     if (!m_project.settings().transparencyImage.isEmpty() &&
         (error = copyReference(m_project.settings().transparencyImage)).isError())
         return error;
-    step(kDone);
+    step(Phrases::text(87));
 
     if ((error = copyProgramFile(u"install.bat"_s)).isError())
         return error;
 
-    step(u"Copie d'aurorun.exe..."_s);
+    step(Phrases::text(88));
     if ((error = copyFile(m_programFolder + request.player, m_playerCopy)).isError())
         return error;
-    step(kDone);
+    step(Phrases::text(87));
 
     if ((error = copyImages()).isError() || (error = copySounds()).isError())
         return error;
@@ -221,27 +216,27 @@ bool CompileEngine::alsoStartsOnLinux(const CompileRequest &request)
 ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
     const QString folder = m_zepFolder.chopped(4);
-    step(u"Création de l'Autorun..."_s);
+    step(Phrases::text(89));
     if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
         return error;
-    step(kDone);
+    step(Phrases::text(87));
 
-    step(u"Création du répertoire 'zep'..."_s);
+    step(Phrases::text(90));
     if (!QFileInfo(m_zepFolder).isDir() && !QDir().mkdir(m_zepFolder.chopped(1)))
         return ZepError(ErrorCode::PathFileAccess,
                         errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_zepFolder.chopped(1));
-    step(kDone);
+    step(Phrases::text(87));
 
     if (!request.light) {
-        step(u"Copie des fichiers RUNTIME..."_s);
+        step(Phrases::text(91));
         for (const QString &name : runtimeFiles()) {
             if (const ZepError error = copyProgramFile(name); error.isError())
                 return error;
         }
-        step(kDone);
+        step(Phrases::text(87));
     }
 
-    step(u"Copie de l'icône..."_s);
+    step(Phrases::text(92));
     const QString &icon = m_project.settings().icon;
     if (icon.startsWith(u'(') && icon.endsWith(u')')) {
         if (const ZepError error = copyProgramFile(u"autorun.ico"_s); error.isError())
@@ -249,18 +244,18 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
     } else if (const ZepError error = copyFile(resolve(icon), m_zepFolder + u"autorun.ico"_s); error.isError()) {
         return error;
     }
-    step(kDone);
+    step(Phrases::text(87));
     return {};
 }
 
 ZepError CompileEngine::copyProgramFile(const QString &name)
 {
-    step(u"Copie de "_s + name + u"..."_s);
+    step(Phrases::text(93) + name + u"..."_s);
     if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
         return {};
     if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
         return error;
-    step(kDone);
+    step(Phrases::text(87));
     return {};
 }
 
@@ -276,7 +271,7 @@ ZepError CompileEngine::copyReference(const QString &reference)
 
 ZepError CompileEngine::copyImages()
 {
-    step(u"Copie des fichiers images..."_s);
+    step(Phrases::text(94));
     ZepError error;
     const QString &background = m_project.settings().backgroundImage;
     if (!background.isEmpty() && (error = copyReference(background)).isError())
@@ -296,13 +291,13 @@ ZepError CompileEngine::copyImages()
                 return error;
         }
     }
-    step(kDone);
+    step(Phrases::text(87));
     return {};
 }
 
 ZepError CompileEngine::copySounds()
 {
-    step(u"Copie des fichiers sons..."_s);
+    step(Phrases::text(95));
     const ProjectSettings &s = m_project.settings();
     for (const QString *sound : {&s.backgroundMusic, &s.clickSound, &s.hoverSound}) {
         if (sound->isEmpty())
@@ -310,13 +305,13 @@ ZepError CompileEngine::copySounds()
         if (const ZepError error = copyReference(*sound); error.isError())
             return error;
     }
-    step(kDone);
+    step(Phrases::text(87));
     return {};
 }
 
 ZepError CompileEngine::appendMenuData(const CompileRequest &request)
 {
-    step(u"Compilation en cours..."_s);
+    step(Phrases::text(96));
     const QByteArray block =
         MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
     if (alsoStartsOnLinux(request)) {
@@ -334,20 +329,15 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
 
 CompileOutcome CompileEngine::finish(const CompileRequest &request)
 {
-    step(kDone);
+    step(Phrases::text(87));
     step(QString());
     const QString folder = m_zepFolder.chopped(4);
     if (m_progress) {
-        m_progress->report(
-            u"Compilation terminée :\n\nVous pouvez fermer cette fenêtre et graver à partir du répertoire "_s + folder +
-            u" vers la racine du CD-R (et n'oubliez pas de graver votre (vos) fichier(s) multimédia(s) !)."_s);
+        m_progress->report(Phrases::text(97) + folder + Phrases::text(98));
     }
-    status(kDone);
+    status(Phrases::text(87));
     if (!request.subMenu)
         return CompileOutcome::written();
-    return CompileOutcome::written({u"Votre sous menu '"_s + request.subMenuName +
-                                        u"' a été créé avec succès, pour le lancer depuis le menu principal (ou depuis "
-                                        u"un autre sous menu), créez un bouton VBS puis cliquez sur 'Modifier le code "
-                                        u"VBS' et enfin dans 'Assistant' choisissez 'Lancer un sous menu'."_s,
-                                    u"Sous menu"_s, MessageIcon::Information});
+    return CompileOutcome::written(
+        {Phrases::text(99) + request.subMenuName + Phrases::text(100), Phrases::text(83), MessageIcon::Information});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Phrases.h"
 #include "common/ZepError.h"
 #include "prompt/PromptTypes.h"
 
@@ -27,8 +28,7 @@ struct CompileOutcome
     // The numbered error box of a file that could not be written.
     static CompileOutcome failed(const ZepError &error)
     {
-        return failed(
-            {error.description, QStringLiteral("Erreur n°") + QString::number(error.number), MessageIcon::Critical});
+        return failed({error.description, Phrases::text(101) + QString::number(error.number), MessageIcon::Critical});
     }
 
     bool isWritten() const { return result == Result::Written; }

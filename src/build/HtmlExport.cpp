@@ -2,6 +2,7 @@
 
 #include "build/HtmlLauncher.h"
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QFileInfo>
@@ -16,20 +17,19 @@ QString HtmlExport::desktopFolder()
 
 bool HtmlExport::run()
 {
-    QString folder = pathtext::toHost(m_prompter.input({u"rep ?"_s, QString(), m_defaultFolder}).trimmed());
+    QString folder = pathtext::toHost(m_prompter.input({Phrases::text(110), QString(), m_defaultFolder}).trimmed());
     if (folder.isEmpty())
         return false;
     if (!folder.endsWith(u'/'))
         folder += u'/';
     if (!QFileInfo(folder).isDir()) {
-        m_prompter.message(u"Le dossier "_s + folder + u" n'existe pas !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(111) + folder + Phrases::text(112), Phrases::text(77), MessageIcon::Critical);
         return false;
     }
     const ZepError error = HtmlLauncher(m_project).writeInto(folder);
     if (error.isError()) {
-        m_prompter.message(u"Impossible d'écrire "_s + folder + HtmlLauncher::kFileName + u" ("_s +
-                               error.description + u')',
-                           u"Erreur !"_s, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(113) + folder + HtmlLauncher::kFileName + u" ("_s + error.description + u')',
+                           Phrases::text(77), MessageIcon::Critical);
         return false;
     }
     return true;

@@ -101,9 +101,9 @@ void ObjectsPalette::addButton(ButtonKind kind)
         const auto ask = [this](const QString &title, const QString &fieldValue) {
             return filechoosers::chooseImage(*m_prompter, title).value_or(fieldValue);
         };
-        b.normalImage = ask(u"Image normale"_s, previous.normalImage);
-        b.hoverImage = ask(u"Image au survol"_s, previous.hoverImage);
-        b.clickImage = ask(u"Image clique"_s, previous.clickImage);
+        b.normalImage = ask(Phrases::text(134), previous.normalImage);
+        b.hoverImage = ask(Phrases::text(135), previous.hoverImage);
+        b.clickImage = ask(Phrases::text(136), previous.clickImage);
     });
 }
 
@@ -124,17 +124,15 @@ void ObjectsPalette::openTransparencyMenu()
 void ObjectsPalette::transparencyChosen(const QString &entry)
 {
     if (entry == u"Choisir une image..."_s) {
-        if (const auto path = filechoosers::chooseFile(*m_prompter, u"Image pour la transparence..."_s,
-                                                       u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s))
+        if (const auto path =
+                filechoosers::chooseFile(*m_prompter, Phrases::text(142), Phrases::text(143) + u" | *.bmp;*.gif"_s))
             m_document->setSetting(&ProjectSettings::transparencyImage, *path);
     } else if (entry == u"Voir l'image actuelle"_s) {
         showTransparencyImage();
     } else if (entry == u"Ne pas utiliser la transparence"_s) {
         m_document->setSetting(&ProjectSettings::transparencyImage, QString());
     } else if (entry == u"Informations"_s) {
-        m_prompter->message(
-            u"La 'transparence' est une alternative à l'éditeur de forme (qui lui, permet de donner une forme particulière au menu en traçant un polygone), elle permet de rendre certaines zones de votre menu transparentes, pour cela vous devez utiliser une image (faite avec Paint par exemple). Tous les pixels blancs deviendront alors transparents (fonctionne aussi avec les images GIF). L'avantage de cette technique est la précision et la possibilité de créer des formes 'souples' (cercles, arrondis...)."_s,
-            u"Informations sur la transparence"_s, MessageIcon::Information);
+        m_prompter->message(Phrases::text(144), Phrases::text(145), MessageIcon::Information);
     }
 }
 
@@ -142,14 +140,14 @@ void ObjectsPalette::showTransparencyImage()
 {
     const QString image = m_document->project().settings().transparencyImage;
     if (image.isEmpty()) {
-        m_prompter->message(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation);
+        m_prompter->message(Phrases::text(146), QString(), MessageIcon::Exclamation);
         return;
     }
     // A picture that cannot be shown would leave nothing to click to get the palette back.
     const QString file = m_document->resolve(image);
     if (const ZepError error = PictureFileCheck::check(file); error.isError()) {
-        m_prompter->message(u"Impossible d'afficher l'image '"_s + image + u"' ("_s + error.description + u')',
-                            u"Erreur !"_s, MessageIcon::Critical);
+        m_prompter->message(Phrases::text(147) + image + u"' ("_s + error.description + u')', Phrases::text(77),
+                            MessageIcon::Critical);
         return;
     }
     const QPixmap picture(file);
@@ -163,7 +161,7 @@ void ObjectsPalette::showTransparencyImage()
     m_imageArea->show();
     m_imageArea->raise();
     resize(area);
-    m_prompter->message(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information);
+    m_prompter->message(Phrases::text(148), QString(), MessageIcon::Information);
 }
 
 void ObjectsPalette::restore()

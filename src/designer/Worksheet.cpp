@@ -465,7 +465,7 @@ void Worksheet::textEdited(TextItem *item)
     if (!filtered.removed.isEmpty()) {
         for (qsizetype i = 0; i < filtered.removed.size(); ++i) {
             if (m_prompter)
-                m_prompter->message(u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical);
+                m_prompter->message(Phrases::text(149), Phrases::text(77), MessageIcon::Critical);
         }
         const QSignalBlocker blocker(item);
         const int position = item->textCursor().position();

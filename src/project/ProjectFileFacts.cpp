@@ -2,6 +2,7 @@
 
 #include "common/LineReader.h"
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 
 #include <QFileInfo>
@@ -27,7 +28,7 @@ ProjectFileFacts ProjectFileFacts::read(const QString &path)
     QByteArray bytes;
     if (readWholeFile(hostPath, &bytes).isError())
         return facts;
-    facts.file = path + u" ("_s + QString::number(bytes.size()) + u" octets )"_s;
+    facts.file = path + u" ("_s + QString::number(bytes.size()) + Phrases::text(200);
 
     LineReader reader(bytes);
     QString line;

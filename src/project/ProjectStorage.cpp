@@ -39,8 +39,8 @@ void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> 
 bool ProjectStorage::continueReading(const ReadProblem &problem)
 {
     ++m_problemCount;
-    const Answer answer = m_prompter.message(problem.boxText(), u"Erreur d'ouverture !"_s, MessageIcon::Critical,
-                                             MessageButtons::YesNo);
+    const Answer answer =
+        m_prompter.message(problem.boxText(), Phrases::text(195), MessageIcon::Critical, MessageButtons::YesNo);
     return answer == Answer::Yes;
 }
 
@@ -85,7 +85,7 @@ bool ProjectStorage::save(const QString &targetPath)
 {
     const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), u"Erreur !"_s, MessageIcon::Critical);
+        m_prompter.message(m_saveFailureText(error.description), Phrases::text(77), MessageIcon::Critical);
         m_project.setPath(QString());
         return false;
     }

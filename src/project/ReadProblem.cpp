@@ -1,16 +1,18 @@
 #include "project/ReadProblem.h"
 
+#include "common/Phrases.h"
+
 using namespace Qt::StringLiterals;
 
 QStringList ReadProblem::boxLines() const
 {
     return {
-        u"Erreur : "_s + error.description,
-        u"Numéro d'erreur : "_s + QString::number(error.number),
-        u"Paragraphe : "_s + section,
-        u"Ligne suivante : "_s + lastLine,
+        Phrases::text(133) + error.description,
+        Phrases::text(196) + QString::number(error.number),
+        Phrases::text(197) + section,
+        Phrases::text(198) + lastLine,
         QString(),
-        u"Continuer le chargement ?"_s,
+        Phrases::text(199),
     };
 }
 

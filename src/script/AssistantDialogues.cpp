@@ -1,5 +1,6 @@
 #include "script/AssistantDialogues.h"
 
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "prompt/Prompter.h"
 #include "script/AssistantSnippets.h"
@@ -81,12 +82,12 @@ std::optional<QString> AssistantDialogues::askObjectNumber(const QString &prompt
 
 std::optional<QString> AssistantDialogues::askTextBoxNumber()
 {
-    return askObjectNumber(u"Numéro de la boîte de texte concernée :"_s);
+    return askObjectNumber(Phrases::text(201));
 }
 
 std::optional<QString> AssistantDialogues::askButtonNumber()
 {
-    return askObjectNumber(u"Numéro du bouton concerné :"_s);
+    return askObjectNumber(Phrases::text(202));
 }
 
 std::optional<QString> AssistantDialogues::askNumberLooping(const QString &prompt, const QString &title,
@@ -98,7 +99,7 @@ std::optional<QString> AssistantDialogues::askNumberLooping(const QString &promp
             return std::nullopt;
         if (isNumber(answer))
             return answer;
-        m_prompter.message(u"Nombre incorrect !"_s, errorTitle, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(203), errorTitle, MessageIcon::Critical);
     }
 }
 
@@ -109,7 +110,7 @@ std::optional<QString> AssistantDialogues::askNumberOnce(const QString &prompt, 
         return std::nullopt;
     if (isNumber(answer))
         return answer;
-    m_prompter.message(u"Valeur incorrect !"_s, title, MessageIcon::Critical);
+    m_prompter.message(Phrases::text(156), title, MessageIcon::Critical);
     return std::nullopt;
 }
 
@@ -122,71 +123,59 @@ std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction a
 {
     switch (action) {
     case A::ShowMessage: {
-        const QString dialogueTitle = u"Boite de dialogue"_s;
-        const QString title = ask(u"Titre :"_s, dialogueTitle);
-        const QString text = ask(u"Message (Tapez [R] pour aller à la ligne) :"_s, dialogueTitle);
-        const QString type = ask(u"Type  (choix entre exclamation, information, question, critical) :"_s, dialogueTitle,
-                                 u"information"_s);
+        const QString dialogueTitle = Phrases::text(204);
+        const QString title = ask(Phrases::text(205), dialogueTitle);
+        const QString text = ask(Phrases::text(206), dialogueTitle);
+        const QString type = ask(Phrases::text(207), dialogueTitle, u"information"_s);
         return inserting(snippets::message(title, text, type));
     }
     case A::LaunchSubMenu:
-        return unlessEmpty(ask(u"Nom du sous menu (ex : SousMenu1, ...) :"_s, u"Sous menu"_s), snippets::subMenu);
+        return unlessEmpty(ask(Phrases::text(208), Phrases::text(83)), snippets::subMenu);
     case A::OpenWebPage:
-        return unlessEmpty(
-            ask(u"Entrez l'adresse de la page à ouvrir :"_s, u"Ouvrir une page web"_s, defaultWebAddress()),
-            snippets::webPage);
+        return unlessEmpty(ask(Phrases::text(209), Phrases::text(210), defaultWebAddress()), snippets::webPage);
     case A::OpenHtmlPage:
-        return inserting(snippets::htmlPage(
-            ask(u"Chemin de la page (ex : [LECT]:\\index.html, c:\\page.htm, ....) :"_s, u"Ouvrir une page HTML"_s)));
+        return inserting(snippets::htmlPage(ask(Phrases::text(211), Phrases::text(212))));
     case A::SendEmail: {
-        const QString title = u"Envoyer un email"_s;
-        const QString address = ask(u"Entrez l'adresse du destinataire :"_s, title, u"xx@xx.xx"_s);
+        const QString title = Phrases::text(213);
+        const QString address = ask(Phrases::text(214), title, u"xx@xx.xx"_s);
         if (address.isEmpty())
             return nothing();
-        const QString copies = ask(u"Copies conformes (autres destinaires, laissez vide si aucun) :"_s, title);
-        const QString subject = ask(u"Entrez le sujet du message :"_s, title);
-        const QString body = ask(u"Message :"_s, title);
+        const QString copies = ask(Phrases::text(215), title);
+        const QString subject = ask(Phrases::text(216), title);
+        const QString body = ask(Phrases::text(217), title);
         return inserting(snippets::email(address, copies, subject, body));
     }
     case A::OpenTextFile: {
-        const QString title = u"Ouvrir un fichier texte"_s;
-        const QString path =
-            ask(u"Chemin du fichier à ouvrir (ex: c:\\1.txt, [LECT]:\\rep\\fich.txt, ...)  :"_s, title);
+        const QString title = Phrases::text(218);
+        const QString path = ask(Phrases::text(219), title);
         if (path.isEmpty())
             return nothing();
-        const QString box =
-            ask(u"Boîte de texte dans laquelle le texte sera affiché (ex: Texte1,Texte2, ...) :"_s, title);
+        const QString box = ask(Phrases::text(220), title);
         return box.isEmpty() ? nothing() : inserting(snippets::textFile(path, box));
     }
     case A::OpenDocument:
-        return unlessEmpty(ask(u"Document à ouvrir"_s, u"Ouvrir un document"_s), snippets::document);
+        return unlessEmpty(ask(Phrases::text(221), Phrases::text(222)), snippets::document);
     case A::OpenFolder:
-        return unlessEmpty(ask(u"Répertoire à ouvrir (ex:[LECT]:\\rep, ...) :\r\n\r\n"
-                               u"Note : Si vous voulez créer un bouton 'explorer CD', tapez [LECT]:\\"_s,
-                               u"Ouvrir un répertoire"_s),
-                           snippets::folder);
+        return unlessEmpty(ask(Phrases::text(223), Phrases::text(224)), snippets::folder);
     case A::RunProgram:
-        return unlessEmpty(ask(u"Entrez le nom du fichier à exécuter : (ex: notepad.exe, mon_rep/prog.exe, ...)"_s,
-                               u"Exécuter un fichier"_s),
-                           snippets::program);
+        return unlessEmpty(ask(Phrases::text(225), Phrases::text(226)), snippets::program);
     case A::OpenCdTray:
     case A::CloseCdTray: {
         const auto cd = action == A::OpenCdTray ? snippets::CdAction::Open : snippets::CdAction::Close;
-        const QString word = snippets::cdActionWord(cd);
+        const QString word = Phrases::text(cd == snippets::CdAction::Open ? 227 : 228);
         const QString lower = word.toLower();
-        const QString letter = ask(u"Lettre du lecteur à "_s + lower + u" (ex: D,E,...; laissez [LECT] pour "_s +
-                                       lower + u" le lecteur sur lequel est le menu) :"_s,
-                                   word + u" le lecteur CD"_s, u"[LECT]"_s);
+        const QString letter = ask(Phrases::text(229) + lower + Phrases::text(230) + lower + Phrases::text(231),
+                                   word + Phrases::text(232), u"[LECT]"_s);
         return unlessEmpty(letter, [cd](const QString &answer) { return snippets::cdTray(cd, answer); });
     }
     case A::PlaySound:
-        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un fichier son"_s),
+        return unlessEmpty(ask(Phrases::text(233), Phrases::text(234)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::Sound, path); });
     case A::PlayWavSound:
-        return unlessEmpty(ask(u"Chemin du fichier son :"_s, u"Jouer un son WAV"_s),
+        return unlessEmpty(ask(Phrases::text(233), Phrases::text(235)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::WavSound, path); });
     case A::PlayVideo:
-        return unlessEmpty(ask(u"Chemin du fichier vidéo :"_s, u"Jouer une fichier vidéo"_s),
+        return unlessEmpty(ask(Phrases::text(236), Phrases::text(237)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::Video, path); });
     case A::ScreenCursor:
         return cursorFor(u"Ecran"_s);
@@ -209,7 +198,7 @@ std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction ac
     case A::WindowClose:
         return inserting(snippets::closeMenu());
     case A::WindowTitle:
-        return unlessEmpty(ask(u"Nouveau titre :"_s, u"Changer le titre"_s), snippets::windowCaption);
+        return unlessEmpty(ask(Phrases::text(238), Phrases::text(239)), snippets::windowCaption);
     case A::WindowColour: {
         const std::optional<int> colour = askColour();
         return colour ? inserting(snippets::colour(u"Changer couleur menu"_s, u"Fenetre.BackColor"_s, *colour))
@@ -218,8 +207,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction ac
     case A::WindowX:
     case A::WindowY: {
         const Axis axis = action == A::WindowX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberLooping(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Changer la position"_s,
-                                        u"Erreur"_s),
+        return ifGiven(askNumberLooping(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(242),
+                                        Phrases::text(7)),
                        [axis](const QString &number) { return snippets::windowPosition(axis, number); });
     }
     case A::WindowCursor:
@@ -236,9 +225,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
 {
     switch (action) {
     case A::BorderWidth: {
-        const QString title = u"Epaisseur de la bordure"_s;
-        return ifGiven(askNumberLooping(u"Nouvelle épaisseur (en pixel) :"_s, title, title, u"1"_s),
-                       snippets::borderWidth);
+        const QString title = Phrases::text(243);
+        return ifGiven(askNumberLooping(Phrases::text(244), title, title, u"1"_s), snippets::borderWidth);
     }
     case A::BorderColour: {
         const std::optional<int> colour = askColour();
@@ -255,7 +243,7 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
     case A::BorderHidden:
         return inserting(snippets::visible(u"Bordure"_s, action == A::BorderVisible));
     case A::BackgroundPicture:
-        return unlessEmpty(ask(u"Chemin de l'image :"_s, u"Image de fond"_s), snippets::backgroundPicture);
+        return unlessEmpty(ask(Phrases::text(245), Phrases::text(171)), snippets::backgroundPicture);
     case A::BackgroundStretch:
     case A::BackgroundNoStretch:
         return inserting(snippets::backgroundStretch(action == A::BackgroundStretch));
@@ -263,8 +251,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
     case A::TimerDisable:
         return inserting(snippets::timerEnabled(action == A::TimerEnable));
     case A::TimerInterval: {
-        const QString title = u"Intervalle minuteur"_s;
-        return ifGiven(askNumberLooping(u"Nouvel intervalle (en ms) :"_s, title, title), snippets::timerInterval);
+        const QString title = Phrases::text(246);
+        return ifGiven(askNumberLooping(Phrases::text(247), title, title), snippets::timerInterval);
     }
     default:
         return std::nullopt;
@@ -333,20 +321,20 @@ std::optional<AssistantOutcome> AssistantDialogues::runTextBox(AssistantAction a
     case A::TextHeight: {
         const auto dimension = action == A::TextWidth ? snippets::Dimension::Width : snippets::Dimension::Height;
         return ifGiven(
-            askNumberOnce(action == A::TextWidth ? u"Nouvelle largeur :"_s : u"Nouvelle hauteur :"_s, u"Taille"_s),
+            askNumberOnce(action == A::TextWidth ? Phrases::text(248) : Phrases::text(249), Phrases::text(250)),
             [&](const QString &value) { return snippets::textSize(n, dimension, value); });
     }
     case A::TextX:
     case A::TextY: {
         const Axis axis = action == A::TextX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberOnce(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Position"_s),
+        return ifGiven(askNumberOnce(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(251)),
                        [&](const QString &value) { return snippets::textPosition(n, axis, value); });
     }
     case A::TextScrollBarOn:
     case A::TextScrollBarOff:
         return inserting(snippets::textScrollBar(n, action == A::TextScrollBarOn));
     default:
-        return unlessEmpty(ask(u"Nouveau texte (tapez [R] pour aller à la ligne) :"_s, u"Texte"_s),
+        return unlessEmpty(ask(Phrases::text(252), Phrases::text(253)),
                            [&](const QString &text) { return snippets::textContent(n, text); });
     }
 }
@@ -377,13 +365,13 @@ std::optional<AssistantOutcome> AssistantDialogues::runButton(AssistantAction ac
     case A::ButtonX:
     case A::ButtonY: {
         const Axis axis = action == A::ButtonX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberOnce(axis == Axis::X ? u"Nouveau X :"_s : u"Nouveau Y :"_s, u"Position"_s),
+        return ifGiven(askNumberOnce(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(251)),
                        [&](const QString &value) { return snippets::buttonPosition(n, axis, value); });
     }
     case A::ButtonCursor:
         return cursorFor(snippets::button(n));
     case A::ButtonPicture:
-        return unlessEmpty(ask(u"Nouvelle image :"_s, u"Image "_s + snippets::button(n)),
+        return unlessEmpty(ask(Phrases::text(254), Phrases::text(255) + snippets::button(n)),
                            [&](const QString &path) { return snippets::buttonPicture(n, path); });
     default:
         return inserting(snippets::visible(snippets::button(n), action == A::ButtonVisible));

@@ -1,5 +1,6 @@
 #include "script/CursorMenu.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 using namespace Qt::StringLiterals;
@@ -38,8 +39,7 @@ std::optional<Snippet> choose(Prompter &prompter, const QString &target, int poi
 {
     if (pointer != kCustomPointer)
         return snippet(target, pointer);
-    const QString path =
-        prompter.input({u"Chemin du fichier (ex: [LECT]:\\monrep\\fichier.ico) :"_s, u"Curseur"_s, QString()});
+    const QString path = prompter.input({Phrases::text(256), Phrases::text(257), QString()});
     if (path.isEmpty())
         return std::nullopt;
     return snippet(target, pointer, path);

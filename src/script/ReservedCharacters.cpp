@@ -1,6 +1,7 @@
 #include "script/ReservedCharacters.h"
 
 #include "common/Fold.h"
+#include "common/Phrases.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +22,8 @@ Step step(const QString &text)
 MessageRequest message()
 {
     MessageRequest request;
-    request.text = u"Caratère interdit !"_s;
-    request.title = u"Erreur !"_s;
+    request.text = Phrases::text(149);
+    request.title = Phrases::text(77);
     request.icon = MessageIcon::Critical;
     return request;
 }

@@ -2,6 +2,7 @@
 
 #include "common/LineReader.h"
 #include "common/LineWriter.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 #include "project/ProjectBlocks.h"
 
@@ -25,7 +26,7 @@ ZepError fromBytes(const QByteArray &bytes, QList<ShapePoint> *vertices)
     LineReader lines(bytes);
     QString line;
     if (!lines.next(&line) || line != projectblocks::kShapeStart)
-        return ZepError(ErrorCode::Internal, u"Fichier Invalide"_s);
+        return ZepError(ErrorCode::Internal, Phrases::text(131));
     QList<ShapePoint> read;
     for (;;) {
         if (!lines.next(&line))
@@ -44,7 +45,7 @@ ZepError fromBytes(const QByteArray &bytes, QList<ShapePoint> *vertices)
 ZepError load(const QString &path, QList<ShapePoint> *vertices)
 {
     if (!QFileInfo(path).isFile())
-        return ZepError(ErrorCode::Internal, u"Fichier introuvable !"_s);
+        return ZepError(ErrorCode::Internal, Phrases::text(132));
     QByteArray bytes;
     if (const ZepError error = readWholeFile(path, &bytes); error.isError())
         return error;
@@ -58,7 +59,7 @@ ZepError save(const QString &path, const QList<ShapePoint> &vertices)
 
 MessageRequest errorBox(const ZepError &error)
 {
-    return MessageRequest{u"Erreur : "_s + error.description, u"Erreur n°"_s + QString::number(error.number),
+    return MessageRequest{Phrases::text(133) + error.description, Phrases::text(101) + QString::number(error.number),
                           MessageIcon::Critical, MessageButtons::Ok};
 }
 

@@ -12,8 +12,6 @@
 // Vertex lists here hold vertices 1 to n, without the model's unused entry 0.
 namespace shapefile {
 
-inline const QString kFilter = QStringLiteral("Fichier Forme ZEP *.zfm | *.zfm");
-
 // "[FormeMenu]", the vertices, "[/FormeMenu]"; nothing at all without a vertex.
 QByteArray toBytes(const QList<ShapePoint> &vertices);
 // Each vertex is a pair of lines whose numbers follow their first two characters.

@@ -1,9 +1,11 @@
 #include "wizard/WizardButton.h"
 
+#include "common/Phrases.h"
+
 using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    const QString what = style == Style::Text ? text : u"(graphique)"_s;
-    return u"n°"_s + QString::number(number) + u" : "_s + what;
+    const QString what = style == Style::Text ? text : Phrases::text(281);
+    return Phrases::text(279) + QString::number(number) + Phrases::text(280) + what;
 }

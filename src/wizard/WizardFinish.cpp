@@ -1,6 +1,7 @@
 #include "wizard/WizardFinish.h"
 
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 #include "wizard/FolderNames.h"
 #include "wizard/TextButtonRenderer.h"
@@ -58,25 +59,25 @@ bool WizardFinish::isValidName(const QString &name)
 QString WizardFinish::failureText(const ZepError &error)
 {
     if (error.number == int(ErrorCode::PathNotFound) || error.number == int(ErrorCode::PathFileAccess))
-        return kBadName;
-    return u"Erreur - "_s + error.description;
+        return Phrases::text(288);
+    return Phrases::text(289) + error.description;
 }
 
 WizardFinish::Outcome WizardFinish::run(WizardProject &p) const
 {
     if (p.saveFolder.isEmpty())
-        return {kNoFolder, {}};
+        return {Phrases::text(284), {}};
     if (!pathtext::isSeparator(p.saveFolder.back()))
         p.saveFolder += u'/';
     if (!QFileInfo(pathtext::toHost(p.saveFolder)).isDir())
-        return {kBadFolder, {}};
+        return {Phrases::text(285), {}};
     if (p.name.isEmpty())
-        return {kNoName, {}};
+        return {Phrases::text(286), {}};
     if (!isValidName(p.name))
-        return {kBadName, {}};
+        return {Phrases::text(288), {}};
     const QString saveFolder = pathtext::toHost(p.saveFolder);
     if (QFileInfo::exists(saveFolder + p.name))
-        return {kNameUsed, {}};
+        return {Phrases::text(287), {}};
     if (!QDir(saveFolder).mkdir(p.name))
         return {failureText(ZepError(ErrorCode::PathNotFound)), {}};
 

@@ -15,13 +15,6 @@ class FolderNames;
 class WizardFinish
 {
 public:
-    static inline const QString kNoFolder = QStringLiteral("Cliquez d'abord sur 'Enregistrer le menu...' !");
-    static inline const QString kBadFolder = QStringLiteral("Répertoire invalide !");
-    static inline const QString kNoName = QStringLiteral("Vous devez donner un nom à votre menu (étape 1) !");
-    static inline const QString kNameUsed =
-        QStringLiteral("Ce nom a déjà été utilisé dans ce répertoire ! (étape 1)");
-    static inline const QString kBadName = QStringLiteral("Nom du projet invalide (étape1) !");
-
     struct Outcome
     {
         QString problem;     // the message to show; empty on success

@@ -1,5 +1,6 @@
 #include "wizard/WizardPrompts.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardScripts.h"
 
@@ -7,25 +8,18 @@ using namespace Qt::StringLiterals;
 
 std::optional<WizardPrompts::Target> WizardPrompts::askTarget() const
 {
-    const Answer web = m_prompter.message(
-        u"Voulez-vous ouvrir une page internet ? (cliquez sur non si vous voulez ouvrir un document ou un programme)."_s,
-        kCaption, MessageIcon::Question, MessageButtons::YesNoCancel);
+    const Answer web =
+        m_prompter.message(Phrases::text(260), Phrases::text(258), MessageIcon::Question, MessageButtons::YesNoCancel);
     Target result;
     if (web == Answer::Yes) {
-        result = {m_prompter.input({u"Entrez l'adresse de la page :"_s, kCaption, kSampleAddresses}), u"SITE"_s};
+        result = {m_prompter.input({Phrases::text(261), Phrases::text(258), Phrases::text(259)}), u"SITE"_s};
     } else if (web == Answer::No) {
-        const Answer onDisc = m_prompter.message(u"Le fichier à ouvrir sera t'il sur le CD ?"_s, kCaption,
-                                                 MessageIcon::Question, MessageButtons::YesNo);
+        const Answer onDisc =
+            m_prompter.message(Phrases::text(262), Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo);
         if (onDisc == Answer::Yes)
-            result = {m_prompter.input({u"Entrez le nom de ce fichier (ex: [LECT]:\\mon_prog.exe, [LECT]:\\mon_doc.doc , "
-                                        u"[LECT] sera alors automatiquement remplacé par la lettre du lecteur CD) :"_s,
-                                        kCaption, u"[LECT]:\\..."_s}),
-                      u"CD"_s};
+            result = {m_prompter.input({Phrases::text(263), Phrases::text(258), u"[LECT]:\\..."_s}), u"CD"_s};
         else
-            result = {m_prompter.input({u"Entrez le chemin de ce fichier (ex: notepad.exe, c:\\prog.exe, "
-                                        u"c:\\document.doc ...) :"_s,
-                                        kCaption, QString()}),
-                      u"DISQUE"_s};
+            result = {m_prompter.input({Phrases::text(264), Phrases::text(258), QString()}), u"DISQUE"_s};
     }
     if (result.target.isEmpty())
         return std::nullopt;
@@ -34,12 +28,12 @@ std::optional<WizardPrompts::Target> WizardPrompts::askTarget() const
 
 std::optional<WizardPrompts::Message> WizardPrompts::askMessage(const QString &title, const QString &text) const
 {
-    const QString newTitle = m_prompter.input({u"Titre de message :"_s, kCaption, title});
+    const QString newTitle = m_prompter.input({Phrases::text(265), Phrases::text(258), title});
     if (newTitle.isEmpty())
         return std::nullopt;
     QString shown = text;
     shown.replace(u"\r\n"_s, u"[R]"_s);
-    const QString newText = m_prompter.input({u"Message (tapez [R] pour aller à la ligne) :"_s, kCaption, shown});
+    const QString newText = m_prompter.input({Phrases::text(266), Phrases::text(258), shown});
     if (newText.isEmpty())
         return std::nullopt;
     return Message{wizardscripts::quotesToApostrophes(newTitle),

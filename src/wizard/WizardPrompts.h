@@ -10,10 +10,6 @@ class Prompter;
 class WizardPrompts
 {
 public:
-    static inline const QString kCaption = QStringLiteral("Assistant création");
-    static inline const QString kSampleAddresses =
-        QStringLiteral("http://www.example.com ou http://www.example.org");
-
     struct Target
     {
         QString target;

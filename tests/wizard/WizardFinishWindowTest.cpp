@@ -110,8 +110,7 @@ TEST_F(WizardFinishWindowTest, AFinishedWizardWritesOpensAnnouncesAndClosesWitho
     click(u"suivant"_s);
     chooseSaveFolder(saveFolder());
 
-    m_prompter.expectMessage(WizardWindow::kSuccess, kCaption, MessageIcon::Information, MessageButtons::Ok,
-                             Answer::Ok);
+    m_prompter.expectMessage(kSuccess, kCaption, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
     click(u"terminer"_s);
     const QString folder = saveFolder() + u"/Démo"_s;
     EXPECT_EQ(m_opened, QStringList{folder + u"/Démo.zep"_s});

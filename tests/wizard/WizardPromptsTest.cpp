@@ -20,8 +20,9 @@ TEST(WizardPrompts, TargetsComeAsSiteDiskOrCdAndCancelGivesNone)
     const WizardPrompts prompts(prompter);
 
     prompter.expectMessage(kWebQuestion, kCaption, MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes);
-    prompter.expectInput({u"Entrez l'adresse de la page :"_s, kCaption, WizardPrompts::kSampleAddresses},
-                         u"http://www.example.org/"_s);
+    prompter.expectInput(
+        {u"Entrez l'adresse de la page :"_s, kCaption, u"http://www.example.com ou http://www.example.org"_s},
+        u"http://www.example.org/"_s);
     auto target = prompts.askTarget();
     ASSERT_TRUE(target);
     EXPECT_EQ(target->target, u"http://www.example.org/"_s);

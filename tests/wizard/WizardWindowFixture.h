@@ -15,6 +15,9 @@ class WizardWindowFixture : public ::testing::Test
 {
 protected:
     static inline const QString kCaption = QStringLiteral("Assistant création");
+    static inline const QString kSuccess =
+        QStringLiteral("Votre menu a été enregistré et ouvert avec succès !\r\n\r\nAppuyez sur F5 pour tester ou "
+                       "cliquez sur Créer > Compiler > en autorun pour créer.");
 
     WizardWindowFixture();
     ~WizardWindowFixture() override;

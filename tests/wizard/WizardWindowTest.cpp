@@ -4,7 +4,6 @@
 #include "support/TestFiles.h"
 #include "wizard/gui/ButtonEditor.h"
 #include "wizard/gui/ButtonPreview.h"
-#include "wizard/WizardPrompts.h"
 #include "wizard/gui/ButtonsPage.h"
 
 #include <QApplication>
@@ -102,8 +101,9 @@ TEST_F(WizardWindowTest, StartupChoicesAskTheirQuestionsAndFallBackToNothing)
     EXPECT_EQ(m_wizard->project().startup, WizardProject::Startup::Nothing);
 
     m_prompter.expectMessage(kWebQuestion, kCaption, MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes);
-    m_prompter.expectInput({u"Entrez l'adresse de la page :"_s, kCaption, WizardPrompts::kSampleAddresses},
-                           u"http://www.example.org/"_s);
+    m_prompter.expectInput(
+        {u"Entrez l'adresse de la page :"_s, kCaption, u"http://www.example.com ou http://www.example.org"_s},
+        u"http://www.example.org/"_s);
     click(u"demarrage_ouvrir"_s);
     EXPECT_EQ(child<QLabel>(u"cible_demarrage"_s)->text(), u"http://www.example.org/"_s);
     EXPECT_FALSE(child<QPushButton>(u"apercu_message"_s)->isEnabled());
@@ -306,8 +306,9 @@ TEST_F(WizardWindowTest, ScreenshotsOfEveryStep)
     save(u"wizard-1"_s);
     m_wizard->goTo(1);
     m_prompter.expectMessage(kWebQuestion, kCaption, MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes);
-    m_prompter.expectInput({u"Entrez l'adresse de la page :"_s, kCaption, WizardPrompts::kSampleAddresses},
-                           u"http://www.example.org/"_s);
+    m_prompter.expectInput(
+        {u"Entrez l'adresse de la page :"_s, kCaption, u"http://www.example.com ou http://www.example.org"_s},
+        u"http://www.example.org/"_s);
     click(u"demarrage_ouvrir"_s);
     save(u"wizard-2"_s);
     m_wizard->goTo(2);

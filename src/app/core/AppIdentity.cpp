@@ -1,6 +1,7 @@
 #include "app/core/AppIdentity.h"
 
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ namespace appid {
 
 QString applicationTitle()
 {
-    return u"ZEP - création"_s;
+    return Phrases::text(178);
 }
 
 QString windowCaption(const QString &description)

@@ -3,6 +3,7 @@
 #include "app/core/AppIdentity.h"
 #include "common/LineReader.h"
 #include "common/LineWriter.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 
 #include <QFile>
@@ -130,17 +131,17 @@ std::optional<MessageRequest> AppearanceFile::checkNewName(const QString &name, 
     message.title = appid::applicationTitle();
     message.icon = MessageIcon::Exclamation;
     if (name.isEmpty()) {
-        message.text = u"Champs nom vide !!!"_s;
+        message.text = Phrases::text(180);
         return message;
     }
     for (const Appearance &a : list) {
         if (a.name.compare(name, Qt::CaseInsensitive) == 0) {
-            message.text = u"Ce nom est déjà utilisé !!!"_s;
+            message.text = Phrases::text(181);
             return message;
         }
     }
     if (list.size() > kMaxStored) {
-        message.text = u"Nombre maximum d'apparences atteint !!!"_s;
+        message.text = Phrases::text(182);
         return message;
     }
     return std::nullopt;

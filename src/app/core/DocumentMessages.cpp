@@ -25,9 +25,7 @@ MessageRequest DocumentMessages::notSaved()
 
 MessageRequest DocumentMessages::sourceNotice()
 {
-    return box(
-        u"La source du projet en cours va s'afficher, après l'avoir modifiée, cliquez sur Source > Actualiser."_s,
-        appid::applicationTitle(), MessageIcon::Information);
+    return box(Phrases::text(177), appid::applicationTitle(), MessageIcon::Information);
 }
 
 MessageRequest DocumentMessages::closeWizardFirst()

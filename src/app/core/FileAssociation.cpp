@@ -2,6 +2,7 @@
 
 #include "app/core/AppIdentity.h"
 #include "common/PathText.h"
+#include "common/Phrases.h"
 #include "common/SaveFile.h"
 #include "platform/SettingsStore.h"
 
@@ -195,7 +196,7 @@ void FileAssociation::runToolIfPresent(const QString &program, const QStringList
 MessageRequest FileAssociation::doneMessage()
 {
     MessageRequest message;
-    message.text = u"Fichiers associés !"_s;
+    message.text = Phrases::text(183);
     message.title = appid::applicationTitle();
     message.icon = MessageIcon::Information;
     return message;

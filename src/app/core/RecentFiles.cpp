@@ -75,7 +75,7 @@ MessageRequest RecentFiles::missingFileMessage(const QString &path)
 {
     MessageRequest message;
     message.text = Phrases::text(28) + path + Phrases::text(29);
-    message.title = u"Erreur de chargement"_s;
+    message.title = Phrases::text(179);
     message.icon = MessageIcon::Critical;
     return message;
 }

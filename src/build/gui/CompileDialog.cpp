@@ -1,5 +1,6 @@
 #include "build/gui/CompileDialog.h"
 
+#include "common/Phrases.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -114,17 +115,12 @@ CompileDialog::CompileDialog(const MenuProject &project, const QString &projectF
 
 QString CompileDialog::runtimeInfoText()
 {
-    return u"Si vous cochez cette case, votre menu compilé fera environ 900Ko au lieu de 4.5Mo en temps normal. "
-           u"Mais pour qu'il fonctionne il faut que les ordinateurs sur lesquels il sera exécuté possèdent les "
-           u"fichiers suivants dans le répertoire WINDOWS\\SYSTEM : \n"
-           u"- Asycfilt.dll\n- Comcat.dll\n- Msvbvm60.dll\n- Oleaut32.dll\n- Vb6fr.dll\n- Olepro32.dll\n"
-           u"- Stdole.tlb\n- Msdxm.ocx\n- Msscript.ocx\n- Msscrfr.dll\n- Msscript.cnt\n"
-           u"Note : Ne cochez que si vous manquez vraiment d'espace."_s;
+    return Phrases::text(102);
 }
 
 void CompileDialog::showRuntimeInfo()
 {
-    m_prompter.message(runtimeInfoText(), u"Aide rapide"_s, MessageIcon::Information);
+    m_prompter.message(runtimeInfoText(), Phrases::text(103), MessageIcon::Information);
 }
 
 void CompileDialog::subMenuClicked()
@@ -135,7 +131,7 @@ void CompileDialog::subMenuClicked()
 
 void CompileDialog::browse()
 {
-    QString folder = m_prompter.folder({u"Choisissez le dossier dans lequel votre menu sera compilé :"_s});
+    QString folder = m_prompter.folder({Phrases::text(104)});
     if (const qsizetype nul = folder.indexOf(QChar(0)); nul >= 0)
         folder.truncate(nul);
     if (!folder.isEmpty())
@@ -160,9 +156,8 @@ void CompileDialog::compile()
 bool CompileDialog::mayReplace(const QString &cdFolder)
 {
     MessageRequest question;
-    question.text =
-        u"Dans le répertoire '"_s + cdFolder + u"' un projet ZEP a déjà été compilé. Voulez-vous le remplacer ?"_s;
-    question.title = u"Compilation"_s;
+    question.text = Phrases::text(105) + cdFolder + Phrases::text(106);
+    question.title = Phrases::text(80);
     question.icon = MessageIcon::Question;
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = 2;

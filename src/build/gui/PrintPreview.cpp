@@ -1,5 +1,6 @@
 #include "build/gui/PrintPreview.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QClipboard>
@@ -170,15 +171,14 @@ void PrintPreview::scrollHome()
 void PrintPreview::save()
 {
     const QString before = QDir::currentPath();
-    QString path = m_prompter.saveFile({u"Enregistrer"_s, u"Image *.bmp | *.bmp"_s, QString()});
+    QString path = m_prompter.saveFile({Phrases::text(114), Phrases::text(115) + u" | *.bmp"_s, QString()});
     QDir::setCurrent(before);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".bmp"_s;
     if (!m_capture.save(path, "BMP"))
-        m_prompter.message(u"Impossible d'enregistrer l'image "_s + path + u" !"_s, u"Erreur !"_s,
-                           MessageIcon::Critical);
+        m_prompter.message(Phrases::text(116) + path + Phrases::text(79), Phrases::text(77), MessageIcon::Critical);
 }
 
 void PrintPreview::copyToClipboard()
@@ -186,7 +186,7 @@ void PrintPreview::copyToClipboard()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(m_capture);
-    m_prompter.message(u"Image copiée dans le presse papier !"_s, u"Imprimer"_s, MessageIcon::Information);
+    m_prompter.message(Phrases::text(117), Phrases::text(118), MessageIcon::Information);
 }
 
 void PrintPreview::print()
@@ -196,7 +196,7 @@ void PrintPreview::print()
     if (!m_printerChoice(printer))
         return;
     if (!printOn(printer))
-        m_prompter.message(u"Impossible d'imprimer !"_s, u"Imprimer"_s, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(119), Phrases::text(118), MessageIcon::Critical);
 }
 
 bool PrintPreview::printOn(QPrinter &printer) const

@@ -1,6 +1,7 @@
 #include "designer/panel/ButtonPage.h"
 
 #include "build/TransparencyRenderer.h"
+#include "common/Phrases.h"
 #include "designer/panel/ClickableLabel.h"
 #include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
@@ -19,13 +20,6 @@ using namespace Qt::StringLiterals;
 using namespace panelform;
 
 namespace {
-
-const QString kTransparencyHelp =
-    u"Permet de rendre transparent tous les pixels de la couleur sélectionnée, en mode édition, votre bouton ne changera pas (vous pouvez quand même obtenir un aperçu en cliquant sur 'Aperçu rapide'), donc, pour tester correctement cette fonctionnalité, après avoir mis en place vos boutons cliquez sur Tester le projet dans le menu Créer."_s;
-const QString kMultimediaHelp =
-    u"Nom du fichier multimédia (avi, mp3...) à lire (par rapport au répertoire racine du future CD-R). Exemple : mon_divx.avi ou ma_playlist.m3u"_s;
-const QString kFoldersPrompt =
-    u"Entrez le nom du (ou des) répertoire(s) (exemple : monrep1 ou monrep1\\monrep2\\monrep3... ) :"_s;
 
 void setText(QLineEdit *edit, const QString &text)
 {
@@ -142,21 +136,21 @@ void ButtonPage::connectControls()
                 [this, line, image] { edit([&](MenuButton &b) { b.*image = line->text(); }); });
         clicked(u"Choisir"_s + line->objectName(), [this, title, image] { chooseImage(title, image); });
     };
-    imageField(m_normal, u"Image normale"_s, &MenuButton::normalImage);
-    imageField(m_hover, u"Image au survol"_s, &MenuButton::hoverImage);
-    imageField(m_click, u"Image clique"_s, &MenuButton::clickImage);
+    imageField(m_normal, Phrases::text(134), &MenuButton::normalImage);
+    imageField(m_hover, Phrases::text(135), &MenuButton::hoverImage);
+    imageField(m_click, Phrases::text(136), &MenuButton::clickImage);
 
     const auto soundField = [this, clicked](QLineEdit *line, const QString &title, QString ProjectSettings::*sound) {
         connect(line, &QLineEdit::editingFinished, this,
                 [this, line, sound] { m_ctx.document.setSetting(sound, line->text()); });
         clicked(u"Choisir"_s + line->objectName(), [this, title, sound] {
-            if (const auto file = filechoosers::chooseFile(m_ctx.prompter, title, filechoosers::kSoundFilter))
+            if (const auto file = filechoosers::chooseFile(m_ctx.prompter, title, filechoosers::soundFilter()))
                 m_ctx.document.setSetting(sound, *file);
         });
         clicked(u"Effacer"_s + line->objectName(), [this, sound] { m_ctx.document.setSetting(sound, QString()); });
     };
-    soundField(m_hoverSound, u"Son 'survol'..."_s, &ProjectSettings::hoverSound);
-    soundField(m_clickSound, u"Son 'clique'..."_s, &ProjectSettings::clickSound);
+    soundField(m_hoverSound, Phrases::text(161), &ProjectSettings::hoverSound);
+    soundField(m_clickSound, Phrases::text(162), &ProjectSettings::clickSound);
 
     clicked(u"ModifPosition"_s, [this] { movePosition(PositionUnit::Twips); });
     clicked(u"ModifPositionPx"_s, [this] { movePosition(PositionUnit::Pixels); });
@@ -177,9 +171,8 @@ void ButtonPage::connectControls()
     });
     connect(m_transparentColour, &ColourSwatch::clicked, this, [this] { chooseTransparentColour(); });
     clicked(u"ApercuRapide"_s, [this] { quickPreview(); });
-    connect(findChild<ClickableLabel *>(u"InfosTransparence"_s), &ClickableLabel::clicked, this, [this] {
-        m_ctx.prompter.message(kTransparencyHelp, u"Transparence des boutons"_s, MessageIcon::Information);
-    });
+    connect(findChild<ClickableLabel *>(u"InfosTransparence"_s), &ClickableLabel::clicked, this,
+            [this] { m_ctx.prompter.message(Phrases::text(157), Phrases::text(158), MessageIcon::Information); });
 
     connect(m_multimedia, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_slot > 0 && m_multimediaPage->isVisibleTo(this))
@@ -189,7 +182,7 @@ void ButtonPage::connectControls()
         m_placementMenu->popup(m_multimediaChoose->mapToGlobal(QPoint(0, m_multimediaChoose->height())));
     });
     connect(findChild<ClickableLabel *>(u"AideMultimedia"_s), &ClickableLabel::clicked, this,
-            [this] { m_ctx.prompter.message(kMultimediaHelp, u"[?]"_s, MessageIcon::Information); });
+            [this] { m_ctx.prompter.message(Phrases::text(159), u"[?]"_s, MessageIcon::Information); });
 }
 
 void ButtonPage::showButton(int slot, const QString &entry)
@@ -240,7 +233,8 @@ void ButtonPage::movePosition(PositionUnit unit)
     if (m_slot <= 0)
         return;
     const MenuButton &b = m_ctx.project.button(m_slot);
-    if (const auto position = askPosition(m_ctx.prompter, u"bouton"_s, unit, QPointF(b.left, b.top), m_ctx.tpp)) {
+    if (const auto position =
+            askPosition(m_ctx.prompter, Phrases::text(152), unit, QPointF(b.left, b.top), m_ctx.tpp)) {
         edit([&](MenuButton &changed) {
             changed.left = float(position->x());
             changed.top = float(position->y());
@@ -270,14 +264,13 @@ void ButtonPage::quickPreview()
 
 void ButtonPage::placeMultimedia(panelrules::Placement placement)
 {
-    const auto file = filechoosers::chooseFile(m_ctx.prompter, u"Recherche d'un fichier multimédia..."_s,
-                                               filechoosers::kMultimediaFilter);
+    const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(163), filechoosers::multimediaFilter());
     if (!file)
         return;
     QString folders;
     if (placement == panelrules::Placement::Folders) {
         InputRequest request;
-        request.prompt = kFoldersPrompt;
+        request.prompt = Phrases::text(160);
         folders = m_ctx.prompter.input(request);
         if (folders.isEmpty())
             return;

@@ -1,11 +1,39 @@
 #include "designer/panel/FileChoosers.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace filechoosers {
+
+QString imageFilter()
+{
+    return Phrases::text(137) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
+}
+
+QString musicFilter()
+{
+    return Phrases::text(138) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s;
+}
+
+QString soundFilter()
+{
+    return Phrases::text(139) + u" | *.wav"_s;
+}
+
+QString iconFilter()
+{
+    return Phrases::text(140) + u" | *.ico"_s;
+}
+
+QString multimediaFilter()
+{
+    return Phrases::text(141) + u" | *.*"_s;
+}
 
 std::optional<QString> chooseFile(Prompter &prompter, const QString &title, const QString &filter)
 {
@@ -23,7 +51,7 @@ std::optional<QString> chooseFile(Prompter &prompter, const QString &title, cons
 
 std::optional<QString> chooseImage(Prompter &prompter, const QString &title)
 {
-    const std::optional<QString> file = chooseFile(prompter, title, kImageFilter);
+    const std::optional<QString> file = chooseFile(prompter, title, imageFilter());
     if (!file)
         return std::nullopt;
     return QFileInfo(*file).isFile() ? *file : QString();

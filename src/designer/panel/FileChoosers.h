@@ -10,13 +10,11 @@ class Prompter;
 // current directory back as it was before the dialog.
 namespace filechoosers {
 
-inline const QString kImageFilter =
-    QStringLiteral("Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico");
-inline const QString kMusicFilter =
-    QStringLiteral("Son *.wav, *.mp3, *.mid, *.aif, *.wma | *.wav;*.mp3;*.mid;*.aif;*.wma");
-inline const QString kSoundFilter = QStringLiteral("Son WAV seulement | *.wav");
-inline const QString kIconFilter = QStringLiteral("Fichier icône *.ico | *.ico");
-inline const QString kMultimediaFilter = QStringLiteral("Fichier multimédia (*.*) | *.*");
+QString imageFilter();
+QString musicFilter();
+QString soundFilter();
+QString iconFilter();
+QString multimediaFilter();
 
 // The chosen file; nothing on cancel.
 std::optional<QString> chooseFile(Prompter &prompter, const QString &title, const QString &filter);

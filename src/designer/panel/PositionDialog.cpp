@@ -1,6 +1,7 @@
 #include "designer/panel/PositionDialog.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 #include "designer/panel/PanelRules.h"
 #include "prompt/Prompter.h"
 
@@ -14,8 +15,8 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
                               double current, double twipsPerUnit)
 {
     InputRequest request;
-    request.prompt = u"Entrez la nouvelle position "_s + axis + u" du "_s + noun +
-                     (unit == PositionUnit::Pixels ? u" (en pixel) :"_s : u" :"_s);
+    request.prompt = Phrases::text(150) + axis + Phrases::text(151) + noun +
+                     (unit == PositionUnit::Pixels ? Phrases::text(154) : Phrases::text(155));
     request.defaultText = numtext::format(current);
     const QString answer = prompter.input(request);
     if (answer.isEmpty())
@@ -23,7 +24,7 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
     double value = 0;
     // The negated comparison also refuses infinity and NaN.
     if (!numtext::parse(answer, &value) || !(std::fabs(value * twipsPerUnit) <= panelrules::kLargestTwips)) {
-        prompter.message(u"Valeur incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        prompter.message(Phrases::text(156), Phrases::text(77), MessageIcon::Critical);
         return std::nullopt;
     }
     return value;

@@ -29,10 +29,6 @@ using namespace panelform;
 
 namespace {
 
-const QString kGlobalHelp =
-    u"Cela vous permet de définir des procédures et constantes que vous pourrez appeler dans tous les autres scripts VBS du projet (démarrage, boutons, minuteur...)."_s;
-const QString kStartupPrompt =
-    u"Nom du fichier à jouer au démarrage (par rapport au répertoire racine du futur CD) :"_s;
 const QString kIconResetMarker = u"(Icone par défaut)"_s;
 
 void setText(QLineEdit *edit, const QString &text)
@@ -173,14 +169,13 @@ void ProjectPage::connectControls()
     connect(m_music, &QLineEdit::editingFinished, this,
             [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, m_music->text()); });
     clicked(u"ChoisirMusique"_s, [this] {
-        if (const auto file =
-                filechoosers::chooseFile(m_ctx.prompter, u"Musique de fond..."_s, filechoosers::kMusicFilter))
+        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(169), filechoosers::musicFilter()))
             m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, *file);
     });
     clicked(u"EffacerMusique"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, QString()); });
     connect(m_icon, &QLineEdit::editingFinished, this, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, m_icon->text()); });
     clicked(u"ChoisirIcone"_s, [this] {
-        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, u"Icône du CD..."_s, filechoosers::kIconFilter))
+        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(170), filechoosers::iconFilter()))
             m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
     clicked(u"IconeParDefaut"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, kIconResetMarker); });
@@ -188,10 +183,10 @@ void ProjectPage::connectControls()
 
     clicked(u"ModifGlobal"_s, [this] { requestScript(ScriptOpener::GlobalScript); });
     connect(findChild<ClickableLabel *>(u"AideGlobal"_s), &ClickableLabel::clicked, this,
-            [this] { m_ctx.prompter.message(kGlobalHelp, u"Aide rapide"_s, MessageIcon::Information); });
-    connect(m_timer, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::timerEnabled, on ? 1 : 0); });
-    connect(m_interval, &QLineEdit::textEdited, this,
-            [this](const QString &text) { setInterval(text); });
+            [this] { m_ctx.prompter.message(Phrases::text(167), Phrases::text(103), MessageIcon::Information); });
+    connect(m_timer, &QCheckBox::clicked, this,
+            [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::timerEnabled, on ? 1 : 0); });
+    connect(m_interval, &QLineEdit::textEdited, this, [this](const QString &text) { setInterval(text); });
     clicked(u"ModifMinuteur"_s, [this] { requestScript(ScriptOpener::TimerScript); });
     connect(m_contextMenu, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::contextMenu, on ? 1 : 0); });
     clicked(u"ModifSurvolFenetre"_s, [this] { requestScript(ScriptOpener::WindowHover); });
@@ -276,7 +271,7 @@ void ProjectPage::showStartupAction()
 
 void ProjectPage::chooseBackground()
 {
-    if (const auto file = filechoosers::chooseImage(m_ctx.prompter, u"Image de fond"_s))
+    if (const auto file = filechoosers::chooseImage(m_ctx.prompter, Phrases::text(171)))
         m_ctx.document.setSetting(&ProjectSettings::backgroundImage, *file);
 }
 
@@ -284,7 +279,7 @@ void ProjectPage::applySize()
 {
     const std::optional<QSizeF> size = panelrules::parseSize(m_width->text(), m_height->text());
     if (!size) {
-        m_ctx.prompter.message(u"Vous devez entrer des nombres valides !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(164), Phrases::text(77), MessageIcon::Critical);
         return;
     }
     m_ctx.document.setSize(float(size->width()), float(size->height()));
@@ -336,7 +331,7 @@ void ProjectPage::runStartupSelector(int index)
     case StartupKind::MultimediaFile: {
         // A script in place is dropped; an empty answer leaves no file either.
         InputRequest request;
-        request.prompt = kStartupPrompt;
+        request.prompt = Phrases::text(168);
         request.defaultText = action.startsWith(startup::kScriptPrefix, Qt::CaseInsensitive) ? QString() : action;
         m_ctx.document.setSetting(&ProjectSettings::startupAction, m_ctx.prompter.input(request));
         break;
@@ -362,8 +357,7 @@ void ProjectPage::checkInterval()
     const QScopedValueRollback guard(m_checkingInterval, true);
     const std::optional<QString> interval = panelrules::checkedInterval(m_interval->text());
     if (!interval) {
-        m_ctx.prompter.message(u"Valeur incorrect, elle doit etre entière est comprise entre 1 et 60000."_s,
-                               u"Minuteur"_s, MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(172), Phrases::text(173), MessageIcon::Critical);
     }
     const QString kept = interval.value_or(panelrules::kDefaultInterval);
     m_interval->setText(kept);

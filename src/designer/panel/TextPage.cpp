@@ -1,6 +1,7 @@
 #include "designer/panel/TextPage.h"
 
 #include "common/NumberText.h"
+#include "common/Phrases.h"
 #include "designer/panel/ColourSwatch.h"
 #include "designer/panel/PanelForm.h"
 #include "designer/panel/PanelRules.h"
@@ -139,7 +140,7 @@ void TextPage::applySize()
 {
     const std::optional<QSizeF> size = panelrules::parseSize(m_width->text(), m_height->text());
     if (!size) {
-        m_ctx.prompter.message(u"Vous devez entrer des nombres valides !"_s, u"Erreur !"_s, MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(164), Phrases::text(77), MessageIcon::Critical);
         return;
     }
     edit([&](MenuText &t) {
@@ -153,7 +154,8 @@ void TextPage::movePosition(PositionUnit unit)
     if (m_slot <= 0)
         return;
     const MenuText &t = m_ctx.project.text(m_slot);
-    if (const auto position = askPosition(m_ctx.prompter, u"texte"_s, unit, QPointF(t.left, t.top), m_ctx.tpp)) {
+    if (const auto position =
+            askPosition(m_ctx.prompter, Phrases::text(153), unit, QPointF(t.left, t.top), m_ctx.tpp)) {
         edit([&](MenuText &changed) {
             changed.left = float(position->x());
             changed.top = float(position->y());
@@ -170,8 +172,8 @@ void TextPage::deleteText()
 {
     if (m_slot <= 0)
         return;
-    const Answer answer = m_ctx.prompter.message(u"Supprimer le texte "_s + QString::number(m_slot) + u" ?"_s,
-                                                 u"Suppression"_s, MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer = m_ctx.prompter.message(Phrases::text(165) + QString::number(m_slot) + Phrases::text(166),
+                                                 Phrases::text(42), MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes)
         m_ctx.document.deleteText(m_slot);
 }

@@ -106,7 +106,7 @@ void ShapeEditor::close()
 
 void ShapeEditor::restart()
 {
-    if (m_prompter.message(Phrases::text(3), kTitle, MessageIcon::Question, MessageButtons::YesNo) !=
+    if (m_prompter.message(Phrases::text(3), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) !=
         Answer::Yes)
         return;
     close();
@@ -115,7 +115,7 @@ void ShapeEditor::restart()
 
 void ShapeEditor::cancel()
 {
-    if (m_prompter.message(Phrases::text(3), kTitle, MessageIcon::Question, MessageButtons::YesNo) ==
+    if (m_prompter.message(Phrases::text(3), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) ==
         Answer::No)
         return;
     close();
@@ -123,7 +123,7 @@ void ShapeEditor::cancel()
 
 void ShapeEditor::validate()
 {
-    if (refusedWhileDrawing(u"Veuillez terminer la forme en cours avant de Valider (clique droit) !"_s))
+    if (refusedWhileDrawing(Phrases::text(121)))
         return;
     if (!m_surface->drawing().points().isEmpty())
         m_host.setShape(m_surface->drawing().points());
@@ -132,8 +132,8 @@ void ShapeEditor::validate()
 
 void ShapeEditor::clearShape()
 {
-    if (m_prompter.message(u"Effacer la forme du menu en cours ?"_s, kTitle, MessageIcon::Question,
-                           MessageButtons::YesNo) == Answer::No)
+    if (m_prompter.message(Phrases::text(122), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) ==
+        Answer::No)
         return;
     m_host.setShape({});
     close();
@@ -141,12 +141,12 @@ void ShapeEditor::clearShape()
 
 void ShapeEditor::load()
 {
-    if (refusedWhileDrawing(u"Veuillez terminer la forme en cours avant de Charger(clique droit) !"_s))
+    if (refusedWhileDrawing(Phrases::text(123)))
         return;
     QString path;
     {
         const CurrentFolderKept kept;
-        path = m_prompter.openFile(FileRequest{u"Charger une forme..."_s, QString(), QString()});
+        path = m_prompter.openFile(FileRequest{Phrases::text(124), QString(), QString()});
     }
     if (path.isEmpty())
         return;
@@ -160,12 +160,12 @@ void ShapeEditor::load()
 
 void ShapeEditor::save()
 {
-    if (refusedWhileDrawing(u"Veuillez terminer la forme en cours avant de la Sauver (clique droit) !"_s))
+    if (refusedWhileDrawing(Phrases::text(125)))
         return;
     QString path;
     {
         const CurrentFolderKept kept;
-        path = m_prompter.saveFile(FileRequest{u"Enregistrer la forme sous..."_s, shapefile::kFilter, QString()});
+        path = m_prompter.saveFile(FileRequest{Phrases::text(126), Phrases::text(127) + u" | *.zfm"_s, QString()});
     }
     if (path.isEmpty())
         return;
@@ -176,20 +176,18 @@ void ShapeEditor::save()
 
 void ShapeEditor::traceBackground()
 {
-    if (refusedWhileDrawing(u"Veuillez terminer la forme en cours avant de Tracer depuis l'image (clique droit) !"_s))
+    if (refusedWhileDrawing(Phrases::text(128)))
         return;
     const QImage picture = m_surface->shownBackground();
     if (picture.isNull()) {
-        m_prompter.message(u"Le menu n'a pas d'image de fond dont suivre le contour."_s, kTitle,
-                           MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(129), Phrases::text(120), MessageIcon::Exclamation);
         return;
     }
     const bool white = m_host.transparencyImageSet && m_host.transparencyImageSet();
     const QList<QPoint> outline =
         OutlineTracer::trace(picture, white ? qRgb(255, 255, 255) : OutlineTracer::cornerColour(picture));
     if (outline.isEmpty()) {
-        m_prompter.message(u"Toute l'image de fond a la couleur de l'extérieur : aucun contour à suivre."_s, kTitle,
-                           MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(130), Phrases::text(120), MessageIcon::Exclamation);
         return;
     }
     QList<ShapePoint> vertices;
@@ -204,7 +202,7 @@ bool ShapeEditor::refusedWhileDrawing(const QString &text)
 {
     if (!m_surface->drawing().isDrawing())
         return false;
-    m_prompter.message(text, kTitle, MessageIcon::Exclamation);
+    m_prompter.message(text, Phrases::text(120), MessageIcon::Exclamation);
     return true;
 }
 

@@ -30,8 +30,6 @@ public:
         std::function<void(QWidget *)> applyTheme;
     };
 
-    static inline const QString kTitle = QStringLiteral("Editeur de forme");
-
     ShapeEditor(Host host, Prompter &prompter, QObject *parent = nullptr);
     ~ShapeEditor() override;
 

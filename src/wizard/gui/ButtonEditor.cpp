@@ -1,5 +1,6 @@
 #include "wizard/gui/ButtonEditor.h"
 
+#include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "designer/panel/ColourSwatch.h"
 #include "prompt/Prompter.h"
@@ -29,7 +30,8 @@ namespace {
 
 enum Page { TypePage, TextPage, ImagePage };
 
-const QString kImageTitles[] = {u"Quand bouton normal :"_s, u"Quand survolé  :"_s, u"Quand cliqué :"_s};
+// The three pictures' captions are phrases from this one on.
+constexpr int kFirstImageTitlePhrase = 273;
 const QString kImageNames[] = {u"image_normale"_s, u"image_survol"_s, u"image_clique"_s};
 
 // The picture of the button-drawing program: a button being drawn.
@@ -149,10 +151,12 @@ QWidget *ButtonEditor::makeImagePage()
         m_images[n] = named(new QLineEdit, u"Text_"_s + kImageNames[n]);
         auto *browse = named(new QPushButton(u"..."_s), u"parcourir_"_s + kImageNames[n]);
         browse->setFixedWidth(32);
-        grid->addWidget(named(new QLabel(kImageTitles[n]), u"label_"_s + kImageNames[n]), n + 1, 0);
+        grid->addWidget(named(new QLabel(Phrases::text(kFirstImageTitlePhrase + n)), u"label_"_s + kImageNames[n]),
+                        n + 1, 0);
         grid->addWidget(m_images[n], n + 1, 1);
         grid->addWidget(browse, n + 1, 2);
-        connect(browse, &QPushButton::clicked, this, [this, n] { chooseImage(m_images[n], kImageTitles[n]); });
+        connect(browse, &QPushButton::clicked, this,
+                [this, n] { chooseImage(m_images[n], Phrases::text(kFirstImageTitlePhrase + n)); });
     }
     auto *preview = named(new QPushButton(u"Apercu"_s), u"apercu_graphique"_s);
     auto *validate = named(new QPushButton(u"Valider"_s), u"valider_graphique"_s);
@@ -240,15 +244,14 @@ void ButtonEditor::chooseFont()
 void ButtonEditor::transparentClicked()
 {
     if (m_transparent->isChecked() && m_textColour->colour() == m_backColour->colour()) {
-        m_prompter.message(u"La couleur de fond et la couleur du texte doivent être différentes !"_s,
-                           WizardPrompts::kCaption, MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(269), Phrases::text(258), MessageIcon::Exclamation);
         m_transparent->setChecked(false);
     }
 }
 
 void ButtonEditor::chooseImage(QLineEdit *field, const QString &title)
 {
-    const QString file = m_prompter.openFile({title, GeneralPage::kImageFilter, QString()});
+    const QString file = m_prompter.openFile({title, GeneralPage::imageFilter(), QString()});
     if (!file.isEmpty())
         field->setText(file);
 }
@@ -257,14 +260,12 @@ void ButtonEditor::validate()
 {
     const WizardButton b = button();
     if (b.style == WizardButton::Style::Text && b.text.isEmpty()) {
-        m_prompter.message(u"Veuillez indiquer le texte du bouton !"_s, WizardPrompts::kCaption,
-                           MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(270), Phrases::text(258), MessageIcon::Exclamation);
         return;
     }
-    if (b.style == WizardButton::Style::Graphic
-        && (b.normalImage.isEmpty() || b.hoverImage.isEmpty() || b.clickImage.isEmpty())) {
-        m_prompter.message(u"Veuillez indiquer une image pour chaque propriétés du bouton (normal, survol et clique) !"_s,
-                           WizardPrompts::kCaption, MessageIcon::Exclamation);
+    if (b.style == WizardButton::Style::Graphic &&
+        (b.normalImage.isEmpty() || b.hoverImage.isEmpty() || b.clickImage.isEmpty())) {
+        m_prompter.message(Phrases::text(271), Phrases::text(258), MessageIcon::Exclamation);
         return;
     }
     emit validated(b);
@@ -275,6 +276,5 @@ void ButtonEditor::startDrawingProgram()
     const QString program = m_programFolder + kDrawingProgram;
     if (QFileInfo(program).isFile() && m_launcher(program))
         return;
-    m_prompter.message(u"L'assistant bouton n'est pas installé, pour le télécharger allez sur "_s + version::website(),
-                       WizardPrompts::kCaption, MessageIcon::Information);
+    m_prompter.message(Phrases::text(272) + version::website(), Phrases::text(258), MessageIcon::Information);
 }

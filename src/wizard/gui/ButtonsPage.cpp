@@ -1,5 +1,6 @@
 #include "wizard/gui/ButtonsPage.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardProject.h"
 #include "wizard/WizardPrompts.h"
@@ -92,13 +93,12 @@ void ButtonsPage::remove()
 {
     QListWidgetItem *item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_prompter.message(u"Veuillez sélectionner un bouton pour le supprimer !"_s, WizardPrompts::kCaption,
-                           MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(276), Phrases::text(258), MessageIcon::Exclamation);
         return;
     }
     WizardButton &b = m_project.buttons[positionOf(item)];
-    const Answer answer = m_prompter.message(u"Suppimer le bouton n°"_s + QString::number(b.number) + u" ?"_s,
-                                             WizardPrompts::kCaption, MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer = m_prompter.message(Phrases::text(277) + QString::number(b.number) + Phrases::text(166),
+                                             Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != Answer::Yes)
         return;
     b.deleted = true;
@@ -109,8 +109,7 @@ void ButtonsPage::remove()
 void ButtonsPage::previewEntry(QListWidgetItem *item)
 {
     if (!m_editor->isHidden()) {
-        m_prompter.message(u"Aucun apercu disponible quand vous éditez un autre bouton."_s, WizardPrompts::kCaption,
-                           MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(278), Phrases::text(258), MessageIcon::Exclamation);
         return;
     }
     m_preview->showButton(m_project.buttons[positionOf(item)]);

@@ -1,5 +1,6 @@
 #include "wizard/gui/GeneralPage.h"
 
+#include "common/Phrases.h"
 #include "designer/panel/ColourSwatch.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardProject.h"
@@ -98,6 +99,11 @@ void GeneralPage::musicChanged()
     m_musicBrowse->setEnabled(m_project.musicOn);
 }
 
+QString GeneralPage::imageFilter()
+{
+    return Phrases::text(137) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
+}
+
 void GeneralPage::chooseColour()
 {
     if (const std::optional<int> colour = m_prompter.colour({m_project.backgroundColour})) {
@@ -108,7 +114,7 @@ void GeneralPage::chooseColour()
 
 void GeneralPage::chooseImage()
 {
-    const QString file = m_prompter.openFile({u"Ouvir une image..."_s, kImageFilter, QString()});
+    const QString file = m_prompter.openFile({Phrases::text(282), imageFilter(), QString()});
     if (!file.isEmpty())
         m_imagePath->setText(file);
 }
@@ -116,7 +122,7 @@ void GeneralPage::chooseImage()
 void GeneralPage::chooseMusic()
 {
     const QString file = m_prompter.openFile(
-        {u"Musique de fond..."_s, u"Son *.wav, *.mp3, *.mid, *.aif, *.wma | *.wav;*.mp3;*.mid;*.aif;*.wma"_s, QString()});
+        {Phrases::text(169), Phrases::text(138) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s, QString()});
     if (!file.isEmpty())
         m_musicPath->setText(file);
 }

@@ -16,8 +16,7 @@ class GeneralPage : public QWidget
     Q_OBJECT
 
 public:
-    static inline const QString kImageFilter =
-        QStringLiteral("Images *.jpg, *.jpeg, *.gif, *.bmp, *.ico | *.jpg;*.jpeg;*.gif;*.bmp;*.ico");
+    static QString imageFilter();
 
     GeneralPage(WizardProject &project, Prompter &prompter, QWidget *parent = nullptr);
 

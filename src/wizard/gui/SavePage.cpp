@@ -1,5 +1,6 @@
 #include "wizard/gui/SavePage.h"
 
+#include "common/Phrases.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardProject.h"
 #include "wizard/gui/WizardWidgets.h"
@@ -72,8 +73,7 @@ void SavePage::refresh()
 
 void SavePage::chooseFolder()
 {
-    const QString folder =
-        m_prompter.folder({u"Veuillez choisir le dossier dans lequel votre menu va être enregistré :"_s});
+    const QString folder = m_prompter.folder({Phrases::text(283)});
     if (folder.isEmpty())
         return;
     m_project.saveFolder = folder;

@@ -34,7 +34,7 @@ WizardWindow::WizardWindow(Services services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(std::move(services))
 {
     setObjectName(u"Form14"_s);
-    setWindowTitle(WizardPrompts::kCaption);
+    setWindowTitle(Phrases::text(258));
     setAttribute(Qt::WA_DeleteOnClose);
     Prompter &prompter = m_services.prompter;
 
@@ -132,14 +132,14 @@ void WizardWindow::finish()
     const WizardFinish::Outcome outcome = WizardFinish(screenmetrics::twipsPerPixel()).run(m_project);
     m_save->refresh();
     if (!outcome.succeeded()) {
-        m_services.prompter.message(outcome.problem, WizardPrompts::kCaption, MessageIcon::Exclamation);
+        m_services.prompter.message(outcome.problem, Phrases::text(258), MessageIcon::Exclamation);
         return;
     }
     hide();
     QDir::setCurrent(pathtext::folderOf(outcome.projectFile));
     if (m_services.openProject)
         m_services.openProject(outcome.projectFile);
-    m_services.prompter.message(kSuccess, WizardPrompts::kCaption, MessageIcon::Information);
+    m_services.prompter.message(Phrases::text(268), Phrases::text(258), MessageIcon::Information);
     m_finished = true;
     close();
 }
@@ -147,8 +147,7 @@ void WizardWindow::finish()
 void WizardWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_finished) {
-        MessageRequest question{u"Quitter l'assistant ?"_s, WizardPrompts::kCaption, MessageIcon::Question,
-                                MessageButtons::YesNo};
+        MessageRequest question{Phrases::text(267), Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo};
         question.defaultButton = 2;
         if (m_services.prompter.message(question) != Answer::Yes) {
             event->ignore();

@@ -26,9 +26,6 @@ public:
     // The steps' titles are phrases from this one on.
     static constexpr int kFirstTitlePhrase = 58;
     static QString title(int step);
-    static inline const QString kSuccess =
-        QStringLiteral("Votre menu a été enregistré et ouvert avec succès !\r\n\r\nAppuyez sur F5 pour tester ou "
-                       "cliquez sur Créer > Compiler > en autorun pour créer.");
 
     struct Services
     {

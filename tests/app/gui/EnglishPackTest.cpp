@@ -253,7 +253,7 @@ TEST_F(EnglishPackTest, EveryWindowShowsEnglishAndEveryTextHasAScriptName)
             continue;
         bool phrase = false;
         for (const Phrases::Entry &entry : Phrases::table())
-            phrase = phrase || (entry.french.size() > 3 && text.contains(entry.french.trimmed()));
+            phrase = phrase || (entry.french.trimmed().size() > 3 && text.contains(entry.french.trimmed()));
         if (phrase || french.named.value(it.key()) == text)
             frenchLeft << it.key() + u" = "_s + text;
     }
@@ -291,9 +291,42 @@ TEST_F(EnglishPackTest, TransparencyEntriesWorkWhateverThePackCallsThem)
     ASSERT_TRUE(start());
     QAction *show = session().resources()->findChild<QAction *>(u"transp_voir"_s);
     ASSERT_EQ(show->text(), u"Show the current picture"_s);
-    m_prompter.expectMessage(u"Aucune image définie !"_s, QString(), MessageIcon::Exclamation, MessageButtons::Ok,
+    m_prompter.expectMessage(u"No image is set!"_s, QString(), MessageIcon::Exclamation, MessageButtons::Ok,
                              Answer::Ok);
     show->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
+{
+    chooseEnglish();
+    ASSERT_TRUE(start());
+    // The pack's phrase file ran to its end.
+    for (const Phrases::Entry &entry : Phrases::table())
+        EXPECT_FALSE(Phrases::text(entry.number).isEmpty()) << "phrase " << entry.number;
+
+    const MainMenus &menus = session().mainWindow()->menus();
+    whileOpen<CompileDialog>(menus.compileAutorun, [this](CompileDialog &dialog) {
+        dialog.findChild<QLineEdit *>(u"repertoire"_s)->setText(m_user.filePath(u"absent"_s));
+        m_prompter.expectMessage(u"Wrong folder!"_s, u"Error!"_s, MessageIcon::Critical, MessageButtons::Ok,
+                                 Answer::Ok);
+        dialog.findChild<QPushButton *>(u"valider"_s)->click();
+    });
+
+    session().shapeEditor().open();
+    m_prompter.expectMessage(u"Clear the current shape of the menu?"_s, u"Shape editor"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::No);
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName() == u"Form17"_s)
+            window->findChild<QPushButton *>(u"Command5"_s)->click();
+    }
+    session().shapeEditor().close();
+
+    menus.newWizard->trigger();
+    m_prompter.expectMessage({u"Quit the wizard?"_s, u"Creation wizard"_s, MessageIcon::Question, MessageButtons::YesNo,
+                              2},
+                             Answer::Yes);
+    session().wizard()->close();
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 

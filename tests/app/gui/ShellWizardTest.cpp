@@ -23,6 +23,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString kCaption = u"Assistant création"_s;
+const QString kSuccess = u"Votre menu a été enregistré et ouvert avec succès !\r\n\r\nAppuyez sur F5 pour tester ou "
+                         u"cliquez sur Créer > Compiler > en autorun pour créer."_s;
 
 void expectAskToSave(ScriptedPrompter &prompter, Answer answer)
 {
@@ -98,8 +100,7 @@ TEST_F(ShellFixture, TheFinishedWizardsProjectIsOpenedInTheDesigner)
     wizard->goTo(4);
     m_prompter.expectFolder({u"Veuillez choisir le dossier dans lequel votre menu va être enregistré :"_s}, m_user.path());
     control<QPushButton>(wizard, u"enregistrer_dans"_s)->click();
-    m_prompter.expectMessage(WizardWindow::kSuccess, kCaption, MessageIcon::Information, MessageButtons::Ok,
-                             Answer::Ok);
+    m_prompter.expectMessage(kSuccess, kCaption, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
     control<QPushButton>(wizard, u"terminer"_s)->click();
     QApplication::processEvents();
 
