@@ -178,7 +178,10 @@ void ProjectPage::connectControls()
         if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(170), filechoosers::iconFilter()))
             m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
-    clicked(u"IconeParDefaut"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, kIconResetMarker); });
+    clicked(u"IconeParDefaut"_s, [this] {
+        m_ctx.document.setSetting(&ProjectSettings::icon,
+                                  Phrases::packActive() ? u'(' + Phrases::text(24) + u')' : kIconResetMarker);
+    });
     connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::handCursor, on ? 1 : 0); });
 
     clicked(u"ModifGlobal"_s, [this] { requestScript(ScriptOpener::GlobalScript); });

@@ -305,6 +305,10 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
     for (const Phrases::Entry &entry : Phrases::table())
         EXPECT_FALSE(Phrases::text(entry.number).isEmpty()) << "phrase " << entry.number;
 
+    // The panel's default icon is the pack's marker too.
+    session().parametersPanel()->findChild<QPushButton *>(u"IconeParDefaut"_s)->click();
+    EXPECT_EQ(session().project().settings().icon, u"(Default icon)"_s);
+
     const MainMenus &menus = session().mainWindow()->menus();
     whileOpen<CompileDialog>(menus.compileAutorun, [this](CompileDialog &dialog) {
         dialog.findChild<QLineEdit *>(u"repertoire"_s)->setText(m_user.filePath(u"absent"_s));
