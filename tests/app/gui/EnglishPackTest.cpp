@@ -327,9 +327,8 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
     session().shapeEditor().close();
 
     menus.newWizard->trigger();
-    m_prompter.expectMessage({u"Quit the wizard?"_s, u"Creation wizard"_s, MessageIcon::Question, MessageButtons::YesNo,
-                              2},
-                             Answer::Yes);
+    m_prompter.expectMessage(
+        {u"Quit the wizard?"_s, u"Creation wizard"_s, MessageIcon::Question, MessageButtons::YesNo, 2}, Answer::Yes);
     session().wizard()->close();
     EXPECT_TRUE(m_prompter.allAnswered());
 }
