@@ -7,11 +7,20 @@
 
 namespace panelform {
 
+namespace {
+
+template<typename T>
+T *named(T *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
 QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
+    return named(new QLabel(text, parent), name);
 }
 
 QLabel *caption(const QString &name, const QString &text, QWidget *parent)
@@ -23,17 +32,14 @@ QLabel *caption(const QString &name, const QString &text, QWidget *parent)
 
 QLineEdit *field(const QString &name, QWidget *parent)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
+    QLineEdit *edit = named(new QLineEdit(parent), name);
     edit->setMinimumWidth(30);
     return edit;
 }
 
 QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
+    return named(new QPushButton(text, parent), name);
 }
 
 QPushButton *smallButton(const QString &name, const QString &text, QWidget *parent)
