@@ -7,7 +7,6 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
-#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 
 #include <QCoreApplication>
@@ -83,7 +82,7 @@ int runCompileCommand(const QStringList &arguments)
     if (!authored)
         request.author = CompileRequest::defaultAuthor(project);
 
-    const QString projectFolder = DesignerDocument::folderOf(project.path(), QString());
+    const QString projectFolder = HeadlessRead::folderOf(project);
     CompileEngine engine(project, projectFolder, QCoreApplication::applicationDirPath());
     TransparencyRenderer(project, projectFolder).prepareForBuild();
     QuietProgress progress;

@@ -8,7 +8,6 @@
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/PathText.h"
-#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -63,7 +62,7 @@ public:
 
     void prepareForBuild() override
     {
-        TransparencyRenderer(m_project, DesignerDocument::folderOf(m_project.path(), QString())).prepareForBuild();
+        TransparencyRenderer(m_project, HeadlessRead::folderOf(m_project)).prepareForBuild();
     }
     void showWaitPanels(bool) override {}
 
@@ -93,7 +92,7 @@ int runExeCommand(const QStringList &arguments)
                                      positional[2]},
                             light);
     TransparencyPreparation hooks(project);
-    ExecutableExport exporter(project, DesignerDocument::folderOf(project.path(), QString()), prompter,
+    ExecutableExport exporter(project, HeadlessRead::folderOf(project), prompter,
                               QCoreApplication::applicationDirPath() + u'/', hooks,
                               ExecutableExport::Kind::executable());
     return console::finish(exporter.run());
@@ -113,7 +112,7 @@ int runIsoCommand(const QStringList &arguments)
         return 1;
     TransparencyPreparation(project).prepareForBuild();
     ConsolePrompter prompter;
-    const CompileOutcome outcome = IsoExport(project, DesignerDocument::folderOf(project.path(), QString()), prompter,
+    const CompileOutcome outcome = IsoExport(project, HeadlessRead::folderOf(project), prompter,
                                              QCoreApplication::applicationDirPath() + u'/')
                                        .write(image, light);
     if (outcome.isWritten())

@@ -4,7 +4,6 @@
 #include "build/MenuPicture.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
-#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 
 #include <QFileInfo>
@@ -48,7 +47,7 @@ int runImageCommand(const QStringList &arguments)
     MenuProject project;
     if (!HeadlessRead::open(project, arguments[0]).clean())
         return 1;
-    const QImage picture = MenuPicture(project, DesignerDocument::folderOf(project.path(), QString())).render();
+    const QImage picture = MenuPicture(project, HeadlessRead::folderOf(project)).render();
     const QString out = QFileInfo(arguments[1]).absoluteFilePath();
     QImageWriter writer(out, format.toLatin1());
     if (!writer.write(picture)) {

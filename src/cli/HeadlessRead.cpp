@@ -1,5 +1,6 @@
 #include "cli/HeadlessRead.h"
 
+#include "document/DesignerDocument.h"
 #include "project/ProjectStorage.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -13,4 +14,9 @@ HeadlessRead HeadlessRead::open(MenuProject &project, const QString &path)
     read.completed = storage.open(QFileInfo(path).absoluteFilePath());
     read.problems = storage.problemCount();
     return read;
+}
+
+QString HeadlessRead::folderOf(const MenuProject &project)
+{
+    return DesignerDocument::folderOf(project.path(), QString());
 }

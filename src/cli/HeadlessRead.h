@@ -14,4 +14,6 @@ struct HeadlessRead
     bool clean() const { return completed && problems == 0; }
 
     static HeadlessRead open(MenuProject &project, const QString &path);
+    // Where the references of a project read this way lie: beside its file.
+    static QString folderOf(const MenuProject &project);
 };
