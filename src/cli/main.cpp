@@ -8,6 +8,7 @@
 #include "common/ProgramVersion.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -17,7 +18,8 @@ QString usageText()
 {
     return u"usage: zepc check PROJECT.zep\n"
            u"       zepc save IN.zep OUT.zep\n"
-           u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]\n"
+           u"       zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] "
+           u"[--linux]\n"
            u"       zepc menudata PROJECT.zep\n"
            u"       zepc format FILE\n"
            u"       zepc vbs FILE.vbs\n"
@@ -52,25 +54,14 @@ int main(int argc, char **argv)
         console::out(u"zepc "_s + version::full());
         return 0;
     }
-    if (command == u"check"_s)
-        return runCheckCommand(arguments);
-    if (command == u"save"_s)
-        return runSaveCommand(arguments);
-    if (command == u"compile"_s)
-        return runCompileCommand(arguments);
-    if (command == u"menudata"_s)
-        return runMenuDataCommand(arguments);
-    if (command == u"format"_s)
-        return runFormatCommand(arguments);
-    if (command == u"vbs"_s)
-        return runVbsCommand(arguments);
-    if (command == u"html"_s)
-        return runHtmlCommand(arguments);
-    if (command == u"image"_s)
-        return runImageCommand(arguments);
-    if (command == u"exe"_s)
-        return runExeCommand(arguments);
-    if (command == u"iso"_s)
-        return runIsoCommand(arguments);
+    using Command = int (*)(const QStringList &);
+    static const QHash<QString, Command> commands{
+        {u"check"_s, runCheckCommand},       {u"save"_s, runSaveCommand},     {u"compile"_s, runCompileCommand},
+        {u"menudata"_s, runMenuDataCommand}, {u"format"_s, runFormatCommand}, {u"vbs"_s, runVbsCommand},
+        {u"html"_s, runHtmlCommand},         {u"image"_s, runImageCommand},   {u"exe"_s, runExeCommand},
+        {u"iso"_s, runIsoCommand},
+    };
+    if (const Command run = commands.value(command))
+        return run(arguments);
     return usage();
 }
