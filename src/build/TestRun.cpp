@@ -34,6 +34,8 @@ CompileOutcome TestRun::run()
 
     CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
+    // The test folder is the program's own: what emptying it left is replaced unasked.
+    engine.setReplaceDecision([](const QString &) { return true; });
     CompileRequest request = CompileRequest::defaultsFor(m_project);
     clearTestFolder();
     request.folder = testFolder();

@@ -103,6 +103,8 @@ protected:
 TEST_F(TestRunTest, ThePlayerRunsFromTheEmptiedTestFolderUntilItEnds)
 {
     qputenv("ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME", "1");
+    // A folder a script made survives the emptying; the run goes on without a question.
+    QDir().mkpath(m_programFolder + u"tmp/zep/dossier"_s);
     TestRun testRun(m_project, m_dir.filePath(u"projet/"_s), m_programFolder, m_hooks);
     EXPECT_EQ(run(testRun).result, CompileOutcome::Result::Written);
     EXPECT_EQ(m_hooks.calls, (QStringList{u"prepare"_s, u"wait shown"_s, u"wait hidden"_s, u"minimize"_s,
