@@ -1,6 +1,7 @@
 #include "build/gui/CompileDialog.h"
 
 #include "common/Phrases.h"
+#include "common/gui/NamedWidget.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -23,12 +24,6 @@ QString colourStyle(int colour)
 {
     const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
     return u"color: "_s + c.name() + u';';
-}
-
-template <typename T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
 }
 
 } // namespace

@@ -1,22 +1,13 @@
 #include "designer/panel/PanelForm.h"
 
+#include "common/gui/NamedWidget.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace panelform {
-
-namespace {
-
-template<typename T>
-T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
 
 QLabel *label(const QString &name, const QString &text, QWidget *parent)
 {

@@ -24,7 +24,6 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 namespace {
 

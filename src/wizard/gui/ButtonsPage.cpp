@@ -14,7 +14,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 ButtonsPage::ButtonsPage(WizardProject &project, Prompter &prompter, const QString &programFolder, QWidget *parent)
     : QWidget(parent), m_project(project), m_prompter(prompter)

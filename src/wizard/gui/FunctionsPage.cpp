@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 FunctionsPage::FunctionsPage(WizardProject &project, Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_project(project), m_prompter(prompter)

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_project(project), m_prompter(prompter)

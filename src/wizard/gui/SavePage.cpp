@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 SavePage::SavePage(WizardProject &project, Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_project(project), m_prompter(prompter)

@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 StartupPage::StartupPage(WizardProject &project, Prompter &prompter, QWidget *parent)
     : QWidget(parent), m_project(project), m_prompter(prompter)

@@ -1,16 +1,12 @@
 #pragma once
 
+#include "common/gui/NamedWidget.h"
+
 #include <QLabel>
 #include <QString>
 
 // Small builders the wizard's pages share.
 namespace wizardwidgets {
-
-template <typename T> T *named(T *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A control that shows its own colours, never the appearance theme's.
 template <typename T> T *keepDesign(T *widget)

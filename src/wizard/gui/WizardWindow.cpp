@@ -23,7 +23,6 @@
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
-using wizardwidgets::named;
 
 QString WizardWindow::title(int step)
 {
