@@ -121,8 +121,8 @@ void DesignerDocument::editText(int slot, const MenuText &after, const QString &
     if (before == after)
         return;
     m_undo.push(new ValueCommand<MenuText>(
-        u"Texte"_s, before, after, [this, slot](const MenuText &t) { m_project.setText(slot, t); },
-        burstFor(burstKey), burstKey));
+        u"Texte"_s, before, after, [this, slot](const MenuText &t) { m_project.setText(slot, t); }, burstFor(burstKey),
+        burstKey));
 }
 
 int DesignerDocument::addButton(ButtonKind kind, const std::function<void(MenuButton &)> &chooseImages)
