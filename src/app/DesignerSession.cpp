@@ -18,16 +18,17 @@
 #include "app/core/ManualLink.h"
 #include "app/core/RecentFiles.h"
 #include "app/core/WebLinks.h"
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "common/gui/ScreenMetrics.h"
-#include "document/DesignerDocument.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/Worksheet.h"
 #include "designer/worksheet/ButtonItem.h"
+#include "document/DesignerDocument.h"
 #include "platform/SettingsStore.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
@@ -219,9 +220,8 @@ void DesignerSession::createShapeEditor()
     host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
     host.look = [this] {
         const int colour = project().settings().backgroundColour;
-        return ShapeSurface::Look{m_worksheet->size(),
-                                  QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
-                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), project().shape().mid(1)};
+        return ShapeSurface::Look{m_worksheet->size(), colourvalue::toColor(colour), m_worksheet->background(),
+                                  m_worksheet->twipsPerPixel(), project().shape().mid(1)};
     };
     host.setShape = [this](const QList<ShapePoint> &shape) { m_document->setShape(shape); };
     host.transparencyImageSet = [this] { return !project().settings().transparencyImage.isEmpty(); };

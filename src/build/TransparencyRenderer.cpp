@@ -1,5 +1,6 @@
 #include "build/TransparencyRenderer.h"
 
+#include "common/ColourValue.h"
 #include "common/PathText.h"
 #include "project/MenuProject.h"
 
@@ -13,11 +14,6 @@
 TransparencyRenderer::TransparencyRenderer(const MenuProject &project, QString projectFolder, TwipsPerPixel twips)
     : m_project(project), m_projectFolder(std::move(projectFolder)), m_twips(twips)
 {
-}
-
-QColor TransparencyRenderer::colourOf(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 QSize TransparencyRenderer::clientSize() const
@@ -35,7 +31,7 @@ QSize TransparencyRenderer::clientSize() const
 QImage TransparencyRenderer::background() const
 {
     QImage surface(clientSize(), QImage::Format_RGB32);
-    surface.fill(colourOf(m_project.settings().backgroundColour));
+    surface.fill(colourvalue::toColor(m_project.settings().backgroundColour));
     const QString &file = m_project.settings().backgroundImage;
     if (!file.isEmpty()) {
         QImageReader reader(pathtext::resolve(m_projectFolder, file));
@@ -59,7 +55,7 @@ QImage TransparencyRenderer::compose(const QImage &background, QPoint position, 
         painter.drawImage(QPoint(0, 0), background, QRect(position, image.size()));
     }
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb keyRgb = colourOf(key).rgb() & 0xFFFFFF;
+    const QRgb keyRgb = colourvalue::toColor(key).rgb() & 0xFFFFFF;
     for (int y = 0; y < source.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(surface.scanLine(y));

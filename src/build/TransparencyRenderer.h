@@ -36,8 +36,6 @@ public:
     // Every transparent, living button with a normal image.
     void prepareForBuild();
 
-    static QColor colourOf(int value);
-
 private:
     const MenuProject &m_project;
     QString m_projectFolder;

@@ -1,12 +1,13 @@
 #include "designer/Worksheet.h"
 
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
-#include "common/gui/UndoShortcuts.h"
 #include "common/gui/ScreenMetrics.h"
-#include "document/DesignerDocument.h"
+#include "common/gui/UndoShortcuts.h"
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/SurfaceRules.h"
 #include "designer/worksheet/TextItem.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -28,11 +29,6 @@ constexpr int kMarkerPixels = 7;
 bool modifierHeld(const QMouseEvent *event)
 {
     return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-}
-
-QColor rgb(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 QPointF wholeTwips(const QPointF &twips)
@@ -243,7 +239,7 @@ void Worksheet::resizeEvent(QResizeEvent *event)
 void Worksheet::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), rgb(m_project.settings().backgroundColour));
+    painter.fillRect(rect(), colourvalue::toColor(m_project.settings().backgroundColour));
     if (!m_background.isNull())
         painter.drawPixmap(rect(), m_background);
 }
