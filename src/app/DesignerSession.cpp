@@ -109,8 +109,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_palette = new ObjectsPalette;
     m_pack->translate(m_palette);
 
-    MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent, *m_appearances,
-                                  *m_manual,           *m_links,       [this] { m_env.association().associate(); }};
+    MainWindow::Services services{
+        m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent,
+        *m_appearances,      *m_manual,      *m_links,     [this] { return m_env.association().associate(); }};
     m_mainWindow = new MainWindow(services, m_hooks);
     new LanguageMenu(m_mainWindow->menus().language, m_mainWindow->menus().french, m_env.programFolder,
                      m_env.settings, m_env.prompter, m_mainWindow);
@@ -119,8 +120,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     if (m_pack->active()) {
         // Built before the pack filled the phrase list.
         m_mainWindow->recentMenu().rebuild();
-        project().setDefaultIconMarker(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
-        project().setIcon(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
+        project().setDefaultIconMarker(ProjectSettings::defaultIconMarker());
+        project().setIcon(ProjectSettings::defaultIconMarker());
     }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;

@@ -29,8 +29,6 @@ using namespace panelform;
 
 namespace {
 
-const QString kIconResetMarker = u"(Icone par défaut)"_s;
-
 void setText(QLineEdit *edit, const QString &text)
 {
     if (edit->text() != text)
@@ -181,9 +179,8 @@ void ProjectPage::connectControls()
             m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
     clicked(u"IconeParDefaut"_s, [this] {
-        m_ctx.document.setSetting(&ProjectSettings::icon, Phrases::packActive()
-                                                              ? u'(' + Phrases::text(Phrase::DefaultIcon) + u')'
-                                                              : kIconResetMarker);
+        m_ctx.document.setSetting(&ProjectSettings::icon, Phrases::packActive() ? ProjectSettings::defaultIconMarker()
+                                                                                : ProjectSettings::kIconResetMarker);
     });
     connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::handCursor, on ? 1 : 0); });
 
