@@ -2,8 +2,8 @@
 
 #include "build/TransparencyRenderer.h"
 #include "common/Phrases.h"
+#include "common/gui/ColourSwatch.h"
 #include "designer/panel/ClickableLabel.h"
-#include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
 #include "designer/panel/PanelForm.h"
 #include "prompt/Prompter.h"

@@ -1,4 +1,4 @@
-#include "designer/panel/ColourSwatch.h"
+#include "common/gui/ColourSwatch.h"
 
 #include "common/ColourValue.h"
 
