@@ -71,7 +71,7 @@ Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
 
     connect(&m_project, &MenuProject::projectReset, this, &Worksheet::rebuild);
     connect(&m_project, &MenuProject::settingChanged, this, &Worksheet::followSetting);
-    connect(&m_project, &MenuProject::buttonAdded, this, &Worksheet::followButton);
+    connect(&m_project, &MenuProject::buttonAdded, this, [this](int slot) { followButton(slot); });
     connect(&m_project, &MenuProject::buttonChanged, this, &Worksheet::followButton);
     connect(&m_project, &MenuProject::textAdded, this, &Worksheet::followText);
     connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
@@ -135,7 +135,7 @@ void Worksheet::followSetting(ProjectField field)
     }
 }
 
-void Worksheet::followButton(int slot)
+void Worksheet::followButton(int slot, ButtonFields fields)
 {
     if (slot < 1)
         return;
@@ -150,11 +150,14 @@ void Worksheet::followButton(int slot)
         item->raise();
         m_waitPanel->raise();
     }
-    if (item->normalReference() != button.normalImage) {
-        item->setNormalReference(button.normalImage);
+    if (fields & ButtonField::NormalImage) {
         if (item->showImageFile(resolve(button.normalImage)))
             item->setFrameShape(QFrame::NoFrame);
         item->setState(surface::ImageState::Normal);
+    } else if (fields & ButtonField::HoverImage && item->state() == surface::ImageState::Hover) {
+        item->showImageFile(resolve(button.hoverImage));
+    } else if (fields & ButtonField::ClickImage && item->state() == surface::ImageState::Click) {
+        item->showImageFile(resolve(button.clickImage));
     } else if (!item->pixmap().isNull()) {
         item->setFrameShape(QFrame::NoFrame);
     }
