@@ -2,6 +2,7 @@
 
 #include "app/core/Appearance.h"
 #include "app/core/AppearanceRule.h"
+#include "common/ColourValue.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -35,7 +36,7 @@ AppearanceRule::Kind kindOf(const QWidget *w)
 void setColour(QWidget *w, QPalette::ColorRole role, int colour)
 {
     QPalette p = w->palette();
-    p.setColor(role, Appearance::toColor(colour));
+    p.setColor(role, colourvalue::toColor(colour));
     w->setPalette(p);
 }
 
@@ -44,7 +45,7 @@ void setTextColour(QWidget *w, QPalette::ColorRole role, int colour)
 {
     QPalette p = w->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        p.setColor(group, role, Appearance::toColor(colour));
+        p.setColor(group, role, colourvalue::toColor(colour));
     w->setPalette(p);
 }
 

@@ -1,6 +1,7 @@
 #include "app/AppearanceEditor.h"
 
 #include "app/core/AppearanceFile.h"
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
@@ -95,8 +96,8 @@ void AppearanceEditor::setSwatch(QPushButton *button, int colour)
 {
     button->setProperty("colour", colour);
     QPalette p = button->palette();
-    p.setColor(QPalette::Button, Appearance::toColor(colour));
-    p.setColor(QPalette::Window, Appearance::toColor(colour));
+    p.setColor(QPalette::Button, colourvalue::toColor(colour));
+    p.setColor(QPalette::Window, colourvalue::toColor(colour));
     button->setPalette(p);
 }
 

@@ -18,16 +18,17 @@
 #include "app/core/ManualLink.h"
 #include "app/core/RecentFiles.h"
 #include "app/core/WebLinks.h"
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
 #include "common/ProgramVersion.h"
 #include "common/gui/ScreenMetrics.h"
-#include "document/DesignerDocument.h"
 #include "designer/MousePositionWindow.h"
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
 #include "designer/Worksheet.h"
 #include "designer/worksheet/ButtonItem.h"
+#include "document/DesignerDocument.h"
 #include "platform/SettingsStore.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
@@ -108,8 +109,9 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_palette = new ObjectsPalette;
     m_pack->translate(m_palette);
 
-    MainWindow::Services services{m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent, *m_appearances,
-                                  *m_manual,           *m_links,       [this] { m_env.association().associate(); }};
+    MainWindow::Services services{
+        m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent,
+        *m_appearances,      *m_manual,      *m_links,     [this] { return m_env.association().associate(); }};
     m_mainWindow = new MainWindow(services, m_hooks);
     new LanguageMenu(m_mainWindow->menus().language, m_mainWindow->menus().french, m_env.programFolder,
                      m_env.settings, m_env.prompter, m_mainWindow);
@@ -118,8 +120,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     if (m_pack->active()) {
         // Built before the pack filled the phrase list.
         m_mainWindow->recentMenu().rebuild();
-        project().setDefaultIconMarker(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
-        project().setIcon(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
+        project().setDefaultIconMarker(ProjectSettings::defaultIconMarker());
+        project().setIcon(ProjectSettings::defaultIconMarker());
     }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
@@ -219,9 +221,8 @@ void DesignerSession::createShapeEditor()
     host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
     host.look = [this] {
         const int colour = project().settings().backgroundColour;
-        return ShapeSurface::Look{m_worksheet->size(),
-                                  QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
-                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), project().shape().mid(1)};
+        return ShapeSurface::Look{m_worksheet->size(), colourvalue::toColor(colour), m_worksheet->background(),
+                                  m_worksheet->twipsPerPixel(), project().shape().mid(1)};
     };
     host.setShape = [this](const QList<ShapePoint> &shape) { m_document->setShape(shape); };
     host.transparencyImageSet = [this] { return !project().settings().transparencyImage.isEmpty(); };

@@ -7,6 +7,7 @@
 #include "app/OptionsController.h"
 #include "app/PluginMenu.h"
 #include "app/RecentFilesMenu.h"
+#include "app/core/AppIdentity.h"
 #include "app/core/DocumentLifecycle.h"
 #include "app/core/FileAssociation.h"
 #include "app/core/ManualLink.h"
@@ -64,6 +65,8 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     });
     connect(m_editor, &AppearanceEditor::closeRequested, this, &MainWindow::closeAppearanceEditor);
     connect(m_options, &OptionsController::appearanceRead, this, &MainWindow::appearanceApplied);
+    connect(m_options, &OptionsController::writeFailed, this,
+            [this](const ZepError &error) { m_services.prompter.message(appid::writeFailure(error)); });
 
     connectDocumentCommands();
     connectOptionsAndHelp();
@@ -144,8 +147,10 @@ void MainWindow::connectDocumentCommands()
 void MainWindow::connectOptionsAndHelp()
 {
     connect(m_menus->associate, &QAction::triggered, this, [this] {
-        m_services.associate();
-        m_services.prompter.message(FileAssociation::doneMessage());
+        if (const ZepError error = m_services.associate(); error.isError())
+            m_services.prompter.message(appid::writeFailure(error));
+        else
+            m_services.prompter.message(FileAssociation::doneMessage());
     });
     connect(m_menus->appearances, &QAction::triggered, this, &MainWindow::openAppearanceEditor);
 

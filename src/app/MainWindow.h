@@ -37,7 +37,7 @@ public:
         AppearanceFile &appearances;
         ManualLink &manual;
         WebLinks &links;
-        std::function<void()> associate;
+        std::function<ZepError()> associate;
     };
 
     // hooks stays owned by the caller, so hooks filled later are seen.

@@ -34,8 +34,10 @@ void OptionsController::clicked()
 
 void OptionsController::write()
 {
-    if (!m_loading)
-        m_file.write(current());
+    if (m_loading)
+        return;
+    if (const ZepError error = m_file.write(current()); error.isError())
+        emit writeFailed(error);
 }
 
 bool OptionsController::read(bool startupProjectNamed, const Appearance &designed)

@@ -29,6 +29,8 @@ signals:
     void mousePositionChanged(bool on);
     void cornerMarkersChanged(bool on);
     void appearanceRead(const Appearance &appearance);
+    // The options file could not be written.
+    void writeFailed(const ZepError &error);
 
 private:
     void clicked();

@@ -1,6 +1,7 @@
 #include "app/WidgetScriptObject.h"
 
 #include "app/core/PhraseListObject.h"
+#include "common/ColourValue.h"
 #include "common/gui/ScreenMetrics.h"
 #include "vbscript/Conversion.h"
 
@@ -93,16 +94,6 @@ void setTextProperty(QObject *o, const QString &value)
             c->setItemText(c->currentIndex(), value);
     } else
         setCaption(o, value);
-}
-
-int toVbColour(const QColor &c)
-{
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
-QColor fromVbColour(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 } // namespace
@@ -221,9 +212,9 @@ std::optional<vbs::Variant> WidgetScriptObject::look(std::u16string_view name, c
             return std::nullopt;
         const QPalette::ColorRole role = name == u"backcolor" ? w->backgroundRole() : w->foregroundRole();
         if (!value)
-            return vbs::Variant::longValue(toVbColour(w->palette().color(role)));
+            return vbs::Variant::longValue(colourvalue::fromColor(w->palette().color(role)));
         QPalette p = w->palette();
-        p.setColor(role, fromVbColour(vbs::conv::toLong(vbs::conv::scalar(*value))));
+        p.setColor(role, colourvalue::toColor(vbs::conv::toLong(vbs::conv::scalar(*value))));
         if (name == u"backcolor") {
             p.setColor(QPalette::Base, p.color(role));
             w->setAutoFillBackground(true);

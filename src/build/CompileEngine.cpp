@@ -4,6 +4,9 @@
 #include "build/CompileProgress.h"
 #include "build/LinuxDisc.h"
 #include "build/MenuDataWriter.h"
+#include "build/TransparencyRenderer.h"
+#include "common/FolderFiles.h"
+#include "common/FormatWords.h"
 #include "common/PathText.h"
 #include "common/Phrases.h"
 #include "common/SaveFile.h"
@@ -20,7 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kTransparentSuffix = u"_transp.bmp"_s;
 constexpr int kBlue = 16711680;
 
 std::filesystem::path fsPath(const QString &path)
@@ -45,14 +47,6 @@ ZepError copyFile(const QString &source, const QString &target)
         return ZepError(code, errorDescription(int(code)) + u" : "_s + target);
     }
     return {};
-}
-
-void removeFolderFiles(const QString &folder)
-{
-    QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        dir.remove(name);
-    QDir().rmdir(folder);
 }
 
 } // namespace
@@ -141,8 +135,8 @@ std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request
     }
     if (!QFileInfo(folder).isDir())
         return refuse();
-    m_zepFolder = folder + u"zep/"_s;
-    m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
+    m_cd = CdFolder(folder);
+    m_playerCopy = request.subMenu ? m_cd.inZep(request.subMenuName + u".exe"_s) : m_cd.playerCopy();
     return std::nullopt;
 }
 
@@ -163,7 +157,7 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
 
 std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &request)
 {
-    const QString zepFolder = m_zepFolder.chopped(1);
+    const QString zepFolder = m_cd.zepPath();
     if (request.subMenu) {
         if (!isSafeSubMenuName(request.subMenuName)) {
             return CompileOutcome::failed({Phrases::text(Phrase::SubMenuNameOpen) + request.subMenuName +
@@ -181,9 +175,9 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
         return std::nullopt;
     }
     if (QFileInfo(zepFolder).isDir()) {
-        if (!m_mayReplace || !m_mayReplace(m_zepFolder.chopped(4)))
+        if (!m_mayReplace || !m_mayReplace(m_cd.root()))
             return CompileOutcome::declined();
-        removeFolderFiles(zepFolder);
+        folderfiles::removeFilesAndFolder(zepFolder);
     }
     return std::nullopt;
 }
@@ -220,16 +214,16 @@ bool CompileEngine::alsoStartsOnLinux(const CompileRequest &request)
 
 ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
-    const QString folder = m_zepFolder.chopped(4);
+    const QString &folder = m_cd.root();
     step(Phrases::text(Phrase::CreatingAutorun));
     if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
         return error;
     step(Phrases::text(Phrase::CompileDone));
 
     step(Phrases::text(Phrase::CreatingZepFolder));
-    if (!QFileInfo(m_zepFolder).isDir() && !QDir().mkdir(m_zepFolder.chopped(1)))
+    if (!QFileInfo(m_cd.zep()).isDir() && !QDir().mkdir(m_cd.zepPath()))
         return ZepError(ErrorCode::PathFileAccess,
-                        errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_zepFolder.chopped(1));
+                        errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_cd.zepPath());
     step(Phrases::text(Phrase::CompileDone));
 
     if (!request.light) {
@@ -243,10 +237,10 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 
     step(Phrases::text(Phrase::CopyingIcon));
     const QString &icon = m_project.settings().icon;
-    if (icon.startsWith(u'(') && icon.endsWith(u')')) {
+    if (ProjectSettings::isIconMarker(icon)) {
         if (const ZepError error = copyProgramFile(u"autorun.ico"_s); error.isError())
             return error;
-    } else if (const ZepError error = copyFile(resolve(icon), m_zepFolder + u"autorun.ico"_s); error.isError()) {
+    } else if (const ZepError error = copyFile(resolve(icon), m_cd.inZep(u"autorun.ico"_s)); error.isError()) {
         return error;
     }
     step(Phrases::text(Phrase::CompileDone));
@@ -256,9 +250,9 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 ZepError CompileEngine::copyProgramFile(const QString &name)
 {
     step(Phrases::text(Phrase::CopyingFile) + name + u"..."_s);
-    if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
+    if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_cd.inZep(name)))
         return {};
-    if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
+    if (const ZepError error = copyFile(m_programFolder + name, m_cd.inZep(name)); error.isError())
         return error;
     step(Phrases::text(Phrase::CompileDone));
     return {};
@@ -266,7 +260,7 @@ ZepError CompileEngine::copyProgramFile(const QString &name)
 
 ZepError CompileEngine::copyToZep(const QString &source, const QString &targetName)
 {
-    return copyFile(source, m_zepFolder + targetName);
+    return copyFile(source, m_cd.inZep(targetName));
 }
 
 ZepError CompileEngine::copyReference(const QString &reference)
@@ -281,15 +275,20 @@ ZepError CompileEngine::copyImages()
     const QString &background = m_project.settings().backgroundImage;
     if (!background.isEmpty() && (error = copyReference(background)).isError())
         return error;
+    // Transparent buttons travel as companions made here, never beside the author's images.
+    const TransparencyRenderer companions(m_project, m_projectFolder);
+    QImage surface;
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
         if (b.isDeleted() || b.normalImage.isEmpty())
             continue;
+        if (b.transparent && surface.isNull())
+            surface = companions.background();
         for (const QString *image : {&b.normalImage, &b.hoverImage, &b.clickImage}) {
             if (image->isEmpty())
                 error = ZepError(ErrorCode::FileNotFound);
             else if (b.transparent)
-                error = copyToZep(resolve(*image) + kTransparentSuffix, pathtext::nameOf(*image) + kTransparentSuffix);
+                error = companions.writeCompanion(slot, *image, surface, m_cd.zep());
             else
                 error = copyReference(*image);
             if (error.isError())
@@ -320,8 +319,7 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
     const QByteArray block =
         MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
     if (alsoStartsOnLinux(request)) {
-        if (const ZepError error = linuxdisc::write(m_zepFolder.chopped(4), m_programFolder, block, request.light);
-            error.isError())
+        if (const ZepError error = linuxdisc::write(m_cd, m_programFolder, block, request.light); error.isError())
             return error;
     }
     QFile player(m_playerCopy);
@@ -336,7 +334,7 @@ CompileOutcome CompileEngine::finish(const CompileRequest &request)
 {
     step(Phrases::text(Phrase::CompileDone));
     step(QString());
-    const QString folder = m_zepFolder.chopped(4);
+    const QString &folder = m_cd.root();
     if (m_progress) {
         m_progress->report(Phrases::text(Phrase::CompileFinishedBurnFrom) + folder +
                            Phrases::text(Phrase::BurnToCdRoot));

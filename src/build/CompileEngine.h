@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/CdFolder.h"
 #include "build/CompileOutcome.h"
 #include "build/CompileRequest.h"
 #include "common/ZepError.h"
@@ -69,6 +70,6 @@ private:
     CompileProgress *m_progress = nullptr;
     bool m_requireMultimediaFiles = false;
     ReplaceDecision m_mayReplace;
-    QString m_zepFolder;
+    CdFolder m_cd;
     QString m_playerCopy;
 };

@@ -2,6 +2,7 @@
 
 #include "build/BuildHooks.h"
 #include "build/CompileEngine.h"
+#include "common/FolderFiles.h"
 #include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
@@ -101,10 +102,7 @@ CompileOutcome ExecutableExport::run()
 
 void ExecutableExport::removeEarlierMenu(const QString &folder)
 {
-    QDir zep(folder + u"zep"_s);
-    for (const QString &file : zep.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        zep.remove(file);
-    QDir().rmdir(folder + u"zep"_s);
+    folderfiles::removeFilesAndFolder(folder + u"zep"_s);
 }
 
 bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &name)

@@ -55,13 +55,14 @@ QByteArray startScript()
                              "exec \"$here/zep/autorun\" \"$@\"\n");
 }
 
-ZepError write(const QString &cdFolder, const QString &programFolder, const QByteArray &menuData, bool light)
+ZepError write(const CdFolder &cd, const QString &programFolder, const QByteArray &menuData, bool light)
 {
-    const QString zep = cdFolder + u"zep/"_s;
-    QByteArray player;
-    if (const ZepError error = readWholeFile(programFolder + CompileRequest::kLinuxPlayer, &player); error.isError())
-        return error;
-    if (const ZepError error = saveFileAtomically(zep + u"autorun"_s, player + menuData); error.isError())
+    const QString zep = cd.zep();
+    const QString &cdFolder = cd.root();
+    const Result<QByteArray> player = readWholeFile(programFolder + CompileRequest::kLinuxPlayer);
+    if (player.isError())
+        return player.error();
+    if (const ZepError error = saveFileAtomically(zep + u"autorun"_s, player.value() + menuData); error.isError())
         return error;
     makeExecutable(zep + u"autorun"_s);
     if (const ZepError error = saveFileAtomically(cdFolder + u"autorun.sh"_s, startScript()); error.isError())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/CdFolder.h"
 #include "common/ZepError.h"
 
 #include <QByteArray>
@@ -13,7 +14,7 @@ namespace linuxdisc {
 QByteArray startScript();
 
 // Writes autorun.sh, zep/autorun (the program folder's Linux player followed by
-// `menuData`) and the runtime. `cdFolder` and `programFolder` end with "/".
-ZepError write(const QString &cdFolder, const QString &programFolder, const QByteArray &menuData, bool light);
+// `menuData`) and the runtime. `programFolder` ends with "/".
+ZepError write(const CdFolder &cd, const QString &programFolder, const QByteArray &menuData, bool light);
 
 } // namespace linuxdisc

@@ -1,5 +1,7 @@
 #include "build/MenuDataWriter.h"
 
+#include "build/TransparencyRenderer.h"
+#include "common/FormatWords.h"
 #include "common/LineWriter.h"
 #include "common/PathText.h"
 #include "common/ProgramVersion.h"
@@ -9,11 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString transparentName(const QString &image)
-{
-    return MenuDataWriter::fileNameOnly(image + u"_transp.bmp"_s);
-}
 
 } // namespace
 
@@ -37,18 +34,18 @@ QByteArray MenuDataWriter::lines(const QString &projectName, const QString &auth
     writeButtons(out);
     writeTexts(out);
     writeShape(out);
-    out.line(kLastLinePrefix + legalText());
+    out.line(menuformat::word(menuformat::kLastLinePrefix) + legalText());
     return out.bytes();
 }
 
 void MenuDataWriter::writeSections(LineWriter &out, const QString &projectName, const QString &author) const
 {
     const ProjectSettings &s = m_project.settings();
-    out.line(u"FICHIER DAT COMPATIBLE ZEP V"_s + version::majorMinor())
-        .line(u"[Général]")
+    out.line(menuformat::word(menuformat::kDataFormatPrefix) + u" V"_s + version::majorMinor())
+        .line(menuformat::word(menuformat::kGeneral))
         .line(fileNameOnly(s.backgroundImage));
     if (s.fullScreen != 0)
-        out.line(u"plein").line(u"ecran");
+        out.line(menuformat::word(menuformat::kFullScreenWidth)).line(menuformat::word(menuformat::kFullScreenHeight));
     else
         out.number(s.width).number(s.height);
     out.number(s.contours).line(projectName).line(author).line(fileNameOnly(s.backgroundMusic));
@@ -64,7 +61,7 @@ void MenuDataWriter::writeButtons(LineWriter &out) const
         if (!b.isStored())
             continue;
         const auto image = [&](const QString &file) {
-            return b.transparent ? transparentName(file) : fileNameOnly(file);
+            return b.transparent ? TransparencyRenderer::companionName(file) : fileNameOnly(file);
         };
         projectblocks::writeButton(out, b, image);
     }
@@ -90,8 +87,8 @@ QByteArray MenuDataWriter::dataBlock(const QByteArray &lines)
     QByteArray joined = lines;
     if (joined.size() > 5)
         joined.chop(2);
-    joined.replace("\r\n", "\xAC");
-    QByteArray block("(debut)\xAC");
+    joined.replace("\r\n", QByteArray(1, menuformat::kSeparator));
+    QByteArray block(menuformat::kDataMarker.data(), qsizetype(menuformat::kDataMarker.size()));
     block.reserve(joined.size() + 12);
     block += joined;
     block += "\r\n";

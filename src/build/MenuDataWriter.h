@@ -11,8 +11,6 @@ class MenuProject;
 class MenuDataWriter
 {
 public:
-    static inline const QString kLastLinePrefix = QStringLiteral("FICHIER GENERE PAR ZEP - COPYRIGHT ");
-
     explicit MenuDataWriter(const MenuProject &project);
 
     // CR LF-terminated Windows-1252 lines.

@@ -1,6 +1,7 @@
 #include "build/MenuPicture.h"
 
 #include "build/TransparencyRenderer.h"
+#include "common/ColourValue.h"
 #include "common/PathText.h"
 #include "project/MenuProject.h"
 
@@ -95,7 +96,7 @@ void MenuPicture::drawText(QPainter &painter, const MenuText &text) const
         return;
     painter.save();
     painter.setClipRect(box);
-    painter.fillRect(box, TransparencyRenderer::colourOf(text.backColour));
+    painter.fillRect(box, colourvalue::toColor(text.backColour));
     QRect inside = box.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
     if (text.hasScrollBar()) {
         const QRect bar(box.right() - 1 - kScrollBarPixels, box.top() + 2, kScrollBarPixels, box.height() - 4);
@@ -111,7 +112,7 @@ void MenuPicture::drawText(QPainter &painter, const MenuText &text) const
     font.setStrikeOut(text.strikethrough);
     font.setUnderline(text.underline);
     painter.setFont(font);
-    painter.setPen(TransparencyRenderer::colourOf(text.textColour));
+    painter.setPen(colourvalue::toColor(text.textColour));
     QString content = text.text;
     content.replace(u"\r\n"_s, u"\n"_s);
     painter.drawText(inside, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, content);

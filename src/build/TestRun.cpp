@@ -2,6 +2,7 @@
 
 #include "build/CompileEngine.h"
 #include "build/TestRunHooks.h"
+#include "common/FolderFiles.h"
 #include "common/Phrases.h"
 
 #include <QDir>
@@ -18,12 +19,9 @@ TestRun::TestRun(const MenuProject &project, QString projectFolder, QString prog
 
 void TestRun::clearTestFolder()
 {
-    for (const QString &folder : {testFolder() + u"zep"_s, testFolder().chopped(1)}) {
-        QDir dir(folder);
-        for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
-            dir.remove(name);
-        QDir().rmdir(folder);
-    }
+    const CdFolder cd(testFolder());
+    for (const QString &folder : {cd.zepPath(), cd.root()})
+        folderfiles::removeFilesAndFolder(folder);
     QDir().mkpath(testFolder());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/CdFolder.h"
 #include "build/CompileOutcome.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ public:
     CompileOutcome run();
 
     QString testFolder() const { return m_programFolder + QStringLiteral("tmp/"); }
-    QString playerPath() const { return testFolder() + QStringLiteral("zep/autorun.exe"); }
+    QString playerPath() const { return CdFolder(testFolder()).playerCopy(); }
 
 private:
     void clearTestFolder();

@@ -1,8 +1,11 @@
 #include "build/TransparencyRenderer.h"
 
+#include "common/ColourValue.h"
+#include "common/FormatWords.h"
 #include "common/PathText.h"
 #include "project/MenuProject.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -13,11 +16,6 @@
 TransparencyRenderer::TransparencyRenderer(const MenuProject &project, QString projectFolder, TwipsPerPixel twips)
     : m_project(project), m_projectFolder(std::move(projectFolder)), m_twips(twips)
 {
-}
-
-QColor TransparencyRenderer::colourOf(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
 QSize TransparencyRenderer::clientSize() const
@@ -35,7 +33,7 @@ QSize TransparencyRenderer::clientSize() const
 QImage TransparencyRenderer::background() const
 {
     QImage surface(clientSize(), QImage::Format_RGB32);
-    surface.fill(colourOf(m_project.settings().backgroundColour));
+    surface.fill(colourvalue::toColor(m_project.settings().backgroundColour));
     const QString &file = m_project.settings().backgroundImage;
     if (!file.isEmpty()) {
         QImageReader reader(pathtext::resolve(m_projectFolder, file));
@@ -59,7 +57,7 @@ QImage TransparencyRenderer::compose(const QImage &background, QPoint position, 
         painter.drawImage(QPoint(0, 0), background, QRect(position, image.size()));
     }
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb keyRgb = colourOf(key).rgb() & 0xFFFFFF;
+    const QRgb keyRgb = colourvalue::toColor(key).rgb() & 0xFFFFFF;
     for (int y = 0; y < source.height(); ++y) {
         const auto *in = reinterpret_cast<const QRgb *>(source.constScanLine(y));
         auto *out = reinterpret_cast<QRgb *>(surface.scanLine(y));
@@ -71,39 +69,45 @@ QImage TransparencyRenderer::compose(const QImage &background, QPoint position, 
     return surface;
 }
 
-QImage TransparencyRenderer::buildTransparentImages(int slot)
+QString TransparencyRenderer::companionName(const QString &image)
 {
-    return buildTransparentImages(slot, background());
+    return pathtext::nameOf(image) + menuformat::word(menuformat::kCompanionSuffix);
 }
 
-QImage TransparencyRenderer::buildTransparentImages(int slot, const QImage &background)
+QImage TransparencyRenderer::composed(const MenuButton &b, const QString &image, const QImage &background,
+                                      ZepError *error) const
 {
-    const MenuButton &b = m_project.button(slot);
+    const QString path = pathtext::resolve(m_projectFolder, image);
+    if (!QFileInfo(path).isFile()) {
+        *error = ZepError::about(ErrorCode::FileNotFound, path);
+        return {};
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        *error = ZepError::about(ErrorCode::InvalidPicture, path);
+        return {};
+    }
     const QPoint position(int(std::lround(m_twips.toPixelsX(b.left))), int(std::lround(m_twips.toPixelsY(b.top))));
-    QImage normal;
-    for (const QString *file : {&b.clickImage, &b.hoverImage, &b.normalImage}) {
-        if (file->isEmpty())
-            continue;
-        const QString path = pathtext::resolve(m_projectFolder, *file);
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        const QImage image = reader.read();
-        if (image.isNull())
-            continue;
-        const QImage composed = compose(background, position, image, b.transparentColour);
-        composed.save(path + kSuffix, "BMP");
-        if (file == &b.normalImage)
-            normal = composed;
-    }
-    return normal;
+    return compose(background, position, picture, b.transparentColour);
 }
 
-void TransparencyRenderer::prepareForBuild()
+QImage TransparencyRenderer::preview(int slot) const
 {
-    const QImage surface = background();
-    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
-        const MenuButton &b = m_project.button(slot);
-        if (!b.isDeleted() && b.transparent && !b.normalImage.isEmpty())
-            buildTransparentImages(slot, surface);
-    }
+    ZepError ignored; // a picture that cannot be read shows nothing
+    return composed(m_project.button(slot), m_project.button(slot).normalImage, background(), &ignored);
+}
+
+ZepError TransparencyRenderer::writeCompanion(int slot, const QString &image, const QImage &background,
+                                              const QString &folder) const
+{
+    ZepError error;
+    const QImage companion = composed(m_project.button(slot), image, background, &error);
+    if (error.isError())
+        return error;
+    const QString target = folder + companionName(image);
+    if (!companion.save(target, "BMP"))
+        return ZepError::about(ErrorCode::PathFileAccess, target);
+    return {};
 }

@@ -3,7 +3,6 @@
 #include "build/CompileEngine.h"
 #include "build/CompileProgress.h"
 #include "build/MenuDataWriter.h"
-#include "build/TransparencyRenderer.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/Cp1252.h"
@@ -84,7 +83,6 @@ int runCompileCommand(const QStringList &arguments)
 
     const QString projectFolder = HeadlessRead::folderOf(project);
     CompileEngine engine(project, projectFolder, QCoreApplication::applicationDirPath());
-    TransparencyRenderer(project, projectFolder).prepareForBuild();
     QuietProgress progress;
     engine.setProgress(&progress);
     bool asked = false;

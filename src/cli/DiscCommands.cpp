@@ -4,7 +4,6 @@
 #include "build/CompileRequest.h"
 #include "build/ExecutableExport.h"
 #include "build/IsoExport.h"
-#include "build/TransparencyRenderer.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "common/PathText.h"
@@ -55,19 +54,12 @@ private:
     bool m_light;
 };
 
-class TransparencyPreparation : public BuildHooks
+// No windows to prepare: the build makes the transparency companions itself.
+class HeadlessHooks : public BuildHooks
 {
 public:
-    explicit TransparencyPreparation(MenuProject &project) : m_project(project) {}
-
-    void prepareForBuild() override
-    {
-        TransparencyRenderer(m_project, HeadlessRead::folderOf(m_project)).prepareForBuild();
-    }
+    void prepareForBuild() override {}
     void showWaitPanels(bool) override {}
-
-private:
-    MenuProject &m_project;
 };
 
 } // namespace
@@ -91,7 +83,7 @@ int runExeCommand(const QStringList &arguments)
     PresetPrompter prompter(folder, {CompileRequest::defaultProjectName(project), CompileRequest::defaultAuthor(project),
                                      positional[2]},
                             light);
-    TransparencyPreparation hooks(project);
+    HeadlessHooks hooks;
     ExecutableExport exporter(project, HeadlessRead::folderOf(project), prompter,
                               QCoreApplication::applicationDirPath() + u'/', hooks,
                               ExecutableExport::Kind::executable());
@@ -110,7 +102,6 @@ int runIsoCommand(const QStringList &arguments)
     MenuProject project;
     if (!HeadlessRead::open(project, QFileInfo(positional[0]).absoluteFilePath()).clean())
         return 1;
-    TransparencyPreparation(project).prepareForBuild();
     ConsolePrompter prompter;
     const CompileOutcome outcome = IsoExport(project, HeadlessRead::folderOf(project), prompter,
                                              QCoreApplication::applicationDirPath() + u'/')

@@ -1,6 +1,6 @@
 #include "cli/HeadlessRead.h"
 
-#include "document/DesignerDocument.h"
+#include "project/ProjectLocation.h"
 #include "project/ProjectStorage.h"
 #include "prompt/ConsolePrompter.h"
 
@@ -18,5 +18,5 @@ HeadlessRead HeadlessRead::open(MenuProject &project, const QString &path)
 
 QString HeadlessRead::folderOf(const MenuProject &project)
 {
-    return DesignerDocument::folderOf(project.path(), QString());
+    return ProjectLocation(project.path()).folder();
 }

@@ -51,7 +51,9 @@ int runSaveCommand(const QStringList &arguments)
     MenuProject project;
     const HeadlessRead read = HeadlessRead::open(project, absolute(arguments[0]));
     ConsolePrompter prompter;
-    if (!ProjectStorage(project, prompter).save(absolute(arguments[1])))
+    if (const ZepError error = ProjectStorage(project, prompter).save(absolute(arguments[1])); error.isError()) {
+        prompter.message(ProjectStorage::saveFailure(error));
         return 1;
+    }
     return read.problems == 0 ? 0 : 1;
 }

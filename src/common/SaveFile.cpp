@@ -40,13 +40,12 @@ ZepError saveFileAtomically(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-ZepError readWholeFile(const QString &path, QByteArray *bytes)
+Result<QByteArray> readWholeFile(const QString &path)
 {
     QFile file(path);
     if (!file.exists())
         return ZepError(ErrorCode::FileNotFound);
     if (!file.open(QIODevice::ReadOnly))
         return fileError(file, path);
-    *bytes = file.readAll();
-    return {};
+    return file.readAll();
 }

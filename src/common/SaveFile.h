@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Result.h"
 #include "common/ZepError.h"
 
 #include <QByteArray>
@@ -9,5 +10,5 @@
 // never destroys the file that was there.
 ZepError saveFileAtomically(const QString &path, const QByteArray &bytes);
 
-// Reads a whole file; a missing or unreadable file is an error value.
-ZepError readWholeFile(const QString &path, QByteArray *bytes);
+// Reads a whole file; a missing or unreadable file is the error.
+Result<QByteArray> readWholeFile(const QString &path);

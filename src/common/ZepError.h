@@ -20,7 +20,8 @@ enum class ErrorCode : int {
     Internal = 999,
 };
 
-struct ZepError
+// [[nodiscard]]: a caller either looks at an error or says why it may pass it by.
+struct [[nodiscard]] ZepError
 {
     int number = 0;
     QString description;

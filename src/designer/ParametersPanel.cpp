@@ -1,6 +1,5 @@
 #include "designer/ParametersPanel.h"
 
-#include "build/TransparencyRenderer.h"
 #include "common/gui/ScreenMetrics.h"
 #include "designer/panel/ButtonPage.h"
 #include "designer/panel/PanelContext.h"
@@ -96,7 +95,7 @@ void ParametersPanel::followSelection()
     if (chosen.kind == ItemKind::Project) {
         m_projectPage->show();
     } else if (chosen.kind == ItemKind::Button) {
-        m_buttonPage->showButton(m_project.selectedButton(), m_project.caption(chosen));
+        m_buttonPage->showButton(m_project.selectedButton());
         m_buttonPage->show();
     } else {
         m_textPage->showText(m_project.selectedText());
@@ -142,7 +141,4 @@ void ParametersPanel::scrollPages(int value)
 void ParametersPanel::prepareForBuild()
 {
     m_project.choose(ItemRef::project());
-    TransparencyRenderer renderer(m_project, m_document.folder(), m_tpp);
-    renderer.setClientSize(m_clientSize());
-    renderer.prepareForBuild();
 }

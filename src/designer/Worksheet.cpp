@@ -1,12 +1,13 @@
 #include "designer/Worksheet.h"
 
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
-#include "common/gui/UndoShortcuts.h"
 #include "common/gui/ScreenMetrics.h"
-#include "document/DesignerDocument.h"
+#include "common/gui/UndoShortcuts.h"
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/SurfaceRules.h"
 #include "designer/worksheet/TextItem.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -28,11 +29,6 @@ constexpr int kMarkerPixels = 7;
 bool modifierHeld(const QMouseEvent *event)
 {
     return event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-}
-
-QColor rgb(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
 QPointF wholeTwips(const QPointF &twips)
@@ -75,7 +71,7 @@ Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
 
     connect(&m_project, &MenuProject::projectReset, this, &Worksheet::rebuild);
     connect(&m_project, &MenuProject::settingChanged, this, &Worksheet::followSetting);
-    connect(&m_project, &MenuProject::buttonAdded, this, &Worksheet::followButton);
+    connect(&m_project, &MenuProject::buttonAdded, this, [this](int slot) { followButton(slot); });
     connect(&m_project, &MenuProject::buttonChanged, this, &Worksheet::followButton);
     connect(&m_project, &MenuProject::textAdded, this, &Worksheet::followText);
     connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
@@ -139,7 +135,7 @@ void Worksheet::followSetting(ProjectField field)
     }
 }
 
-void Worksheet::followButton(int slot)
+void Worksheet::followButton(int slot, ButtonFields fields)
 {
     if (slot < 1)
         return;
@@ -154,11 +150,14 @@ void Worksheet::followButton(int slot)
         item->raise();
         m_waitPanel->raise();
     }
-    if (item->normalReference() != button.normalImage) {
-        item->setNormalReference(button.normalImage);
+    if (fields & ButtonField::NormalImage) {
         if (item->showImageFile(resolve(button.normalImage)))
             item->setFrameShape(QFrame::NoFrame);
         item->setState(surface::ImageState::Normal);
+    } else if (fields & ButtonField::HoverImage && item->state() == surface::ImageState::Hover) {
+        item->showImageFile(resolve(button.hoverImage));
+    } else if (fields & ButtonField::ClickImage && item->state() == surface::ImageState::Click) {
+        item->showImageFile(resolve(button.clickImage));
     } else if (!item->pixmap().isNull()) {
         item->setFrameShape(QFrame::NoFrame);
     }
@@ -243,7 +242,7 @@ void Worksheet::resizeEvent(QResizeEvent *event)
 void Worksheet::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), rgb(m_project.settings().backgroundColour));
+    painter.fillRect(rect(), colourvalue::toColor(m_project.settings().backgroundColour));
     if (!m_background.isNull())
         painter.drawPixmap(rect(), m_background);
 }

@@ -74,7 +74,8 @@ private:
 
     void rebuild();
     void followSetting(ProjectField field);
-    void followButton(int slot);
+    // Everything is shown again when fields is left out.
+    void followButton(int slot, ButtonFields fields = ButtonFields::fromInt(~0));
     void followText(int slot);
     void followSelection();
     void followSize();

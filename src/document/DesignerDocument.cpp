@@ -1,20 +1,14 @@
 #include "document/DesignerDocument.h"
 
-#include "common/PathText.h"
 #include "document/PresenceCommand.h"
 #include "document/ValueCommand.h"
 #include "project/ProjectStorage.h"
 
-#include <QFileInfo>
-
 using namespace Qt::StringLiterals;
 
 DesignerDocument::DesignerDocument(Prompter &prompter, QString unsavedFolder, QObject *parent)
-    : QObject(parent), m_storage(std::make_unique<ProjectStorage>(m_project, prompter)),
-      m_unsavedFolder(std::move(unsavedFolder))
+    : QObject(parent), m_storage(std::make_unique<ProjectStorage>(m_project, prompter, std::move(unsavedFolder)))
 {
-    if (!m_unsavedFolder.isEmpty() && !m_unsavedFolder.endsWith(u'/'))
-        m_unsavedFolder += u'/';
     connect(&m_undo, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
     // A project read, reset or written again starts a history of its own.
     connect(&m_project, &MenuProject::projectReset, this, &DesignerDocument::markUnmodified);
@@ -24,21 +18,9 @@ DesignerDocument::DesignerDocument(Prompter &prompter, QString unsavedFolder, QO
 
 DesignerDocument::~DesignerDocument() = default;
 
-QString DesignerDocument::folderOf(const QString &projectPath, const QString &unsavedFolder)
+ProjectLocation DesignerDocument::location() const
 {
-    if (projectPath.isEmpty())
-        return unsavedFolder;
-    return QFileInfo(pathtext::toHost(projectPath)).absolutePath() + u'/';
-}
-
-QString DesignerDocument::folder() const
-{
-    return folderOf(path(), m_unsavedFolder);
-}
-
-QString DesignerDocument::resolve(const QString &reference) const
-{
-    return pathtext::resolve(folder(), reference);
+    return m_storage->location();
 }
 
 void DesignerDocument::markUnmodified()
@@ -52,12 +34,12 @@ bool DesignerDocument::open(const QString &path)
     return m_storage->open(path);
 }
 
-bool DesignerDocument::save(const QString &path)
+ZepError DesignerDocument::save(const QString &path)
 {
-    if (!m_storage->save(path))
-        return false;
-    m_undo.setClean();
-    return true;
+    const ZepError error = m_storage->save(path);
+    if (!error.isError())
+        m_undo.setClean();
+    return error;
 }
 
 void DesignerDocument::reset()

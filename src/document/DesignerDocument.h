@@ -1,6 +1,8 @@
 #pragma once
 
+#include "common/ZepError.h"
 #include "project/MenuProject.h"
+#include "project/ProjectLocation.h"
 
 #include <QObject>
 #include <QUndoStack>
@@ -29,20 +31,19 @@ public:
     ProjectStorage &storage() { return *m_storage; }
 
     const QString &path() const { return m_project.path(); }
-    // The folder of the project file, ending with "/"; for a project never saved, the
-    // folder given when the document was made (the folder the designer started in).
-    QString folder() const;
-    // A file reference ready to open: a bare name lies in folder(); empty stays empty.
-    QString resolve(const QString &reference) const;
-    // The one rule, for a project file anywhere: its folder, or unsavedFolder without one.
-    static QString folderOf(const QString &projectPath, const QString &unsavedFolder);
+    // Beside the project file; for a project never saved, in the folder given when the
+    // document was made (the folder the designer started in).
+    ProjectLocation location() const;
+    QString folder() const { return location().folder(); }
+    QString resolve(const QString &reference) const { return location().resolve(reference); }
 
     // Changed since the last read, reset or save; undoing back to that point is no change.
     bool isModified() const { return !m_undo.isClean(); }
 
     // Not undoable. Reading asks its questions through the prompter.
     bool open(const QString &path);
-    bool save(const QString &path);
+    // The caller shows a failure (ProjectStorage::saveFailure).
+    ZepError save(const QString &path);
     void reset();
     void replaceProject(const ProjectContent &content, const QString &path);
 
@@ -83,6 +84,5 @@ private:
     MenuProject m_project;
     QUndoStack m_undo;
     std::unique_ptr<ProjectStorage> m_storage;
-    QString m_unsavedFolder;
     int m_burst = 1;
 };

@@ -1,16 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "format/ButtonKind.h"
 
-// What a button does when clicked, as given when it was made.
-enum class ButtonKind {
-    None, // a slot never given a kind: the button is not stored
-    Multimedia,
-    Code,
-    Quit,
-    Deleted,
-    Other, // a word this version does not know, kept as read
-};
+#include <QString>
 
 // The words project files, menu data and the item chooser use for the kinds.
 namespace buttonkind {

@@ -149,8 +149,9 @@ void MenuProject::setButton(int slot, const MenuButton &button)
 {
     if (m_c.buttons[slot] == button)
         return;
+    const ButtonFields fields = itemfield::changed(m_c.buttons[slot], button);
     m_c.buttons[slot] = button;
-    emit buttonChanged(slot);
+    emit buttonChanged(slot, fields);
 }
 
 void MenuProject::deleteButton(int slot)
@@ -191,8 +192,9 @@ void MenuProject::setText(int slot, const MenuText &text)
 {
     if (m_c.texts[slot] == text)
         return;
+    const TextFields fields = itemfield::changed(m_c.texts[slot], text);
     m_c.texts[slot] = text;
-    emit textChanged(slot);
+    emit textChanged(slot, fields);
 }
 
 void MenuProject::deleteText(int slot)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/ItemField.h"
 #include "project/ProjectContent.h"
 #include "project/ProjectField.h"
 
@@ -99,9 +100,9 @@ signals:
     void settingChanged(ProjectField field);
     void shapeChanged();
     void buttonAdded(int slot);
-    void buttonChanged(int slot);
+    void buttonChanged(int slot, ButtonFields fields);
     void textAdded(int slot);
-    void textChanged(int slot);
+    void textChanged(int slot, TextFields fields);
     void chooserChanged();
     void selectionChanged();
 

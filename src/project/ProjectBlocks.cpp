@@ -1,6 +1,7 @@
 #include "project/ProjectBlocks.h"
 
 #include "common/Fold.h"
+#include "common/FormatWords.h"
 #include "common/LineWriter.h"
 #include "common/NumberText.h"
 #include "project/MenuButton.h"
@@ -26,7 +27,7 @@ namespace projectblocks {
 
 void writeParamsPlus(LineWriter &out, const ProjectSettings &s, const Reference &reference)
 {
-    out.line(u"[ParamsPlus]")
+    out.line(menuformat::word(menuformat::kParamsPlus))
         .line(fold::fold(s.startupAction))
         .number(s.backgroundColour)
         .number(s.contextMenu)
@@ -41,14 +42,16 @@ void writeParamsPlus(LineWriter &out, const ProjectSettings &s, const Reference 
 
 void writeOther(LineWriter &out, const ProjectSettings &s, const Reference &reference)
 {
-    out.line(u"[Autre]").line(reference(s.transparencyImage)).line(fold::fold(s.windowHoverCode));
+    out.line(menuformat::word(menuformat::kOther))
+        .line(reference(s.transparencyImage))
+        .line(fold::fold(s.windowHoverCode));
     for (int i = 3; i <= 15; ++i)
         out.line(u"'para"_s + QString::number(i));
 }
 
 void writeButton(LineWriter &out, const MenuButton &b, const Reference &image)
 {
-    out.line(u"[Bouton]")
+    out.line(menuformat::word(menuformat::kButton))
         .number(b.left)
         .number(b.top)
         .line(image(b.normalImage))
@@ -63,7 +66,7 @@ void writeButton(LineWriter &out, const MenuButton &b, const Reference &image)
 
 void writeText(LineWriter &out, const MenuText &t)
 {
-    out.line(u"[Texte]").line(fold::fold(t.text)).number(t.backColour).number(t.textColour);
+    out.line(menuformat::word(menuformat::kText)).line(fold::fold(t.text)).number(t.backColour).number(t.textColour);
     flag(out, t.bold);
     flag(out, t.italic);
     out.line(t.fontName).number(t.fontSize);

@@ -1,5 +1,6 @@
 #include "project/ProjectFileFacts.h"
 
+#include "common/FormatWords.h"
 #include "common/LineReader.h"
 #include "common/PathText.h"
 #include "common/Phrases.h"
@@ -25,15 +26,16 @@ ProjectFileFacts ProjectFileFacts::read(const QString &path)
     const QString hostPath = pathtext::toHost(path);
     if (path.isEmpty() || !QFileInfo(hostPath).isFile())
         return facts;
-    QByteArray bytes;
-    if (readWholeFile(hostPath, &bytes).isError())
+    const Result<QByteArray> read = readWholeFile(hostPath);
+    if (read.isError())
         return facts;
+    const QByteArray &bytes = read.value();
     facts.file = path + u" ("_s + QString::number(bytes.size()) + Phrases::text(Phrase::BytesClose);
 
     LineReader reader(bytes);
     QString line;
     while (reader.next(&line)) {
-        if (line != u"[Format]"_s)
+        if (line != menuformat::word(menuformat::kFormat))
             continue;
         QString lines[3];
         for (QString &l : lines)

@@ -1,6 +1,7 @@
 #include "project/ProjectReader.h"
 
 #include "common/Fold.h"
+#include "common/FormatWords.h"
 #include "common/NumberText.h"
 #include "common/PathText.h"
 #include "project/PictureFileCheck.h"
@@ -15,15 +16,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kFormat = u"[Format]"_s;
-const QString kAuthor = u"[Auteur]"_s;
-const QString kGeneral = u"[Général]"_s;
-const QString kParamsPlus = u"[ParamsPlus]"_s;
-const QString kOther = u"[Autre]"_s;
-const QString kButton = u"[Bouton]"_s;
-const QString kText = u"[Texte]"_s;
-const QString kShape = u"[FormeMenu]"_s;
-const QString kShapeEnd = u"[/FormeMenu]"_s;
+const QString kFormat = menuformat::word(menuformat::kFormat);
+const QString kAuthor = menuformat::word(menuformat::kAuthor);
+const QString kGeneral = menuformat::word(menuformat::kGeneral);
+const QString kParamsPlus = menuformat::word(menuformat::kParamsPlus);
+const QString kOther = menuformat::word(menuformat::kOther);
+const QString kButton = menuformat::word(menuformat::kButton);
+const QString kText = menuformat::word(menuformat::kText);
+const QString kShape = menuformat::word(menuformat::kShape);
+const QString kShapeEnd = menuformat::word(menuformat::kShapeEnd);
 // The largest size, in points, that a font can be given.
 constexpr double kLargestFontSize = 1638;
 

@@ -59,8 +59,8 @@ private:
     void readShape();
 
     ProjectContent &m_c;
-    PictureCheck m_pictureCheck;
     ReadProblemHandler &m_problems;
+    PictureCheck m_pictureCheck;
     LineReader m_lines{QByteArray()};
     QString m_folder;
     QString m_section;

@@ -29,6 +29,10 @@ struct ProjectSettings
 
     // Any value in brackets stands for the default icon, never for a file.
     static bool isIconMarker(const QString &icon);
+    // The marker of the program's own icon in the interface's language.
+    static QString defaultIconMarker();
+    // What the panel's reset writes without a language pack, spelt as the program always has.
+    static inline const QString kIconResetMarker = QStringLiteral("(Icone par défaut)");
 
     bool operator==(const ProjectSettings &) const = default;
 };

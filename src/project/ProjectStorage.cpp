@@ -15,12 +15,10 @@
 
 using namespace Qt::StringLiterals;
 
-ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
+ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter, QString unsavedFolder)
     : m_project(project), m_prompter(prompter),
       m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
-      m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
-          return Phrases::text(Phrase::SaveErrorOpen) + description + u')';
-      })
+      m_qmb(m_defaultQmb.get()), m_unsavedFolder(std::move(unsavedFolder))
 {
 }
 
@@ -29,11 +27,6 @@ ProjectStorage::~ProjectStorage() = default;
 void ProjectStorage::setQmbConverter(QmbConverter *converter)
 {
     m_qmb = converter ? converter : m_defaultQmb.get();
-}
-
-void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> text)
-{
-    m_saveFailureText = std::move(text);
 }
 
 bool ProjectStorage::continueReading(const ReadProblem &problem)
@@ -59,19 +52,19 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
     }
 
     const QString hostPath = pathtext::toHost(path);
-    QByteArray bytes;
-    const ZepError error = readWholeFile(hostPath, &bytes);
-    if (error.isError()) {
+    const Result<QByteArray> read = readWholeFile(hostPath);
+    if (read.isError()) {
         // Nothing was read, so nothing is recorded as the project's file.
-        if (!continueReading(ReadProblem{error, QString(), QString()}) || resetFirst)
+        if (!continueReading(ReadProblem{read.error(), QString(), QString()}) || resetFirst)
             abandon();
         return false;
     }
+    const QByteArray &bytes = read.value();
 
     ProjectContent content =
         resetFirst ? ProjectContent::fresh(m_project.content(), m_project.defaultIconMarker()) : m_project.content();
     ProjectReader reader(content, *this, m_pictureCheck);
-    if (reader.read(bytes, QFileInfo(hostPath).absolutePath()) == ProjectReader::Outcome::Abandoned) {
+    if (reader.read(bytes, ProjectLocation(path).folder()) == ProjectReader::Outcome::Abandoned) {
         abandon();
         return false;
     }
@@ -81,14 +74,19 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
     return true;
 }
 
-bool ProjectStorage::save(const QString &targetPath)
+MessageRequest ProjectStorage::saveFailure(const ZepError &error)
 {
-    const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
+    return {Phrases::text(Phrase::SaveErrorOpen) + error.description + u')', Phrases::text(Phrase::ErrorBang),
+            MessageIcon::Critical};
+}
+
+ZepError ProjectStorage::save(const QString &targetPath)
+{
+    const ZepError error =
+        saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath, location()));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::ErrorBang),
-                           MessageIcon::Critical);
         m_project.setPath(QString());
-        return false;
+        return error;
     }
     if (targetPath != m_project.path()) {
         // Reading it back adds it to the recent files.
@@ -97,5 +95,5 @@ bool ProjectStorage::save(const QString &targetPath)
     } else if (m_recent) {
         m_recent->add(targetPath);
     }
-    return true;
+    return {};
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/ZepError.h"
+#include "project/ProjectLocation.h"
 #include "project/ProjectReader.h"
 #include "project/ReadProblem.h"
+#include "prompt/PromptTypes.h"
 
 #include <QString>
 
@@ -18,7 +21,8 @@ class RecentFilesSink;
 class ProjectStorage : private ReadProblemHandler
 {
 public:
-    ProjectStorage(MenuProject &project, Prompter &prompter);
+    // unsavedFolder: where the bare file names of a never-saved project lie.
+    ProjectStorage(MenuProject &project, Prompter &prompter, QString unsavedFolder = QString());
     ~ProjectStorage() override;
 
     void setRecentFiles(RecentFilesSink *recent) { m_recent = recent; }
@@ -26,14 +30,17 @@ public:
     // another is given.
     void setQmbConverter(QmbConverter *converter);
     void setPictureCheck(ProjectReader::PictureCheck check) { m_pictureCheck = std::move(check); }
-    // With a language pack the save failure is worded by the pack.
-    void setSaveFailureText(std::function<QString(const QString &description)> text);
 
     // True when the file was read to its end; the project then takes what was read in
     // one step. Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
-    // True when the file was written; a failure leaves any older file in place.
-    bool save(const QString &targetPath);
+    // Where the project's files lie now.
+    ProjectLocation location() const { return ProjectLocation(m_project.path(), m_unsavedFolder); }
+
+    // Nothing on success; a failure leaves any older file in place, and the project
+    // without a file. The caller shows saveFailure(error).
+    ZepError save(const QString &targetPath);
+    static MessageRequest saveFailure(const ZepError &error);
 
     // Problems met since the storage was made, for tools that report them.
     int problemCount() const { return m_problemCount; }
@@ -48,6 +55,6 @@ private:
     std::unique_ptr<QmbConverter> m_defaultQmb;
     QmbConverter *m_qmb;
     ProjectReader::PictureCheck m_pictureCheck;
-    std::function<QString(const QString &)> m_saveFailureText;
+    QString m_unsavedFolder;
     int m_problemCount = 0;
 };

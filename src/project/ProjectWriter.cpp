@@ -1,10 +1,12 @@
 #include "project/ProjectWriter.h"
 
 #include "common/Fold.h"
+#include "common/FormatWords.h"
 #include "common/LineWriter.h"
+#include "common/ProgramVersion.h"
 #include "project/MenuProject.h"
 #include "project/ProjectBlocks.h"
-#include "common/ProgramVersion.h"
+#include "project/ProjectLocation.h"
 #include "project/RelativeReference.h"
 
 using namespace Qt::StringLiterals;
@@ -16,7 +18,12 @@ ProjectWriter::ProjectWriter(const MenuProject &project)
 
 QByteArray ProjectWriter::toBytes(const QString &targetPath) const
 {
-    const RelativeReference ref(m_project.path(), targetPath);
+    return toBytes(targetPath, ProjectLocation(m_project.path()));
+}
+
+QByteArray ProjectWriter::toBytes(const QString &targetPath, const ProjectLocation &from) const
+{
+    const RelativeReference ref(from, targetPath);
     LineWriter out;
     out.reserve(64 * 1024);
     writeHeader(out);
@@ -33,21 +40,25 @@ void ProjectWriter::writeHeader(LineWriter &out) const
     out.line(u"FICHIER .ZEP - COMPATIBLE ZEP V"_s + version::majorMinor() + u" ET +"_s)
         .line(u"Pour télécharger ZEP allez sur "_s + version::website())
         .line(u"Envoyez-nous vos critiques à "_s + version::contact() + u" Merci."_s)
-        .line(u"[Format]")
+        .line(menuformat::word(menuformat::kFormat))
         .line(u"Editeur=ZEP")
         .line(u"Version="_s + version::full())
         .line(u"Fichier="_s + kFileFormat);
 
     const AuthorInfo &author = m_project.author();
-    out.line(u"[Auteur]").line(author.name).line(author.email).line(author.website).line(fold::fold(author.notes));
+    out.line(menuformat::word(menuformat::kAuthor))
+        .line(author.name)
+        .line(author.email)
+        .line(author.website)
+        .line(fold::fold(author.notes));
 }
 
 void ProjectWriter::writeSections(LineWriter &out, const RelativeReference &ref) const
 {
     const ProjectSettings &s = m_project.settings();
-    out.line(u"[Général]").line(ref.write(s.backgroundImage));
+    out.line(menuformat::word(menuformat::kGeneral)).line(ref.write(s.backgroundImage));
     if (s.fullScreen != 0)
-        out.line(u"plein").line(u"ecran");
+        out.line(menuformat::word(menuformat::kFullScreenWidth)).line(menuformat::word(menuformat::kFullScreenHeight));
     else
         out.number(s.width).number(s.height);
     out.number(s.contours)

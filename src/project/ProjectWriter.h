@@ -5,6 +5,7 @@
 
 class LineWriter;
 class MenuProject;
+class ProjectLocation;
 class RelativeReference;
 
 // Turns a MenuProject into the lines of a .zep file of format 1.1.
@@ -16,7 +17,9 @@ public:
     explicit ProjectWriter(const MenuProject &project);
 
     // The file as it would be written at targetPath (file references are made
-    // relative to that folder).
+    // relative to that folder); bare names now lie where from says.
+    QByteArray toBytes(const QString &targetPath, const ProjectLocation &from) const;
+    // From beside the project's own file.
     QByteArray toBytes(const QString &targetPath) const;
 
 private:

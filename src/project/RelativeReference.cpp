@@ -1,12 +1,13 @@
 #include "project/RelativeReference.h"
 
 #include "common/PathText.h"
+#include "project/ProjectLocation.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-RelativeReference::RelativeReference(const QString &currentProjectPath, const QString &targetPath)
-    : m_oldFolder(pathtext::folderOf(currentProjectPath))
+RelativeReference::RelativeReference(const ProjectLocation &current, const QString &targetPath)
+    : m_oldFolder(current.folder())
 {
     // The listing gives each name exactly as the file system spells it.
     const QDir targetFolder = QFileInfo(pathtext::toHost(targetPath)).absoluteDir();

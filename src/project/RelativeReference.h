@@ -3,13 +3,15 @@
 #include <QSet>
 #include <QString>
 
+class ProjectLocation;
+
 // How a file reference is written into a project saved at targetPath: a bare name
 // when a file of that exact name lies beside the project, otherwise the path,
-// completed with the old project's folder when it was a bare name.
+// completed with the folder where the project's files lie now when it was a bare name.
 class RelativeReference
 {
 public:
-    RelativeReference(const QString &currentProjectPath, const QString &targetPath);
+    RelativeReference(const ProjectLocation &current, const QString &targetPath);
 
     QString write(const QString &reference) const;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FormatWords.h"
+
 #include <QString>
 
 // The three entries of the start-up action selector.
@@ -7,7 +9,7 @@ enum class StartupKind { Nothing = 0, MultimediaFile = 1, Script = 2 };
 
 namespace startup {
 
-inline const QString kScriptPrefix = QStringLiteral("VBS:");
+inline const QString kScriptPrefix = menuformat::word(menuformat::kScriptPrefix);
 
 // How a stored start-up action line is shown: "VBS:" alone is a file name.
 StartupKind kindOf(const QString &action);

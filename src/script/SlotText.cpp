@@ -1,12 +1,13 @@
 #include "script/SlotText.h"
 
+#include "common/FormatWords.h"
 #include "script/DefaultScripts.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kVbsPrefix = u"VBS:"_s;
+const QString kVbsPrefix = menuformat::word(menuformat::kScriptPrefix);
 
 } // namespace
 
@@ -15,7 +16,7 @@ namespace slottext {
 Opening open(ScriptSlot slot, const QString &stored)
 {
     if (slot == ScriptSlot::EditPrinc) {
-        if (stored.size() >= 5 && stored.startsWith(kVbsPrefix, Qt::CaseInsensitive))
+        if (stored.size() > kVbsPrefix.size() && stored.startsWith(kVbsPrefix, Qt::CaseInsensitive))
             return {stored, stored.mid(kVbsPrefix.size())};
         const QString shown = defaultscripts::forSlot(slot);
         return {storedForm(slot, shown), shown};

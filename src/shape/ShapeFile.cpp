@@ -46,10 +46,10 @@ ZepError load(const QString &path, QList<ShapePoint> *vertices)
 {
     if (!QFileInfo(path).isFile())
         return ZepError(ErrorCode::Internal, Phrases::text(Phrase::FileNotFound));
-    QByteArray bytes;
-    if (const ZepError error = readWholeFile(path, &bytes); error.isError())
-        return error;
-    return fromBytes(bytes, vertices);
+    const Result<QByteArray> read = readWholeFile(path);
+    if (read.isError())
+        return read.error();
+    return fromBytes(read.value(), vertices);
 }
 
 ZepError save(const QString &path, const QList<ShapePoint> &vertices)

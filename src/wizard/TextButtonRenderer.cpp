@@ -1,5 +1,7 @@
 #include "wizard/TextButtonRenderer.h"
 
+#include "common/ColourValue.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -31,11 +33,6 @@ QFont fontOf(const WizardButton &b, bool underline)
 
 namespace textbutton {
 
-QColor toColour(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 QString stateName(State state)
 {
     switch (state) {
@@ -62,11 +59,11 @@ QImage render(const WizardButton &b, State state)
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMetre);
     image.setDotsPerMeterY(kDotsPerMetre);
-    image.fill(toColour(b.backColour));
+    image.fill(colourvalue::toColor(b.backColour));
 
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(toColour(b.textColour));
+    painter.setPen(colourvalue::toColor(b.textColour));
     const double offset = state == State::Click ? 0.06 * h : 0.0;
     painter.drawText(QRectF(offset, offset, w + 1, h), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, b.text);
     return image;

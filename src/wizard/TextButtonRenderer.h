@@ -18,7 +18,4 @@ QImage render(const WizardButton &button, State state);
 // "normal", "survol", "clique": the end of the image's file name.
 QString stateName(State state);
 
-// A colour held as red + 256 * green + 65536 * blue.
-QColor toColour(int colour);
-
 } // namespace textbutton

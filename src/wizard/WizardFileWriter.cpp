@@ -1,5 +1,6 @@
 #include "wizard/WizardFileWriter.h"
 
+#include "common/FormatWords.h"
 #include "common/LineWriter.h"
 #include "common/ProgramVersion.h"
 #include "wizard/WizardScripts.h"
@@ -10,19 +11,19 @@ QByteArray WizardFileWriter::toBytes(const WizardProject &p, const Files &files)
 {
     LineWriter out;
     out.line(QString())
-        .line(u"[Format]")
+        .line(menuformat::word(menuformat::kFormat))
         .line(u"Editeur=Assistant création ZEP")
         .line(u"Version="_s + version::full())
         .line(u"Fichier=1.1");
 
-    out.line(u"[Général]").line(files.backgroundImage);
+    out.line(menuformat::word(menuformat::kGeneral)).line(files.backgroundImage);
     if (p.backgroundIsImage)
         out.number(files.backgroundSize.width()).number(files.backgroundSize.height());
     else
         out.line(u"9600").line(u"7200");
     out.number(p.contours ? 1 : 0).line(u"'para2").line(u"'para3").line(files.music);
 
-    out.line(u"[ParamsPlus]")
+    out.line(menuformat::word(menuformat::kParamsPlus))
         .line(wizardscripts::startupAction(p))
         .number(p.backgroundColour)
         .number(1)
@@ -42,7 +43,7 @@ QByteArray WizardFileWriter::toBytes(const WizardProject &p, const Files &files)
         const ButtonFiles &images = files.buttons.at(written++);
         const wizardscripts::KindAndCode action = wizardscripts::kindAndCode(b);
         const bool text = b.style == WizardButton::Style::Text;
-        out.line(u"[Bouton]")
+        out.line(menuformat::word(menuformat::kButton))
             .number(kLeft)
             .number(top)
             .line(images.normal)

@@ -1,5 +1,7 @@
 #include "wizard/WizardScripts.h"
 
+#include "project/StartupAction.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -38,9 +40,9 @@ QString startupAction(const WizardProject &p)
     case WizardProject::Startup::Multimedia:
         return p.startupFile;
     case WizardProject::Startup::Open:
-        return u"VBS:"_s + openCode(p.startupTargetKind, p.startupTarget);
+        return startup::kScriptPrefix + openCode(p.startupTargetKind, p.startupTarget);
     case WizardProject::Startup::Message:
-        return u"VBS:"_s + messageCode(p.startupTitle, p.startupMessage);
+        return startup::kScriptPrefix + messageCode(p.startupTitle, p.startupMessage);
     }
     return {};
 }

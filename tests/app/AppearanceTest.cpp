@@ -1,6 +1,7 @@
 #include "app/core/AppearanceFile.h"
 #include "app/core/AppearanceRule.h"
 
+#include "common/ColourValue.h"
 #include "common/LineWriter.h"
 #include "support/TestFiles.h"
 
@@ -58,7 +59,7 @@ TEST(AppearanceFile, ParDefautTakesTheSystemColours)
     palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
     EXPECT_EQ(Appearance::systemDefault(palette),
               (Appearance{u"Par défaut"_s, 1 + 2 * 256 + 3 * 65536, 16777215, 16711680, QString()}));
-    EXPECT_EQ(Appearance::toColor(1 + 2 * 256 + 3 * 65536), QColor(1, 2, 3));
+    EXPECT_EQ(colourvalue::toColor(1 + 2 * 256 + 3 * 65536), QColor(1, 2, 3));
 }
 
 TEST(AppearanceFile, ReadingTakesLeadingNumbersAndSkipsStrayLines)

@@ -1,5 +1,6 @@
 #include "app/core/FileAssociation.h"
 
+#include "app/core/AppIdentity.h"
 #include "platform/SettingsStore.h"
 #include "support/TestFiles.h"
 
@@ -35,7 +36,7 @@ TEST(FileAssociation, WritesMimePackageDesktopEntryAndDefault)
     Association a;
     QTemporaryDir storeDir;
     SettingsStore store(storeDir.filePath(u"zep.ini"_s));
-    a.make(u"/opt/zep/zep"_s).associate(&store);
+    ASSERT_FALSE(a.make(u"/opt/zep/zep"_s).associate(&store).isError());
 
     EXPECT_EQ(testfiles::readBytes(a.data.path() + u"/mime/packages/x-zep.xml"_s),
               QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -62,7 +63,7 @@ TEST(FileAssociation, WritesMimePackageDesktopEntryAndDefault)
     EXPECT_EQ(store.value(u"Association"_s, u"Programme"_s), u"/opt/zep/zep"_s);
 
     // Associating again rewrites the same files.
-    a.make(u"/opt/zep/zep"_s).associate();
+    ASSERT_FALSE(a.make(u"/opt/zep/zep"_s).associate().isError());
     EXPECT_EQ(testfiles::readBytes(a.config.path() + u"/mimeapps.list"_s),
               QByteArray("[Default Applications]\napplication/x-zep=zep.desktop;\n"));
 }
@@ -96,15 +97,17 @@ TEST(FileAssociation, DefaultIsMergedIntoAnExistingMimeAppsList)
                          "[Default Applications]\napplication/x-zep=zep.desktop;\n"));
 }
 
-TEST(FileAssociation, UnwritableFoldersAreNotReported)
+TEST(FileAssociation, UnwritableFoldersAreReported)
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(u"fichier"_s);
     testfiles::writeBytes(blocker, "x");
     FileAssociation association(u"/opt/zep/zep"_s, blocker, blocker);
     association.setToolRunner([](const QString &, const QStringList &) {});
-    association.associate();
+    const ZepError error = association.associate();
     EXPECT_FALSE(QFile::exists(blocker + u"/applications/zep.desktop"_s));
+    EXPECT_EQ(appid::writeFailure(error),
+              (MessageRequest{u"Erreur : Chemin introuvable"_s, u"ZEP - création"_s, MessageIcon::Critical}));
     EXPECT_EQ(FileAssociation::doneMessage(),
               (MessageRequest{u"Fichiers associés !"_s, u"ZEP - création"_s, MessageIcon::Information}));
 }
@@ -115,7 +118,7 @@ TEST(FileAssociation, TheMimeDatabaseToolAcceptsThePackage)
         GTEST_SKIP() << "update-mime-database is not installed";
     QTemporaryDir data;
     QTemporaryDir config;
-    FileAssociation(u"/opt/zep/zep"_s, data.path(), config.path()).associate();
+    ASSERT_FALSE(FileAssociation(u"/opt/zep/zep"_s, data.path(), config.path()).associate().isError());
     const QByteArray compiled = testfiles::readBytes(data.path() + u"/mime/application/x-zep.xml"_s);
     EXPECT_TRUE(compiled.contains("Source d'un menu ZEP")) << compiled.constData();
 }

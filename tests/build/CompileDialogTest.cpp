@@ -27,7 +27,6 @@ protected:
     {
         buildfixtures::fillMenu(m_project, m_dir.filePath(u"projet"_s));
         QDir().mkpath(m_dir.filePath(u"cd"_s));
-        TransparencyRenderer(m_project, m_dir.filePath(u"projet"_s)).prepareForBuild();
     }
 
     template <typename T> T *field(CompileDialog &dialog, const QString &name)

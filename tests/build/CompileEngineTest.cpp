@@ -48,7 +48,6 @@ protected:
     // The notice is shown the way the compile dialog shows it.
     CompileOutcome compile()
     {
-        TransparencyRenderer(m_project, m_projectFolder).prepareForBuild();
         const CompileOutcome outcome = m_engine.compile(m_request);
         if (outcome.hasNotice())
             m_prompter.message(outcome.notice);
@@ -118,8 +117,26 @@ TEST_F(CompileEngineTest, TransparentButtonsShipTheirCompanionsComposedOverTheBa
     // The key-coloured corner shows the background (navy), the rest the button (green).
     EXPECT_EQ(companion.pixelColor(1, 1), QColor(0, 0, 128));
     EXPECT_EQ(companion.pixelColor(15, 8), QColor(Qt::green));
-    EXPECT_TRUE(QFileInfo::exists(m_projectFolder + u"/img/b1s.bmp_transp.bmp"_s));
+    EXPECT_TRUE(QFileInfo::exists(cd(u"zep/b1s.bmp_transp.bmp"_s)));
+    EXPECT_FALSE(QFileInfo::exists(m_projectFolder + u"/img/b1s.bmp_transp.bmp"_s))
+        << "nothing beside the author's images";
     EXPECT_FALSE(QFileInfo::exists(cd(u"zep/b1.bmp"_s)));
+}
+
+TEST_F(CompileEngineTest, ATransparentButtonWhosePictureCannotBeReadFailsTheBuildNamingIt)
+{
+    const QString unreadable = m_projectFolder + u"/img/b1c.bmp"_s;
+    buildfixtures::writeFile(unreadable, "pas une image");
+    expectFailure(u"Image incorrecte : "_s + unreadable);
+    EXPECT_EQ(compile().result, Result::Failed);
+    EXPECT_FALSE(QFileInfo::exists(cd(u"zep/b1c.bmp_transp.bmp"_s)));
+
+    // A companion that cannot be written is reported too: a folder stands in its place.
+    testfiles::writeBytes(unreadable, testfiles::readBytes(m_projectFolder + u"/img/b1.bmp"_s));
+    QDir().mkpath(cd(u"zep/b1c.bmp_transp.bmp"_s));
+    expectReplaceDecision(true);
+    expectFailure(u"Erreur d'accès au chemin/fichier : "_s + cd(u"zep/b1c.bmp_transp.bmp"_s));
+    EXPECT_EQ(compile().result, Result::Failed);
 }
 
 TEST_F(CompileEngineTest, AMissingOrWrongFolderIsRefusedBeforeAnythingIsWritten)

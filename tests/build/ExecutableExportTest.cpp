@@ -22,11 +22,7 @@ class RecordingHooks : public BuildHooks
 public:
     RecordingHooks(MenuProject &project, QString folder) : m_project(project), m_folder(std::move(folder)) {}
 
-    void prepareForBuild() override
-    {
-        calls << u"prepare"_s;
-        TransparencyRenderer(m_project, m_folder).prepareForBuild();
-    }
+    void prepareForBuild() override { calls << u"prepare"_s; }
     void showWaitPanels(bool visible) override { calls << (visible ? u"wait"_s : u"done"_s); }
 
     QStringList calls;

@@ -34,11 +34,7 @@ public:
     bool pressStop = false;
     QString label;
 
-    void prepareForBuild() override
-    {
-        calls << u"prepare"_s;
-        TransparencyRenderer(m_project, m_projectFolder).prepareForBuild();
-    }
+    void prepareForBuild() override { calls << u"prepare"_s; }
     void showWaitPanels(bool visible) override { calls << (visible ? u"wait shown"_s : u"wait hidden"_s); }
     void minimizeWorksheet() override { calls << u"minimize"_s; }
     void restoreWorksheet() override { calls << u"restore"_s; }

@@ -115,6 +115,24 @@ TEST_F(WorksheetTest, ThePrecisePointerIsACrossHair)
     EXPECT_EQ(m_worksheet.cursor().shape(), Qt::ArrowCursor);
 }
 
+TEST_F(WorksheetTest, AButtonShowingItsHoverLookTakesTheNewHoverPicture)
+{
+    addButton(ButtonKind::Code, m_normal, m_hover, m_click);
+    ButtonItem *one = m_worksheet.buttonItem(1);
+    move(one, {4, 4});
+    ASSERT_EQ(pixel(one), QColor(Qt::green));
+
+    MenuButton b = m_project.button(1);
+    b.hoverImage = image(u"s2.bmp"_s, {60, 20}, Qt::yellow);
+    m_project.setButton(1, b);
+    EXPECT_EQ(one->state(), surface::ImageState::Hover);
+    EXPECT_EQ(pixel(one), QColor(Qt::yellow));
+
+    b.clickImage = image(u"c2.bmp"_s, {60, 20}, Qt::cyan);
+    m_project.setButton(1, b);
+    EXPECT_EQ(pixel(one), QColor(Qt::yellow)) << "the click picture shows only while pressed";
+}
+
 TEST_F(WorksheetTest, HoverAndClickImages)
 {
     addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click);

@@ -3,6 +3,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -33,11 +34,11 @@ TEST_F(DesignerDocumentTest, ANeverSavedProjectLivesInTheStartFolderASavedOneBes
     QDir::setCurrent(current);
 
     QDir(m_dir.path()).mkpath(u"projets"_s);
-    ASSERT_TRUE(m_document.save(m_dir.filePath(u"projets/menu.zep"_s)));
+    ASSERT_FALSE(m_document.save(m_dir.filePath(u"projets/menu.zep"_s)).isError());
     EXPECT_EQ(m_document.folder(), m_dir.filePath(u"projets/"_s));
     EXPECT_EQ(m_document.resolve(u"fond.jpg"_s), m_dir.filePath(u"projets/fond.jpg"_s));
-    EXPECT_EQ(DesignerDocument::folderOf(u"/cd/menus/a.zep"_s, u"/ailleurs/"_s), u"/cd/menus/"_s);
-    EXPECT_EQ(DesignerDocument::folderOf(QString(), u"/ailleurs/"_s), u"/ailleurs/"_s);
+    EXPECT_EQ(ProjectLocation(u"/cd/menus/a.zep"_s, u"/ailleurs/"_s).folder(), u"/cd/menus/"_s);
+    EXPECT_EQ(ProjectLocation(QString(), u"/ailleurs"_s).folder(), u"/ailleurs/"_s);
 }
 
 TEST_F(DesignerDocumentTest, EveryEditUndoesToItsOldValueAndRedoesToItsNewOne)
@@ -109,7 +110,7 @@ TEST_F(DesignerDocumentTest, UndoingBackToTheSavedStateIsNoChange)
     m_document.undoStack().undo();
     EXPECT_FALSE(m_document.isModified());
     m_document.undoStack().redo();
-    ASSERT_TRUE(m_document.save(m_dir.filePath(u"m.zep"_s)));
+    ASSERT_FALSE(m_document.save(m_dir.filePath(u"m.zep"_s)).isError());
     EXPECT_FALSE(m_document.isModified());
     m_document.setSetting(&ProjectSettings::handCursor, 0);
     EXPECT_TRUE(m_document.isModified());
@@ -154,4 +155,20 @@ TEST_F(DesignerDocumentTest, EditsOfTwoItemsInOneBurstStayApart)
     EXPECT_EQ(m_project.button(b).code, u"MsgBox 2"_s);
     EXPECT_EQ(m_project.text(t).text, u"un"_s);
     EXPECT_EQ(m_project.text(u).text, u"deux"_s);
+}
+
+TEST_F(DesignerDocumentTest, SavingANeverSavedProjectElsewhereKeepsTheFilesOfTheStartFolder)
+{
+    QDir(m_dir.path()).mkpath(u"debut"_s);
+    QDir(m_dir.path()).mkpath(u"ailleurs"_s);
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(m_dir.filePath(u"debut/fond.bmp"_s), "BMP"));
+    m_document.setSetting(&ProjectSettings::backgroundImage, u"fond.bmp"_s);
+
+    // Reading the saved file back asks nothing: the picture is found where it lies.
+    ASSERT_FALSE(m_document.save(m_dir.filePath(u"ailleurs/menu.zep"_s)).isError());
+    EXPECT_TRUE(m_prompter.log().isEmpty()) << qPrintable(m_prompter.log().join(u'\n'));
+    EXPECT_EQ(m_project.path(), m_dir.filePath(u"ailleurs/menu.zep"_s));
+    EXPECT_EQ(m_document.resolve(m_project.settings().backgroundImage), m_dir.filePath(u"debut/fond.bmp"_s));
 }

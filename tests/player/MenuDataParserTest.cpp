@@ -88,7 +88,7 @@ TEST(MenuDataParserTest, ReadsBackEverythingTheCompilationWrites)
     EXPECT_EQ(b.left, -15);
     EXPECT_EQ(b.top, 300.5);
     EXPECT_EQ(b.normalImage, "n.bmp_transp.bmp");
-    EXPECT_EQ(b.kind, "vidéo");
+    EXPECT_EQ(b.kind, ButtonKind::Multimedia);
     EXPECT_EQ(b.code, "[LECT]:\\films\\a.avi");
     EXPECT_TRUE(b.transparent);
     EXPECT_EQ(b.transparentColour, 16711935);

@@ -128,7 +128,7 @@ protected:
             b.normalImage = "n" + std::to_string(n) + ".bmp";
             b.hoverImage = "h.bmp";
             b.clickImage = "c.bmp";
-            b.kind = "code";
+            b.kind = ButtonKind::Code;
             b.code = "Note \"clic " + std::to_string(n) + "\"";
             b.hoverCode = "Note \"survol " + std::to_string(n) + "\"";
             m_menu.buttons.push_back(b);
@@ -268,9 +268,9 @@ TEST_F(MenuSessionTest, HoverAndClickShowTheirImagesPlayTheirSoundsAndRunTheirSc
 
 TEST_F(MenuSessionTest, ButtonsOfTheOtherKindsPlayAVideoOrEndTheMenu)
 {
-    m_menu.buttons[0].kind = "vid\xC3\xA9o";
+    m_menu.buttons[0].kind = ButtonKind::Multimedia;
     m_menu.buttons[0].code = "[LECT]:\\films\\a.avi";
-    m_menu.buttons[1].kind = "quitter";
+    m_menu.buttons[1].kind = ButtonKind::Quit;
     MenuSession &session = start();
     session.pointerPressed({105, 55});
     session.pointerReleased({105, 55});
@@ -284,7 +284,7 @@ TEST_F(MenuSessionTest, ButtonsOfTheOtherKindsPlayAVideoOrEndTheMenu)
 TEST_F(MenuSessionTest, ADisabledButtonShowsNoHoverPlaysNothingRunsNothingAndLetsThePointerThrough)
 {
     m_menu.windowHoverCode = "Note \"fenêtre\"";
-    m_menu.buttons[0].kind = "quitter";
+    m_menu.buttons[0].kind = ButtonKind::Quit;
     MenuSession &session = start();
     session.setProperty({Kind::Button, 1}, Property::Enabled, false);
     session.pointerMoved({105, 55});

@@ -29,7 +29,7 @@ protected:
         m_menu.height = 6750;
         m_menu.buttons.push_back({});
         m_menu.buttons[0].number = 1;
-        m_menu.buttons[0].kind = "code";
+        m_menu.buttons[0].kind = ButtonKind::Code;
         m_menu.texts.push_back({});
         m_menu.texts[0].number = 1;
         m_menu.texts[0].top = 4500;

@@ -2,6 +2,8 @@
 
 #include <QSignalSpy>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -152,5 +154,40 @@ TEST(MenuProject, ChangesAreSignalledOncePerRealChange)
     b.left = 400;
     project.setButton(slot, b);
     project.setButton(slot, b);
-    EXPECT_EQ(buttons.count(), 1);
+    ASSERT_EQ(buttons.count(), 1);
+    EXPECT_EQ(buttons.at(0).at(1).value<ButtonFields>(), ButtonFields(ButtonField::Position));
+    b.hoverImage = u"s.bmp"_s;
+    b.code = u"MsgBox 1"_s;
+    project.setButton(slot, b);
+    EXPECT_EQ(buttons.at(1).at(1).value<ButtonFields>(), ButtonField::HoverImage | ButtonField::Code);
+}
+
+TEST(MenuProject, EveryValueOfAnItemBelongsToAField)
+{
+    using ButtonEdit = std::function<void(MenuButton &)>;
+    for (const ButtonEdit &edit : std::initializer_list<ButtonEdit>{
+             [](MenuButton &b) { b.left = 1; }, [](MenuButton &b) { b.top = 1; },
+             [](MenuButton &b) { b.normalImage = u"n"_s; }, [](MenuButton &b) { b.hoverImage = u"s"_s; },
+             [](MenuButton &b) { b.clickImage = u"c"_s; }, [](MenuButton &b) { b.kind = ButtonKind::Code; },
+             [](MenuButton &b) { b.otherKind = u"autre"_s; }, [](MenuButton &b) { b.code = u"x"_s; },
+             [](MenuButton &b) { b.hoverCode = u"x"_s; }, [](MenuButton &b) { b.transparent = true; },
+             [](MenuButton &b) { b.transparentColour = 1; }}) {
+        MenuButton changed;
+        edit(changed);
+        EXPECT_NE(itemfield::changed(MenuButton(), changed), ButtonFields());
+    }
+    using TextEdit = std::function<void(MenuText &)>;
+    for (const TextEdit &edit : std::initializer_list<TextEdit>{
+             [](MenuText &t) { t.text = u"x"_s; }, [](MenuText &t) { t.backColour = 1; },
+             [](MenuText &t) { t.textColour = 1; }, [](MenuText &t) { t.fontName = u"x"_s; },
+             [](MenuText &t) { t.fontSize = 1; }, [](MenuText &t) { t.bold = true; },
+             [](MenuText &t) { t.italic = true; }, [](MenuText &t) { t.strikethrough = true; },
+             [](MenuText &t) { t.underline = true; }, [](MenuText &t) { t.top = 1; }, [](MenuText &t) { t.left = 1; },
+             [](MenuText &t) { t.width = 1; }, [](MenuText &t) { t.height = 1; },
+             [](MenuText &t) { t.flags = u"11"_s; }, [](MenuText &t) { t.visible = false; },
+             [](MenuText &t) { t.deleted = true; }}) {
+        MenuText changed;
+        edit(changed);
+        EXPECT_NE(itemfield::changed(MenuText(), changed), TextFields());
+    }
 }

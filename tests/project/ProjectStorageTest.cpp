@@ -188,7 +188,7 @@ TEST_F(ProjectStorageTest, SavingUnderANewNameReadsTheProjectBackFromThere)
     const QString target = m_dir.filePath(u"new/menu.zep"_s);
 
     const QString current = QDir::currentPath();
-    ASSERT_TRUE(m_storage.save(target));
+    ASSERT_FALSE(m_storage.save(target).isError());
     EXPECT_EQ(m_project.path(), target);
     EXPECT_EQ(m_project.settings().backgroundImage, u"fond.jpg"_s) << "read back as the bare name it was written";
     EXPECT_EQ(m_pictures.loaded, QStringList{m_dir.filePath(u"new/fond.jpg"_s)});
@@ -205,9 +205,10 @@ TEST_F(ProjectStorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone)
     m_project.setGlobalCode(u"changé"_s);
 
     const QString blocked = m_dir.filePath(u"menu.zep/sous.zep"_s); // a file stands where a folder should
-    m_prompter.expectMessage(u"Erreur pendant l'enregistrement ! (Chemin introuvable)"_s, u"Erreur !"_s,
-                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
-    EXPECT_FALSE(m_storage.save(blocked));
+    const ZepError error = m_storage.save(blocked);
+    EXPECT_EQ(ProjectStorage::saveFailure(error),
+              (MessageRequest{u"Erreur pendant l'enregistrement ! (Chemin introuvable)"_s, u"Erreur !"_s,
+                              MessageIcon::Critical}));
     EXPECT_TRUE(m_project.path().isEmpty());
     EXPECT_EQ(testfiles::readBytes(path), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"menu.zep"_s}) << "no temporary file is left";
@@ -219,7 +220,7 @@ TEST_F(ProjectStorageTest, SavingOverTheSameFileDoesNotReadItAgain)
     ASSERT_TRUE(m_storage.open(path));
     m_pictures.loaded.clear();
     m_project.setTimerCode(u"nouveau"_s);
-    ASSERT_TRUE(m_storage.save(path));
+    ASSERT_FALSE(m_storage.save(path).isError());
     EXPECT_TRUE(m_pictures.loaded.isEmpty());
     EXPECT_EQ(m_project.settings().timerCode, u"nouveau"_s);
 }

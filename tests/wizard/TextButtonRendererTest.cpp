@@ -1,5 +1,6 @@
 #include "WizardFixtures.h"
 
+#include "common/ColourValue.h"
 #include "wizard/TextButtonRenderer.h"
 
 #include <QImage>
@@ -46,9 +47,9 @@ TEST(TextButtonRenderer, TheThreeStatesShareOneSizeShiftTheClickAndInvertTheUnde
     EXPECT_EQ(click.size(), normal.size());
     // 1.12 H high and W + 0.12 H wide: the margin is a tenth of the height or so.
     EXPECT_GT(normal.width(), normal.height());
-    EXPECT_EQ(normal.pixelColor(normal.width() - 1, normal.height() - 1), textbutton::toColour(b.backColour));
+    EXPECT_EQ(normal.pixelColor(normal.width() - 1, normal.height() - 1), colourvalue::toColor(b.backColour));
 
-    const QColor ink = textbutton::toColour(b.textColour);
+    const QColor ink = colourvalue::toColor(b.textColour);
     const QRect drawn = extent(normal, ink);
     const QRect shifted = extent(click, ink);
     ASSERT_FALSE(drawn.isEmpty());

@@ -16,6 +16,11 @@ QString applicationTitle()
     return Phrases::text(Phrase::ZepCreation);
 }
 
+MessageRequest writeFailure(const ZepError &error)
+{
+    return {Phrases::text(Phrase::ErrorColon) + error.description, applicationTitle(), MessageIcon::Critical};
+}
+
 QString windowCaption(const QString &description)
 {
     return u"ZEP v"_s + version::majorMinor() + u" - "_s +

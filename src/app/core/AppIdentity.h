@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/ZepError.h"
+#include "prompt/PromptTypes.h"
+
 #include <QString>
 
 // The few process-wide facts about the running designer.
@@ -7,6 +10,8 @@ namespace appid {
 
 // Used by the task bar and as the title of message boxes that have none of their own.
 QString applicationTitle();
+// The box of a settings file the designer could not write.
+MessageRequest writeFailure(const ZepError &error);
 // "ZEP v2.0 - créateur de menus"; a language pack gives the part after " - ".
 QString windowCaption(const QString &description = {});
 // The folder of the program file, ending with "/".

@@ -27,16 +27,6 @@ QString Appearance::fallbackFont()
     return u"MS Sans Serif"_s;
 }
 
-QColor Appearance::toColor(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-int Appearance::fromColor(const QColor &color)
-{
-    return color.red() + 256 * color.green() + 65536 * color.blue();
-}
-
 int Appearance::colourFromLine(QStringView line)
 {
     const double value = numtext::val(line);

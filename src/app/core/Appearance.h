@@ -25,8 +25,5 @@ struct Appearance
     // The leading number of a file line; what is no colour (out of range) reads as 0.
     static int colourFromLine(QStringView line);
 
-    static QColor toColor(int colour);
-    static int fromColor(const QColor &color);
-
     bool operator==(const Appearance &) const = default;
 };

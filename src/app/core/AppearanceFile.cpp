@@ -47,9 +47,8 @@ bool AppearanceFile::exists() const
 
 QList<Appearance> AppearanceFile::load(const Appearance &systemDefault) const
 {
-    QByteArray bytes;
-    readWholeFile(m_path, &bytes);
-    return parse(bytes, systemDefault);
+    // No appearances file yet reads as the system's one alone.
+    return parse(readWholeFile(m_path).valueOr({}), systemDefault);
 }
 
 QList<Appearance> AppearanceFile::parse(const QByteArray &bytes, const Appearance &systemDefault)
@@ -116,8 +115,10 @@ ZepError AppearanceFile::append(const Appearance &appearance) const
 {
     QByteArray bytes;
     if (exists()) {
-        if (const ZepError error = readWholeFile(m_path, &bytes); error.isError())
-            return error;
+        Result<QByteArray> read = readWholeFile(m_path);
+        if (read.isError())
+            return read.error();
+        bytes = std::move(read).value();
     }
     // A last line without its line end would swallow the new "[App]".
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))

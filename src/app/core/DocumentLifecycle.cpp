@@ -4,6 +4,7 @@
 #include "app/core/DocumentMessages.h"
 #include "app/core/RecentFiles.h"
 #include "document/DesignerDocument.h"
+#include "project/ProjectStorage.h"
 #include "prompt/Prompter.h"
 
 #include <QFileInfo>
@@ -32,7 +33,7 @@ bool DocumentLifecycle::save()
 {
     if (m_document.path().isEmpty())
         return saveAs();
-    return m_document.save(m_document.path());
+    return saveTo(m_document.path());
 }
 
 bool DocumentLifecycle::saveAs(const QString &caption)
@@ -40,7 +41,15 @@ bool DocumentLifecycle::saveAs(const QString &caption)
     const QString target = m_prompter.saveFile(DocumentMessages::saveAs(caption));
     if (target.isEmpty())
         return false;
-    return m_document.save(target);
+    return saveTo(target);
+}
+
+bool DocumentLifecycle::saveTo(const QString &target)
+{
+    const ZepError error = m_document.save(target);
+    if (error.isError())
+        m_prompter.message(ProjectStorage::saveFailure(error));
+    return !error.isError();
 }
 
 void DocumentLifecycle::newBlank()

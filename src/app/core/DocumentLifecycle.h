@@ -38,6 +38,7 @@ public:
     bool quit();
 
 private:
+    bool saveTo(const QString &target);
     bool goOn(); // asks to save; false on "annule"
 
     DesignerDocument &m_document;

@@ -44,10 +44,10 @@ QString escapeValue(const QString &text)
     return out;
 }
 
-void saveMakingFolder(const QString &path, const QByteArray &bytes)
+ZepError saveMakingFolder(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    saveFileAtomically(path, bytes);
+    return saveFileAtomically(path, bytes);
 }
 
 } // namespace
@@ -161,14 +161,18 @@ QByteArray FileAssociation::withDefaultApplication(const QByteArray &mimeApps)
     return (lines.join(u'\n') + u'\n').toUtf8();
 }
 
-void FileAssociation::associate(SettingsStore *store) const
+ZepError FileAssociation::associate(SettingsStore *store) const
 {
-    saveMakingFolder(mimePackagePath(), mimePackage());
-    saveMakingFolder(desktopEntryPath(), desktopEntry(m_programPath));
-    QByteArray mimeApps;
-    if (QFile::exists(mimeAppsPath()))
-        readWholeFile(mimeAppsPath(), &mimeApps);
-    saveMakingFolder(mimeAppsPath(), withDefaultApplication(mimeApps));
+    if (const ZepError error = saveMakingFolder(mimePackagePath(), mimePackage()); error.isError())
+        return error;
+    if (const ZepError error = saveMakingFolder(desktopEntryPath(), desktopEntry(m_programPath)); error.isError())
+        return error;
+    const Result<QByteArray> mimeApps = readWholeFile(mimeAppsPath());
+    if (mimeApps.isError() && QFile::exists(mimeAppsPath()))
+        return mimeApps.error();
+    if (const ZepError error = saveMakingFolder(mimeAppsPath(), withDefaultApplication(mimeApps.valueOr({})));
+        error.isError())
+        return error;
 
     m_runTool(u"update-mime-database"_s, {QDir(m_dataFolder).filePath(u"mime"_s)});
     m_runTool(u"update-desktop-database"_s, {QDir(m_dataFolder).filePath(u"applications"_s)});
@@ -177,6 +181,7 @@ void FileAssociation::associate(SettingsStore *store) const
         store->setValue(u"Association"_s, u"Programme"_s, m_programPath);
         store->sync();
     }
+    return {};
 }
 
 void FileAssociation::runToolIfPresent(const QString &program, const QStringList &arguments)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ZepError.h"
 #include "prompt/PromptTypes.h"
 
 #include <QByteArray>
@@ -43,7 +44,8 @@ public:
     // Writes the three files and runs the update tools; failures are not reported. When
     // a store is given the program path is recorded there too (section "Association",
     // value "Programme").
-    void associate(SettingsStore *store = nullptr) const;
+    // The first file that could not be written; the tools run only when all were.
+    ZepError associate(SettingsStore *store = nullptr) const;
 
     static MessageRequest doneMessage(); // "Fichiers associés !"
 

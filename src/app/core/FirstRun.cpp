@@ -10,7 +10,8 @@ FirstRun::Created FirstRun::createMissingFiles(const QString &programFolder, con
     Created created;
     const OptionsFile options(programFolder);
     if (!options.exists()) {
-        association.associate(store);
+        // The first start goes on without the association: the menu entry offers it again.
+        static_cast<void>(association.associate(store));
         created.options = !options.write(initial).isError();
     }
     const AppearanceFile appearances(programFolder);

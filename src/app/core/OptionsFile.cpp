@@ -57,9 +57,8 @@ bool OptionsFile::exists() const
 
 OptionsFile::Reading OptionsFile::read(const Options &current, bool startupProjectNamed) const
 {
-    QByteArray bytes;
-    readWholeFile(m_path, &bytes);
-    return parse(bytes, current, startupProjectNamed);
+    // No options file yet reads as the defaults.
+    return parse(readWholeFile(m_path).valueOr({}), current, startupProjectNamed);
 }
 
 OptionsFile::Reading OptionsFile::parse(const QByteArray &bytes, const Options &current, bool startupProjectNamed)

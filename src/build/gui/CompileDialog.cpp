@@ -1,5 +1,6 @@
 #include "build/gui/CompileDialog.h"
 
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
 #include "common/gui/NamedWidget.h"
 #include "project/MenuProject.h"
@@ -22,8 +23,7 @@ namespace {
 
 QString colourStyle(int colour)
 {
-    const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    return u"color: "_s + c.name() + u';';
+    return u"color: "_s + colourvalue::toColor(colour).name() + u';';
 }
 
 } // namespace

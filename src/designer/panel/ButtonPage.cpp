@@ -2,8 +2,8 @@
 
 #include "build/TransparencyRenderer.h"
 #include "common/Phrases.h"
+#include "common/gui/ColourSwatch.h"
 #include "designer/panel/ClickableLabel.h"
-#include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
 #include "designer/panel/PanelForm.h"
 #include "prompt/Prompter.h"
@@ -188,11 +188,12 @@ void ButtonPage::connectControls()
     });
 }
 
-void ButtonPage::showButton(int slot, const QString &entry)
+void ButtonPage::showButton(int slot)
 {
     m_slot = slot;
-    m_multimediaPage->setVisible(entry.endsWith(u"o)"_s));
-    m_codePage->setVisible(entry.endsWith(u"e)"_s));
+    const ButtonKind kind = m_ctx.project.button(slot).kind;
+    m_multimediaPage->setVisible(kind == ButtonKind::Multimedia);
+    m_codePage->setVisible(kind == ButtonKind::Code);
     fill();
 }
 
@@ -262,7 +263,7 @@ void ButtonPage::quickPreview()
         return;
     TransparencyRenderer renderer(m_ctx.project, m_ctx.document.folder(), m_ctx.tpp);
     renderer.setClientSize(m_ctx.clientSize());
-    emit transparencyPreviewed(m_slot, renderer.buildTransparentImages(m_slot));
+    emit transparencyPreviewed(m_slot, renderer.preview(m_slot));
 }
 
 void ButtonPage::placeMultimedia(panelrules::Placement placement)

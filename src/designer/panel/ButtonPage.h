@@ -28,7 +28,7 @@ public:
     explicit ButtonPage(PanelContext context, QWidget *parent = nullptr);
 
     // Fills the page from the button of the chooser's entry (its kind is the entry's end).
-    void showButton(int slot, const QString &entry);
+    void showButton(int slot);
     int slot() const { return m_slot; }
 
     // The transparent images of the page's button, when "Activée" is on.

@@ -2,8 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/Phrases.h"
+#include "common/gui/ColourSwatch.h"
 #include "designer/panel/ClickableLabel.h"
-#include "designer/panel/ColourSwatch.h"
 #include "designer/panel/FileChoosers.h"
 #include "designer/panel/PanelForm.h"
 #include "designer/panel/PanelRules.h"
@@ -28,8 +28,6 @@ using namespace Qt::StringLiterals;
 using namespace panelform;
 
 namespace {
-
-const QString kIconResetMarker = u"(Icone par défaut)"_s;
 
 void setText(QLineEdit *edit, const QString &text)
 {
@@ -181,9 +179,8 @@ void ProjectPage::connectControls()
             m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
     clicked(u"IconeParDefaut"_s, [this] {
-        m_ctx.document.setSetting(&ProjectSettings::icon, Phrases::packActive()
-                                                              ? u'(' + Phrases::text(Phrase::DefaultIcon) + u')'
-                                                              : kIconResetMarker);
+        m_ctx.document.setSetting(&ProjectSettings::icon, Phrases::packActive() ? ProjectSettings::defaultIconMarker()
+                                                                                : ProjectSettings::kIconResetMarker);
     });
     connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::handCursor, on ? 1 : 0); });
 

@@ -2,7 +2,7 @@
 
 #include "common/NumberText.h"
 #include "common/Phrases.h"
-#include "designer/panel/ColourSwatch.h"
+#include "common/gui/ColourSwatch.h"
 #include "designer/panel/PanelForm.h"
 #include "designer/panel/PanelRules.h"
 #include "designer/panel/WrapCheckBox.h"

@@ -20,12 +20,7 @@ public:
     bool showImageFile(const QString &file);
     void showPicture(const QPixmap &picture);
 
-    // The normal image reference the picture was last loaded for.
-    const QString &normalReference() const { return m_normalReference; }
-    void setNormalReference(const QString &reference) { m_normalReference = reference; }
-
 private:
     int m_slot;
     surface::ImageState m_state = surface::ImageState::Normal;
-    QString m_normalReference;
 };

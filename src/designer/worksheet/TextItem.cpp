@@ -1,20 +1,12 @@
 #include "designer/worksheet/TextItem.h"
 
+#include "common/ColourValue.h"
 #include "common/Phrases.h"
 #include "project/MenuText.h"
 
 #include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QColor rgb(int colour)
-{
-    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
-} // namespace
 
 TextItem::TextItem(int slot, QWidget *parent) : QPlainTextEdit(parent), m_slot(slot)
 {
@@ -44,8 +36,8 @@ void TextItem::follow(const MenuText &text, const TwipsPerPixel &tpp)
     f.setUnderline(text.underline);
     setFont(f);
     QPalette p = palette();
-    p.setColor(QPalette::Base, rgb(text.backColour));
-    p.setColor(QPalette::Text, rgb(text.textColour));
+    p.setColor(QPalette::Base, colourvalue::toColor(text.backColour));
+    p.setColor(QPalette::Text, colourvalue::toColor(text.textColour));
     setPalette(p);
     setVerticalScrollBarPolicy(text.hasScrollBar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     setGeometry(qRound(tpp.toPixelsX(text.left)), qRound(tpp.toPixelsY(text.top)), qRound(tpp.toPixelsX(text.width)),

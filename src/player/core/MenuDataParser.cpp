@@ -1,5 +1,7 @@
 #include "player/core/MenuDataParser.h"
 
+#include "format/ButtonKind.h"
+#include "format/MenuFormat.h"
 #include "player/core/Cp1252Text.h"
 
 #include <charconv>
@@ -9,10 +11,8 @@
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr char kSeparator = '\xAC';
 constexpr char kFoldMark = '\xA4';
 constexpr std::size_t kMaxItems = 100000;
-constexpr std::string_view kFormatPrefix = "FICHIER DAT COMPATIBLE ZEP";
 
 std::string_view trimmed(std::string_view s)
 {
@@ -55,13 +55,13 @@ std::optional<std::string_view> MenuDataParser::findBlock(std::string_view file)
     while (true) {
         if (at == 0)
             return std::nullopt;
-        at = file.rfind(kMarker, at - 1);
+        at = file.rfind(menuformat::kDataMarker, at - 1);
         if (at == std::string_view::npos)
             return std::nullopt;
-        if (startsWith(file.substr(at + kMarker.size()), kFormatPrefix))
+        if (startsWith(file.substr(at + menuformat::kDataMarker.size()), menuformat::kDataFormatPrefix))
             break;
     }
-    std::string_view block = file.substr(at + kMarker.size());
+    std::string_view block = file.substr(at + menuformat::kDataMarker.size());
     const std::size_t end = block.find(kCrLf);
     if (end != std::string_view::npos)
         block = block.substr(0, end);
@@ -151,6 +151,15 @@ bool MenuDataParser::leadingInteger(int &out)
     return true;
 }
 
+bool MenuDataParser::kind(ButtonKind &out)
+{
+    std::string_view field;
+    if (!next(field))
+        return false;
+    out = menuformat::kindOf(field);
+    return true;
+}
+
 bool MenuDataParser::flag(bool &out)
 {
     double value = 0;
@@ -177,7 +186,7 @@ bool MenuDataParser::parse(std::string_view block, MenuModel &menu)
     m_error.clear();
     std::size_t start = 0;
     while (true) {
-        const std::size_t end = block.find(kSeparator, start);
+        const std::size_t end = block.find(menuformat::kSeparator, start);
         m_fields.push_back(block.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos)
             break;
@@ -188,7 +197,7 @@ bool MenuDataParser::parse(std::string_view block, MenuModel &menu)
     std::string_view first;
     if (!next(first))
         return false;
-    if (!startsWith(first, kFormatPrefix))
+    if (!startsWith(first, menuformat::kDataFormatPrefix))
         return fail("ce ne sont pas des données de menu ZEP");
     menu.formatLine = cp1252text::toUtf8(first);
     if (!readGeneral(menu) || !readParamsPlus(menu) || !readOther(menu))
@@ -197,11 +206,11 @@ bool MenuDataParser::parse(std::string_view block, MenuModel &menu)
     while (m_pos < m_fields.size()) {
         const std::string_view field = m_fields[m_pos];
         bool ok = true;
-        if (field == "[Bouton]")
+        if (field == menuformat::kButton)
             ok = readButton(menu);
-        else if (field == "[Texte]")
+        else if (field == menuformat::kText)
             ok = readText(menu);
-        else if (field == "[FormeMenu]")
+        else if (field == menuformat::kShape)
             ok = readShape(menu);
         else
             ++m_pos; // the closing line, or lines of a later version
@@ -213,10 +222,10 @@ bool MenuDataParser::parse(std::string_view block, MenuModel &menu)
 
 bool MenuDataParser::readGeneral(MenuModel &menu)
 {
-    if (!expect("[G\xE9n\xE9ral]") || !text(menu.backgroundImage))
+    if (!expect(menuformat::kGeneral) || !text(menu.backgroundImage))
         return false;
     std::string_view width = m_fields.size() > m_pos ? trimmed(m_fields[m_pos]) : std::string_view();
-    if (width == "plein") {
+    if (width == menuformat::kFullScreenWidth) {
         menu.fullScreen = true;
         if (!skip(2))
             return false;
@@ -232,14 +241,15 @@ bool MenuDataParser::readGeneral(MenuModel &menu)
 
 bool MenuDataParser::readParamsPlus(MenuModel &menu)
 {
-    return expect("[ParamsPlus]") && text(menu.startupAction) && integer(menu.backgroundColour) &&
-           flag(menu.contextMenu) && flag(menu.timerEnabled) && leadingInteger(menu.timerInterval) && text(menu.timerCode) &&
-           text(menu.globalCode) && flag(menu.handCursor) && text(menu.clickSound) && text(menu.hoverSound);
+    return expect(menuformat::kParamsPlus) && text(menu.startupAction) && integer(menu.backgroundColour) &&
+           flag(menu.contextMenu) && flag(menu.timerEnabled) && leadingInteger(menu.timerInterval) &&
+           text(menu.timerCode) && text(menu.globalCode) && flag(menu.handCursor) && text(menu.clickSound) &&
+           text(menu.hoverSound);
 }
 
 bool MenuDataParser::readOther(MenuModel &menu)
 {
-    return expect("[Autre]") && text(menu.transparencyImage) && text(menu.windowHoverCode) && skip(13);
+    return expect(menuformat::kOther) && text(menu.transparencyImage) && text(menu.windowHoverCode) && skip(13);
 }
 
 bool MenuDataParser::readButton(MenuModel &menu)
@@ -248,9 +258,9 @@ bool MenuDataParser::readButton(MenuModel &menu)
         return fail("trop de boutons");
     MenuModel::Button b;
     b.number = int(menu.buttons.size()) + 1;
-    if (!expect("[Bouton]") || !number(b.left) || !number(b.top) || !text(b.normalImage) || !text(b.hoverImage) ||
-        !text(b.clickImage) || !text(b.kind) || !text(b.code) || !text(b.hoverCode) || !flag(b.transparent) ||
-        !integer(b.transparentColour) || !skip(1))
+    if (!expect(menuformat::kButton) || !number(b.left) || !number(b.top) || !text(b.normalImage) ||
+        !text(b.hoverImage) || !text(b.clickImage) || !kind(b.kind) || !text(b.code) || !text(b.hoverCode) ||
+        !flag(b.transparent) || !integer(b.transparentColour) || !skip(1))
         return false;
     menu.buttons.push_back(std::move(b));
     return true;
@@ -263,9 +273,10 @@ bool MenuDataParser::readText(MenuModel &menu)
     MenuModel::Text t;
     t.number = int(menu.texts.size()) + 1;
     std::string flags;
-    if (!expect("[Texte]") || !text(t.text) || !integer(t.backColour) || !integer(t.textColour) || !flag(t.bold) ||
-        !flag(t.italic) || !text(t.fontName) || !number(t.fontSize) || !flag(t.strikethrough) || !flag(t.underline) ||
-        !number(t.top) || !number(t.left) || !number(t.width) || !number(t.height) || !text(flags) || !skip(4))
+    if (!expect(menuformat::kText) || !text(t.text) || !integer(t.backColour) || !integer(t.textColour) ||
+        !flag(t.bold) || !flag(t.italic) || !text(t.fontName) || !number(t.fontSize) || !flag(t.strikethrough) ||
+        !flag(t.underline) || !number(t.top) || !number(t.left) || !number(t.width) || !number(t.height) ||
+        !text(flags) || !skip(4))
         return false;
     t.scrollBar = !flags.empty() && flags[0] == '1';
     t.readOnly = flags.size() >= 2 && flags[1] == '1';
@@ -281,7 +292,7 @@ bool MenuDataParser::readShape(MenuModel &menu)
         std::string_view x;
         if (!next(x))
             return false;
-        if (x == "[/FormeMenu]")
+        if (x == menuformat::kShapeEnd)
             return true;
         std::string_view y;
         if (!next(y))

@@ -12,8 +12,6 @@
 class MenuDataParser
 {
 public:
-    static constexpr std::string_view kMarker = "(debut)\xAC";
-
     // The fields of the last data block of a file, without the marker and the final
     // line end; nothing when the file carries no block.
     static std::optional<std::string_view> findBlock(std::string_view file);
@@ -35,6 +33,7 @@ private:
     // The leading whole number of a field the designer stores as typed; none reads as 0.
     bool leadingInteger(int &out);
     bool flag(bool &out);
+    bool kind(ButtonKind &out);
     bool skip(int count);
     bool readGeneral(MenuModel &menu);
     bool readParamsPlus(MenuModel &menu);

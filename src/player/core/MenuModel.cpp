@@ -1,13 +1,15 @@
 #include "player/core/MenuModel.h"
 
+#include "format/MenuFormat.h"
 #include "player/core/AsciiCase.h"
 
 bool MenuModel::startupIsScript() const
 {
-    return startupAction.size() > 4 && startsWithNoCase(startupAction, "VBS:");
+    return startupAction.size() > menuformat::kScriptPrefix.size() &&
+           startsWithNoCase(startupAction, menuformat::kScriptPrefix);
 }
 
 std::string MenuModel::startupScript() const
 {
-    return startupIsScript() ? startupAction.substr(4) : std::string();
+    return startupIsScript() ? startupAction.substr(menuformat::kScriptPrefix.size()) : std::string();
 }

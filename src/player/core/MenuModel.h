@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/ButtonKind.h"
+
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@ struct MenuModel
         std::string normalImage;
         std::string hoverImage;
         std::string clickImage;
-        std::string kind; // "vidéo", "quitter", "code"
+        ButtonKind kind = ButtonKind::None;
         std::string code; // the script, or the multimedia file of a "vidéo" button
         std::string hoverCode;
         bool transparent = false;

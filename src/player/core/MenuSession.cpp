@@ -14,7 +14,6 @@ constexpr int kMaxPixels = 16384;
 constexpr int kMaxInterval = 65535;
 constexpr int kCustomPointer = 99;
 constexpr int kInformation = 64;
-const std::string kVideo = "vid\xC3\xA9o";
 
 int clampedPixels(double value)
 {
@@ -291,12 +290,19 @@ void MenuSession::hover(int number)
 void MenuSession::activate(int number)
 {
     const MenuModel::Button &b = m_menu.buttons[std::size_t(number) - 1];
-    if (b.kind == "quitter")
+    switch (b.kind) {
+    case ButtonKind::Quit:
         closeMenu();
-    else if (b.kind == kVideo)
+        break;
+    case ButtonKind::Multimedia:
         playVideo(b.code);
-    else if (b.kind == "code")
+        break;
+    case ButtonKind::Code:
         m_scripts.buttonClicked(number, b.code);
+        break;
+    default:
+        break;
+    }
 }
 
 void MenuSession::forgetUnreachable()

@@ -1,5 +1,6 @@
 #include "prompt/gui/QtPrompter.h"
 
+#include "common/ColourValue.h"
 #include "prompt/FileFilter.h"
 
 #include <QApplication>
@@ -58,16 +59,6 @@ void leaveFolderCurrent(const QString &chosen)
         QDir::setCurrent(QFileInfo(chosen).absolutePath());
 }
 
-int toRgbNumber(const QColor &c)
-{
-    return c.red() + 256 * c.green() + 65536 * c.blue();
-}
-
-QColor fromRgbNumber(int value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 } // namespace
 
 QtPrompter::QtPrompter(QWidget *parent)
@@ -124,10 +115,10 @@ QString QtPrompter::folder(const FolderRequest &request)
 
 std::optional<int> QtPrompter::colour(const ColourRequest &request)
 {
-    const QColor chosen = QColorDialog::getColor(fromRgbNumber(request.initial), m_parent);
+    const QColor chosen = QColorDialog::getColor(colourvalue::toColor(request.initial), m_parent);
     if (!chosen.isValid())
         return std::nullopt;
-    return toRgbNumber(chosen);
+    return colourvalue::fromColor(chosen);
 }
 
 std::optional<FontChoice> QtPrompter::font(const FontChoice &initial)

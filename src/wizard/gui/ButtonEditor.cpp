@@ -2,7 +2,7 @@
 
 #include "common/Phrases.h"
 #include "common/ProgramVersion.h"
-#include "designer/panel/ColourSwatch.h"
+#include "common/gui/ColourSwatch.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardPrompts.h"
 #include "wizard/gui/GeneralPage.h"

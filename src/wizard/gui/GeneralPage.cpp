@@ -1,7 +1,7 @@
 #include "wizard/gui/GeneralPage.h"
 
 #include "common/Phrases.h"
-#include "designer/panel/ColourSwatch.h"
+#include "common/gui/ColourSwatch.h"
 #include "prompt/Prompter.h"
 #include "wizard/WizardProject.h"
 #include "wizard/gui/WizardWidgets.h"

@@ -1,4 +1,6 @@
-#include "designer/panel/ColourSwatch.h"
+#include "common/gui/ColourSwatch.h"
+
+#include "common/ColourValue.h"
 
 #include <QMouseEvent>
 
@@ -16,7 +18,7 @@ void ColourSwatch::setColour(int colour)
 {
     m_colour = colour;
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF));
+    p.setColor(QPalette::Window, colourvalue::toColor(colour));
     setPalette(p);
 }
 

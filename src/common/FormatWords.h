@@ -1,0 +1,16 @@
+#pragma once
+
+#include "format/MenuFormat.h"
+
+#include <QString>
+
+namespace menuformat {
+
+// A fixed word of the file formats as Qt text: Windows-1252 and Latin-1 agree on
+// every byte these words use.
+inline QString word(std::string_view bytes)
+{
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
+
+} // namespace menuformat
