@@ -49,7 +49,7 @@ MenuModel largeMenu()
         b.left = 750.0 * ((n - 1) % 10);
         b.top = 450.0 * ((n - 1) / 10);
         b.normalImage = b.hoverImage = b.clickImage = "b.bmp";
-        b.kind = "code";
+        b.kind = ButtonKind::Code;
         b.hoverCode = "Compte";
         menu.buttons.push_back(b);
         MenuModel::Text t;

@@ -28,11 +28,11 @@ QString fileName()
 
 QStringList read(const QString &folder)
 {
-    QByteArray bytes;
-    if (readWholeFile(folder + fileName(), &bytes).isError())
+    const Result<QByteArray> bytes = readWholeFile(folder + fileName());
+    if (bytes.isError())
         return {};
     QStringList files;
-    for (const QString &line : QString::fromUtf8(bytes).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString &line : QString::fromUtf8(bytes.value()).split(u'\n', Qt::SkipEmptyParts)) {
         if (staysInside(line) && !files.contains(line))
             files << line;
     }
