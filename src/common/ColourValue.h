@@ -1,19 +1,21 @@
 #pragma once
 
+#include "format/MenuFormat.h"
+
 #include <QColor>
 
-// Colours as project files and scripts store them: red + 256 × green + 65536 × blue.
-// For the libraries that paint (QtGui); the players' core reads the same value itself.
+// Colours as project files and scripts store them (menuformat::colourValue), as Qt
+// colours: for the libraries that paint.
 namespace colourvalue {
 
 inline QColor toColor(int value)
 {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return QColor(menuformat::redOf(value), menuformat::greenOf(value), menuformat::blueOf(value));
 }
 
 inline int fromColor(const QColor &colour)
 {
-    return colour.red() + 256 * colour.green() + 65536 * colour.blue();
+    return menuformat::colourValue(colour.red(), colour.green(), colour.blue());
 }
 
 } // namespace colourvalue

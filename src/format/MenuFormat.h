@@ -22,6 +22,24 @@ inline constexpr std::string_view kShapeEnd = "[/FormeMenu]";
 inline constexpr std::string_view kFullScreenWidth = "plein";
 inline constexpr std::string_view kFullScreenHeight = "ecran";
 
+// Colours are stored as red + 256 × green + 65536 × blue.
+constexpr int redOf(int value)
+{
+    return value & 0xFF;
+}
+constexpr int greenOf(int value)
+{
+    return (value >> 8) & 0xFF;
+}
+constexpr int blueOf(int value)
+{
+    return (value >> 16) & 0xFF;
+}
+constexpr int colourValue(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+
 // A start-up action that starts with this runs the code after it.
 inline constexpr std::string_view kScriptPrefix = "VBS:";
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "format/MenuFormat.h"
+
 #include <string>
 #include <vector>
 
@@ -33,9 +35,12 @@ struct Rgb
     int green = 0;
     int blue = 0;
 
-    // From the designer's red + 256 * green + 65536 * blue.
-    static Rgb fromValue(int value) { return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}; }
-    int value() const { return red + 256 * green + 65536 * blue; }
+    // From the designer's stored value.
+    static Rgb fromValue(int value)
+    {
+        return {menuformat::redOf(value), menuformat::greenOf(value), menuformat::blueOf(value)};
+    }
+    int value() const { return menuformat::colourValue(red, green, blue); }
     bool operator==(const Rgb &) const = default;
 };
 
