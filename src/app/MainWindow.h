@@ -2,6 +2,7 @@
 
 #include "app/DesignerHooks.h"
 #include "app/core/Appearance.h"
+#include "common/ZepError.h"
 #include "common/gui/ToolWindow.h"
 
 class AppearanceEditor;
