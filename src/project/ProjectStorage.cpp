@@ -74,6 +74,11 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
     return true;
 }
 
+ProjectLocation ProjectStorage::location() const
+{
+    return ProjectLocation(m_project.path(), m_unsavedFolder);
+}
+
 MessageRequest ProjectStorage::saveFailure(const ZepError &error)
 {
     return {Phrases::text(Phrase::SaveErrorOpen) + error.description + u')', Phrases::text(Phrase::ErrorBang),

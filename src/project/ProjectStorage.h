@@ -35,7 +35,7 @@ public:
     // one step. Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
     // Where the project's files lie now.
-    ProjectLocation location() const { return ProjectLocation(m_project.path(), m_unsavedFolder); }
+    ProjectLocation location() const;
 
     // Nothing on success; a failure leaves any older file in place, and the project
     // without a file. The caller shows saveFailure(error).
