@@ -2,6 +2,7 @@
 
 #include "common/Twips.h"
 #include "common/gui/ToolWindow.h"
+#include "project/ItemField.h"
 #include "project/MenuText.h"
 #include "project/ProjectField.h"
 
