@@ -1,5 +1,6 @@
 #include "app/core/Appearance.h"
 
+#include "common/ColourValue.h"
 #include "common/NumberText.h"
 #include "common/Phrases.h"
 
@@ -11,9 +12,9 @@ Appearance Appearance::systemDefault(const QPalette &palette)
 {
     Appearance a;
     a.name = defaultName();
-    a.windowBackground = fromColor(palette.color(QPalette::Button));
-    a.fieldBackground = fromColor(palette.color(QPalette::Base));
-    a.textColour = fromColor(palette.color(QPalette::ButtonText));
+    a.windowBackground = colourvalue::fromColor(palette.color(QPalette::Button));
+    a.fieldBackground = colourvalue::fromColor(palette.color(QPalette::Base));
+    a.textColour = colourvalue::fromColor(palette.color(QPalette::ButtonText));
     return a;
 }
 
