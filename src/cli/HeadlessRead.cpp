@@ -1,5 +1,6 @@
 #include "cli/HeadlessRead.h"
 
+#include "project/MenuProject.h"
 #include "project/ProjectLocation.h"
 #include "project/ProjectStorage.h"
 #include "prompt/ConsolePrompter.h"
