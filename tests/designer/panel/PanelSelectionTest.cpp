@@ -50,7 +50,7 @@ TEST_F(PanelSelectionTest, PanelIs2985TwipsWideAndScrollsBy500Twips)
     EXPECT_NEAR(frame->y(), top - 1000 / 15.0, 1.0);
 }
 
-TEST_F(PanelSelectionTest, PrepareForBuildSelectsTheProjectAndRebuildsTransparentButtons)
+TEST_F(PanelSelectionTest, PrepareForBuildSelectsTheProjectAndWritesNothing)
 {
     m_project.setPath(m_dir.filePath(u"menu.zep"_s));
     makeImage(u"a.bmp"_s, {8, 8});
@@ -65,7 +65,8 @@ TEST_F(PanelSelectionTest, PrepareForBuildSelectsTheProjectAndRebuildsTransparen
     m_panel->prepareForBuild();
     EXPECT_EQ(m_project.chooser().currentIndex(), 0);
     EXPECT_TRUE(child(u"PageProjet"_s)->isVisibleTo(m_panel.get()));
-    EXPECT_TRUE(QFile::exists(m_dir.filePath(u"a.bmp_transp.bmp"_s)));
+    // The build makes the companions in its own folder, never beside the author's images.
+    EXPECT_FALSE(QFile::exists(m_dir.filePath(u"a.bmp_transp.bmp"_s)));
     EXPECT_FALSE(QFile::exists(m_dir.filePath(u"b.bmp_transp.bmp"_s)));
 }
 
