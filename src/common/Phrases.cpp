@@ -64,7 +64,7 @@ const QList<Phrases::Entry> &Phrases::table()
         {61, u"A quoi servent ces boutons ?"_s},
         {62, u"La fin approche..."_s},
         {63, u"Code VBS :"_s},
-        {64, u"MAJ + clique pour déplacer"_s},
+        {64, u"Maj, Ctrl ou Alt + glisser pour déplacer"_s},
         {65, u" - Clique droit pour redimensionner"_s},
         {66, u"Procédures"_s},
         {67, u"Code VBS sur bouton "_s},
@@ -302,6 +302,7 @@ const QList<Phrases::Entry> &Phrases::table()
         {287, u"Ce nom a déjà été utilisé dans ce répertoire ! (étape 1)"_s},
         {288, u"Nom du projet invalide (étape1) !"_s},
         {289, u"Erreur - "_s},
+        {290, u" n'existe pas. Le créer ?"_s},
     };
     return entries;
 }

@@ -2,6 +2,7 @@
 
 #include "designer/worksheet/SurfaceRules.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -15,7 +16,24 @@ MousePositionWindow::MousePositionWindow(QWidget *parent) : ToolWindow(u"Form10"
         m_labels[i]->setObjectName(u"Label"_s + QString::number(i + 1));
         layout->addWidget(m_labels[i], i / 2, i % 2);
     }
-    resize(sizeHint());
+    keepWidth();
+}
+
+void MousePositionWindow::keepWidth()
+{
+    // Room for the longest position, so that the window never jumps as the pointer moves.
+    const int room = m_labels[0]->fontMetrics().horizontalAdvance(u"X=-00000,000000px"_s);
+    for (QLabel *label : m_labels)
+        label->setMinimumWidth(room);
+    setFixedWidth(sizeHint().width());
+    resize(width(), sizeHint().height());
+}
+
+void MousePositionWindow::changeEvent(QEvent *event)
+{
+    ToolWindow::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        keepWidth();
 }
 
 void MousePositionWindow::showPosition(double xTwips, double yTwips, const TwipsPerPixel &tpp)

@@ -53,7 +53,7 @@ TEST_F(ShellFixture, WindowsAreCreatedInOrderAndLaidOutAroundTheWorksheet)
 
     const QSize first = screen.width() == 800 ? QSize(640, 480) : QSize(800, 600);
     const QRect sheet = s.worksheet()->geometry();
-    EXPECT_EQ(s.worksheet()->frameGeometry().size(), first) << "the menu's size is the outer one";
+    EXPECT_EQ(s.worksheet()->size(), first) << "the menu's size is the inside";
     EXPECT_EQ(s.project().settings().width, first.width() * 15.0f);
     EXPECT_NEAR(sheet.top(), screen.height() / 2 - first.height() / 2, 1);
     const QRect palette = s.palette()->geometry();
