@@ -22,7 +22,7 @@ MousePositionWindow::MousePositionWindow(QWidget *parent) : ToolWindow(u"Form10"
 void MousePositionWindow::keepWidth()
 {
     // Room for the longest position, so that the window never jumps as the pointer moves.
-    const int room = m_labels[0]->fontMetrics().horizontalAdvance(u"X=-00000,000000px"_s);
+    const int room = m_labels[0]->fontMetrics().horizontalAdvance(u"X=-000000px"_s);
     for (QLabel *label : m_labels)
         label->setMinimumWidth(room);
     setFixedWidth(sizeHint().width());
