@@ -1,7 +1,6 @@
 #include "app/FrameWatcher.h"
 
 #include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 FrameWatcher::FrameWatcher(const QList<QWidget *> &windows, QObject *parent) : QObject(parent)
@@ -10,6 +9,13 @@ FrameWatcher::FrameWatcher(const QList<QWidget *> &windows, QObject *parent) : Q
         m_margins.insert(window, marginsOf(window));
         window->installEventFilter(this);
     }
+    m_timer.setInterval(100);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        check();
+        if (--m_checksLeft <= 0)
+            stop();
+    });
+    m_timer.start();
 }
 
 QSize FrameWatcher::marginsOf(const QWidget *window)
@@ -20,25 +26,34 @@ QSize FrameWatcher::marginsOf(const QWidget *window)
 bool FrameWatcher::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (type != QEvent::Move && type != QEvent::Resize && type != QEvent::Show)
-        return false;
-    auto *window = static_cast<QWidget *>(watched);
-    if (!window->isVisible() || window->isMinimized())
-        return false;
-    const QSize margins = marginsOf(window);
-    QSize &known = m_margins[watched];
-    if (margins == known)
-        return false;
-    known = margins;
-    // Framed once: later changes (the author's moves, a minimized window) are no start-up.
-    if (!margins.isNull())
-        window->removeEventFilter(this);
-    if (!m_pending) {
-        m_pending = true;
-        QTimer::singleShot(0, this, [this] {
-            m_pending = false;
-            emit framesChanged();
-        });
-    }
+    if (m_margins.contains(static_cast<QWidget *>(watched)) &&
+        (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show))
+        QTimer::singleShot(0, this, &FrameWatcher::check);
     return false;
+}
+
+void FrameWatcher::check()
+{
+    bool changed = false;
+    bool allFramed = true;
+    for (auto it = m_margins.begin(); it != m_margins.end(); ++it) {
+        QWidget *window = it.key();
+        if (!window->isVisible() || window->isMinimized())
+            continue;
+        const QSize margins = marginsOf(window);
+        changed = changed || margins != it.value();
+        it.value() = margins;
+        allFramed = allFramed && !margins.isNull();
+    }
+    if (allFramed)
+        stop();
+    if (changed)
+        emit framesChanged();
+}
+
+void FrameWatcher::stop()
+{
+    m_timer.stop();
+    for (QWidget *window : m_margins.keys())
+        window->removeEventFilter(this);
 }

@@ -3,13 +3,15 @@
 #include <QHash>
 #include <QObject>
 #include <QSize>
+#include <QTimer>
 
 class QWidget;
 
-// Tells when the frame that a window manager puts around one of the watched windows
-// changes size, so that the windows can be placed again by their frames. Frames are
-// known only once the windows are shown, and each arrives on its own; a window is
-// watched until its frame is known.
+// Tells when the frames that a window manager puts around the watched windows become
+// known, so that the windows can be placed again by their frames. Frames arrive only
+// once the windows are shown, each on its own and sometimes after the window's first
+// move: the watcher looks at every move and, for a few seconds, on a timer. It stops
+// once every window is framed, so the author's own moves are never undone.
 class FrameWatcher : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QHash<QObject *, QSize> m_margins;
-    bool m_pending = false;
+    void check();
+    void stop();
+
+    QHash<QWidget *, QSize> m_margins;
+    QTimer m_timer;
+    int m_checksLeft = 50;
 };

@@ -3,8 +3,11 @@
 #include "designer/worksheet/SurfaceRules.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -25,14 +28,15 @@ void MousePositionWindow::keepWidth()
     const int room = m_labels[0]->fontMetrics().horizontalAdvance(u"X=-000000px"_s);
     for (QLabel *label : m_labels)
         label->setMinimumWidth(room);
-    setFixedWidth(sizeHint().width());
+    // A window manager's title bar also needs room for the caption beside its buttons.
+    setFixedWidth(std::max(sizeHint().width(), fontMetrics().horizontalAdvance(windowTitle()) + 120));
     resize(width(), sizeHint().height());
 }
 
 void MousePositionWindow::changeEvent(QEvent *event)
 {
     ToolWindow::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::WindowTitleChange)
         keepWidth();
 }
 
