@@ -282,6 +282,9 @@ Variant binary(Op op, const Variant &leftIn, const Variant &rightIn, Language la
 
 Variant unary(Op op, const Variant &operandIn)
 {
+    // Unary plus changes nothing, not even an object into its default value: +obj Is obj.
+    if (op == Op::Plus)
+        return operandIn;
     const Variant operand = conv::scalar(operandIn);
     if (operand.isNull())
         return operand;
@@ -293,8 +296,6 @@ Variant unary(Op op, const Variant &operandIn)
             return Variant::integer(int16_t(~integerOf(v)));
         return Variant::longValue(~v.longValue());
     }
-    if (op == Op::Plus)
-        return operand;
     const Variant v = conv::toArithmetic(operand);
     switch (v.type()) {
     case VarType::Byte: return Variant::integer(int16_t(-int(v.byteValue())));
