@@ -40,10 +40,7 @@ Variant fnCDate(Interpreter &interp, std::span<Variant> a) { return Variant::dat
 
 Variant fnCCur(Interpreter &, std::span<Variant> a)
 {
-    const double scaled = std::nearbyint(conv::toDouble(a[0]) * 10000.0);
-    if (!(std::fabs(scaled) < 9.2e18))
-        throw ScriptError(errors::Overflow);
-    return Variant::currency(int64_t(scaled));
+    return conv::toCurrency(conv::toDouble(a[0]));
 }
 
 Variant radix(std::span<Variant> a, int bitsPerDigit)
