@@ -77,6 +77,8 @@ TEST_F(UninstallFixture, AnsweringYesRemovesTheEntriesAndFilesThenTheScriptRemov
 
     EXPECT_FALSE(QFileInfo::exists(m_places.groupFolder()));
     EXPECT_TRUE(contentOf(m_places.desktopFolder).isEmpty());
+    EXPECT_TRUE(contentOf(m_places.directoriesFolder).isEmpty());
+    EXPECT_TRUE(contentOf(m_places.menusFolder).isEmpty());
     EXPECT_EQ(contentOf(m_folder), QStringList{u"fin_install.sh"_s});
     ASSERT_EQ(m_started, QStringList{m_folder + u"fin_install.sh"_s});
 
