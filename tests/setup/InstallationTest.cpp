@@ -142,6 +142,10 @@ TEST_F(SetupFixture, AFolderWithFilesButNoInstallationOrInsideThePackageIsRefuse
     EXPECT_EQ(destination::check(path(u"empty/"_s), source), Refusal::None);
     write(u"documents/.hidden"_s, "mine");
     EXPECT_EQ(destination::check(path(u"documents/"_s), source), Refusal::NotEmpty);
+    // What the designer wrote there survives its uninstallation.
+    write(u"uninstalled/zep_options.ini"_s, "oui");
+    write(u"uninstalled/tmp/zep/autorun.inf"_s, "");
+    EXPECT_EQ(destination::check(path(u"uninstalled/"_s), source), Refusal::None);
     write(u"installed/desinstall.zdu"_s, "");
     write(u"installed/zep"_s, "designer");
     EXPECT_EQ(destination::check(path(u"installed/"_s), source), Refusal::None);
