@@ -304,7 +304,7 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s) << "Qt's own English";
     // The pack's phrase file ran to its end.
     for (const Phrases::Entry &entry : Phrases::table())
-        EXPECT_FALSE(Phrases::text(entry.number).isEmpty()) << "phrase " << entry.number;
+        EXPECT_FALSE(Phrases::text(static_cast<Phrase>(entry.number)).isEmpty()) << "phrase " << entry.number;
 
     // The panel's default icon is the pack's marker too.
     session().parametersPanel()->findChild<QPushButton *>(u"IconeParDefaut"_s)->click();
