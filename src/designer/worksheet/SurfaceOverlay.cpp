@@ -39,7 +39,7 @@ void SurfaceOverlay::paintEvent(QPaintEvent *)
         // What the player's window leaves out is still editable, only dimmed.
         painter.fillPath(outside.subtracted(inside), QColor(0, 0, 0, 120));
         painter.setRenderHint(QPainter::Antialiasing);
-        for (const QPen &pen : {QPen(QColor(255, 255, 255, 170), 3), QPen(QColor(200, 0, 0), 1, Qt::DashLine)}) {
+        for (const QPen &pen : {QPen(QColor(255, 255, 255, 170), 4), QPen(QColor(220, 0, 0), 2, Qt::DashLine)}) {
             painter.setPen(pen);
             painter.drawPath(inside);
         }
