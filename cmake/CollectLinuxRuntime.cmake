@@ -1,8 +1,11 @@
-# cmake -DPLAYER=... -DPLUGINS_DIR=... -DOUT=... -P CollectLinuxRuntime.cmake
+# cmake -DPLAYER=... -DPLUGINS_DIR=... -DOUT=... -DCXX=... -P CollectLinuxRuntime.cmake
 # Copies the shared libraries and Qt plugins the Linux player needs into OUT (lib/ and
 # lib/plugins/), leaving out the base set every Linux desktop has: the C library, the
 # X11 and Wayland clients, GL, fontconfig (with expat) and the sound server's client
-# (with D-Bus), whose own run paths point at the system's copies anyway.
+# (with D-Bus), whose own run paths point at the system's copies anyway. GStreamer is
+# taken from the system too: its sound and video come from the system's GStreamer
+# plug-ins, which only the system's own GStreamer libraries can load safely; without it
+# the menu still starts, silent.
 
 set(plugins
   platforms/libqxcb.so
@@ -12,6 +15,30 @@ set(plugins
   imageformats/libqgif.so
   imageformats/libqico.so
   multimedia/libgstreamermediaplugin.so)
+
+# Qt's core links ICU for collation, time zones and legacy text codecs only, none of which
+# the player uses: its 30 MB data library gives way to an empty data package of the same
+# name, with which ICU answers "no data" and Qt falls back on its own tables.
+function(write_empty_icu_data version target)
+  get_filename_component(folder ${target} DIRECTORY)
+  set(source ${folder}/icudata-empty.cpp)
+  file(WRITE ${source} "struct EmptyPackage
+{
+    unsigned short headerSize;
+    unsigned char magic1, magic2;
+    unsigned short infoSize, reservedWord;
+    unsigned char isBigEndian, charsetFamily, sizeofUChar, reservedByte;
+    unsigned char dataFormat[4], formatVersion[4], dataVersion[4];
+    unsigned char padding[8];
+    unsigned int count;
+};
+extern \"C\" __attribute__((visibility(\"default\"), aligned(16))) const EmptyPackage icudt${version}_dat;
+const EmptyPackage icudt${version}_dat = {32, 0xda, 0x27, 20, 0, 0, 0, 2, 0, {'C', 'm', 'n', 'D'}, {1, 0, 0, 0}, {${version}, 0, 0, 0}, {}, 0};
+")
+  execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
+                  COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE ${source})
+endfunction()
 
 set(modules)
 foreach(plugin IN LISTS plugins)
@@ -23,7 +50,8 @@ endforeach()
 set(base_set
   "^ld-linux" "^libc\\.so" "^libm\\.so" "^libdl\\.so" "^libpthread\\.so" "^librt\\.so" "^libresolv\\.so"
   "^libX" "^libxcb" "^libwayland-" "^libGL" "^libEGL" "^libOpenGL" "^libdrm\\.so" "^libgbm\\.so"
-  "^libfontconfig\\.so" "^libexpat\\.so" "^libpulse" "^libdbus-1\\.so")
+  "^libfontconfig\\.so" "^libexpat\\.so" "^libpulse" "^libdbus-1\\.so"
+  "^libgst" "^liborc-")
 
 file(GET_RUNTIME_DEPENDENCIES
   EXECUTABLES ${PLAYER}
@@ -36,7 +64,11 @@ file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT}/lib)
 foreach(library IN LISTS resolved)
   get_filename_component(name ${library} NAME)
-  file(COPY_FILE ${library} ${OUT}/lib/${name})
+  if(name MATCHES "^libicudata\\.so\\.([0-9]+)$")
+    write_empty_icu_data(${CMAKE_MATCH_1} ${OUT}/lib/${name})
+  else()
+    file(COPY_FILE ${library} ${OUT}/lib/${name})
+  endif()
 endforeach()
 foreach(plugin IN LISTS plugins)
   if(EXISTS ${PLUGINS_DIR}/${plugin})
