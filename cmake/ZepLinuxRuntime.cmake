@@ -4,17 +4,6 @@ set_target_properties(compil PROPERTIES BUILD_RPATH "\$ORIGIN/lib" INSTALL_RPATH
 # The old-style run path also serves the libraries the plugins pull in.
 target_link_options(compil PRIVATE -Wl,--disable-new-dtags)
 
-# Every disc carries the player: keep its debug information beside it (compil.debug, found
-# by debuggers through the link left in the player) rather than on each disc.
-if(NOT ZEP_SANITIZE)
-  add_custom_command(TARGET compil POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:compil> $<TARGET_FILE:compil>.debug
-    COMMAND ${CMAKE_STRIP} --strip-unneeded --remove-section=.comment $<TARGET_FILE:compil>
-    COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=$<TARGET_FILE:compil>.debug $<TARGET_FILE:compil>
-    WORKING_DIRECTORY $<TARGET_FILE_DIR:compil>
-    COMMENT "Stripping the disc player")
-endif()
-
 set(ZEP_LINUX_RUNTIME ${ZEP_PROGRAM_DIR}/linux-runtime)
 add_custom_command(OUTPUT ${ZEP_LINUX_RUNTIME}/qt.conf
   COMMAND ${CMAKE_COMMAND} -DPLAYER=$<TARGET_FILE:compil> -DPLUGINS_DIR=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}
