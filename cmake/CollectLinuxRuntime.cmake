@@ -39,8 +39,10 @@ extern \"C\" __attribute__((visibility(\"default\"), aligned(16))) const EmptyPa
 const EmptyPackage icudt${version}_dat = {32, 0xda, 0x27, 20, 0, 0, 0, 2, 0, {'C', 'm', 'n', 'D'}, {1, 0, 0, 0}, {${version}, 0, 0, 0}, {}, 0};
 ")
   execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
+                          -Wl,--no-as-needed -lc
                   COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE ${source})
+  file(CHMOD ${target} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 endfunction()
 
 set(modules)

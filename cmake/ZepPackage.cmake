@@ -32,12 +32,19 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in ${package_doc
 configure_file(${PROJECT_SOURCE_DIR}/packaging/linux/org.example.zep.metainfo.xml.in
                ${package_docs}/org.example.zep.metainfo.xml @ONLY)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION share/doc/zep)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides DESTINATION share/lintian/overrides
-        RENAME zep)
+install(FILES ${package_docs}/lintian-overrides DESTINATION share/lintian/overrides RENAME zep)
 install(FILES ${package_docs}/org.example.zep.metainfo.xml DESTINATION share/metainfo)
 
 # The manual pages and zepc's completion, as they are added to packaging/.
 file(GLOB manual_pages CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/man/*.1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides)
+file(READ ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides overrides)
+foreach(program zep zepc)
+  if(NOT EXISTS ${PROJECT_SOURCE_DIR}/packaging/man/${program}.1)
+    string(APPEND overrides "# Its manual page is not written yet.\nno-manual-page [usr/bin/${program}]\n")
+  endif()
+endforeach()
+file(WRITE ${package_docs}/lintian-overrides "${overrides}")
 set(compressed ${package_docs}/changelog.gz)
 add_custom_command(OUTPUT ${package_docs}/changelog.gz
   COMMAND gzip -9nf -k ${package_docs}/changelog

@@ -53,7 +53,6 @@ TEST_F(ManualPicturesTest, DesignerWindows)
     session().scriptEditor()->hide();
 
     save(session().palette(), u"palette"_s);
-    save(session().mainWindow(), u"fenetre-principale"_s);
     whileOpen<CompileDialog>(session().mainWindow()->menus().compileAutorun,
                              [&save](CompileDialog &dialog) { save(&dialog, u"compilation"_s); });
 }
