@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vbscript/HostObject.h"
+#include "vbscript/Locale.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/ScriptHost.h"
 #include "vbscript/Variant.h"
@@ -41,8 +42,10 @@ public:
     ScriptEngine &operator=(const ScriptEngine &) = delete;
 
     void setHost(ScriptHost *host); // not owned; null: dialogs answer OK and empty text
-    void setLanguage(Language language);
+    void setLanguage(Language language); // the locale becomes that language's standard one
     Language language() const;
+    // The regional settings the script starts with, as SetLocale would set them.
+    void setLocale(const Locale &locale);
     Limits &limits();
     // Set from any thread (a timer, a Stop button) to stop the running script with error 18.
     std::atomic<bool> &interruptFlag();
