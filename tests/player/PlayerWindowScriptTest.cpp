@@ -134,9 +134,13 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
     text.close();
     auto window = openPlayer();
     QStringList calls;
-    window->setOpener([&](const QString &path) { calls << u"ouvrir "_s + path; });
+    window->setOpener([&](const QString &path) {
+        calls << u"ouvrir "_s + path;
+        return true;
+    });
     window->setLauncher([&](const QString &path, const QStringList &arguments) {
         calls << u"lancer "_s + path + u" | "_s + arguments.join(u'|');
+        return true;
     });
     window->session().runCommand('"' + program.toStdString() + "\" -a \"b c\"");
     window->session().runCommand("\"explorer " + dir.path().toStdString() + '"');
@@ -177,6 +181,7 @@ TEST_F(PlayerWindowScriptTest, TheBorderIsDrawnAroundTheWindowAndTheTrayMovesByE
     QStringList calls;
     window->setLauncher([&](const QString &program, const QStringList &arguments) {
         calls << program + u' ' + arguments.join(u' ');
+        return true;
     });
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
