@@ -42,10 +42,14 @@ public:
     ScriptEngine &operator=(const ScriptEngine &) = delete;
 
     void setHost(ScriptHost *host); // not owned; null: dialogs answer OK and empty text
-    void setLanguage(Language language); // the locale becomes that language's standard one
+    void setLanguage(Language language); // messages; the locale becomes the language's standard one
     Language language() const;
-    // The regional settings the script starts with, as SetLocale would set them.
+    // The user's locale (Locale::nearest, Locale::fromEnvironment): the script's starting
+    // locale, the one SetLocale 0 returns to, and the language of messages with it.
     void setLocale(const Locale &locale);
+    // The same, with messages in another language than the locale's.
+    void setLocale(const Locale &locale, Language messages);
+    const Locale &locale() const; // the current one, as SetLocale left it
     Limits &limits();
     // Set from any thread (a timer, a Stop button) to stop the running script with error 18.
     std::atomic<bool> &interruptFlag();

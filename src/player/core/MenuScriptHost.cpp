@@ -1,7 +1,6 @@
 #include "player/core/MenuScriptHost.h"
 
 #include "player/core/AsciiCase.h"
-#include "player/core/PlayerLocale.h"
 #include "player/core/ScriptingDictionary.h"
 #include "player/core/SystemPath.h"
 #include "player/core/TextFile.h"
@@ -211,7 +210,8 @@ void MenuScriptHost::setTimeLimit(std::chrono::milliseconds limit)
 
 void MenuScriptHost::setLocale(int lcid)
 {
-    m_engine.setLocale(playerlocale::fromId(lcid));
+    // An unknown identifier gives French, the menus' own language.
+    m_engine.setLocale(vbs::Locale::nearest(lcid), vbs::Language::French);
 }
 
 void MenuScriptHost::addObjects(const MenuModel &menu)

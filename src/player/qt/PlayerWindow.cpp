@@ -1,7 +1,7 @@
 #include "player/qt/PlayerWindow.h"
 
-#include "player/core/PlayerLocale.h"
 #include "player/qt/QtPlayerPainter.h"
+#include "vbscript/Locale.h"
 #include "prompt/Prompter.h"
 
 #include <QAudioDevice>
@@ -169,8 +169,13 @@ int PlayerWindow::userLocale() const
 {
     for (const char *name : {"LC_ALL", "LANG"}) {
         const QByteArray value = qgetenv(name);
-        if (!value.isEmpty())
-            return playerlocale::idOfPosixName(value.toStdString());
+        if (value.isEmpty())
+            continue;
+        // "C" and "POSIX" name no country: the menus' own French applies.
+        const QByteArray base = value.left(value.indexOf('.'));
+        if (base == "C" || base == "POSIX")
+            return 0;
+        return vbs::Locale::fromPosix(value.toStdString()).lcid;
     }
     return 0;
 }
