@@ -1,7 +1,9 @@
 #include "build/CompileEngine.h"
 
 #include "build/AutorunFile.h"
+#include "build/CompileChecks.h"
 #include "build/CompileProgress.h"
+#include "build/DiscFile.h"
 #include "build/LinuxDisc.h"
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
@@ -140,7 +142,7 @@ std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request
     }
     if (!QFileInfo(folder).isDir())
         return refuse();
-    m_zepFolder = folder + u"zep/"_s;
+    m_zepFolder = discfile::find(folder, u"zep"_s) + u'/';
     m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
     return std::nullopt;
 }
@@ -149,14 +151,10 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
 {
     if (!m_requireMultimediaFiles)
         return std::nullopt;
-    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
-        const MenuButton &b = m_project.button(slot);
-        if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
-            return CompileOutcome::failed({Phrases::text(78) + QString::number(slot) + Phrases::text(79),
-                                           Phrases::text(80), MessageIcon::Information});
-        }
-    }
-    return std::nullopt;
+    const QList<int> missing = compilechecks::multimediaWithoutFile(m_project);
+    if (missing.isEmpty())
+        return std::nullopt;
+    return CompileOutcome::failed(compilechecks::multimediaWithoutFileNotice(missing.first()));
 }
 
 std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &request)
@@ -170,7 +168,7 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
         if (!QFileInfo(zepFolder).isDir()) {
             return CompileOutcome::declined({Phrases::text(84), Phrases::text(83), MessageIcon::Exclamation});
         }
-        if (QFileInfo::exists(m_playerCopy)) {
+        if (discfile::exists(m_zepFolder, request.subMenuName + u".exe"_s)) {
             return CompileOutcome::declined({Phrases::text(85), Phrases::text(83), MessageIcon::Exclamation});
         }
         return std::nullopt;
@@ -179,6 +177,9 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
         if (!m_mayReplace || !m_mayReplace(m_zepFolder.chopped(4)))
             return CompileOutcome::declined();
         removeFolderFiles(zepFolder);
+        // The new menu's folder is "zep" unless the earlier one had to stay.
+        m_zepFolder = discfile::find(m_zepFolder.chopped(4), u"zep"_s) + u'/';
+        m_playerCopy = m_zepFolder + u"autorun.exe"_s;
     }
     return std::nullopt;
 }
@@ -217,6 +218,7 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
     const QString folder = m_zepFolder.chopped(4);
     step(Phrases::text(89));
+    discfile::removeOtherCases(folder, u"Autorun.inf"_s);
     if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
         return error;
     step(Phrases::text(87));
@@ -251,7 +253,7 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 ZepError CompileEngine::copyProgramFile(const QString &name)
 {
     step(Phrases::text(93) + name + u"..."_s);
-    if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
+    if (name == u"Msscript.ocx"_s && discfile::exists(m_zepFolder, name))
         return {};
     if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
         return error;

@@ -40,6 +40,19 @@ ProjectReader::ProjectReader(ProjectContent &content, ReadProblemHandler &proble
 {
 }
 
+bool ProjectReader::isProject(const QByteArray &bytes)
+{
+    LineReader lines(bytes);
+    QString line;
+    while (lines.next(&line)) {
+        for (const QString *header : {&kFormat, &kAuthor, &kGeneral, &kParamsPlus, &kOther, &kButton, &kText, &kShape}) {
+            if (line == *header)
+                return true;
+        }
+    }
+    return false;
+}
+
 ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QString &projectFolder)
 {
     m_lines = LineReader(bytes);
@@ -100,7 +113,7 @@ void ProjectReader::skipFields(int count)
 
 void ProjectReader::report(const ZepError &error)
 {
-    if (!m_problems.continueReading(ReadProblem{error, m_section, m_lastLine}))
+    if (!m_problems.continueReading(ReadProblem{error, m_section, m_lastLine, m_lines.lineNumber()}))
         throw Abandon{};
 }
 

@@ -39,6 +39,8 @@ void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> 
 bool ProjectStorage::continueReading(const ReadProblem &problem)
 {
     ++m_problemCount;
+    if (m_problemHandler)
+        return m_problemHandler->continueReading(problem);
     const Answer answer =
         m_prompter.message(problem.boxText(), Phrases::text(195), MessageIcon::Critical, MessageButtons::YesNo);
     return answer == Answer::Yes;
@@ -65,6 +67,13 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
         // Nothing was read, so nothing is recorded as the project's file.
         if (!continueReading(ReadProblem{error, QString(), QString()}) || resetFirst)
             abandon();
+        return false;
+    }
+
+    if (!ProjectReader::isProject(bytes)) {
+        ++m_problemCount;
+        m_prompter.message(u"Le fichier '"_s + path + u"' n'est pas un projet ZEP."_s, Phrases::text(195),
+                           MessageIcon::Critical);
         return false;
     }
 
