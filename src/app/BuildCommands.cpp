@@ -84,15 +84,14 @@ void BuildCommands::compileIso()
     showWaitPanels(true);
     CompileOutcome outcome = CompileOutcome::declined();
     if (const auto request = IsoExport::ask(m_document.project(), m_prompter)) {
-        QProgressDialog progress(Phrases::text(73), QString(), 0, 1000, m_windows.main);
+        QProgressDialog progress(Phrases::text(Phrase::WritingIsoImage), QString(), 0, 1000, m_windows.main);
         progress.setWindowTitle(u"ZEP"_s);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         IsoExport exporter(m_document.project(), m_document.folder(), m_programFolder);
         exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-        exporter.setProgress([&progress](qint64 done, qint64 total) {
-            progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
-        });
+        exporter.setProgress(
+            [&progress](qint64 done, qint64 total) { progress.setValue(total > 0 ? int(done * 1000 / total) : 1000); });
         outcome = exporter.run(*request);
     }
     showWaitPanels(false);

@@ -18,8 +18,8 @@ QList<int> multimediaWithoutFile(const MenuProject &project)
 
 MessageRequest multimediaWithoutFileNotice(int slot)
 {
-    return {Phrases::text(78) + QString::number(slot) + Phrases::text(79), Phrases::text(80),
-            MessageIcon::Information};
+    return {Phrases::text(Phrase::MissingMediaForButton) + QString::number(slot) + Phrases::text(Phrase::SpaceBang),
+            Phrases::text(Phrase::CompileTitle), MessageIcon::Information};
 }
 
 } // namespace compilechecks

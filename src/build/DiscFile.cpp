@@ -9,7 +9,8 @@ namespace {
 QStringList entriesNamed(const QString &folder, const QString &name)
 {
     QStringList found;
-    const QStringList all = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList all =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : all) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             found << entry;

@@ -13,12 +13,12 @@ using namespace Qt::StringLiterals;
 
 ExecutableExport::Kind ExecutableExport::Kind::executable()
 {
-    return {Phrases::text(31), u"exe"_s};
+    return {Phrases::text(Phrase::ExecutableWord), u"exe"_s};
 }
 
 ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
 {
-    return {Phrases::text(50), u"scr"_s};
+    return {Phrases::text(Phrase::ScreenSaverWord), u"scr"_s};
 }
 
 ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFolder, QString programFolder)
@@ -29,12 +29,12 @@ ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFo
 QString ExecutableExport::askFolder(Prompter &prompter, const Kind &kind)
 {
     for (;;) {
-        const QString chosen =
-            prompter.folder({Phrases::text(32) + kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
+        const QString chosen = prompter.folder(
+            {Phrases::text(Phrase::WhereWillTheBePlaced) + kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
         if (chosen.isEmpty() || QFileInfo(chosen).isDir())
             return chosen;
-        prompter.message(Phrases::packActive() ? Phrases::text(6) : u"Chemin incorrect."_s, Phrases::text(7),
-                         MessageIcon::Critical);
+        prompter.message(Phrases::packActive() ? Phrases::text(Phrase::BadFolder) : u"Chemin incorrect."_s,
+                         Phrases::text(Phrase::Error), MessageIcon::Critical);
     }
 }
 
@@ -44,13 +44,17 @@ std::optional<ExecutableExport::Request> ExecutableExport::ask(Prompter &prompte
     request.kind = kind;
     if ((request.folder = askFolder(prompter, kind)).isEmpty())
         return std::nullopt;
-    if ((request.projectName = prompter.input({Phrases::text(33), QString(), QString()})).isEmpty())
+    if ((request.projectName = prompter.input({Phrases::text(Phrase::ProjectNameQuestion), QString(), QString()}))
+            .isEmpty())
         return std::nullopt;
-    if ((request.author = prompter.input({Phrases::text(34), QString(), QString()})).isEmpty())
+    if ((request.author = prompter.input({Phrases::text(Phrase::ProjectAuthorQuestion), QString(), QString()}))
+            .isEmpty())
         return std::nullopt;
-    if ((request.name = prompter.input({Phrases::text(35) + kind.word + u" ?"_s, QString(), QString()})).isEmpty())
+    if ((request.name = prompter.input({Phrases::text(Phrase::NameOfThe) + kind.word + u" ?"_s, QString(), QString()}))
+            .isEmpty())
         return std::nullopt;
-    switch (prompter.message(Phrases::text(36), QString(), MessageIcon::Question, MessageButtons::YesNoCancel)) {
+    switch (prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(), MessageIcon::Question,
+                             MessageButtons::YesNoCancel)) {
     case Answer::Yes:
         return request;
     case Answer::No:
@@ -66,9 +70,9 @@ CompileOutcome ExecutableExport::run(const Request &request)
     const QString name = request.name + u'.' + request.kind.extension;
     // Checked before anything is deleted: the program must stay inside the zep folder.
     if (!CompileEngine::isSafeSubMenuName(name)) {
-        return CompileOutcome::failed({u"Le nom de l'"_s + request.kind.word + u" '"_s + request.name +
-                                           Phrases::text(82),
-                                       Phrases::text(7), MessageIcon::Exclamation});
+        return CompileOutcome::failed(
+            {u"Le nom de l'"_s + request.kind.word + u" '"_s + request.name + Phrases::text(Phrase::SubMenuNameInvalid),
+             Phrases::text(Phrase::Error), MessageIcon::Exclamation});
     }
     CompileRequest compile;
     compile.folder = request.folder.endsWith(u'/') ? request.folder : request.folder + u'/';
@@ -91,8 +95,9 @@ CompileOutcome ExecutableExport::run(const Request &request)
         return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, zep + name));
     m_programFile = zep + name;
     const Kind &kind = request.kind;
-    return CompileOutcome::written({Phrases::text(37) + kind.word + Phrases::text(38) + kind.extension +
-                                        Phrases::text(44),
+    return CompileOutcome::written({Phrases::text(Phrase::TheArticle) + kind.word +
+                                        Phrases::text(Phrase::CreatedWithZepFolder) + kind.extension +
+                                        Phrases::text(Phrase::IsRequiredClose),
                                     u"ZEP"_s, MessageIcon::Information});
 }
 

@@ -17,14 +17,15 @@ std::optional<IsoExport::Request> IsoExport::ask(const MenuProject &project, Pro
 {
     const QString defaultName = CompileRequest::defaultProjectName(project);
     Request request;
-    request.imagePath = prompter.saveFile({Phrases::text(107), Phrases::text(108) + u" | *.iso"_s,
-                                           (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
+    request.imagePath =
+        prompter.saveFile({Phrases::text(Phrase::SaveIsoImage), Phrases::text(Phrase::IsoImage) + u" | *.iso"_s,
+                           (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
     if (request.imagePath.isEmpty())
         return std::nullopt;
     if (!request.imagePath.endsWith(u".iso"_s, Qt::CaseInsensitive))
         request.imagePath += u".iso"_s;
-    const Answer runtime =
-        prompter.message(Phrases::text(36), QString(), MessageIcon::Question, MessageButtons::YesNoCancel);
+    const Answer runtime = prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(),
+                                            MessageIcon::Question, MessageButtons::YesNoCancel);
     if (runtime == Answer::Cancel)
         return std::nullopt;
     request.light = runtime == Answer::No;
@@ -52,5 +53,5 @@ CompileOutcome IsoExport::run(const Request &request)
         writer.write(compile.folder, request.imagePath, IsoImageWriter::volumeId(compile.projectName));
     if (error.isError())
         return CompileOutcome::failed(error);
-    return CompileOutcome::written({Phrases::text(109), u"ZEP"_s, MessageIcon::Information});
+    return CompileOutcome::written({Phrases::text(Phrase::IsoImageCreated), u"ZEP"_s, MessageIcon::Information});
 }

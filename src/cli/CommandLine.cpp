@@ -4,13 +4,18 @@
 
 using namespace Qt::StringLiterals;
 
-QString CommandSyntax::synopsis() const
+QStringList CommandSyntax::parts() const
 {
     QStringList parts{u"zepc"_s, name};
     parts += arguments;
     for (const QString &option : options)
         parts << u'[' + option + u']';
-    return parts.join(u' ');
+    return parts;
+}
+
+QString CommandSyntax::synopsis() const
+{
+    return parts().join(u' ');
 }
 
 QString CommandSyntax::usage() const

@@ -13,8 +13,9 @@ struct CommandSyntax
     QStringList arguments; // placeholders: PROJECT.zep, FOLDER…
     QStringList options;   // "--light", or "--sub NAME" for one followed by a value
 
-    // "zepc compile PROJECT.zep FOLDER [--sub NAME] …"
+    // "zepc compile PROJET.zep DOSSIER [--sub NOM] …", and the same in its parts.
     QString synopsis() const;
+    QStringList parts() const;
     QString usage() const;
 };
 

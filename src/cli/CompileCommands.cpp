@@ -57,9 +57,9 @@ int runCompileCommand(const CommandLine &line)
         output.discard();
     if (refused)
         console::error(buildsupport::earlierMenuKept());
-    const QString summary = request.subMenu
-                                ? u"Sous menu compilé : "_s + request.folder + u"zep/"_s + request.subMenuName + u".exe"_s
-                                : u"Menu compilé dans "_s + request.folder + u" : gravez son contenu à la racine du disque."_s;
+    const QString summary =
+        request.subMenu ? u"Sous menu compilé : "_s + request.folder + u"zep/"_s + request.subMenuName + u".exe"_s
+                        : u"Menu compilé dans "_s + request.folder + u" : gravez son contenu à la racine du disque."_s;
     return console::finish(outcome, line.has(u"--quiet"_s) ? QString() : summary);
 }
 

@@ -42,8 +42,7 @@ int runExeCommand(const CommandLine &line)
 
     ExecutableExport::Request request;
     request.folder = folder;
-    request.projectName =
-        line.has(u"--name"_s) ? line.value(u"--name"_s) : CompileRequest::defaultProjectName(project);
+    request.projectName = line.has(u"--name"_s) ? line.value(u"--name"_s) : CompileRequest::defaultProjectName(project);
     request.author = line.has(u"--author"_s) ? line.value(u"--author"_s) : CompileRequest::defaultAuthor(project);
     request.name = line.argument(2);
     request.light = line.has(u"--light"_s);
@@ -54,8 +53,8 @@ int runExeCommand(const CommandLine &line)
     exporter.setProgress(&progress);
     const CompileOutcome outcome = exporter.run(request);
     progress.close();
-    return console::finish(outcome, line.has(u"--quiet"_s) ? QString()
-                                                            : u"Exécutable écrit : "_s + exporter.programFile());
+    return console::finish(outcome,
+                           line.has(u"--quiet"_s) ? QString() : u"Exécutable écrit : "_s + exporter.programFile());
 }
 
 int runIsoCommand(const CommandLine &line)

@@ -18,9 +18,7 @@ void write(const QString &text)
 
 } // namespace
 
-TerminalProgress::TerminalProgress(bool quiet) : m_shown(!quiet && isatty(STDOUT_FILENO))
-{
-}
+TerminalProgress::TerminalProgress(bool quiet) : m_shown(!quiet && isatty(STDOUT_FILENO)) {}
 
 TerminalProgress::~TerminalProgress()
 {
@@ -44,7 +42,7 @@ void TerminalProgress::close()
 void TerminalProgress::status(const QString &text, int)
 {
     // The last status only repeats the end of the steps.
-    if (!m_shown || text == Phrases::text(87))
+    if (!m_shown || text == Phrases::text(Phrase::CompileDone))
         return;
     close();
     write(text + u'\n');
@@ -54,7 +52,7 @@ void TerminalProgress::step(const QString &text)
 {
     if (!m_shown || text.isEmpty())
         return;
-    const QString done = Phrases::text(87);
+    const QString done = Phrases::text(Phrase::CompileDone);
     if (text == done) {
         // The end of a copy inside a step, or of the step itself.
         if (m_inCopy) {
@@ -75,9 +73,9 @@ void TerminalProgress::step(const QString &text)
     m_inCopy = true;
     ++m_copies;
     QString line = m_step + u' ' + text;
-    if (m_step == Phrases::text(91))
-        line += u" ("_s + QString::number(m_copies) + u'/' + QString::number(CompileEngine::runtimeFiles().size()) +
-                u')';
+    if (m_step == Phrases::text(Phrase::CopyingRuntime))
+        line +=
+            u" ("_s + QString::number(m_copies) + u'/' + QString::number(CompileEngine::runtimeFiles().size()) + u')';
     showLive(line);
 }
 
@@ -89,7 +87,7 @@ void TerminalProgress::image(qint64 done, qint64 total)
     if (percent == m_percent)
         return;
     m_percent = percent;
-    showLive(Phrases::text(73) + u' ' + QString::number(percent) + u" %"_s);
+    showLive(Phrases::text(Phrase::WritingIsoImage) + u' ' + QString::number(percent) + u" %"_s);
     if (percent >= 100)
         close();
 }

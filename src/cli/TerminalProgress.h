@@ -30,7 +30,7 @@ private:
 
     bool m_shown;
     bool m_open = false;
-    QString m_step;   // the step under way, shown until its "Terminé."
+    QString m_step;        // the step under way, shown until its "Terminé."
     bool m_inCopy = false; // a file copy inside that step
     int m_copies = 0;
     int m_percent = -1;

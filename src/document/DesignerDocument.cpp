@@ -105,6 +105,13 @@ void DesignerDocument::setAuthorInfo(const AuthorInfo &author)
                                              [this](const AuthorInfo &a) { m_project.setAuthor(a); }));
 }
 
+// Each item command applies its values to its own slot: merging two slots' edits would
+// redo one item's content into the other.
+QString DesignerDocument::itemKey(const QString &item, int slot, const QString &field)
+{
+    return field.isEmpty() ? field : item + u' ' + QString::number(slot) + u' ' + field;
+}
+
 void DesignerDocument::editButton(int slot, const MenuButton &after, const QString &burstKey)
 {
     const MenuButton before = m_project.button(slot);
@@ -112,7 +119,7 @@ void DesignerDocument::editButton(int slot, const MenuButton &after, const QStri
         return;
     m_undo.push(new ValueCommand<MenuButton>(
         u"Bouton"_s, before, after, [this, slot](const MenuButton &b) { m_project.setButton(slot, b); },
-        burstFor(burstKey), burstKey));
+        burstFor(burstKey), itemKey(u"bouton"_s, slot, burstKey)));
 }
 
 void DesignerDocument::editText(int slot, const MenuText &after, const QString &burstKey)
@@ -122,7 +129,7 @@ void DesignerDocument::editText(int slot, const MenuText &after, const QString &
         return;
     m_undo.push(new ValueCommand<MenuText>(
         u"Texte"_s, before, after, [this, slot](const MenuText &t) { m_project.setText(slot, t); },
-        burstFor(burstKey), burstKey));
+        burstFor(burstKey), itemKey(u"texte"_s, slot, burstKey)));
 }
 
 int DesignerDocument::addButton(ButtonKind kind, const std::function<void(MenuButton &)> &chooseImages)

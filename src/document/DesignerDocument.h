@@ -78,6 +78,7 @@ signals:
 private:
     void markUnmodified();
     int burstFor(const QString &key) const { return key.isEmpty() ? 0 : m_burst; }
+    static QString itemKey(const QString &item, int slot, const QString &field);
 
     MenuProject m_project;
     QUndoStack m_undo;

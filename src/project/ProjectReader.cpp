@@ -27,6 +27,12 @@ const QString kShapeEnd = u"[/FormeMenu]"_s;
 // The largest size, in points, that a font can be given.
 constexpr double kLargestFontSize = 1638;
 
+bool isHeader(const QString &line)
+{
+    return line == kFormat || line == kAuthor || line == kGeneral || line == kParamsPlus || line == kOther
+        || line == kButton || line == kText || line == kShape;
+}
+
 bool isOne(const QString &line)
 {
     return numtext::val(line) == 1;
@@ -45,10 +51,8 @@ bool ProjectReader::isProject(const QByteArray &bytes)
     LineReader lines(bytes);
     QString line;
     while (lines.next(&line)) {
-        for (const QString *header : {&kFormat, &kAuthor, &kGeneral, &kParamsPlus, &kOther, &kButton, &kText, &kShape}) {
-            if (line == *header)
-                return true;
-        }
+        if (isHeader(line))
+            return true;
     }
     return false;
 }
@@ -64,8 +68,7 @@ ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QStrin
     try {
         QString line;
         while (!m_pastEnd && m_lines.next(&line)) {
-            if (line == kFormat || line == kAuthor || line == kGeneral || line == kParamsPlus || line == kOther
-                || line == kButton || line == kText || line == kShape)
+            if (isHeader(line))
                 m_section = line;
             if (line == kFormat)
                 readFormat();

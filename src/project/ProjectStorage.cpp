@@ -19,7 +19,7 @@ ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
     : m_project(project), m_prompter(prompter),
       m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
       m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
-          return Phrases::text(19) + description + u')';
+          return Phrases::text(Phrase::SaveErrorOpen) + description + u')';
       })
 {
 }
@@ -41,8 +41,8 @@ bool ProjectStorage::continueReading(const ReadProblem &problem)
     ++m_problemCount;
     if (m_problemHandler)
         return m_problemHandler->continueReading(problem);
-    const Answer answer =
-        m_prompter.message(problem.boxText(), Phrases::text(195), MessageIcon::Critical, MessageButtons::YesNo);
+    const Answer answer = m_prompter.message(problem.boxText(), Phrases::text(Phrase::OpenError), MessageIcon::Critical,
+                                             MessageButtons::YesNo);
     return answer == Answer::Yes;
 }
 
@@ -72,7 +72,7 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
 
     if (!ProjectReader::isProject(bytes)) {
         ++m_problemCount;
-        m_prompter.message(u"Le fichier '"_s + path + u"' n'est pas un projet ZEP."_s, Phrases::text(195),
+        m_prompter.message(u"Le fichier '"_s + path + u"' n'est pas un projet ZEP."_s, Phrases::text(Phrase::OpenError),
                            MessageIcon::Critical);
         return false;
     }
@@ -92,9 +92,11 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
 
 bool ProjectStorage::save(const QString &targetPath)
 {
-    const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
+    const ZepError error =
+        saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::ErrorBang),
+                           MessageIcon::Critical);
         m_project.setPath(QString());
         return false;
     }

@@ -32,7 +32,8 @@ public:
     void setSaveFailureText(std::function<QString(const QString &description)> text);
 
     // True when the file was read to its end; the project then takes what was read in
-    // one step. A file that is no project is refused with a box and changes nothing. Without resetFirst the file's values go over the open project's.
+    // one step. A file that is no project is refused with a box and changes nothing.
+    // Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
     // True when the file was written; a failure leaves any older file in place.
     bool save(const QString &targetPath);

@@ -6,6 +6,6 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    const QString what = style == Style::Text ? text : Phrases::text(281);
-    return Phrases::text(279) + QString::number(number) + Phrases::text(280) + what;
+    const QString what = style == Style::Text ? text : Phrases::text(Phrase::GraphicCaption);
+    return Phrases::text(Phrase::NumberSign) + QString::number(number) + Phrases::text(Phrase::SpacedColon) + what;
 }

@@ -102,9 +102,9 @@ TEST(Zepc, WrongArgumentsAreAUsageErrorWithAMessage)
     const testfiles::ProgramRun option = zepc({u"compile"_s, u"a.zep"_s, u"cd"_s, u"--lite"_s});
     EXPECT_EQ(option.exitCode, 2);
     EXPECT_EQ(option.errText(), u"zepc compile: option inconnue : --lite\n"
-                                u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] "
-                                u"[--author A] [--force] [--linux] [--quiet]\n"_s);
-    EXPECT_EQ(zepc({u"check"_s}).errText().split(u'\n').first(), u"zepc check: il manque PROJECT.zep"_s);
+                                u"usage: zepc compile PROJET.zep DOSSIER [--sub NOM] [--light] [--name NOM] "
+                                u"[--author AUTEUR] [--force] [--linux] [--quiet]\n"_s);
+    EXPECT_EQ(zepc({u"check"_s}).errText().split(u'\n').first(), u"zepc check: il manque PROJET.zep"_s);
     EXPECT_EQ(zepc({u"save"_s, u"a.zep"_s}).exitCode, 2);
     EXPECT_EQ(zepc({u"menudata"_s, u"a.zep"_s, u"b.zep"_s}).errText().split(u'\n').first(),
               u"zepc menudata: argument en trop : b.zep"_s);

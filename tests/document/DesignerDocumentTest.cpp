@@ -119,3 +119,39 @@ TEST_F(DesignerDocumentTest, UndoingBackToTheSavedStateIsNoChange)
     m_document.reset();
     EXPECT_FALSE(m_document.undoStack().canUndo()) << "a reset starts a history of its own";
 }
+
+TEST_F(DesignerDocumentTest, EditsOfTwoItemsInOneBurstStayApart)
+{
+    const int a = m_document.addButton(ButtonKind::Code);
+    const int b = m_document.addButton(ButtonKind::Code);
+    const int t = m_document.addText();
+    const int u = m_document.addText();
+    m_document.endBurst();
+    const QString beforeA = m_project.button(a).code;
+    const QString beforeB = m_project.button(b).code;
+    MenuButton first = m_project.button(a);
+    first.code = u"MsgBox 1"_s;
+    m_document.editButton(a, first, u"script"_s);
+    MenuButton second = m_project.button(b);
+    second.code = u"MsgBox 2"_s;
+    m_document.editButton(b, second, u"script"_s);
+    MenuText one = m_project.text(t);
+    one.text = u"un"_s;
+    m_document.editText(t, one, u"typing"_s);
+    MenuText two = m_project.text(u);
+    two.text = u"deux"_s;
+    m_document.editText(u, two, u"typing"_s);
+    EXPECT_EQ(m_document.undoStack().count(), 8);
+
+    QUndoStack &stack = m_document.undoStack();
+    for (int i = 0; i < 4; ++i)
+        stack.undo();
+    EXPECT_EQ(m_project.button(a).code, beforeA);
+    EXPECT_EQ(m_project.button(b).code, beforeB);
+    for (int i = 0; i < 4; ++i)
+        stack.redo();
+    EXPECT_EQ(m_project.button(a).code, u"MsgBox 1"_s);
+    EXPECT_EQ(m_project.button(b).code, u"MsgBox 2"_s);
+    EXPECT_EQ(m_project.text(t).text, u"un"_s);
+    EXPECT_EQ(m_project.text(u).text, u"deux"_s);
+}
