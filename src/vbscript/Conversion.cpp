@@ -208,6 +208,13 @@ std::u16string formatSingle(float value)
     return fromAscii(buffer);
 }
 
+float toSingle(double value)
+{
+    if (!(std::fabs(value) <= 3.402823466e38))
+        throw ScriptError(errors::Overflow);
+    return float(value);
+}
+
 Variant toCurrency(double value)
 {
     const double scaled = std::nearbyint(value * 10000.0);
