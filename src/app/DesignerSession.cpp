@@ -109,6 +109,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     // Qt's own dialogs and buttons: French, or their English with a pack.
     if (!m_pack->active())
         qtdialoglanguage::install(u"fr"_s, qtdialoglanguage::folders(appid::programFolder()), this);
+    m_manual->setDefaultFolder(ManualLink::installedFolder(
+        m_env.programFolder, m_pack->active() ? LanguagePacks::chosen(m_env.settings) : QString()));
     m_palette = new ObjectsPalette;
     m_pack->translate(m_palette);
 
