@@ -38,7 +38,7 @@ function(write_empty_icu_data version target)
 extern \"C\" __attribute__((visibility(\"default\"), aligned(16))) const EmptyPackage icudt${version}_dat;
 const EmptyPackage icudt${version}_dat = {32, 0xda, 0x27, 20, 0, 0, 0, 2, 0, {'C', 'm', 'n', 'D'}, {1, 0, 0, 0}, {${version}, 0, 0, 0}, {}, 0};
 ")
-  execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
+  execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -fno-ident -nostdlib -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
                           -Wl,--no-as-needed -lc
                   COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE ${source})
