@@ -46,11 +46,11 @@ void SurfaceOverlay::paintEvent(QPaintEvent *)
         painter.setRenderHint(QPainter::Antialiasing, false);
     }
     if (!m_drag.isNull()) {
-        const QRect frame = m_drag.adjusted(0, 0, -1, -1);
+        const QRectF frame = QRectF(m_drag).adjusted(1, 1, -1, -1);
         // Dark dashes over a light line: seen on any picture.
-        painter.setPen(QPen(Qt::white, 1));
+        painter.setPen(QPen(Qt::white, 2));
         painter.drawRect(frame);
-        painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+        painter.setPen(QPen(Qt::black, 2, Qt::DashLine));
         painter.drawRect(frame);
     }
 }
