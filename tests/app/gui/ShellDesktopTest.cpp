@@ -8,9 +8,13 @@
 #include "designer/Worksheet.h"
 #include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
+#include "prompt/gui/QtDialogLanguage.h"
 
+#include <QDir>
+#include <QFile>
 #include <QKeySequence>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -78,4 +82,21 @@ TEST_F(ShellFixture, QtsOwnButtonsAndDialogsSpeakFrench)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Oui"_s);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
     EXPECT_EQ(QCoreApplication::translate("QColorDialog", "Select Color"), u"Sélectionner une couleur"_s);
+}
+
+TEST(QtDialogLanguage, TranslationsComeFromTheFirstFolderHoldingThem)
+{
+    QTemporaryDir empty, runtime;
+    const QStringList system = qtdialoglanguage::folders(runtime.path());
+    ASSERT_EQ(system.size(), 2);
+    EXPECT_EQ(system[1], runtime.filePath(u"linux-runtime/lib/translations"_s)) << "beside the program";
+    QDir().mkpath(system[1]);
+    ASSERT_TRUE(QFile::copy(system[0] + u"/qtbase_fr.qm"_s, system[1] + u"/qtbase_fr.qm"_s));
+
+    QObject owner;
+    EXPECT_FALSE(qtdialoglanguage::install(u"fr"_s, {empty.path()}, &owner));
+    EXPECT_TRUE(qtdialoglanguage::install(u"en"_s, {empty.path()}, &owner)) << "Qt's own language";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Cancel"_s);
+    EXPECT_TRUE(qtdialoglanguage::install(u"fr"_s, {empty.path(), system[1]}, &owner));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"Annuler"_s);
 }
