@@ -32,6 +32,8 @@ void ProjectStorage::setQmbConverter(QmbConverter *converter)
 bool ProjectStorage::continueReading(const ReadProblem &problem)
 {
     ++m_problemCount;
+    if (m_problemHandler)
+        return m_problemHandler->continueReading(problem);
     const Answer answer = m_prompter.message(problem.boxText(), Phrases::text(Phrase::OpenError), MessageIcon::Critical,
                                              MessageButtons::YesNo);
     return answer == Answer::Yes;
@@ -60,6 +62,13 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
         return false;
     }
     const QByteArray &bytes = read.value();
+
+    if (!ProjectReader::isProject(bytes)) {
+        ++m_problemCount;
+        m_prompter.message(u"Le fichier '"_s + path + u"' n'est pas un projet ZEP."_s, Phrases::text(Phrase::OpenError),
+                           MessageIcon::Critical);
+        return false;
+    }
 
     ProjectContent content =
         resetFirst ? ProjectContent::fresh(m_project.content(), m_project.defaultIconMarker()) : m_project.content();

@@ -29,10 +29,13 @@ public:
     // .qmb files go through the converter of the running program's folder unless
     // another is given.
     void setQmbConverter(QmbConverter *converter);
+    // Reading problems go there instead of the "Erreur d'ouverture !" box.
+    void setProblemHandler(ReadProblemHandler *handler) { m_problemHandler = handler; }
     void setPictureCheck(ProjectReader::PictureCheck check) { m_pictureCheck = std::move(check); }
 
     // True when the file was read to its end; the project then takes what was read in
-    // one step. Without resetFirst the file's values go over the open project's.
+    // one step. A file that is no project is refused with a box and changes nothing.
+    // Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
     // Where the project's files lie now.
     ProjectLocation location() const;
@@ -52,6 +55,7 @@ private:
     MenuProject &m_project;
     Prompter &m_prompter;
     RecentFilesSink *m_recent = nullptr;
+    ReadProblemHandler *m_problemHandler = nullptr;
     std::unique_ptr<QmbConverter> m_defaultQmb;
     QmbConverter *m_qmb;
     ProjectReader::PictureCheck m_pictureCheck;

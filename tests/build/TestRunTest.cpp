@@ -3,7 +3,6 @@
 #include "build/CompileRequest.h"
 #include "build/TestRun.h"
 #include "build/TestRunHooks.h"
-#include "build/TransparencyRenderer.h"
 #include "build/gui/TestWindow.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"

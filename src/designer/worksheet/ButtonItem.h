@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // One menu button on the worksheet: one of its three images at its natural size.
 class ButtonItem : public QLabel
 {
@@ -16,6 +18,10 @@ public:
     surface::ImageState state() const { return m_state; }
     void setState(surface::ImageState state) { m_state = state; }
 
+    // The key colour of a transparent button; the images shown next leave it out.
+    void setTransparentKey(std::optional<int> key) { m_key = key; }
+    std::optional<int> transparentKey() const { return m_key; }
+
     // False, and the picture stays, when the file cannot be loaded.
     bool showImageFile(const QString &file);
     void showPicture(const QPixmap &picture);
@@ -23,4 +29,5 @@ public:
 private:
     int m_slot;
     surface::ImageState m_state = surface::ImageState::Normal;
+    std::optional<int> m_key;
 };
