@@ -1,5 +1,6 @@
 #include "designer/worksheet/SurfaceRules.h"
 
+#include "common/ColourValue.h"
 #include "common/Fold.h"
 #include "common/NumberText.h"
 #include "common/Phrases.h"
@@ -73,7 +74,7 @@ QString stateLetter(ImageState state)
 QImage withoutKeyColour(const QImage &image, int key)
 {
     QImage result = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb keyRgb = qRgb(key & 0xFF, (key >> 8) & 0xFF, (key >> 16) & 0xFF) & 0xFFFFFF;
+    const QRgb keyRgb = colourvalue::toColor(key).rgb() & 0xFFFFFF;
     for (int y = 0; y < result.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
         for (int x = 0; x < result.width(); ++x) {
