@@ -6,6 +6,5 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    const QString what = style == Style::Text ? text : Phrases::text(281);
-    return Phrases::text(279) + QString::number(number) + Phrases::text(280) + what;
+    return Phrases::text(279) + QString::number(shownNumber()) + Phrases::text(style == Style::Text ? 280 : 281);
 }

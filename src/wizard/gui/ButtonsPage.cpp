@@ -96,7 +96,7 @@ void ButtonsPage::remove()
         return;
     }
     WizardButton &b = m_project.buttons[positionOf(item)];
-    const Answer answer = m_prompter.message(Phrases::text(277) + QString::number(b.number) + Phrases::text(166),
+    const Answer answer = m_prompter.message(Phrases::text(277) + QString::number(b.shownNumber()) + Phrases::text(166),
                                              Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != Answer::Yes)
         return;
