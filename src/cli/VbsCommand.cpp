@@ -60,9 +60,12 @@ int runVbsCommand(const QStringList &arguments)
         std::fputs("usage: zepc vbs FILE.vbs\n", stderr);
         return 2;
     }
+    // Scripts follow the user's locale and language, as they do when Windows runs them.
+    const vbs::Locale &locale = vbs::Locale::fromEnvironment();
+    const bool english = locale.language() == vbs::Language::English;
     QFile file(arguments.first());
     if (!file.open(QIODevice::ReadOnly)) {
-        printLine(stderr, (u"Impossible de lire "_s + arguments.first()).toStdU16String());
+        printLine(stderr, ((english ? u"Cannot read "_s : u"Impossible de lire "_s) + arguments.first()).toStdU16String());
         return 1;
     }
     const std::u16string source = decodeScript(file.readAll()).toStdU16String();
@@ -70,7 +73,7 @@ int runVbsCommand(const QStringList &arguments)
     vbs::ScriptEngine engine;
     ConsoleHost host;
     engine.setHost(&host);
-    engine.setLanguage(vbs::Language::French);
+    engine.setLocale(locale);
     // The main thread has megabytes of stack here; allow deeper recursion than the default.
     engine.limits().maxStackBytes = 4u << 20;
     auto wscript = std::make_shared<vbs::DispatchObject>(u"WScript");
@@ -88,9 +91,10 @@ int runVbsCommand(const QStringList &arguments)
     try {
         engine.addCode(source);
     } catch (const vbs::ScriptError &error) {
-        printLine(stderr, u"Erreur " + QString::number(error.number()).toStdU16String() + u" : " +
-                              error.description() + u" (ligne " + QString::number(error.line()).toStdU16String() +
-                              u")");
+        const std::u16string number = QString::number(error.number()).toStdU16String();
+        const std::u16string line = QString::number(error.line()).toStdU16String();
+        printLine(stderr, english ? u"Error " + number + u": " + error.description() + u" (line " + line + u")"
+                                  : u"Erreur " + number + u" : " + error.description() + u" (ligne " + line + u")");
         return 1;
     }
     return 0;

@@ -96,7 +96,7 @@ Variant fnGetLocale(Interpreter &interp, std::span<Variant>)
 Variant fnSetLocale(Interpreter &interp, std::span<Variant> a)
 {
     const int32_t previous = interp.locale().lcid;
-    const Locale *chosen = &Locale::standard(interp.language());
+    const Locale *chosen = &interp.userLocale();
     if (present(a, 0)) {
         const Variant value = conv::scalar(a[0]);
         if (value.isString()) {

@@ -88,8 +88,14 @@ public:
     void setLanguage(Language language)
     {
         m_language = language;
-        m_locale = &Locale::standard(language);
+        m_userLocale = m_locale = &Locale::standard(language);
     }
+    void setUserLocale(const Locale &locale)
+    {
+        m_language = locale.language();
+        m_userLocale = m_locale = &locale;
+    }
+    const Locale &userLocale() const { return *m_userLocale; }
     const Locale &locale() const { return *m_locale; }
     void setLocale(const Locale &locale) { m_locale = &locale; }
     Limits &limits() { return m_limits; }
@@ -176,6 +182,7 @@ private:
     ScriptHost *m_host = &m_defaultHost;
     Language m_language = Language::English;
     const Locale *m_locale = &Locale::standard(Language::English);
+    const Locale *m_userLocale = m_locale;
     Limits m_limits;
     std::atomic<bool> m_interrupt{false};
     uint64_t m_steps = 0;

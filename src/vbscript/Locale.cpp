@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace vbs {
 
@@ -72,6 +73,36 @@ const Locale *Locale::find(std::u16string_view tag)
 const Locale &Locale::standard(Language language)
 {
     return *find(language == Language::French ? 1036 : 1033);
+}
+
+const Locale &Locale::nearest(int32_t lcid)
+{
+    if (const Locale *exact = find(lcid))
+        return *exact;
+    constexpr int32_t kPrimaryEnglish = 0x09;
+    return *find((lcid & 0x3FF) == kPrimaryEnglish ? 1033 : 1036);
+}
+
+const Locale &Locale::fromPosix(std::string_view name)
+{
+    const std::string_view base = name.substr(0, name.find_first_of(".@"));
+    if (base.empty() || base == "C" || base == "POSIX")
+        return *find(1033);
+    std::u16string tag;
+    for (char c : base)
+        tag += char16_t(static_cast<unsigned char>(c));
+    if (const Locale *exact = find(tag))
+        return *exact;
+    const bool english = base.size() >= 2 && base.substr(0, 2) == "en" && (base.size() == 2 || base[2] == '_');
+    return *find(english ? 1033 : 1036);
+}
+
+const Locale &Locale::fromEnvironment()
+{
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char *value = std::getenv(variable); value && *value)
+            return fromPosix(value);
+    return fromPosix("C");
 }
 
 std::u16string Locale::monthName(int month, bool abbreviate) const

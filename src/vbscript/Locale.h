@@ -13,8 +13,8 @@ namespace vbs {
 // the week and first week of the year. Implicit conversions (CStr, &, CDbl of text)
 // do not follow them: numbers always read and write "." there, and dates follow the
 // engine's language, so that scripts that build numbers in text behave the same on
-// every disc. The default is French (France, 1036) when the engine speaks French, as
-// the player does, and English (United States, 1033) otherwise.
+// every disc. The default is the user's locale (ScriptEngine::setLocale), else French
+// (France, 1036) when the engine speaks French and English (United States, 1033) otherwise.
 struct Locale
 {
     enum class DateOrder : uint8_t { MonthDayYear, DayMonthYear, YearMonthDay };
@@ -39,6 +39,17 @@ struct Locale
     static const Locale *find(int32_t lcid); // 0: none
     static const Locale *find(std::u16string_view tag);
     static const Locale &standard(Language language);
+    // The nearest locale for any Windows LCID: the same language and country when known,
+    // the language's main country otherwise, French (France) for other languages.
+    static const Locale &nearest(int32_t lcid);
+    // The locale named by a POSIX locale ("en_US.UTF-8", "fr_CA", "C"): English for en_*,
+    // C and POSIX, French for fr_* and anything else.
+    static const Locale &fromPosix(std::string_view name);
+    // The first set of LC_ALL, LC_MESSAGES and LANG, through fromPosix.
+    static const Locale &fromEnvironment();
+
+    // The language of messages (error descriptions, Err.Source) that goes with the locale.
+    Language language() const { return french ? Language::French : Language::English; }
 
     std::u16string monthName(int month, bool abbreviate) const; // 1 to 12
     std::u16string dayName(int day, bool abbreviate) const;     // 1 Sunday to 7 Saturday

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vbscript/HostObject.h"
+#include "vbscript/Locale.h"
 #include "vbscript/ScriptError.h"
 #include "vbscript/ScriptHost.h"
 #include "vbscript/Variant.h"
@@ -41,8 +42,12 @@ public:
     ScriptEngine &operator=(const ScriptEngine &) = delete;
 
     void setHost(ScriptHost *host); // not owned; null: dialogs answer OK and empty text
-    void setLanguage(Language language);
+    void setLanguage(Language language); // messages; the locale becomes the language's standard one
     Language language() const;
+    // The user's locale (Locale::nearest, Locale::fromEnvironment): the script's starting
+    // locale, the one SetLocale 0 returns to, and the language of messages with it.
+    void setLocale(const Locale &locale);
+    const Locale &locale() const; // the current one, as SetLocale left it
     Limits &limits();
     // Set from any thread (a timer, a Stop button) to stop the running script with error 18.
     std::atomic<bool> &interruptFlag();

@@ -3,6 +3,7 @@
 #include "setup/core/CleanupScript.h"
 #include "setup/core/Destination.h"
 #include "setup/core/InstallObserver.h"
+#include "setup/core/InstalledFiles.h"
 #include "setup/core/Installation.h"
 #include "setup/core/Shortcuts.h"
 #include "setup/core/UninstallRecord.h"
@@ -78,6 +79,31 @@ TEST(SetupDestination, OnlyAbsoluteLocalFoldersAreAccepted)
     EXPECT_TRUE(destination::defaultFolder().endsWith(u"/ZEP/"_s));
 }
 
+TEST_F(SetupFixture, AFolderWithFilesButNoInstallationOrInsideThePackageIsRefused)
+{
+    using destination::Refusal;
+    const QString source = m_places.sourceFolder;
+    EXPECT_EQ(destination::check(u"ZEP/"_s, source), Refusal::NotAbsolute);
+    EXPECT_EQ(destination::check(path(u"new/ZEP/"_s), source), Refusal::None);
+    QDir().mkpath(path(u"empty"_s));
+    EXPECT_EQ(destination::check(path(u"empty/"_s), source), Refusal::None);
+    write(u"documents/.hidden"_s, "mine");
+    EXPECT_EQ(destination::check(path(u"documents/"_s), source), Refusal::NotEmpty);
+    write(u"installed/desinstall.zdu"_s, "");
+    write(u"installed/zep"_s, "designer");
+    EXPECT_EQ(destination::check(path(u"installed/"_s), source), Refusal::None);
+
+    EXPECT_EQ(destination::check(source, source), Refusal::InstallerFolder);
+    EXPECT_EQ(destination::check(source + u"sub/ZEP/"_s, source), Refusal::InstallerFolder);
+    ASSERT_TRUE(QFile::link(path(u"package"_s), path(u"link"_s)));
+    EXPECT_EQ(destination::check(path(u"link/"_s), source), Refusal::InstallerFolder);
+    EXPECT_EQ(destination::check(path(u"package2/"_s), source), Refusal::None);
+
+    EXPECT_EQ(destination::refusalText(Refusal::NotEmpty, u"/home/u/"_s),
+              u"Le répertoire /home/u/ n'est pas vide et ne contient pas d'installation de ZEP !\r\n"
+              u"Choisissez un répertoire vide ou un nouveau répertoire."_s);
+}
+
 TEST_F(SetupFixture, MissingLevelsAreCreatedAndAFileInTheWayIsAnError)
 {
     EXPECT_FALSE(destination::createLevels(path(u"a/b/"_s)).isError());
@@ -98,16 +124,22 @@ TEST_F(SetupFixture, InstallingCopiesThePackageCreatesTheEntriesAndInstallingAga
         ASSERT_FALSE(installation.prepare().isError());
         installation.install();
 
-        EXPECT_EQ(observer.calls, (QStringList{u"0/4 compil.exe -> compil.exe"_s, u"1/4 icone.ico -> icone.ico"_s,
-                                               u"2/4 langues -> langues"_s, u"3/4 zep -> zep"_s,
-                                               u"Création des groupes & icones...|"_s,
-                                               u"Enregistrement des fichiers...|"_s, u"Installation terminée !|"_s,
-                                               u"finished"_s}));
+        const QStringList copies = designer == "designer"
+                                       ? QStringList{u"0/4 compil.exe -> compil.exe"_s, u"1/4 icone.ico -> icone.ico"_s,
+                                                     u"2/4 langues -> langues"_s, u"3/4 zep -> zep"_s}
+                                       : QStringList{u"0/3 icone.ico -> icone.ico"_s, u"1/3 langues -> langues"_s,
+                                                     u"2/3 zep -> zep"_s};
+        const QStringList rest{u"Création des groupes & icones...|"_s, u"Enregistrement des fichiers...|"_s,
+                               u"Installation terminée !|"_s, u"finished"_s};
+        EXPECT_EQ(observer.calls, copies + rest);
         EXPECT_EQ(read(u"dest/ZEP/zep"_s), designer);
         EXPECT_EQ(read(u"dest/ZEP/langues/English/phrases.lge"_s), "Liste.Add \"New\"");
         EXPECT_FALSE(exists(u"dest/ZEP/tmp"_s));
         EXPECT_TRUE(uninstallrecord::liesIn(destination));
+        QFile::remove(path(u"package/compil.exe"_s));
     }
+    // The second package had no player: the list still holds the first one's.
+    EXPECT_EQ(read(u"dest/ZEP/desinstall.lst"_s), "compil.exe\nicone.ico\nlangues/English/phrases.lge\nzep\n");
     const QString group = m_places.groupFolder();
     for (const QString &entry : {u"ZEP - Créateur de menus"_s, u"Site officiel de ZEP"_s,
                                  u"Télécharger des exemples"_s, u"Désinstaller ZEP"_s}) {
@@ -140,4 +172,34 @@ TEST_F(SetupFixture, ARunningDesignerInTheDestinationStopsTheInstallationBeforeA
     EXPECT_EQ(error.description, u"Permission refusée : "_s + destination + u"zep"_s);
     EXPECT_TRUE(observer.calls.isEmpty());
     EXPECT_FALSE(exists(u"dest/compil.exe"_s));
+}
+
+TEST_F(SetupFixture, EveryProgramIsCheckedForRunningBeforeAnyIsDeleted)
+{
+    const QString destination = path(u"dest/"_s);
+    write(u"dest/zep"_s, "older designer");
+    write(u"dest/desinstall.zdu"_s, "");
+    ASSERT_TRUE(QFile::copy(u"/bin/sleep"_s, destination + u"setup"_s));
+    QProcess uninstaller;
+    uninstaller.start(destination + u"setup"_s, {u"30"_s});
+    ASSERT_TRUE(uninstaller.waitForStarted());
+
+    RecordingObserver observer;
+    const ZepError error = Installation(m_places, destination, observer).prepare();
+    uninstaller.kill();
+    uninstaller.waitForFinished();
+
+    EXPECT_EQ(error.description, u"Permission refusée : "_s + destination + u"setup"_s);
+    EXPECT_EQ(read(u"dest/zep"_s), "older designer");
+}
+
+TEST(SetupFiles, TheListOfInstalledFilesKeepsOnlyPathsInsideTheFolder)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    testfiles::writeBytes(folder + installedfiles::fileName(),
+                          "zep\n../outside\n/etc/passwd\nlangues/../../x\na/./b\n\nlangues/English/phrases.lge\nzep\n");
+    EXPECT_EQ(installedfiles::read(folder), (QStringList{u"zep"_s, u"langues/English/phrases.lge"_s}));
+    EXPECT_EQ(installedfiles::foldersOf({u"zep"_s, u"a/b/c"_s, u"a/d"_s, u"e/f"_s}),
+              (QStringList{u"a/b"_s, u"a"_s, u"e"_s}));
 }

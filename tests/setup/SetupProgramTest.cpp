@@ -61,6 +61,31 @@ TEST_F(SetupProgramFixture, SilentInstallThenSilentUninstallLeaveAnEmptyFolder)
     EXPECT_TRUE(exists(u"package/setup"_s));
 }
 
+TEST_F(SetupProgramFixture, UninstallingKeepsTheUsersFilesAndRefusedFoldersAreLeftAlone)
+{
+    write(u"home/Documents/letter.odt"_s, "mine");
+    const SetupRun documents = run(path(u"package/setup"_s), {u"--silent"_s, path(u"home/Documents"_s)});
+    EXPECT_EQ(documents.exitCode, 1);
+    EXPECT_TRUE(documents.err.endsWith(u"Choisissez un répertoire vide ou un nouveau répertoire.\n"_s))
+        << documents.err.toStdString();
+    EXPECT_FALSE(exists(u"home/Documents/zep"_s));
+
+    const SetupRun itself = run(path(u"package/setup"_s), {u"--silent"_s, path(u"package"_s)});
+    EXPECT_EQ(itself.exitCode, 1);
+    EXPECT_TRUE(itself.err.endsWith(u"Choisissez un autre répertoire.\n"_s)) << itself.err.toStdString();
+    EXPECT_EQ(read(u"package/zep"_s), "designer");
+    EXPECT_TRUE(exists(u"package/setup"_s));
+
+    ASSERT_EQ(run(path(u"package/setup"_s), {u"--silent"_s, path(u"home/ZEP"_s)}).exitCode, 0);
+    write(u"home/ZEP/projet.zep"_s, "a project");
+    write(u"home/ZEP/langues/English/notes.txt"_s, "mine too");
+    ASSERT_EQ(run(path(u"home/ZEP/setup"_s), {u"--uninstall"_s, u"--silent"_s}).exitCode, 0);
+    EXPECT_EQ(QDir(path(u"home/ZEP"_s)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{u"langues"_s, u"projet.zep"_s}));
+    EXPECT_EQ(read(u"home/ZEP/langues/English/notes.txt"_s), "mine too");
+    EXPECT_FALSE(exists(u"home/ZEP/langues/English/phrases.lge"_s));
+}
+
 TEST_F(SetupProgramFixture, BadCommandLinesFailWithAMessage)
 {
     const SetupRun relative = run(path(u"package/setup"_s), {u"--silent"_s, u"relative/ZEP"_s});

@@ -59,6 +59,30 @@ TEST_F(WizardFixture, ARelativeFolderIsRefusedAndTheWizardStays)
     EXPECT_FALSE(exists(u"ZEP"_s));
 }
 
+TEST_F(WizardFixture, AFolderOfTheUserOrThePackageItselfIsRefusedAndLeftAsItWas)
+{
+    write(u"documents/letter.odt"_s, "mine");
+    m_wizard.destinationBox()->setText(path(u"documents"_s));
+    m_prompter.expectMessage(u"Le répertoire "_s + path(u"documents/"_s) +
+                                 u" n'est pas vide et ne contient pas d'installation de ZEP !\r\n"_s +
+                                 u"Choisissez un répertoire vide ou un nouveau répertoire."_s,
+                             u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    QTest::mouseClick(m_wizard.continueButton(), Qt::LeftButton);
+    EXPECT_EQ(QDir(path(u"documents"_s)).entryList(QDir::Files), QStringList{u"letter.odt"_s});
+
+    m_wizard.destinationBox()->setText(m_places.sourceFolder);
+    m_prompter.expectMessage(u"ZEP ne peut pas être installé dans le répertoire du programme d'installation !\r\n"
+                             u"Choisissez un autre répertoire."_s,
+                             u"Erreur"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    QTest::mouseClick(m_wizard.continueButton(), Qt::LeftButton);
+    EXPECT_EQ(read(u"package/zep"_s), "designer");
+    EXPECT_FALSE(exists(u"package/desinstall.zdu"_s));
+
+    EXPECT_TRUE(m_wizard.continueButton()->isEnabled());
+    EXPECT_FALSE(m_wizard.progressPanel()->isVisible());
+    EXPECT_TRUE(m_ended.isEmpty());
+}
+
 TEST_F(WizardFixture, AFolderTwoLevelsDownIsCreatedFilledAndTheDesignerStarted)
 {
     m_wizard.destinationBox()->setText(path(u"a/b"_s));
@@ -78,7 +102,7 @@ TEST_F(WizardFixture, AFolderTwoLevelsDownIsCreatedFilledAndTheDesignerStarted)
 
 TEST_F(WizardFixture, ARunningDesignerEndsTheInstallerWithTheErrorAndCopiesNothing)
 {
-    QDir().mkpath(path(u"dest"_s));
+    write(u"dest/desinstall.zdu"_s, "");
     ASSERT_TRUE(QFile::copy(u"/bin/sleep"_s, path(u"dest/zep"_s)));
     QProcess designer;
     designer.start(path(u"dest/zep"_s), {u"30"_s});

@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -8,9 +9,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-testfiles::ProgramRun runZepc(const QStringList &arguments, const QByteArray &input = {})
+// zepc under the given locale (LANG, with LC_ALL and LC_MESSAGES cleared), French by default.
+testfiles::ProgramRun runZepc(const QStringList &arguments, const QByteArray &input = {},
+                              const QString &lang = u"fr_FR.UTF-8"_s)
 {
-    return testfiles::runProgram(u"zepc"_s, arguments, input);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"LC_ALL"_s);
+    environment.remove(u"LC_MESSAGES"_s);
+    environment.insert(u"LANG"_s, lang);
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(testfiles::programPath(u"zepc"_s), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+testfiles::ProgramRun runScript(const QByteArray &script, const QString &lang)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"locale.vbs"_s);
+    testfiles::writeBytes(path, script);
+    return runZepc({u"vbs"_s, path}, {}, lang);
 }
 
 } // namespace
@@ -53,4 +74,26 @@ TEST(ZepcVbs, WrongArgumentsPrintUsage)
     const testfiles::ProgramRun run = runZepc({u"vbs"_s});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.startsWith("usage: zepc vbs"));
+}
+
+TEST(ZepcVbs, FollowsTheLocaleAndLanguageOfTheEnvironment)
+{
+    const QByteArray script = "WScript.Echo MonthName(1), GetLocale(), FormatNumber(1234.5)\r\n"
+                              "On Error Resume Next\r\nx = 1 / 0\r\nWScript.Echo Err.Description & \"|\" & Err.Source\r\n"
+                              "On Error GoTo 0\r\nx = CInt(\"a\")\r\n";
+    const testfiles::ProgramRun english = runScript(script, u"en_US.UTF-8"_s);
+    EXPECT_EQ(english.exitCode, 1);
+    EXPECT_EQ(english.out, QByteArray("January 1033 1,234.50\nDivision by zero|VBScript runtime error\n"));
+    EXPECT_EQ(english.err, QByteArray("Error 13: Type mismatch (line 6)\n"));
+
+    const testfiles::ProgramRun french = runScript(script, u"fr_FR.UTF-8"_s);
+    EXPECT_EQ(french.exitCode, 1);
+    EXPECT_EQ(french.out, QByteArray("janvier 1036 1\xC2\xA0" "234,50\nDivision par z\xC3\xA9ro|"
+                                     "Erreur d'ex\xC3\xA9" "cution VBScript\n"));
+    EXPECT_EQ(french.err, QByteArray("Erreur 13 : Type incompatible (ligne 6)\n"));
+
+    // C is English; a language the engine does not speak falls back to French.
+    EXPECT_TRUE(runScript("WScript.Echo MonthName(2)\n", u"C"_s).out == "February\n");
+    EXPECT_TRUE(runScript("WScript.Echo MonthName(2)\n", u"de_DE.UTF-8"_s).out == "f\xC3\xA9vrier\n");
+    EXPECT_TRUE(runScript("WScript.Echo GetLocale()\n", u"en_GB.UTF-8"_s).out == "2057\n");
 }

@@ -3,6 +3,7 @@
 #include "common/ProgramVersion.h"
 #include "setup/core/Destination.h"
 #include "setup/core/InstallObserver.h"
+#include "setup/core/InstalledFiles.h"
 #include "setup/core/RunningPrograms.h"
 #include "setup/core/Shortcuts.h"
 #include "setup/core/UninstallRecord.h"
@@ -25,24 +26,6 @@ bool isPackageFolder(const QString &name)
     return name != u"tmp"_s;
 }
 
-void copyFile(const QString &from, const QString &to)
-{
-    QFile::remove(to);
-    QFile::copy(from, to);
-}
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString target = to + u'/' + QDir(from).relativeFilePath(file);
-        QDir().mkpath(QFileInfo(target).path());
-        copyFile(file, target);
-    }
-}
-
 } // namespace
 
 Installation::Installation(SetupPlaces places, QString destination, InstallObserver &observer)
@@ -59,11 +42,18 @@ ZepError Installation::prepare()
 {
     if (const ZepError error = destination::createLevels(m_destination); error.isError())
         return error;
+    // All are checked before one is deleted, so a refusal leaves the installation whole.
+    QStringList present;
     for (const QString &name : replacedPrograms()) {
         const QString path = m_destination + name;
         if (!QFileInfo::exists(path))
             continue;
-        if (runningprograms::isRunning(path) || !QFile::remove(path))
+        if (runningprograms::isRunning(path))
+            return ZepError::about(ErrorCode::PermissionDenied, path);
+        present << path;
+    }
+    for (const QString &path : present) {
+        if (!QFile::remove(path))
             return ZepError::about(ErrorCode::PermissionDenied, path);
     }
     return {};
@@ -71,10 +61,12 @@ ZepError Installation::prepare()
 
 void Installation::install()
 {
+    m_written = installedfiles::read(m_destination);
     copyPackage();
     m_observer.status(u"Création des groupes & icones..."_s, QString());
     createEntries();
     uninstallrecord::write(m_destination);
+    installedfiles::write(m_destination, m_written);
     m_observer.status(u"Enregistrement des fichiers..."_s, QString());
     m_observer.status(u"Installation terminée !"_s, QString());
     m_observer.finished();
@@ -93,9 +85,28 @@ void Installation::copyPackage()
         const QString to = m_destination + names[i];
         m_observer.copying(i, int(names.size()), from, to);
         if (QFileInfo(from).isDir())
-            copyFolder(from, to);
+            copyFolder(from, names[i]);
         else
-            copyFile(from, to);
+            copyFile(from, names[i]);
+    }
+}
+
+void Installation::copyFile(const QString &from, const QString &relative)
+{
+    const QString to = m_destination + relative;
+    QFile::remove(to);
+    if (QFile::copy(from, to) && !m_written.contains(relative))
+        m_written << relative;
+}
+
+void Installation::copyFolder(const QString &from, const QString &relative)
+{
+    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        const QString target = relative + u'/' + QDir(from).relativeFilePath(file);
+        QDir().mkpath(QFileInfo(m_destination + target).path());
+        copyFile(file, target);
     }
 }
 

@@ -17,8 +17,9 @@ public:
     // Creates the destination and removes the programs it replaces. A failure here
     // (a designer of that folder still running) ends the installation.
     ZepError prepare();
-    // Copies the package, creates the menu group and desktop entries and the uninstall
-    // record. Failures from here on leave a file missing and go on.
+    // Copies the package, creates the menu group and desktop entries, the uninstall
+    // record and the list of the files written. Failures from here on leave a file
+    // missing and go on.
     void install();
 
     // The program files of the package an earlier installation left.
@@ -26,9 +27,13 @@ public:
 
 private:
     void copyPackage();
+    // Both record the files they wrote, by their path inside the destination.
+    void copyFile(const QString &from, const QString &relative);
+    void copyFolder(const QString &from, const QString &relative);
     void createEntries();
 
     SetupPlaces m_places;
     QString m_destination;
     InstallObserver &m_observer;
+    QStringList m_written; // an earlier installation's files first
 };

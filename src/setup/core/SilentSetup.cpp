@@ -3,6 +3,7 @@
 #include "setup/core/Destination.h"
 #include "setup/core/InstallObserver.h"
 #include "setup/core/Installation.h"
+#include "setup/core/UninstallFlow.h"
 #include "setup/core/Uninstallation.h"
 #include "setup/core/UninstallRecord.h"
 
@@ -35,8 +36,9 @@ int fail(const QString &message)
 int install(const SetupPlaces &places, const QString &destination)
 {
     const QString folder = withFinalSeparator(QDir::cleanPath(destination));
-    if (!destination::isAcceptable(folder))
-        return fail(u"Répertoire incorrect !"_s);
+    if (const destination::Refusal refusal = destination::check(folder, places.sourceFolder);
+        refusal != destination::Refusal::None)
+        return fail(destination::refusalText(refusal, folder));
     QuietObserver observer;
     Installation installation(places, folder, observer);
     if (const ZepError error = installation.prepare(); error.isError())
@@ -51,6 +53,8 @@ int uninstall(const SetupPlaces &places)
     if (!uninstallrecord::liesIn(places.sourceFolder))
         return fail(u"Aucune installation de ZEP dans "_s + places.sourceFolder);
     Uninstallation removal(places, places.sourceFolder);
+    if (!removal.isAllowed())
+        return fail(UninstallFlow::refusalText(places.sourceFolder));
     removal.removeInstallation();
     if (const ZepError error = removal.writeCleanupScript(); error.isError())
         return fail(u"Erreur n°"_s + QString::number(error.number) + u" : "_s + error.description);

@@ -16,19 +16,31 @@ QString UninstallFlow::caption()
     return u"Désinstallation de ZEP..."_s;
 }
 
+QString UninstallFlow::refusalText(const QString &folder)
+{
+    return u"ZEP ne peut pas être désinstallé de "_s + folder + u" : c'est la racine ou le dossier personnel.\r\n"_s +
+           u"Aucun fichier n'a été supprimé."_s;
+}
+
 bool UninstallFlow::run()
 {
+    Uninstallation removal(m_places, m_folder);
+    if (!removal.isAllowed()) {
+        m_prompter.message(refusalText(m_folder), caption(), MessageIcon::Critical);
+        return false;
+    }
     MessageRequest question{u"Voulez-vous vraiment désinstaller ZEP ?"_s, caption(), MessageIcon::Question,
                             MessageButtons::YesNo};
     question.defaultButton = 2;
     if (m_prompter.message(question) != Answer::Yes)
         return false;
 
-    Uninstallation removal(m_places, m_folder);
     removal.removeInstallation();
-    const bool scriptWritten = !removal.writeCleanupScript().isError();
+    if (const ZepError error = removal.writeCleanupScript(); error.isError()) {
+        m_prompter.message(error.description, u"Erreur n°"_s + QString::number(error.number), MessageIcon::Critical);
+        return true;
+    }
     m_prompter.message(u"Désinstallation de ZEP terminée avec succès !"_s, caption(), MessageIcon::Information);
-    if (scriptWritten)
-        m_startScript(removal.cleanupScriptPath());
+    m_startScript(removal.cleanupScriptPath());
     return true;
 }

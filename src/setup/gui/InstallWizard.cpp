@@ -112,8 +112,9 @@ void InstallWizard::install()
 {
     const QString folder = withFinalSeparator(m_destination->text());
     m_destination->setText(folder);
-    if (!destination::isAcceptable(folder)) {
-        m_prompter.message(u"Répertoire incorrect !"_s, u"Erreur"_s, MessageIcon::Critical);
+    if (const destination::Refusal refusal = destination::check(folder, m_places.sourceFolder);
+        refusal != destination::Refusal::None) {
+        m_prompter.message(destination::refusalText(refusal, folder), u"Erreur"_s, MessageIcon::Critical);
         return;
     }
 
