@@ -17,8 +17,9 @@ AboutBox::AboutBox(QWidget *parent)
     setObjectName(u"Form7"_s);
     setWindowTitle(u"A propos de ZEP"_s);
 
-    auto *title = new QLabel(u"<h2>ZEP v"_s + version::majorMinor() + u"</h2><p>"_s + Phrases::text(52).toHtmlEscaped()
-                                 + version::full() + u"</p><p>"_s + version::website() + u"</p>"_s,
+    auto *title = new QLabel(u"<h2>ZEP v"_s + version::majorMinor() + u"</h2><p>"_s +
+                                 Phrases::text(Phrase::AboutVersionPrefix).toHtmlEscaped() + version::full() +
+                                 u"</p><p>"_s + version::website() + u"</p>"_s,
                              this);
     title->setObjectName(u"titre"_s);
     title->setAlignment(Qt::AlignCenter);
@@ -46,8 +47,9 @@ AboutBox::AboutBox(QWidget *parent)
 
 QStringList AboutBox::credits()
 {
-    return {Phrases::text(53), Phrases::text(54), QString(), Phrases::text(55),
-            Phrases::text(54), QString(), Phrases::text(56), Phrases::text(57)};
+    return {Phrases::text(Phrase::AboutDesign),       Phrases::text(Phrase::AboutTeam),     QString(),
+            Phrases::text(Phrase::AboutScriptEngine), Phrases::text(Phrase::AboutTeam),     QString(),
+            Phrases::text(Phrase::AboutThanksStart),  Phrases::text(Phrase::AboutThanksEnd)};
 }
 
 void AboutBox::scrollStep()

@@ -167,7 +167,8 @@ void AppearanceEditor::saveNew()
         return;
     }
     if (const ZepError error = m_file.append(added); error.isError()) {
-        m_prompter.message(Phrases::text(19) + error.description + u')', Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::SaveErrorOpen) + error.description + u')',
+                           Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
         return;
     }
     m_newName->clear();

@@ -72,7 +72,7 @@ void BuildCommands::compileScreenSaver()
 
 void BuildCommands::compileIso()
 {
-    QProgressDialog progress(Phrases::text(73), QString(), 0, 1000, m_windows.main);
+    QProgressDialog progress(Phrases::text(Phrase::WritingIsoImage), QString(), 0, 1000, m_windows.main);
     progress.setWindowTitle(u"ZEP"_s);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);

@@ -118,8 +118,8 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     if (m_pack->active()) {
         // Built before the pack filled the phrase list.
         m_mainWindow->recentMenu().rebuild();
-        project().setDefaultIconMarker(u'(' + Phrases::text(24) + u')');
-        project().setIcon(u'(' + Phrases::text(24) + u')');
+        project().setDefaultIconMarker(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
+        project().setIcon(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
     }
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;

@@ -74,7 +74,7 @@ MainWindow::~MainWindow() = default;
 
 QString MainWindow::caption()
 {
-    return u"ZEP v"_s + version::majorMinor() + u" - "_s + Phrases::text(4);
+    return u"ZEP v"_s + version::majorMinor() + u" - "_s + Phrases::text(Phrase::MenuCreator);
 }
 
 Appearance MainWindow::designedAppearance() const
@@ -163,8 +163,9 @@ void MainWindow::connectOptionsAndHelp()
     connect(m_menus->latestVersion, &QAction::triggered, this,
             [&links] { links.open(links.versionCheck(version::full(), QString())); });
     connect(m_menus->support, &QAction::triggered, this, [this] {
-        m_services.prompter.message(Phrases::text(174) + version::contact() + Phrases::text(175) + version::website(),
-                                    Phrases::text(176), MessageIcon::Information);
+        m_services.prompter.message(Phrases::text(Phrase::SupportWriteTo) + version::contact() +
+                                        Phrases::text(Phrase::SupportOrFaq) + version::website(),
+                                    Phrases::text(Phrase::Support), MessageIcon::Information);
     });
     connect(m_menus->about, &QAction::triggered, this, [this] {
         AboutBox box(this);

@@ -112,13 +112,13 @@ CompileOutcome CompileEngine::compile(CompileRequest &request)
 
     if (m_progress)
         m_progress->fieldsEnabled(false);
-    status(Phrases::text(75), kBlue);
+    status(Phrases::text(Phrase::FolderOkCopying), kBlue);
     const ZepError error = writeFolder(request);
     if (error.isError()) {
         if (m_progress)
             m_progress->fieldsEnabled(true);
-        return CompileOutcome::failed(
-            {Phrases::text(76) + error.description + u')', Phrases::text(7), MessageIcon::Critical});
+        return CompileOutcome::failed({Phrases::text(Phrase::CompileErrorOpen) + error.description + u')',
+                                       Phrases::text(Phrase::Error), MessageIcon::Critical});
     }
     return finish(request);
 }
@@ -126,7 +126,8 @@ CompileOutcome CompileEngine::compile(CompileRequest &request)
 std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request)
 {
     const auto refuse = [] {
-        return CompileOutcome::failed({Phrases::text(6), Phrases::text(77), MessageIcon::Critical});
+        return CompileOutcome::failed(
+            {Phrases::text(Phrase::BadFolder), Phrases::text(Phrase::ErrorBang), MessageIcon::Critical});
     };
     QString folder = pathtext::toHost(request.folder);
     // Completed, an empty box would name the root of the disc.
@@ -152,8 +153,9 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
     for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
         const MenuButton &b = m_project.button(slot);
         if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
-            return CompileOutcome::failed({Phrases::text(78) + QString::number(slot) + Phrases::text(79),
-                                           Phrases::text(80), MessageIcon::Information});
+            return CompileOutcome::failed({Phrases::text(Phrase::MissingMediaForButton) + QString::number(slot) +
+                                               Phrases::text(Phrase::SpaceBang),
+                                           Phrases::text(Phrase::CompileTitle), MessageIcon::Information});
         }
     }
     return std::nullopt;
@@ -164,14 +166,17 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
     const QString zepFolder = m_zepFolder.chopped(1);
     if (request.subMenu) {
         if (!isSafeSubMenuName(request.subMenuName)) {
-            return CompileOutcome::failed({Phrases::text(81) + request.subMenuName + Phrases::text(82),
-                                           Phrases::text(83), MessageIcon::Exclamation});
+            return CompileOutcome::failed({Phrases::text(Phrase::SubMenuNameOpen) + request.subMenuName +
+                                               Phrases::text(Phrase::SubMenuNameInvalid),
+                                           Phrases::text(Phrase::SubMenuTitle), MessageIcon::Exclamation});
         }
         if (!QFileInfo(zepFolder).isDir()) {
-            return CompileOutcome::declined({Phrases::text(84), Phrases::text(83), MessageIcon::Exclamation});
+            return CompileOutcome::declined({Phrases::text(Phrase::NoMainMenuInFolder),
+                                             Phrases::text(Phrase::SubMenuTitle), MessageIcon::Exclamation});
         }
         if (QFileInfo::exists(m_playerCopy)) {
-            return CompileOutcome::declined({Phrases::text(85), Phrases::text(83), MessageIcon::Exclamation});
+            return CompileOutcome::declined({Phrases::text(Phrase::SubMenuAlreadyExists),
+                                             Phrases::text(Phrase::SubMenuTitle), MessageIcon::Exclamation});
         }
         return std::nullopt;
     }
@@ -189,19 +194,19 @@ ZepError CompileEngine::writeFolder(const CompileRequest &request)
     if (!request.subMenu && (error = copyMainMenuFiles(request)).isError())
         return error;
 
-    step(Phrases::text(86));
+    step(Phrases::text(Phrase::CopyingTransparencyFilter));
     if (!m_project.settings().transparencyImage.isEmpty() &&
         (error = copyReference(m_project.settings().transparencyImage)).isError())
         return error;
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
 
     if ((error = copyProgramFile(u"install.bat"_s)).isError())
         return error;
 
-    step(Phrases::text(88));
+    step(Phrases::text(Phrase::CopyingAutorunExe));
     if ((error = copyFile(m_programFolder + request.player, m_playerCopy)).isError())
         return error;
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
 
     if ((error = copyImages()).isError() || (error = copySounds()).isError())
         return error;
@@ -216,27 +221,27 @@ bool CompileEngine::alsoStartsOnLinux(const CompileRequest &request)
 ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
     const QString folder = m_zepFolder.chopped(4);
-    step(Phrases::text(89));
+    step(Phrases::text(Phrase::CreatingAutorun));
     if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
         return error;
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
 
-    step(Phrases::text(90));
+    step(Phrases::text(Phrase::CreatingZepFolder));
     if (!QFileInfo(m_zepFolder).isDir() && !QDir().mkdir(m_zepFolder.chopped(1)))
         return ZepError(ErrorCode::PathFileAccess,
                         errorDescription(int(ErrorCode::PathFileAccess)) + u" : "_s + m_zepFolder.chopped(1));
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
 
     if (!request.light) {
-        step(Phrases::text(91));
+        step(Phrases::text(Phrase::CopyingRuntime));
         for (const QString &name : runtimeFiles()) {
             if (const ZepError error = copyProgramFile(name); error.isError())
                 return error;
         }
-        step(Phrases::text(87));
+        step(Phrases::text(Phrase::CompileDone));
     }
 
-    step(Phrases::text(92));
+    step(Phrases::text(Phrase::CopyingIcon));
     const QString &icon = m_project.settings().icon;
     if (icon.startsWith(u'(') && icon.endsWith(u')')) {
         if (const ZepError error = copyProgramFile(u"autorun.ico"_s); error.isError())
@@ -244,18 +249,18 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
     } else if (const ZepError error = copyFile(resolve(icon), m_zepFolder + u"autorun.ico"_s); error.isError()) {
         return error;
     }
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
     return {};
 }
 
 ZepError CompileEngine::copyProgramFile(const QString &name)
 {
-    step(Phrases::text(93) + name + u"..."_s);
+    step(Phrases::text(Phrase::CopyingFile) + name + u"..."_s);
     if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
         return {};
     if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
         return error;
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
     return {};
 }
 
@@ -271,7 +276,7 @@ ZepError CompileEngine::copyReference(const QString &reference)
 
 ZepError CompileEngine::copyImages()
 {
-    step(Phrases::text(94));
+    step(Phrases::text(Phrase::CopyingImages));
     ZepError error;
     const QString &background = m_project.settings().backgroundImage;
     if (!background.isEmpty() && (error = copyReference(background)).isError())
@@ -291,13 +296,13 @@ ZepError CompileEngine::copyImages()
                 return error;
         }
     }
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
     return {};
 }
 
 ZepError CompileEngine::copySounds()
 {
-    step(Phrases::text(95));
+    step(Phrases::text(Phrase::CopyingSounds));
     const ProjectSettings &s = m_project.settings();
     for (const QString *sound : {&s.backgroundMusic, &s.clickSound, &s.hoverSound}) {
         if (sound->isEmpty())
@@ -305,13 +310,13 @@ ZepError CompileEngine::copySounds()
         if (const ZepError error = copyReference(*sound); error.isError())
             return error;
     }
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
     return {};
 }
 
 ZepError CompileEngine::appendMenuData(const CompileRequest &request)
 {
-    step(Phrases::text(96));
+    step(Phrases::text(Phrase::Compiling));
     const QByteArray block =
         MenuDataWriter::dataBlock(MenuDataWriter(m_project).lines(request.projectName, request.author));
     if (alsoStartsOnLinux(request)) {
@@ -329,15 +334,17 @@ ZepError CompileEngine::appendMenuData(const CompileRequest &request)
 
 CompileOutcome CompileEngine::finish(const CompileRequest &request)
 {
-    step(Phrases::text(87));
+    step(Phrases::text(Phrase::CompileDone));
     step(QString());
     const QString folder = m_zepFolder.chopped(4);
     if (m_progress) {
-        m_progress->report(Phrases::text(97) + folder + Phrases::text(98));
+        m_progress->report(Phrases::text(Phrase::CompileFinishedBurnFrom) + folder +
+                           Phrases::text(Phrase::BurnToCdRoot));
     }
-    status(Phrases::text(87));
+    status(Phrases::text(Phrase::CompileDone));
     if (!request.subMenu)
         return CompileOutcome::written();
     return CompileOutcome::written(
-        {Phrases::text(99) + request.subMenuName + Phrases::text(100), Phrases::text(83), MessageIcon::Information});
+        {Phrases::text(Phrase::YourSubMenuOpen) + request.subMenuName + Phrases::text(Phrase::SubMenuCreatedHowToStart),
+         Phrases::text(Phrase::SubMenuTitle), MessageIcon::Information});
 }

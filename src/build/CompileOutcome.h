@@ -28,7 +28,8 @@ struct CompileOutcome
     // The numbered error box of a file that could not be written.
     static CompileOutcome failed(const ZepError &error)
     {
-        return failed({error.description, Phrases::text(101) + QString::number(error.number), MessageIcon::Critical});
+        return failed({error.description, Phrases::text(Phrase::ErrorNumber) + QString::number(error.number),
+                       MessageIcon::Critical});
     }
 
     bool isWritten() const { return result == Result::Written; }

@@ -13,12 +13,12 @@ using namespace Qt::StringLiterals;
 
 ExecutableExport::Kind ExecutableExport::Kind::executable()
 {
-    return {Phrases::text(31), u"exe"_s};
+    return {Phrases::text(Phrase::ExecutableWord), u"exe"_s};
 }
 
 ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
 {
-    return {Phrases::text(50), u"scr"_s};
+    return {Phrases::text(Phrase::ScreenSaverWord), u"scr"_s};
 }
 
 ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFolder, Prompter &prompter,
@@ -32,13 +32,13 @@ QString ExecutableExport::askFolder()
 {
     for (;;) {
         const QString chosen = m_prompter.folder(
-            {Phrases::text(32) + m_kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
+            {Phrases::text(Phrase::WhereWillTheBePlaced) + m_kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
         if (chosen.isEmpty())
             return {};
         if (QFileInfo(chosen).isDir())
             return chosen.endsWith(u'/') ? chosen : chosen + u'/';
-        m_prompter.message(Phrases::packActive() ? Phrases::text(6) : u"Chemin incorrect."_s, Phrases::text(7),
-                           MessageIcon::Critical);
+        m_prompter.message(Phrases::packActive() ? Phrases::text(Phrase::BadFolder) : u"Chemin incorrect."_s,
+                           Phrases::text(Phrase::Error), MessageIcon::Critical);
     }
 }
 
@@ -58,15 +58,17 @@ CompileOutcome ExecutableExport::run()
     };
     if (request.folder.isEmpty())
         return cancel();
-    if ((request.projectName = m_prompter.input({Phrases::text(33), QString(), QString()})).isEmpty())
+    if ((request.projectName = m_prompter.input({Phrases::text(Phrase::ProjectNameQuestion), QString(), QString()}))
+            .isEmpty())
         return cancel();
-    if ((request.author = m_prompter.input({Phrases::text(34), QString(), QString()})).isEmpty())
+    if ((request.author = m_prompter.input({Phrases::text(Phrase::ProjectAuthorQuestion), QString(), QString()}))
+            .isEmpty())
         return cancel();
-    QString name = m_prompter.input({Phrases::text(35) + m_kind.word + u" ?"_s, QString(), QString()});
+    QString name = m_prompter.input({Phrases::text(Phrase::NameOfThe) + m_kind.word + u" ?"_s, QString(), QString()});
     if (name.isEmpty())
         return cancel();
     name += u'.' + m_kind.extension;
-    switch (m_prompter.message(Phrases::text(36), QString(), MessageIcon::Question,
+    switch (m_prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(), MessageIcon::Question,
                                MessageButtons::YesNoCancel)) {
     case Answer::Yes:
         break;
@@ -91,9 +93,10 @@ CompileOutcome ExecutableExport::run()
         return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, request.folder + u"zep/"_s + name));
     }
     m_programFile = request.folder + u"zep/"_s + name;
-    return CompileOutcome::written(
-        {Phrases::text(37) + m_kind.word + Phrases::text(38) + m_kind.extension + Phrases::text(44), u"ZEP"_s,
-         MessageIcon::Information});
+    return CompileOutcome::written({Phrases::text(Phrase::TheArticle) + m_kind.word +
+                                        Phrases::text(Phrase::CreatedWithZepFolder) + m_kind.extension +
+                                        Phrases::text(Phrase::IsRequiredClose),
+                                    u"ZEP"_s, MessageIcon::Information});
 }
 
 void ExecutableExport::removeEarlierMenu(const QString &folder)

@@ -17,19 +17,22 @@ QString HtmlExport::desktopFolder()
 
 bool HtmlExport::run()
 {
-    QString folder = pathtext::toHost(m_prompter.input({Phrases::text(110), QString(), m_defaultFolder}).trimmed());
+    QString folder = pathtext::toHost(
+        m_prompter.input({Phrases::text(Phrase::FolderQuestion), QString(), m_defaultFolder}).trimmed());
     if (folder.isEmpty())
         return false;
     if (!folder.endsWith(u'/'))
         folder += u'/';
     if (!QFileInfo(folder).isDir()) {
-        m_prompter.message(Phrases::text(111) + folder + Phrases::text(112), Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::TheFolder) + folder + Phrases::text(Phrase::DoesNotExist),
+                           Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
         return false;
     }
     const ZepError error = HtmlLauncher(m_project).writeInto(folder);
     if (error.isError()) {
-        m_prompter.message(Phrases::text(113) + folder + HtmlLauncher::kFileName + u" ("_s + error.description + u')',
-                           Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::CannotWrite) + folder + HtmlLauncher::kFileName + u" ("_s +
+                               error.description + u')',
+                           Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
         return false;
     }
     return true;

@@ -20,14 +20,15 @@ CompileOutcome IsoExport::run(BuildHooks &hooks)
     hooks.prepareForBuild();
     hooks.showWaitPanels(true);
     const QString defaultName = CompileRequest::defaultProjectName(m_project);
-    QString image = m_prompter.saveFile({Phrases::text(107), Phrases::text(108) + u" | *.iso"_s,
-                                         (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
+    QString image =
+        m_prompter.saveFile({Phrases::text(Phrase::SaveIsoImage), Phrases::text(Phrase::IsoImage) + u" | *.iso"_s,
+                             (defaultName.isEmpty() ? u"menu"_s : defaultName) + u".iso"_s});
     CompileOutcome outcome = CompileOutcome::declined();
     if (!image.isEmpty()) {
         if (!image.endsWith(u".iso"_s, Qt::CaseInsensitive))
             image += u".iso"_s;
-        const Answer runtime =
-            m_prompter.message(Phrases::text(36), QString(), MessageIcon::Question, MessageButtons::YesNoCancel);
+        const Answer runtime = m_prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(),
+                                                  MessageIcon::Question, MessageButtons::YesNoCancel);
         if (runtime != Answer::Cancel)
             outcome = write(image, runtime == Answer::No);
     }
@@ -54,5 +55,5 @@ CompileOutcome IsoExport::write(const QString &imagePath, bool light)
     const ZepError error = writer.write(request.folder, imagePath, IsoImageWriter::volumeId(request.projectName));
     if (error.isError())
         return CompileOutcome::failed(error);
-    return CompileOutcome::written({Phrases::text(109), u"ZEP"_s, MessageIcon::Information});
+    return CompileOutcome::written({Phrases::text(Phrase::IsoImageCreated), u"ZEP"_s, MessageIcon::Information});
 }

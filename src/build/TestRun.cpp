@@ -54,7 +54,7 @@ CompileOutcome TestRun::run()
     m_hooks.restoreWorksheet();
     if (error.isError()) {
         m_hooks.showWaitPanels(false);
-        return CompileOutcome::failed({Phrases::text(30), error.description, MessageIcon::Critical});
+        return CompileOutcome::failed({Phrases::text(Phrase::TestRunError), error.description, MessageIcon::Critical});
     }
     return compiled;
 }

@@ -89,7 +89,7 @@ void ObjectsPalette::addButton(ButtonKind kind)
         return;
     const MenuProject &project = m_document->project();
     if (!project.canAddButton()) {
-        m_prompter->message(Phrases::text(1), Phrases::text(0),
+        m_prompter->message(Phrases::text(Phrase::ButtonLimitReached), Phrases::text(Phrase::TooManyButtons),
                             MessageIcon::Critical);
         return;
     }
@@ -101,9 +101,9 @@ void ObjectsPalette::addButton(ButtonKind kind)
         const auto ask = [this](const QString &title, const QString &fieldValue) {
             return filechoosers::chooseImage(*m_prompter, title).value_or(fieldValue);
         };
-        b.normalImage = ask(Phrases::text(134), previous.normalImage);
-        b.hoverImage = ask(Phrases::text(135), previous.hoverImage);
-        b.clickImage = ask(Phrases::text(136), previous.clickImage);
+        b.normalImage = ask(Phrases::text(Phrase::NormalImage), previous.normalImage);
+        b.hoverImage = ask(Phrases::text(Phrase::HoverImage), previous.hoverImage);
+        b.clickImage = ask(Phrases::text(Phrase::ClickImage), previous.clickImage);
     });
 }
 
@@ -125,14 +125,16 @@ void ObjectsPalette::transparencyChosen(const QString &entry)
 {
     if (entry == u"Choisir une image..."_s) {
         if (const auto path =
-                filechoosers::chooseFile(*m_prompter, Phrases::text(142), Phrases::text(143) + u" | *.bmp;*.gif"_s))
+                filechoosers::chooseFile(*m_prompter, Phrases::text(Phrase::TransparencyImageEllipsis),
+                                         Phrases::text(Phrase::TransparencyImageFilter) + u" | *.bmp;*.gif"_s))
             m_document->setSetting(&ProjectSettings::transparencyImage, *path);
     } else if (entry == u"Voir l'image actuelle"_s) {
         showTransparencyImage();
     } else if (entry == u"Ne pas utiliser la transparence"_s) {
         m_document->setSetting(&ProjectSettings::transparencyImage, QString());
     } else if (entry == u"Informations"_s) {
-        m_prompter->message(Phrases::text(144), Phrases::text(145), MessageIcon::Information);
+        m_prompter->message(Phrases::text(Phrase::TransparencyHelp), Phrases::text(Phrase::TransparencyInfoTitle),
+                            MessageIcon::Information);
     }
 }
 
@@ -140,14 +142,14 @@ void ObjectsPalette::showTransparencyImage()
 {
     const QString image = m_document->project().settings().transparencyImage;
     if (image.isEmpty()) {
-        m_prompter->message(Phrases::text(146), QString(), MessageIcon::Exclamation);
+        m_prompter->message(Phrases::text(Phrase::NoImageSet), QString(), MessageIcon::Exclamation);
         return;
     }
     // A picture that cannot be shown would leave nothing to click to get the palette back.
     const QString file = m_document->resolve(image);
     if (const ZepError error = PictureFileCheck::check(file); error.isError()) {
-        m_prompter->message(Phrases::text(147) + image + u"' ("_s + error.description + u')', Phrases::text(77),
-                            MessageIcon::Critical);
+        m_prompter->message(Phrases::text(Phrase::CannotShowImageOpen) + image + u"' ("_s + error.description + u')',
+                            Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
         return;
     }
     const QPixmap picture(file);
@@ -161,7 +163,7 @@ void ObjectsPalette::showTransparencyImage()
     m_imageArea->show();
     m_imageArea->raise();
     resize(area);
-    m_prompter->message(Phrases::text(148), QString(), MessageIcon::Information);
+    m_prompter->message(Phrases::text(Phrase::ClickImageToReturn), QString(), MessageIcon::Information);
 }
 
 void ObjectsPalette::restore()

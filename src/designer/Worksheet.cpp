@@ -465,7 +465,8 @@ void Worksheet::textEdited(TextItem *item)
     if (!filtered.removed.isEmpty()) {
         for (qsizetype i = 0; i < filtered.removed.size(); ++i) {
             if (m_prompter)
-                m_prompter->message(Phrases::text(149), Phrases::text(77), MessageIcon::Critical);
+                m_prompter->message(Phrases::text(Phrase::ForbiddenCharacter), Phrases::text(Phrase::ErrorBang),
+                                    MessageIcon::Critical);
         }
         const QSignalBlocker blocker(item);
         const int position = item->textCursor().position();
@@ -524,8 +525,9 @@ void Worksheet::deleteSelectedButton()
     const int slot = m_project.selectedButton();
     if (slot < 1 || m_project.chosen().kind != ItemKind::Button || !m_prompter)
         return;
-    if (m_prompter->message(Phrases::text(41) + QString::number(slot) + u" ?"_s, Phrases::text(42),
-                            MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
+    if (m_prompter->message(Phrases::text(Phrase::DeleteButtonQuestion) + QString::number(slot) + u" ?"_s,
+                            Phrases::text(Phrase::DeleteTitle), MessageIcon::Question,
+                            MessageButtons::YesNo) != Answer::Yes)
         return;
     m_document.deleteButton(slot);
 }

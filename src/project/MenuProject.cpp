@@ -181,7 +181,7 @@ int MenuProject::addText()
     t.left = 200;
     t.width = 2895;
     t.height = 1455;
-    t.text = Phrases::text(2) + u"Texte "_s + QString::number(slot);
+    t.text = Phrases::text(Phrase::TypeContentHere) + u"Texte "_s + QString::number(slot);
     setText(slot, t);
     addAndChoose(ItemRef::text(slot));
     return slot;

@@ -28,7 +28,7 @@ ProjectFileFacts ProjectFileFacts::read(const QString &path)
     QByteArray bytes;
     if (readWholeFile(hostPath, &bytes).isError())
         return facts;
-    facts.file = path + u" ("_s + QString::number(bytes.size()) + Phrases::text(200);
+    facts.file = path + u" ("_s + QString::number(bytes.size()) + Phrases::text(Phrase::BytesClose);
 
     LineReader reader(bytes);
     QString line;

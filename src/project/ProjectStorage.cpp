@@ -19,7 +19,7 @@ ProjectStorage::ProjectStorage(MenuProject &project, Prompter &prompter)
     : m_project(project), m_prompter(prompter),
       m_defaultQmb(std::make_unique<QmbConversion>(prompter, QCoreApplication::applicationDirPath() + u'/')),
       m_qmb(m_defaultQmb.get()), m_saveFailureText([](const QString &description) {
-          return Phrases::text(19) + description + u')';
+          return Phrases::text(Phrase::SaveErrorOpen) + description + u')';
       })
 {
 }
@@ -39,8 +39,8 @@ void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> 
 bool ProjectStorage::continueReading(const ReadProblem &problem)
 {
     ++m_problemCount;
-    const Answer answer =
-        m_prompter.message(problem.boxText(), Phrases::text(195), MessageIcon::Critical, MessageButtons::YesNo);
+    const Answer answer = m_prompter.message(problem.boxText(), Phrases::text(Phrase::OpenError), MessageIcon::Critical,
+                                             MessageButtons::YesNo);
     return answer == Answer::Yes;
 }
 
@@ -85,7 +85,8 @@ bool ProjectStorage::save(const QString &targetPath)
 {
     const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::ErrorBang),
+                           MessageIcon::Critical);
         m_project.setPath(QString());
         return false;
     }

@@ -17,31 +17,32 @@ QmbConversion::QmbConversion(Prompter &prompter, QString programFolder)
 
 void QmbConversion::fail(const QString &text)
 {
-    m_prompter.message(text, Phrases::text(184), MessageIcon::Critical);
+    m_prompter.message(text, Phrases::text(Phrase::QmbConversion), MessageIcon::Critical);
 }
 
 QString QmbConversion::convert(const QString &qmbPath)
 {
     if (!QFileInfo(converterPath()).isExecutable()) {
-        fail(Phrases::text(185) + converterPath());
+        fail(Phrases::text(Phrase::QmbConverterNotFound) + converterPath());
         return {};
     }
-    QString folder = pathtext::toHost(m_prompter.folder({Phrases::text(186)}));
+    QString folder = pathtext::toHost(m_prompter.folder({Phrases::text(Phrase::QmbResaveChooseFolder)}));
     if (folder.isEmpty()) {
-        m_prompter.message(Phrases::text(187), Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::FolderError), Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
         return {};
     }
     if (!folder.endsWith(u'/'))
         folder += u'/';
     const QString projectFolder = folder + pathtext::nameOf(qmbPath).replace(u".qmb"_s, QString()) + u'/';
     if (!QDir().mkpath(projectFolder)) {
-        fail(Phrases::text(188) + projectFolder + Phrases::text(79));
+        fail(Phrases::text(Phrase::CannotCreateFolder) + projectFolder + Phrases::text(Phrase::SpaceBang));
         return {};
     }
     const QString converted = runConverter(projectFolder, qmbPath);
     if (converted.isEmpty())
         return {};
-    m_prompter.message(Phrases::text(189), Phrases::text(190), MessageIcon::Information);
+    m_prompter.message(Phrases::text(Phrase::QmbActionsLost), Phrases::text(Phrase::ConversionDone),
+                       MessageIcon::Information);
     return converted;
 }
 
@@ -51,17 +52,17 @@ QString QmbConversion::runConverter(const QString &folder, const QString &qmbPat
     process.setWorkingDirectory(folder);
     process.start(converterPath(), {folder, pathtext::toHost(qmbPath)});
     if (!process.waitForStarted()) {
-        fail(Phrases::text(191) + converterPath());
+        fail(Phrases::text(Phrase::QmbConverterNotStarted) + converterPath());
         return {};
     }
     if (!process.waitForFinished(m_timeoutMs)) {
         process.kill();
         process.waitForFinished();
-        fail(Phrases::text(192));
+        fail(Phrases::text(Phrase::QmbConversionStopped));
         return {};
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        QString text = Phrases::text(193) +
+        QString text = Phrases::text(Phrase::QmbConversionFailedCode) +
                        QString::number(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1) +
                        u")."_s;
         const QString detail = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
@@ -78,7 +79,8 @@ QString QmbConversion::runConverter(const QString &folder, const QString &qmbPat
     }
     const QString converted = printed.isEmpty() ? QString() : pathtext::resolve(folder, printed);
     if (converted.isEmpty() || !QFileInfo(converted).isFile()) {
-        fail(Phrases::text(194) + (printed.isEmpty() ? u"."_s : Phrases::text(155) + u"\r\n"_s + printed));
+        fail(Phrases::text(Phrase::QmbConversionNoProject) +
+             (printed.isEmpty() ? u"."_s : Phrases::text(Phrase::SpaceColon) + u"\r\n"_s + printed));
         return {};
     }
     return QFileInfo(converted).absoluteFilePath();

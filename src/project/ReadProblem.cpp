@@ -7,12 +7,12 @@ using namespace Qt::StringLiterals;
 QStringList ReadProblem::boxLines() const
 {
     return {
-        Phrases::text(133) + error.description,
-        Phrases::text(196) + QString::number(error.number),
-        Phrases::text(197) + section,
-        Phrases::text(198) + lastLine,
+        Phrases::text(Phrase::ErrorColon) + error.description,
+        Phrases::text(Phrase::ErrorNumberColon) + QString::number(error.number),
+        Phrases::text(Phrase::ParagraphColon) + section,
+        Phrases::text(Phrase::NextLineColon) + lastLine,
         QString(),
-        Phrases::text(199),
+        Phrases::text(Phrase::ContinueLoading),
     };
 }
 

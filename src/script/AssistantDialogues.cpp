@@ -82,12 +82,12 @@ std::optional<QString> AssistantDialogues::askObjectNumber(const QString &prompt
 
 std::optional<QString> AssistantDialogues::askTextBoxNumber()
 {
-    return askObjectNumber(Phrases::text(201));
+    return askObjectNumber(Phrases::text(Phrase::TextBoxNumberPrompt));
 }
 
 std::optional<QString> AssistantDialogues::askButtonNumber()
 {
-    return askObjectNumber(Phrases::text(202));
+    return askObjectNumber(Phrases::text(Phrase::ButtonNumberPrompt));
 }
 
 std::optional<QString> AssistantDialogues::askNumberLooping(const QString &prompt, const QString &title,
@@ -99,7 +99,7 @@ std::optional<QString> AssistantDialogues::askNumberLooping(const QString &promp
             return std::nullopt;
         if (isNumber(answer))
             return answer;
-        m_prompter.message(Phrases::text(203), errorTitle, MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::IncorrectNumber), errorTitle, MessageIcon::Critical);
     }
 }
 
@@ -110,7 +110,7 @@ std::optional<QString> AssistantDialogues::askNumberOnce(const QString &prompt, 
         return std::nullopt;
     if (isNumber(answer))
         return answer;
-    m_prompter.message(Phrases::text(156), title, MessageIcon::Critical);
+    m_prompter.message(Phrases::text(Phrase::IncorrectValue), title, MessageIcon::Critical);
     return std::nullopt;
 }
 
@@ -123,59 +123,68 @@ std::optional<AssistantOutcome> AssistantDialogues::runGeneral(AssistantAction a
 {
     switch (action) {
     case A::ShowMessage: {
-        const QString dialogueTitle = Phrases::text(204);
-        const QString title = ask(Phrases::text(205), dialogueTitle);
-        const QString text = ask(Phrases::text(206), dialogueTitle);
-        const QString type = ask(Phrases::text(207), dialogueTitle, u"information"_s);
+        const QString dialogueTitle = Phrases::text(Phrase::DialogBox);
+        const QString title = ask(Phrases::text(Phrase::TitleColon), dialogueTitle);
+        const QString text = ask(Phrases::text(Phrase::MessageWithBreaks), dialogueTitle);
+        const QString type = ask(Phrases::text(Phrase::MessageTypePrompt), dialogueTitle, u"information"_s);
         return inserting(snippets::message(title, text, type));
     }
     case A::LaunchSubMenu:
-        return unlessEmpty(ask(Phrases::text(208), Phrases::text(83)), snippets::subMenu);
+        return unlessEmpty(ask(Phrases::text(Phrase::SubMenuNamePrompt), Phrases::text(Phrase::SubMenuTitle)),
+                           snippets::subMenu);
     case A::OpenWebPage:
-        return unlessEmpty(ask(Phrases::text(209), Phrases::text(210), defaultWebAddress()), snippets::webPage);
+        return unlessEmpty(
+            ask(Phrases::text(Phrase::WebPageAddressPrompt), Phrases::text(Phrase::OpenWebPage), defaultWebAddress()),
+            snippets::webPage);
     case A::OpenHtmlPage:
-        return inserting(snippets::htmlPage(ask(Phrases::text(211), Phrases::text(212))));
+        return inserting(
+            snippets::htmlPage(ask(Phrases::text(Phrase::HtmlPagePathPrompt), Phrases::text(Phrase::OpenHtmlPage))));
     case A::SendEmail: {
-        const QString title = Phrases::text(213);
-        const QString address = ask(Phrases::text(214), title, u"xx@xx.xx"_s);
+        const QString title = Phrases::text(Phrase::SendEmail);
+        const QString address = ask(Phrases::text(Phrase::EmailRecipientPrompt), title, u"xx@xx.xx"_s);
         if (address.isEmpty())
             return nothing();
-        const QString copies = ask(Phrases::text(215), title);
-        const QString subject = ask(Phrases::text(216), title);
-        const QString body = ask(Phrases::text(217), title);
+        const QString copies = ask(Phrases::text(Phrase::EmailCopiesPrompt), title);
+        const QString subject = ask(Phrases::text(Phrase::EmailSubjectPrompt), title);
+        const QString body = ask(Phrases::text(Phrase::MessageColon), title);
         return inserting(snippets::email(address, copies, subject, body));
     }
     case A::OpenTextFile: {
-        const QString title = Phrases::text(218);
-        const QString path = ask(Phrases::text(219), title);
+        const QString title = Phrases::text(Phrase::OpenTextFile);
+        const QString path = ask(Phrases::text(Phrase::TextFilePathPrompt), title);
         if (path.isEmpty())
             return nothing();
-        const QString box = ask(Phrases::text(220), title);
+        const QString box = ask(Phrases::text(Phrase::TextBoxForFilePrompt), title);
         return box.isEmpty() ? nothing() : inserting(snippets::textFile(path, box));
     }
     case A::OpenDocument:
-        return unlessEmpty(ask(Phrases::text(221), Phrases::text(222)), snippets::document);
+        return unlessEmpty(ask(Phrases::text(Phrase::DocumentToOpen), Phrases::text(Phrase::OpenDocument)),
+                           snippets::document);
     case A::OpenFolder:
-        return unlessEmpty(ask(Phrases::text(223), Phrases::text(224)), snippets::folder);
+        return unlessEmpty(ask(Phrases::text(Phrase::FolderToOpenPrompt), Phrases::text(Phrase::OpenFolder)),
+                           snippets::folder);
     case A::RunProgram:
-        return unlessEmpty(ask(Phrases::text(225), Phrases::text(226)), snippets::program);
+        return unlessEmpty(ask(Phrases::text(Phrase::FileToRunPrompt), Phrases::text(Phrase::RunFile)),
+                           snippets::program);
     case A::OpenCdTray:
     case A::CloseCdTray: {
         const auto cd = action == A::OpenCdTray ? snippets::CdAction::Open : snippets::CdAction::Close;
-        const QString word = Phrases::text(cd == snippets::CdAction::Open ? 227 : 228);
+        const QString word = Phrases::text(cd == snippets::CdAction::Open ? Phrase::Open : Phrase::Close);
         const QString lower = word.toLower();
-        const QString letter = ask(Phrases::text(229) + lower + Phrases::text(230) + lower + Phrases::text(231),
-                                   word + Phrases::text(232), u"[LECT]"_s);
+        const QString letter =
+            ask(Phrases::text(Phrase::DriveLetterFor) + lower + Phrases::text(Phrase::DriveLetterExample) + lower +
+                    Phrases::text(Phrase::DriveOfTheMenu),
+                word + Phrases::text(Phrase::TheCdDrive), u"[LECT]"_s);
         return unlessEmpty(letter, [cd](const QString &answer) { return snippets::cdTray(cd, answer); });
     }
     case A::PlaySound:
-        return unlessEmpty(ask(Phrases::text(233), Phrases::text(234)),
+        return unlessEmpty(ask(Phrases::text(Phrase::SoundFilePathPrompt), Phrases::text(Phrase::PlaySoundFile)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::Sound, path); });
     case A::PlayWavSound:
-        return unlessEmpty(ask(Phrases::text(233), Phrases::text(235)),
+        return unlessEmpty(ask(Phrases::text(Phrase::SoundFilePathPrompt), Phrases::text(Phrase::PlayWavSound)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::WavSound, path); });
     case A::PlayVideo:
-        return unlessEmpty(ask(Phrases::text(236), Phrases::text(237)),
+        return unlessEmpty(ask(Phrases::text(Phrase::VideoFilePathPrompt), Phrases::text(Phrase::PlayVideoFile)),
                            [](const QString &path) { return snippets::playMedia(snippets::Media::Video, path); });
     case A::ScreenCursor:
         return cursorFor(u"Ecran"_s);
@@ -198,7 +207,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction ac
     case A::WindowClose:
         return inserting(snippets::closeMenu());
     case A::WindowTitle:
-        return unlessEmpty(ask(Phrases::text(238), Phrases::text(239)), snippets::windowCaption);
+        return unlessEmpty(ask(Phrases::text(Phrase::NewTitlePrompt), Phrases::text(Phrase::ChangeTitle)),
+                           snippets::windowCaption);
     case A::WindowColour: {
         const std::optional<int> colour = askColour();
         return colour ? inserting(snippets::colour(u"Changer couleur menu"_s, u"Fenetre.BackColor"_s, *colour))
@@ -207,9 +217,10 @@ std::optional<AssistantOutcome> AssistantDialogues::runWindow(AssistantAction ac
     case A::WindowX:
     case A::WindowY: {
         const Axis axis = action == A::WindowX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberLooping(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(242),
-                                        Phrases::text(7)),
-                       [axis](const QString &number) { return snippets::windowPosition(axis, number); });
+        return ifGiven(
+            askNumberLooping(axis == Axis::X ? Phrases::text(Phrase::NewXPrompt) : Phrases::text(Phrase::NewYPrompt),
+                             Phrases::text(Phrase::ChangePosition), Phrases::text(Phrase::Error)),
+            [axis](const QString &number) { return snippets::windowPosition(axis, number); });
     }
     case A::WindowCursor:
         return cursorFor(u"Fenetre"_s);
@@ -225,8 +236,9 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
 {
     switch (action) {
     case A::BorderWidth: {
-        const QString title = Phrases::text(243);
-        return ifGiven(askNumberLooping(Phrases::text(244), title, title, u"1"_s), snippets::borderWidth);
+        const QString title = Phrases::text(Phrase::BorderWidth);
+        return ifGiven(askNumberLooping(Phrases::text(Phrase::NewBorderWidthPrompt), title, title, u"1"_s),
+                       snippets::borderWidth);
     }
     case A::BorderColour: {
         const std::optional<int> colour = askColour();
@@ -243,7 +255,8 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
     case A::BorderHidden:
         return inserting(snippets::visible(u"Bordure"_s, action == A::BorderVisible));
     case A::BackgroundPicture:
-        return unlessEmpty(ask(Phrases::text(245), Phrases::text(171)), snippets::backgroundPicture);
+        return unlessEmpty(ask(Phrases::text(Phrase::ImagePathPrompt), Phrases::text(Phrase::BackgroundImage)),
+                           snippets::backgroundPicture);
     case A::BackgroundStretch:
     case A::BackgroundNoStretch:
         return inserting(snippets::backgroundStretch(action == A::BackgroundStretch));
@@ -251,8 +264,9 @@ std::optional<AssistantOutcome> AssistantDialogues::runBorderBackgroundTimer(Ass
     case A::TimerDisable:
         return inserting(snippets::timerEnabled(action == A::TimerEnable));
     case A::TimerInterval: {
-        const QString title = Phrases::text(246);
-        return ifGiven(askNumberLooping(Phrases::text(247), title, title), snippets::timerInterval);
+        const QString title = Phrases::text(Phrase::TimerInterval);
+        return ifGiven(askNumberLooping(Phrases::text(Phrase::NewIntervalPrompt), title, title),
+                       snippets::timerInterval);
     }
     default:
         return std::nullopt;
@@ -320,21 +334,24 @@ std::optional<AssistantOutcome> AssistantDialogues::runTextBox(AssistantAction a
     case A::TextWidth:
     case A::TextHeight: {
         const auto dimension = action == A::TextWidth ? snippets::Dimension::Width : snippets::Dimension::Height;
-        return ifGiven(
-            askNumberOnce(action == A::TextWidth ? Phrases::text(248) : Phrases::text(249), Phrases::text(250)),
-            [&](const QString &value) { return snippets::textSize(n, dimension, value); });
+        return ifGiven(askNumberOnce(action == A::TextWidth ? Phrases::text(Phrase::NewWidthPrompt)
+                                                            : Phrases::text(Phrase::NewHeightPrompt),
+                                     Phrases::text(Phrase::Size)),
+                       [&](const QString &value) { return snippets::textSize(n, dimension, value); });
     }
     case A::TextX:
     case A::TextY: {
         const Axis axis = action == A::TextX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberOnce(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(251)),
-                       [&](const QString &value) { return snippets::textPosition(n, axis, value); });
+        return ifGiven(
+            askNumberOnce(axis == Axis::X ? Phrases::text(Phrase::NewXPrompt) : Phrases::text(Phrase::NewYPrompt),
+                          Phrases::text(Phrase::Position)),
+            [&](const QString &value) { return snippets::textPosition(n, axis, value); });
     }
     case A::TextScrollBarOn:
     case A::TextScrollBarOff:
         return inserting(snippets::textScrollBar(n, action == A::TextScrollBarOn));
     default:
-        return unlessEmpty(ask(Phrases::text(252), Phrases::text(253)),
+        return unlessEmpty(ask(Phrases::text(Phrase::NewTextPrompt), Phrases::text(Phrase::Text)),
                            [&](const QString &text) { return snippets::textContent(n, text); });
     }
 }
@@ -365,14 +382,17 @@ std::optional<AssistantOutcome> AssistantDialogues::runButton(AssistantAction ac
     case A::ButtonX:
     case A::ButtonY: {
         const Axis axis = action == A::ButtonX ? Axis::X : Axis::Y;
-        return ifGiven(askNumberOnce(axis == Axis::X ? Phrases::text(240) : Phrases::text(241), Phrases::text(251)),
-                       [&](const QString &value) { return snippets::buttonPosition(n, axis, value); });
+        return ifGiven(
+            askNumberOnce(axis == Axis::X ? Phrases::text(Phrase::NewXPrompt) : Phrases::text(Phrase::NewYPrompt),
+                          Phrases::text(Phrase::Position)),
+            [&](const QString &value) { return snippets::buttonPosition(n, axis, value); });
     }
     case A::ButtonCursor:
         return cursorFor(snippets::button(n));
     case A::ButtonPicture:
-        return unlessEmpty(ask(Phrases::text(254), Phrases::text(255) + snippets::button(n)),
-                           [&](const QString &path) { return snippets::buttonPicture(n, path); });
+        return unlessEmpty(
+            ask(Phrases::text(Phrase::NewImagePrompt), Phrases::text(Phrase::ImageSpace) + snippets::button(n)),
+            [&](const QString &path) { return snippets::buttonPicture(n, path); });
     default:
         return inserting(snippets::visible(snippets::button(n), action == A::ButtonVisible));
     }

@@ -39,7 +39,8 @@ std::optional<Snippet> choose(Prompter &prompter, const QString &target, int poi
 {
     if (pointer != kCustomPointer)
         return snippet(target, pointer);
-    const QString path = prompter.input({Phrases::text(256), Phrases::text(257), QString()});
+    const QString path =
+        prompter.input({Phrases::text(Phrase::CursorPathPrompt), Phrases::text(Phrase::Cursor), QString()});
     if (path.isEmpty())
         return std::nullopt;
     return snippet(target, pointer, path);

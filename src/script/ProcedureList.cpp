@@ -16,7 +16,7 @@ constexpr std::array<QStringView, 6> kPrefixes{u"public sub",       u"private su
 ProcedureList ProcedureList::scan(const QString &text)
 {
     ProcedureList list;
-    list.m_entries << Phrases::text(66);
+    list.m_entries << Phrases::text(Phrase::Procedures);
     list.m_declarations << u"RIEN"_s;
     const QStringView lineBreak = u"\r\n";
     const QStringView all(text);

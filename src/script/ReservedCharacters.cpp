@@ -22,8 +22,8 @@ Step step(const QString &text)
 MessageRequest message()
 {
     MessageRequest request;
-    request.text = Phrases::text(149);
-    request.title = Phrases::text(77);
+    request.text = Phrases::text(Phrase::ForbiddenCharacter);
+    request.title = Phrases::text(Phrase::ErrorBang);
     request.icon = MessageIcon::Critical;
     return request;
 }

@@ -45,17 +45,17 @@ ScriptOpening scriptOpening(ScriptOpener opener, int buttonNumber)
     const QString number = QString::number(buttonNumber);
     switch (opener) {
     case ScriptOpener::ButtonScript:
-        return {Phrases::text(67) + number, u"bouton"_s, ScriptSlot::Bouton};
+        return {Phrases::text(Phrase::ButtonScriptTitle) + number, u"bouton"_s, ScriptSlot::Bouton};
     case ScriptOpener::ButtonHover:
-        return {Phrases::text(68) + number, u"boutonsurvol"_s, ScriptSlot::BoutonSurvol};
+        return {Phrases::text(Phrase::ButtonHoverScriptTitle) + number, u"boutonsurvol"_s, ScriptSlot::BoutonSurvol};
     case ScriptOpener::StartupAction:
-        return {Phrases::text(69), u"EDIT_PRINC"_s, ScriptSlot::EditPrinc};
+        return {Phrases::text(Phrase::StartupScriptTitle), u"EDIT_PRINC"_s, ScriptSlot::EditPrinc};
     case ScriptOpener::TimerScript:
-        return {Phrases::text(70), u"minuteur"_s, ScriptSlot::Minuteur};
+        return {Phrases::text(Phrase::TimerScriptTitle), u"minuteur"_s, ScriptSlot::Minuteur};
     case ScriptOpener::GlobalScript:
-        return {Phrases::text(71), u"global"_s, ScriptSlot::Global};
+        return {Phrases::text(Phrase::GlobalScriptTitle), u"global"_s, ScriptSlot::Global};
     case ScriptOpener::WindowHover:
-        return {Phrases::text(72), u"survolfenetre"_s, ScriptSlot::SurvolFenetre};
+        return {Phrases::text(Phrase::SheetHoverScriptTitle), u"survolfenetre"_s, ScriptSlot::SurvolFenetre};
     }
     return {};
 }

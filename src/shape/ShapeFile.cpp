@@ -26,7 +26,7 @@ ZepError fromBytes(const QByteArray &bytes, QList<ShapePoint> *vertices)
     LineReader lines(bytes);
     QString line;
     if (!lines.next(&line) || line != projectblocks::kShapeStart)
-        return ZepError(ErrorCode::Internal, Phrases::text(131));
+        return ZepError(ErrorCode::Internal, Phrases::text(Phrase::InvalidFile));
     QList<ShapePoint> read;
     for (;;) {
         if (!lines.next(&line))
@@ -45,7 +45,7 @@ ZepError fromBytes(const QByteArray &bytes, QList<ShapePoint> *vertices)
 ZepError load(const QString &path, QList<ShapePoint> *vertices)
 {
     if (!QFileInfo(path).isFile())
-        return ZepError(ErrorCode::Internal, Phrases::text(132));
+        return ZepError(ErrorCode::Internal, Phrases::text(Phrase::FileNotFound));
     QByteArray bytes;
     if (const ZepError error = readWholeFile(path, &bytes); error.isError())
         return error;
@@ -59,8 +59,9 @@ ZepError save(const QString &path, const QList<ShapePoint> &vertices)
 
 MessageRequest errorBox(const ZepError &error)
 {
-    return MessageRequest{Phrases::text(133) + error.description, Phrases::text(101) + QString::number(error.number),
-                          MessageIcon::Critical, MessageButtons::Ok};
+    return MessageRequest{Phrases::text(Phrase::ErrorColon) + error.description,
+                          Phrases::text(Phrase::ErrorNumber) + QString::number(error.number), MessageIcon::Critical,
+                          MessageButtons::Ok};
 }
 
 } // namespace shapefile

@@ -6,5 +6,6 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    return Phrases::text(279) + QString::number(shownNumber()) + Phrases::text(style == Style::Text ? 280 : 281);
+    return Phrases::text(Phrase::ButtonWord) + QString::number(shownNumber()) +
+           Phrases::text(style == Style::Text ? Phrase::TextCaption : Phrase::GraphicCaption);
 }

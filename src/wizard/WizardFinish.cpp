@@ -59,25 +59,25 @@ bool WizardFinish::isValidName(const QString &name)
 QString WizardFinish::failureText(const ZepError &error)
 {
     if (error.number == int(ErrorCode::PathNotFound) || error.number == int(ErrorCode::PathFileAccess))
-        return Phrases::text(288);
-    return Phrases::text(289) + error.description;
+        return Phrases::text(Phrase::InvalidProjectName);
+    return Phrases::text(Phrase::ErrorDash) + error.description;
 }
 
 WizardFinish::Outcome WizardFinish::run(WizardProject &p) const
 {
     if (p.saveFolder.isEmpty())
-        return {Phrases::text(284), {}};
+        return {Phrases::text(Phrase::SaveMenuFirst), {}};
     if (!pathtext::isSeparator(p.saveFolder.back()))
         p.saveFolder += u'/';
     if (!QFileInfo(pathtext::toHost(p.saveFolder)).isDir())
-        return {Phrases::text(285), {}};
+        return {Phrases::text(Phrase::InvalidFolder), {}};
     if (p.name.isEmpty())
-        return {Phrases::text(286), {}};
+        return {Phrases::text(Phrase::NameYourMenu), {}};
     if (!isValidName(p.name))
-        return {Phrases::text(288), {}};
+        return {Phrases::text(Phrase::InvalidProjectName), {}};
     const QString saveFolder = pathtext::toHost(p.saveFolder);
     if (QFileInfo::exists(saveFolder + p.name))
-        return {Phrases::text(287), {}};
+        return {Phrases::text(Phrase::NameAlreadyUsedInFolder), {}};
     if (!QDir(saveFolder).mkdir(p.name))
         return {failureText(ZepError(ErrorCode::PathNotFound)), {}};
 

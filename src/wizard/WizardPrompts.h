@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Phrase.h"
+
 #include <QString>
 
 #include <optional>
@@ -33,7 +35,7 @@ public:
     std::optional<Message> askMessage(const QString &title = {}, const QString &text = {}) const;
 
 private:
-    QString ask(const QString &prompt, const QString &preset) const;
+    QString ask(Phrase prompt, const QString &preset) const;
 
     Prompter &m_prompter;
 };

@@ -46,3 +46,23 @@ TEST(PhraseTable, NumbersAscendAndTheEnglishPackAndTheDocsGiveEachOne)
         EXPECT_TRUE(documented.contains(entry.number)) << "phrase " << entry.number << " missing from the docs";
     }
 }
+
+TEST(PhraseTable, EachNumberHasOneNameAndOneText)
+{
+    // The enum is read as text: the compiler accepts two names for one number.
+    static const QRegularExpression value(u"^    (\\w+) = (\\d+),$"_s);
+    QSet<int> named;
+    for (const QString &line : sourceLines(u"../../src/common/Phrase.h"_s, u"\n"_s)) {
+        if (const QRegularExpressionMatch m = value.match(line); m.hasMatch()) {
+            const int number = m.captured(2).toInt();
+            EXPECT_FALSE(named.contains(number)) << "phrase " << number << " named twice";
+            named.insert(number);
+        }
+    }
+    QSet<int> listed;
+    for (const Phrases::Entry &entry : Phrases::table())
+        listed.insert(entry.number);
+    EXPECT_EQ(listed.size(), Phrases::table().size());
+    EXPECT_EQ(named, listed);
+    EXPECT_EQ(Phrases::text(Phrase::CompileDone), u"Terminé."_s);
+}

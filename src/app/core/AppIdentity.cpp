@@ -13,7 +13,7 @@ namespace appid {
 
 QString applicationTitle()
 {
-    return Phrases::text(178);
+    return Phrases::text(Phrase::ZepCreation);
 }
 
 QString windowCaption(const QString &description)

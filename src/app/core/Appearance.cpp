@@ -19,7 +19,7 @@ Appearance Appearance::systemDefault(const QPalette &palette)
 
 QString Appearance::defaultName()
 {
-    return Phrases::text(74);
+    return Phrases::text(Phrase::Default);
 }
 
 QString Appearance::fallbackFont()

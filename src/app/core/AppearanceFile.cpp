@@ -131,17 +131,17 @@ std::optional<MessageRequest> AppearanceFile::checkNewName(const QString &name, 
     message.title = appid::applicationTitle();
     message.icon = MessageIcon::Exclamation;
     if (name.isEmpty()) {
-        message.text = Phrases::text(180);
+        message.text = Phrases::text(Phrase::EmptyNameField);
         return message;
     }
     for (const Appearance &a : list) {
         if (a.name.compare(name, Qt::CaseInsensitive) == 0) {
-            message.text = Phrases::text(181);
+            message.text = Phrases::text(Phrase::NameAlreadyUsed);
             return message;
         }
     }
     if (list.size() > kMaxStored) {
-        message.text = Phrases::text(182);
+        message.text = Phrases::text(Phrase::AppearanceLimitReached);
         return message;
     }
     return std::nullopt;

@@ -9,9 +9,9 @@ class Prompter;
 
 struct AskToSaveTexts
 {
-    QString unnamed = Phrases::text(25);
-    QString named = Phrases::text(26);
-    QString title = Phrases::text(27);
+    QString unnamed = Phrases::text(Phrase::SaveCurrentFile);
+    QString named = Phrases::text(Phrase::SaveChangesToFile);
+    QString title = Phrases::text(Phrase::SaveTitle);
 };
 
 // The question asked before anything that would lose the open project. Its answer

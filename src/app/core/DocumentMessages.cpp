@@ -20,27 +20,28 @@ MessageRequest box(const QString &text, const QString &title, MessageIcon icon)
 
 MessageRequest DocumentMessages::notSaved()
 {
-    return box(Phrases::text(8), appid::applicationTitle(), MessageIcon::Exclamation);
+    return box(Phrases::text(Phrase::ProjectNotSaved), appid::applicationTitle(), MessageIcon::Exclamation);
 }
 
 MessageRequest DocumentMessages::sourceNotice()
 {
-    return box(Phrases::text(177), appid::applicationTitle(), MessageIcon::Information);
+    return box(Phrases::text(Phrase::SourceWillShow), appid::applicationTitle(), MessageIcon::Information);
 }
 
 MessageRequest DocumentMessages::closeWizardFirst()
 {
-    return box(Phrases::text(16), Phrases::text(51), MessageIcon::Exclamation);
+    return box(Phrases::text(Phrase::CloseWizardBeforeQuitting), Phrases::text(Phrase::QuitEllipsis),
+               MessageIcon::Exclamation);
 }
 
 FileRequest DocumentMessages::saveAs(const QString &title)
 {
-    return {title, Phrases::text(14) + u" v1.1 (*.zep) | *.zep"_s, QString()};
+    return {title, Phrases::text(Phrase::ZepFile) + u" v1.1 (*.zep) | *.zep"_s, QString()};
 }
 
 FileRequest DocumentMessages::open(const QString &title)
 {
     if (Phrases::packActive())
-        return {title, Phrases::text(14) + u" v1.0/v1.1 (*.zep) | *.zep;*.qmb"_s, QString()};
+        return {title, Phrases::text(Phrase::ZepFile) + u" v1.0/v1.1 (*.zep) | *.zep;*.qmb"_s, QString()};
     return {title, u"Fichier ZEP v1.0/v1.1 (*.zep)|*.zep|Fichier QMB ou compatible (*.qmb)|*.qmb"_s, QString()};
 }

@@ -196,7 +196,7 @@ void FileAssociation::runToolIfPresent(const QString &program, const QStringList
 MessageRequest FileAssociation::doneMessage()
 {
     MessageRequest message;
-    message.text = Phrases::text(183);
+    message.text = Phrases::text(Phrase::FilesAssociated);
     message.title = appid::applicationTitle();
     message.icon = MessageIcon::Information;
     return message;

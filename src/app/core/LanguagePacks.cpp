@@ -37,5 +37,5 @@ void LanguagePacks::choose(SettingsStore &store, const QString &language)
 
 MessageRequest LanguagePacks::restartNotice(const QString &title)
 {
-    return {Phrases::text(43), title, MessageIcon::Information};
+    return {Phrases::text(Phrase::LanguageChangedRestart), title, MessageIcon::Information};
 }

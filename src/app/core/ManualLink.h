@@ -21,9 +21,9 @@ public:
     // The texts a language pack may replace.
     struct Texts
     {
-        QString folderPrompt = Phrases::text(5);
-        QString wrongFolder = Phrases::text(6);
-        QString errorTitle = Phrases::text(7);
+        QString folderPrompt = Phrases::text(Phrase::ChooseManualFolder);
+        QString wrongFolder = Phrases::text(Phrase::BadFolder);
+        QString errorTitle = Phrases::text(Phrase::Error);
     };
 
     ManualLink(SettingsStore &store, Prompter &prompter, OpenUrl openUrl);

@@ -55,12 +55,13 @@ QUrl PluginRunner::target(const QString &argument)
 
 MessageRequest PluginRunner::loadFailure(const QString &reason)
 {
-    return {Phrases::text(45) + reason, Phrases::text(47), MessageIcon::Critical};
+    return {Phrases::text(Phrase::PluginsCannotStart) + reason, Phrases::text(Phrase::PluginsError),
+            MessageIcon::Critical};
 }
 
 MessageRequest PluginRunner::startFailure()
 {
-    return {Phrases::text(46), Phrases::text(47), MessageIcon::Critical};
+    return {Phrases::text(Phrase::PluginCannotStart), Phrases::text(Phrase::PluginsError), MessageIcon::Critical};
 }
 
 void PluginRunner::run(const PluginEntry &entry)
@@ -76,7 +77,7 @@ void PluginRunner::run(const PluginEntry &entry)
     case Kind::Message: {
         QString text = argument;
         text.replace(u'¤', u"\r\n"_s);
-        m_prompter.message(text, Phrases::text(48), MessageIcon::Information);
+        m_prompter.message(text, Phrases::text(Phrase::Information), MessageIcon::Information);
         break;
     }
     case Kind::Open:
@@ -96,5 +97,5 @@ void PluginRunner::run(const PluginEntry &entry)
 
 void PluginRunner::runPlaceholder(const QString &caption)
 {
-    m_prompter.message(caption, Phrases::text(48), MessageIcon::Information);
+    m_prompter.message(caption, Phrases::text(Phrase::Information), MessageIcon::Information);
 }

@@ -22,7 +22,7 @@ QString RecentFiles::valueName(int number)
 
 QString RecentFiles::placeholderCaption()
 {
-    return Phrases::text(49);
+    return Phrases::text(Phrase::NoRecentFile);
 }
 
 QString RecentFiles::captionFor(const QString &path)
@@ -74,8 +74,8 @@ void RecentFiles::add(const QString &path)
 MessageRequest RecentFiles::missingFileMessage(const QString &path)
 {
     MessageRequest message;
-    message.text = Phrases::text(28) + path + Phrases::text(29);
-    message.title = Phrases::text(179);
+    message.text = Phrases::text(Phrase::TheFileQuote) + path + Phrases::text(Phrase::QuoteNotFound);
+    message.title = Phrases::text(Phrase::LoadError);
     message.icon = MessageIcon::Critical;
     return message;
 }

@@ -12,7 +12,7 @@ class Prompter;
 // The bug report's input box; a language pack replaces both.
 struct BugReportTexts
 {
-    QString prompt = Phrases::text(9);
+    QString prompt = Phrases::text(Phrase::DescribeBug);
     QString title = QStringLiteral("Report de bug");
 };
 

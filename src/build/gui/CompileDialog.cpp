@@ -110,12 +110,12 @@ CompileDialog::CompileDialog(const MenuProject &project, const QString &projectF
 
 QString CompileDialog::runtimeInfoText()
 {
-    return Phrases::text(102);
+    return Phrases::text(Phrase::NoRuntimeHelp);
 }
 
 void CompileDialog::showRuntimeInfo()
 {
-    m_prompter.message(runtimeInfoText(), Phrases::text(103), MessageIcon::Information);
+    m_prompter.message(runtimeInfoText(), Phrases::text(Phrase::QuickHelp), MessageIcon::Information);
 }
 
 void CompileDialog::subMenuClicked()
@@ -126,7 +126,7 @@ void CompileDialog::subMenuClicked()
 
 void CompileDialog::browse()
 {
-    QString folder = m_prompter.folder({Phrases::text(104)});
+    QString folder = m_prompter.folder({Phrases::text(Phrase::ChooseCompileFolder)});
     if (const qsizetype nul = folder.indexOf(QChar(0)); nul >= 0)
         folder.truncate(nul);
     if (!folder.isEmpty())
@@ -151,8 +151,8 @@ void CompileDialog::compile()
 bool CompileDialog::mayReplace(const QString &cdFolder)
 {
     MessageRequest question;
-    question.text = Phrases::text(105) + cdFolder + Phrases::text(106);
-    question.title = Phrases::text(80);
+    question.text = Phrases::text(Phrase::InFolderOpen) + cdFolder + Phrases::text(Phrase::AlreadyCompiledReplace);
+    question.title = Phrases::text(Phrase::CompileTitle);
     question.icon = MessageIcon::Question;
     question.buttons = MessageButtons::YesNo;
     question.defaultButton = 2;

@@ -171,14 +171,16 @@ void PrintPreview::scrollHome()
 void PrintPreview::save()
 {
     const QString before = QDir::currentPath();
-    QString path = m_prompter.saveFile({Phrases::text(114), Phrases::text(115) + u" | *.bmp"_s, QString()});
+    QString path = m_prompter.saveFile(
+        {Phrases::text(Phrase::Save), Phrases::text(Phrase::BmpImageFilter) + u" | *.bmp"_s, QString()});
     QDir::setCurrent(before);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += u".bmp"_s;
     if (!m_capture.save(path, "BMP"))
-        m_prompter.message(Phrases::text(116) + path + Phrases::text(79), Phrases::text(77), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::CannotSaveImage) + path + Phrases::text(Phrase::SpaceBang),
+                           Phrases::text(Phrase::ErrorBang), MessageIcon::Critical);
 }
 
 void PrintPreview::copyToClipboard()
@@ -186,7 +188,8 @@ void PrintPreview::copyToClipboard()
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setImage(m_capture);
-    m_prompter.message(Phrases::text(117), Phrases::text(118), MessageIcon::Information);
+    m_prompter.message(Phrases::text(Phrase::ImageCopiedToClipboard), Phrases::text(Phrase::Print),
+                       MessageIcon::Information);
 }
 
 void PrintPreview::print()
@@ -196,7 +199,7 @@ void PrintPreview::print()
     if (!m_printerChoice(printer))
         return;
     if (!printOn(printer))
-        m_prompter.message(Phrases::text(119), Phrases::text(118), MessageIcon::Critical);
+        m_prompter.message(Phrases::text(Phrase::CannotPrint), Phrases::text(Phrase::Print), MessageIcon::Critical);
 }
 
 bool PrintPreview::printOn(QPrinter &printer) const

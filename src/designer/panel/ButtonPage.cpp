@@ -136,9 +136,9 @@ void ButtonPage::connectControls()
                 [this, line, image] { edit([&](MenuButton &b) { b.*image = line->text(); }); });
         clicked(u"Choisir"_s + line->objectName(), [this, title, image] { chooseImage(title, image); });
     };
-    imageField(m_normal, Phrases::text(134), &MenuButton::normalImage);
-    imageField(m_hover, Phrases::text(135), &MenuButton::hoverImage);
-    imageField(m_click, Phrases::text(136), &MenuButton::clickImage);
+    imageField(m_normal, Phrases::text(Phrase::NormalImage), &MenuButton::normalImage);
+    imageField(m_hover, Phrases::text(Phrase::HoverImage), &MenuButton::hoverImage);
+    imageField(m_click, Phrases::text(Phrase::ClickImage), &MenuButton::clickImage);
 
     const auto soundField = [this, clicked](QLineEdit *line, const QString &title, QString ProjectSettings::*sound) {
         connect(line, &QLineEdit::editingFinished, this,
@@ -149,8 +149,8 @@ void ButtonPage::connectControls()
         });
         clicked(u"Effacer"_s + line->objectName(), [this, sound] { m_ctx.document.setSetting(sound, QString()); });
     };
-    soundField(m_hoverSound, Phrases::text(161), &ProjectSettings::hoverSound);
-    soundField(m_clickSound, Phrases::text(162), &ProjectSettings::clickSound);
+    soundField(m_hoverSound, Phrases::text(Phrase::HoverSoundEllipsis), &ProjectSettings::hoverSound);
+    soundField(m_clickSound, Phrases::text(Phrase::ClickSoundEllipsis), &ProjectSettings::clickSound);
 
     clicked(u"ModifPosition"_s, [this] { movePosition(PositionUnit::Twips); });
     clicked(u"ModifPositionPx"_s, [this] { movePosition(PositionUnit::Pixels); });
@@ -171,8 +171,10 @@ void ButtonPage::connectControls()
     });
     connect(m_transparentColour, &ColourSwatch::clicked, this, [this] { chooseTransparentColour(); });
     clicked(u"ApercuRapide"_s, [this] { quickPreview(); });
-    connect(findChild<ClickableLabel *>(u"InfosTransparence"_s), &ClickableLabel::clicked, this,
-            [this] { m_ctx.prompter.message(Phrases::text(157), Phrases::text(158), MessageIcon::Information); });
+    connect(findChild<ClickableLabel *>(u"InfosTransparence"_s), &ClickableLabel::clicked, this, [this] {
+        m_ctx.prompter.message(Phrases::text(Phrase::ButtonTransparencyHelp),
+                               Phrases::text(Phrase::ButtonTransparencyTitle), MessageIcon::Information);
+    });
 
     connect(m_multimedia, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (m_slot > 0 && m_multimediaPage->isVisibleTo(this))
@@ -181,8 +183,9 @@ void ButtonPage::connectControls()
     connect(m_multimediaChoose, &QPushButton::clicked, this, [this] {
         m_placementMenu->popup(m_multimediaChoose->mapToGlobal(QPoint(0, m_multimediaChoose->height())));
     });
-    connect(findChild<ClickableLabel *>(u"AideMultimedia"_s), &ClickableLabel::clicked, this,
-            [this] { m_ctx.prompter.message(Phrases::text(159), u"[?]"_s, MessageIcon::Information); });
+    connect(findChild<ClickableLabel *>(u"AideMultimedia"_s), &ClickableLabel::clicked, this, [this] {
+        m_ctx.prompter.message(Phrases::text(Phrase::MediaFileHelp), u"[?]"_s, MessageIcon::Information);
+    });
 }
 
 void ButtonPage::showButton(int slot, const QString &entry)
@@ -234,7 +237,7 @@ void ButtonPage::movePosition(PositionUnit unit)
         return;
     const MenuButton &b = m_ctx.project.button(m_slot);
     if (const auto position =
-            askPosition(m_ctx.prompter, Phrases::text(152), unit, QPointF(b.left, b.top), m_ctx.tpp)) {
+            askPosition(m_ctx.prompter, Phrases::text(Phrase::ButtonWord), unit, QPointF(b.left, b.top), m_ctx.tpp)) {
         edit([&](MenuButton &changed) {
             changed.left = float(position->x());
             changed.top = float(position->y());
@@ -264,13 +267,14 @@ void ButtonPage::quickPreview()
 
 void ButtonPage::placeMultimedia(panelrules::Placement placement)
 {
-    const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(163), filechoosers::multimediaFilter());
+    const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(Phrase::FindMediaFile),
+                                               filechoosers::multimediaFilter());
     if (!file)
         return;
     QString folders;
     if (placement == panelrules::Placement::Folders) {
         InputRequest request;
-        request.prompt = Phrases::text(160);
+        request.prompt = Phrases::text(Phrase::EnterFolderNames);
         folders = m_ctx.prompter.input(request);
         if (folders.isEmpty())
             return;

@@ -12,27 +12,27 @@ namespace filechoosers {
 
 QString imageFilter()
 {
-    return Phrases::text(137) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
+    return Phrases::text(Phrase::ImageFilter) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
 }
 
 QString musicFilter()
 {
-    return Phrases::text(138) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s;
+    return Phrases::text(Phrase::SoundFilter) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s;
 }
 
 QString soundFilter()
 {
-    return Phrases::text(139) + u" | *.wav"_s;
+    return Phrases::text(Phrase::WavOnlyFilter) + u" | *.wav"_s;
 }
 
 QString iconFilter()
 {
-    return Phrases::text(140) + u" | *.ico"_s;
+    return Phrases::text(Phrase::IconFilter) + u" | *.ico"_s;
 }
 
 QString multimediaFilter()
 {
-    return Phrases::text(141) + u" | *.*"_s;
+    return Phrases::text(Phrase::MediaFileFilter) + u" | *.*"_s;
 }
 
 std::optional<QString> chooseFile(Prompter &prompter, const QString &title, const QString &filter)

@@ -15,8 +15,9 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
                               double current, double twipsPerUnit)
 {
     InputRequest request;
-    request.prompt = Phrases::text(150) + axis + Phrases::text(151) + noun +
-                     (unit == PositionUnit::Pixels ? Phrases::text(154) : Phrases::text(155));
+    request.prompt =
+        Phrases::text(Phrase::EnterNewPosition) + axis + Phrases::text(Phrase::OfThe) + noun +
+        (unit == PositionUnit::Pixels ? Phrases::text(Phrase::InPixels) : Phrases::text(Phrase::SpaceColon));
     request.defaultText = numtext::format(current);
     const QString answer = prompter.input(request);
     if (answer.isEmpty())
@@ -24,7 +25,8 @@ std::optional<double> askAxis(Prompter &prompter, const QString &axis, const QSt
     double value = 0;
     // The negated comparison also refuses infinity and NaN.
     if (!numtext::parse(answer, &value) || !(std::fabs(value * twipsPerUnit) <= panelrules::kLargestTwips)) {
-        prompter.message(Phrases::text(156), Phrases::text(77), MessageIcon::Critical);
+        prompter.message(Phrases::text(Phrase::IncorrectValue), Phrases::text(Phrase::ErrorBang),
+                         MessageIcon::Critical);
         return std::nullopt;
     }
     return value;

@@ -169,24 +169,29 @@ void ProjectPage::connectControls()
     connect(m_music, &QLineEdit::editingFinished, this,
             [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, m_music->text()); });
     clicked(u"ChoisirMusique"_s, [this] {
-        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(169), filechoosers::musicFilter()))
+        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(Phrase::BackgroundMusicEllipsis),
+                                                       filechoosers::musicFilter()))
             m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, *file);
     });
     clicked(u"EffacerMusique"_s, [this] { m_ctx.document.setSetting(&ProjectSettings::backgroundMusic, QString()); });
     connect(m_icon, &QLineEdit::editingFinished, this, [this] { m_ctx.document.setSetting(&ProjectSettings::icon, m_icon->text()); });
     clicked(u"ChoisirIcone"_s, [this] {
-        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(170), filechoosers::iconFilter()))
+        if (const auto file = filechoosers::chooseFile(m_ctx.prompter, Phrases::text(Phrase::CdIconEllipsis),
+                                                       filechoosers::iconFilter()))
             m_ctx.document.setSetting(&ProjectSettings::icon, *file);
     });
     clicked(u"IconeParDefaut"_s, [this] {
-        m_ctx.document.setSetting(&ProjectSettings::icon,
-                                  Phrases::packActive() ? u'(' + Phrases::text(24) + u')' : kIconResetMarker);
+        m_ctx.document.setSetting(&ProjectSettings::icon, Phrases::packActive()
+                                                              ? u'(' + Phrases::text(Phrase::DefaultIcon) + u')'
+                                                              : kIconResetMarker);
     });
     connect(m_handCursor, &QCheckBox::clicked, this, [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::handCursor, on ? 1 : 0); });
 
     clicked(u"ModifGlobal"_s, [this] { requestScript(ScriptOpener::GlobalScript); });
-    connect(findChild<ClickableLabel *>(u"AideGlobal"_s), &ClickableLabel::clicked, this,
-            [this] { m_ctx.prompter.message(Phrases::text(167), Phrases::text(103), MessageIcon::Information); });
+    connect(findChild<ClickableLabel *>(u"AideGlobal"_s), &ClickableLabel::clicked, this, [this] {
+        m_ctx.prompter.message(Phrases::text(Phrase::GlobalScriptHelp), Phrases::text(Phrase::QuickHelp),
+                               MessageIcon::Information);
+    });
     connect(m_timer, &QCheckBox::clicked, this,
             [this](bool on) { m_ctx.document.setSetting(&ProjectSettings::timerEnabled, on ? 1 : 0); });
     connect(m_interval, &QLineEdit::textEdited, this, [this](const QString &text) { setInterval(text); });
@@ -266,7 +271,7 @@ void ProjectPage::showStartupAction()
         m_startupModify->show();
         break;
     case StartupKind::Script:
-        m_startupLabel->setText(Phrases::text(63));
+        m_startupLabel->setText(Phrases::text(Phrase::ScriptCodeLabel));
         m_startupModify->show();
         break;
     }
@@ -274,7 +279,7 @@ void ProjectPage::showStartupAction()
 
 void ProjectPage::chooseBackground()
 {
-    if (const auto file = filechoosers::chooseImage(m_ctx.prompter, Phrases::text(171)))
+    if (const auto file = filechoosers::chooseImage(m_ctx.prompter, Phrases::text(Phrase::BackgroundImage)))
         m_ctx.document.setSetting(&ProjectSettings::backgroundImage, *file);
 }
 
@@ -282,7 +287,8 @@ void ProjectPage::applySize()
 {
     const std::optional<QSizeF> size = panelrules::parseSize(m_width->text(), m_height->text());
     if (!size) {
-        m_ctx.prompter.message(Phrases::text(164), Phrases::text(77), MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(Phrase::EnterValidNumbers), Phrases::text(Phrase::ErrorBang),
+                               MessageIcon::Critical);
         return;
     }
     m_ctx.document.setSize(float(size->width()), float(size->height()));
@@ -334,7 +340,7 @@ void ProjectPage::runStartupSelector(int index)
     case StartupKind::MultimediaFile: {
         // A script in place is dropped; an empty answer leaves no file either.
         InputRequest request;
-        request.prompt = Phrases::text(168);
+        request.prompt = Phrases::text(Phrase::StartupFileHelp);
         request.defaultText = action.startsWith(startup::kScriptPrefix, Qt::CaseInsensitive) ? QString() : action;
         m_ctx.document.setSetting(&ProjectSettings::startupAction, m_ctx.prompter.input(request));
         break;
@@ -360,7 +366,8 @@ void ProjectPage::checkInterval()
     const QScopedValueRollback guard(m_checkingInterval, true);
     const std::optional<QString> interval = panelrules::checkedInterval(m_interval->text());
     if (!interval) {
-        m_ctx.prompter.message(Phrases::text(172), Phrases::text(173), MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(Phrase::TimerIntervalInvalid), Phrases::text(Phrase::Timer),
+                               MessageIcon::Critical);
     }
     const QString kept = interval.value_or(panelrules::kDefaultInterval);
     m_interval->setText(kept);

@@ -140,7 +140,8 @@ void TextPage::applySize()
 {
     const std::optional<QSizeF> size = panelrules::parseSize(m_width->text(), m_height->text());
     if (!size) {
-        m_ctx.prompter.message(Phrases::text(164), Phrases::text(77), MessageIcon::Critical);
+        m_ctx.prompter.message(Phrases::text(Phrase::EnterValidNumbers), Phrases::text(Phrase::ErrorBang),
+                               MessageIcon::Critical);
         return;
     }
     edit([&](MenuText &t) {
@@ -155,7 +156,7 @@ void TextPage::movePosition(PositionUnit unit)
         return;
     const MenuText &t = m_ctx.project.text(m_slot);
     if (const auto position =
-            askPosition(m_ctx.prompter, Phrases::text(153), unit, QPointF(t.left, t.top), m_ctx.tpp)) {
+            askPosition(m_ctx.prompter, Phrases::text(Phrase::TextWord), unit, QPointF(t.left, t.top), m_ctx.tpp)) {
         edit([&](MenuText &changed) {
             changed.left = float(position->x());
             changed.top = float(position->y());
@@ -172,8 +173,9 @@ void TextPage::deleteText()
 {
     if (m_slot <= 0)
         return;
-    const Answer answer = m_ctx.prompter.message(Phrases::text(165) + QString::number(m_slot) + Phrases::text(166),
-                                                 Phrases::text(42), MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer = m_ctx.prompter.message(
+        Phrases::text(Phrase::DeleteTextQuestion) + QString::number(m_slot) + Phrases::text(Phrase::SpaceQuestionMark),
+        Phrases::text(Phrase::DeleteTitle), MessageIcon::Question, MessageButtons::YesNo);
     if (answer == Answer::Yes)
         m_ctx.document.deleteText(m_slot);
 }

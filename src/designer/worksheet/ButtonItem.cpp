@@ -9,7 +9,7 @@ using namespace Qt::StringLiterals;
 ButtonItem::ButtonItem(int slot, QWidget *parent) : QLabel(parent), m_slot(slot)
 {
     setObjectName(u"Bouton"_s + QString::number(slot));
-    setToolTip(Phrases::text(64));
+    setToolTip(Phrases::text(Phrase::ShiftClickToMove));
     setMouseTracking(true);
 }
 

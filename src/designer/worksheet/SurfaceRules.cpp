@@ -19,9 +19,9 @@ QString displayNumber(double value)
 
 QString caption(double widthTwips, double heightTwips, const TwipsPerPixel &tpp, bool fullScreen)
 {
-    const QString prefix = Phrases::text(39);
+    const QString prefix = Phrases::text(Phrase::WorksheetTitle);
     if (fullScreen)
-        return prefix + Phrases::text(40);
+        return prefix + Phrases::text(Phrase::ShownFullScreen);
     return prefix + displayNumber(widthTwips) + u'x' + displayNumber(heightTwips) + u" - "_s +
            displayNumber(tpp.toPixelsX(widthTwips)) + u'x' + displayNumber(tpp.toPixelsY(heightTwips)) + u"px"_s;
 }

@@ -106,8 +106,8 @@ void ShapeEditor::close()
 
 void ShapeEditor::restart()
 {
-    if (m_prompter.message(Phrases::text(3), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) !=
-        Answer::Yes)
+    if (m_prompter.message(Phrases::text(Phrase::AbandonCurrentShape), Phrases::text(Phrase::ShapeEditor),
+                           MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
         return;
     close();
     open();
@@ -115,15 +115,15 @@ void ShapeEditor::restart()
 
 void ShapeEditor::cancel()
 {
-    if (m_prompter.message(Phrases::text(3), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) ==
-        Answer::No)
+    if (m_prompter.message(Phrases::text(Phrase::AbandonCurrentShape), Phrases::text(Phrase::ShapeEditor),
+                           MessageIcon::Question, MessageButtons::YesNo) == Answer::No)
         return;
     close();
 }
 
 void ShapeEditor::validate()
 {
-    if (refusedWhileDrawing(Phrases::text(121)))
+    if (refusedWhileDrawing(Phrases::text(Phrase::FinishShapeBeforeApply)))
         return;
     if (!m_surface->drawing().points().isEmpty())
         m_host.setShape(m_surface->drawing().points());
@@ -132,8 +132,8 @@ void ShapeEditor::validate()
 
 void ShapeEditor::clearShape()
 {
-    if (m_prompter.message(Phrases::text(122), Phrases::text(120), MessageIcon::Question, MessageButtons::YesNo) ==
-        Answer::No)
+    if (m_prompter.message(Phrases::text(Phrase::ClearMenuShape), Phrases::text(Phrase::ShapeEditor),
+                           MessageIcon::Question, MessageButtons::YesNo) == Answer::No)
         return;
     m_host.setShape({});
     close();
@@ -141,12 +141,12 @@ void ShapeEditor::clearShape()
 
 void ShapeEditor::load()
 {
-    if (refusedWhileDrawing(Phrases::text(123)))
+    if (refusedWhileDrawing(Phrases::text(Phrase::FinishShapeBeforeLoad)))
         return;
     QString path;
     {
         const CurrentFolderKept kept;
-        path = m_prompter.openFile(FileRequest{Phrases::text(124), QString(), QString()});
+        path = m_prompter.openFile(FileRequest{Phrases::text(Phrase::LoadShape), QString(), QString()});
     }
     if (path.isEmpty())
         return;
@@ -160,12 +160,13 @@ void ShapeEditor::load()
 
 void ShapeEditor::save()
 {
-    if (refusedWhileDrawing(Phrases::text(125)))
+    if (refusedWhileDrawing(Phrases::text(Phrase::FinishShapeBeforeSave)))
         return;
     QString path;
     {
         const CurrentFolderKept kept;
-        path = m_prompter.saveFile(FileRequest{Phrases::text(126), Phrases::text(127) + u" | *.zfm"_s, QString()});
+        path = m_prompter.saveFile(FileRequest{Phrases::text(Phrase::SaveShapeAs),
+                                               Phrases::text(Phrase::ShapeFileFilter) + u" | *.zfm"_s, QString()});
     }
     if (path.isEmpty())
         return;
@@ -176,18 +177,20 @@ void ShapeEditor::save()
 
 void ShapeEditor::traceBackground()
 {
-    if (refusedWhileDrawing(Phrases::text(128)))
+    if (refusedWhileDrawing(Phrases::text(Phrase::FinishShapeBeforeTrace)))
         return;
     const QImage picture = m_surface->shownBackground();
     if (picture.isNull()) {
-        m_prompter.message(Phrases::text(129), Phrases::text(120), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::NoBackgroundToTrace), Phrases::text(Phrase::ShapeEditor),
+                           MessageIcon::Exclamation);
         return;
     }
     const bool white = m_host.transparencyImageSet && m_host.transparencyImageSet();
     const QList<QPoint> outline =
         OutlineTracer::trace(picture, white ? qRgb(255, 255, 255) : OutlineTracer::cornerColour(picture));
     if (outline.isEmpty()) {
-        m_prompter.message(Phrases::text(130), Phrases::text(120), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::NoOutlineToTrace), Phrases::text(Phrase::ShapeEditor),
+                           MessageIcon::Exclamation);
         return;
     }
     QList<ShapePoint> vertices;
@@ -202,7 +205,7 @@ bool ShapeEditor::refusedWhileDrawing(const QString &text)
 {
     if (!m_surface->drawing().isDrawing())
         return false;
-    m_prompter.message(text, Phrases::text(120), MessageIcon::Exclamation);
+    m_prompter.message(text, Phrases::text(Phrase::ShapeEditor), MessageIcon::Exclamation);
     return true;
 }
 

@@ -30,7 +30,7 @@ namespace {
 enum Page { TypePage, TextPage, ImagePage };
 
 // The three pictures' captions are phrases from this one on.
-constexpr int kFirstImageTitlePhrase = 273;
+constexpr Phrase kFirstImageTitlePhrase = Phrase::WhenButtonNormal;
 const QString kImageNames[] = {u"image_normale"_s, u"image_survol"_s, u"image_clique"_s};
 
 // The picture of the button-drawing program: a button being drawn.
@@ -151,13 +151,14 @@ QWidget *ButtonEditor::makeImagePage()
         m_images[n] = named(new QLineEdit, u"Text_"_s + kImageNames[n]);
         auto *browse = named(new QPushButton(u"..."_s), u"parcourir_"_s + kImageNames[n]);
         browse->setFixedWidth(32);
-        grid->addWidget(named(new QLabel(Phrases::text(kFirstImageTitlePhrase + n)), u"label_"_s + kImageNames[n]),
-                        n + 1, 0);
+        grid->addWidget(
+            named(new QLabel(Phrases::text(phraseAfter(kFirstImageTitlePhrase, n))), u"label_"_s + kImageNames[n]),
+            n + 1, 0);
         grid->addWidget(m_images[n], n + 1, 1);
         grid->addWidget(browse, n + 1, 2);
         wizardwidgets::refuseReserved(m_images[n], m_prompter);
         connect(browse, &QPushButton::clicked, this,
-                [this, n] { chooseImage(m_images[n], Phrases::text(kFirstImageTitlePhrase + n)); });
+                [this, n] { chooseImage(m_images[n], Phrases::text(phraseAfter(kFirstImageTitlePhrase, n))); });
     }
     auto *preview = named(new QPushButton(u"Apercu"_s), u"apercu_graphique"_s);
     auto *validate = named(new QPushButton(u"Valider"_s), u"valider_graphique"_s);
@@ -245,7 +246,8 @@ void ButtonEditor::chooseFont()
 void ButtonEditor::transparentClicked()
 {
     if (m_transparent->isChecked() && m_textColour->colour() == m_backColour->colour()) {
-        m_prompter.message(Phrases::text(269), Phrases::text(258), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::ColoursMustDiffer), Phrases::text(Phrase::WizardTitle),
+                           MessageIcon::Exclamation);
         m_transparent->setChecked(false);
     }
 }
@@ -261,12 +263,14 @@ void ButtonEditor::validate()
 {
     const WizardButton b = button();
     if (b.style == WizardButton::Style::Text && b.text.isEmpty()) {
-        m_prompter.message(Phrases::text(270), Phrases::text(258), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::EnterButtonText), Phrases::text(Phrase::WizardTitle),
+                           MessageIcon::Exclamation);
         return;
     }
     if (b.style == WizardButton::Style::Graphic &&
         (b.normalImage.isEmpty() || b.hoverImage.isEmpty() || b.clickImage.isEmpty())) {
-        m_prompter.message(Phrases::text(271), Phrases::text(258), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::EnterEveryButtonImage), Phrases::text(Phrase::WizardTitle),
+                           MessageIcon::Exclamation);
         return;
     }
     emit validated(b);
@@ -277,5 +281,6 @@ void ButtonEditor::startDrawingProgram()
     const QString program = m_programFolder + kDrawingProgram;
     if (QFileInfo(program).isFile() && m_launcher(program))
         return;
-    m_prompter.message(Phrases::text(272) + version::website(), Phrases::text(258), MessageIcon::Information);
+    m_prompter.message(Phrases::text(Phrase::ButtonAssistantMissing) + version::website(),
+                       Phrases::text(Phrase::WizardTitle), MessageIcon::Information);
 }

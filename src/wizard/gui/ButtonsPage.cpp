@@ -92,12 +92,15 @@ void ButtonsPage::remove()
 {
     QListWidgetItem *item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_prompter.message(Phrases::text(276), Phrases::text(258), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::SelectButtonToDelete), Phrases::text(Phrase::WizardTitle),
+                           MessageIcon::Exclamation);
         return;
     }
     WizardButton &b = m_project.buttons[positionOf(item)];
-    const Answer answer = m_prompter.message(Phrases::text(277) + QString::number(b.shownNumber()) + Phrases::text(166),
-                                             Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo);
+    const Answer answer =
+        m_prompter.message(Phrases::text(Phrase::DeleteButtonNumber) + QString::number(b.shownNumber()) +
+                               Phrases::text(Phrase::SpaceQuestionMark),
+                           Phrases::text(Phrase::WizardTitle), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != Answer::Yes)
         return;
     b.deleted = true;
@@ -108,7 +111,8 @@ void ButtonsPage::remove()
 void ButtonsPage::previewEntry(QListWidgetItem *item)
 {
     if (!m_editor->isHidden()) {
-        m_prompter.message(Phrases::text(278), Phrases::text(258), MessageIcon::Exclamation);
+        m_prompter.message(Phrases::text(Phrase::NoPreviewWhileEditing), Phrases::text(Phrase::WizardTitle),
+                           MessageIcon::Exclamation);
         return;
     }
     m_preview->showButton(m_project.buttons[positionOf(item)]);

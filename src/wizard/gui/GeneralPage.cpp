@@ -102,7 +102,7 @@ void GeneralPage::musicChanged()
 
 QString GeneralPage::imageFilter()
 {
-    return Phrases::text(137) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
+    return Phrases::text(Phrase::ImageFilter) + u" | *.jpg;*.jpeg;*.gif;*.bmp;*.ico"_s;
 }
 
 void GeneralPage::chooseColour()
@@ -115,15 +115,16 @@ void GeneralPage::chooseColour()
 
 void GeneralPage::chooseImage()
 {
-    const QString file = m_prompter.openFile({Phrases::text(282), imageFilter(), QString()});
+    const QString file = m_prompter.openFile({Phrases::text(Phrase::OpenImageEllipsis), imageFilter(), QString()});
     if (!file.isEmpty())
         m_imagePath->setText(file);
 }
 
 void GeneralPage::chooseMusic()
 {
-    const QString file = m_prompter.openFile(
-        {Phrases::text(169), Phrases::text(138) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s, QString()});
+    const QString file =
+        m_prompter.openFile({Phrases::text(Phrase::BackgroundMusicEllipsis),
+                             Phrases::text(Phrase::SoundFilter) + u" | *.wav;*.mp3;*.mid;*.aif;*.wma"_s, QString()});
     if (!file.isEmpty())
         m_musicPath->setText(file);
 }

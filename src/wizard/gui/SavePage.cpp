@@ -72,7 +72,7 @@ void SavePage::refresh()
 
 void SavePage::chooseFolder()
 {
-    const QString folder = m_prompter.folder({Phrases::text(283)});
+    const QString folder = m_prompter.folder({Phrases::text(Phrase::ChooseMenuFolder)});
     if (folder.isEmpty())
         return;
     m_project.saveFolder = folder;

@@ -26,14 +26,14 @@ using namespace Qt::StringLiterals;
 
 QString WizardWindow::title(int step)
 {
-    return Phrases::text(kFirstTitlePhrase + step);
+    return Phrases::text(phraseAfter(kFirstTitlePhrase, step));
 }
 
 WizardWindow::WizardWindow(Services services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(std::move(services))
 {
     setObjectName(u"Form14"_s);
-    setWindowTitle(Phrases::text(258));
+    setWindowTitle(Phrases::text(Phrase::WizardTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     Prompter &prompter = m_services.prompter;
 
@@ -131,14 +131,15 @@ void WizardWindow::finish()
     const WizardFinish::Outcome outcome = WizardFinish(screenmetrics::twipsPerPixel()).run(m_project);
     m_save->refresh();
     if (!outcome.succeeded()) {
-        m_services.prompter.message(outcome.problem, Phrases::text(258), MessageIcon::Exclamation);
+        m_services.prompter.message(outcome.problem, Phrases::text(Phrase::WizardTitle), MessageIcon::Exclamation);
         return;
     }
     hide();
     QDir::setCurrent(pathtext::folderOf(outcome.projectFile));
     if (m_services.openProject)
         m_services.openProject(outcome.projectFile);
-    m_services.prompter.message(Phrases::text(268), Phrases::text(258), MessageIcon::Information);
+    m_services.prompter.message(Phrases::text(Phrase::WizardMenuSaved), Phrases::text(Phrase::WizardTitle),
+                                MessageIcon::Information);
     m_finished = true;
     close();
 }
@@ -146,7 +147,8 @@ void WizardWindow::finish()
 void WizardWindow::closeEvent(QCloseEvent *event)
 {
     if (!m_finished) {
-        MessageRequest question{Phrases::text(267), Phrases::text(258), MessageIcon::Question, MessageButtons::YesNo};
+        MessageRequest question{Phrases::text(Phrase::QuitWizardQuestion), Phrases::text(Phrase::WizardTitle),
+                                MessageIcon::Question, MessageButtons::YesNo};
         question.defaultButton = 2;
         if (m_services.prompter.message(question) != Answer::Yes) {
             event->ignore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Phrase.h"
 #include "wizard/WizardProject.h"
 
 #include <QStringList>
@@ -24,7 +25,7 @@ class WizardWindow : public QWidget
 public:
     static constexpr int kSteps = 5;
     // The steps' titles are phrases from this one on.
-    static constexpr int kFirstTitlePhrase = 58;
+    static constexpr Phrase kFirstTitlePhrase = Phrase::WizardWelcome;
     static QString title(int step);
 
     struct Services

@@ -303,7 +303,7 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
     ASSERT_TRUE(start());
     // The pack's phrase file ran to its end.
     for (const Phrases::Entry &entry : Phrases::table())
-        EXPECT_FALSE(Phrases::text(entry.number).isEmpty()) << "phrase " << entry.number;
+        EXPECT_FALSE(Phrases::text(static_cast<Phrase>(entry.number)).isEmpty()) << "phrase " << entry.number;
 
     // The panel's default icon is the pack's marker too.
     session().parametersPanel()->findChild<QPushButton *>(u"IconeParDefaut"_s)->click();

@@ -61,8 +61,8 @@ TEST_F(LanguagePackTest, PackRenamesMenuEntriesAndFillsThePhraseList)
     EXPECT_EQ(menus.quit->toolTip(), u"Bye"_s);
     EXPECT_EQ(menus.quit->text(), u"&Quitter"_s);
     EXPECT_EQ(session().mainWindow()->windowTitle(), u"ZEP v2.0 - menu maker"_s);
-    EXPECT_EQ(Phrases::text(1), u"Maximum reached"_s);
-    EXPECT_EQ(Phrases::text(25), QString()) << "a missing phrase is an empty text";
+    EXPECT_EQ(Phrases::text(Phrase::ButtonLimitReached), u"Maximum reached"_s);
+    EXPECT_EQ(Phrases::text(Phrase::SaveCurrentFile), QString()) << "a missing phrase is an empty text";
 }
 
 TEST_F(LanguagePackTest, FailingFilesLeaveTheirWindowAsFarAsTheyGot)
