@@ -271,7 +271,7 @@ enum class Phrase : int {
     SelectButtonToDelete = 276,
     DeleteButtonNumber = 277,
     NoPreviewWhileEditing = 278,
-    ButtonWord = 279,
+    WizardButtonWord = 279,
     TextCaption = 280,
     GraphicCaption = 281,
     OpenImageEllipsis = 282,

@@ -6,6 +6,6 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    return Phrases::text(Phrase::ButtonWord) + QString::number(shownNumber()) +
+    return Phrases::text(Phrase::WizardButtonWord) + QString::number(shownNumber()) +
            Phrases::text(style == Style::Text ? Phrase::TextCaption : Phrase::GraphicCaption);
 }
