@@ -37,14 +37,21 @@ Variant fnLBound(Interpreter &, std::span<Variant> a) { return bound(a, false); 
 
 Variant fnJoin(Interpreter &interp, std::span<Variant> a)
 {
+    if (a[0].isNull())
+        throw ScriptError(errors::InvalidNull);
+    if (a[0].isObject())
+        throw ScriptError(errors::NoSuchMember);
     const Array &array = arrayArg(a[0]);
+    if (array.upper.size() > 1)
+        throw ScriptError(errors::TypeMismatch);
     const std::u16string separator = a.size() > 1 ? textArg(interp, a[1]) : u" ";
     std::u16string out;
     for (size_t i = 0; i < array.data.size(); ++i) {
         if (i)
             out += separator;
-        if (!array.data[i].isNull())
-            out += textArg(interp, array.data[i]);
+        if (array.data[i].isNull())
+            throw ScriptError(errors::TypeMismatch);
+        out += textArg(interp, array.data[i]);
         interp.checkString(out.size());
     }
     return Variant::string(std::move(out));

@@ -40,10 +40,7 @@ Variant fnCDate(Interpreter &interp, std::span<Variant> a) { return Variant::dat
 
 Variant fnCCur(Interpreter &, std::span<Variant> a)
 {
-    const double scaled = std::nearbyint(conv::toDouble(a[0]) * 10000.0);
-    if (!(std::fabs(scaled) < 9.2e18))
-        throw ScriptError(errors::Overflow);
-    return Variant::currency(int64_t(scaled));
+    return conv::toCurrency(conv::toDouble(a[0]));
 }
 
 Variant radix(std::span<Variant> a, int bitsPerDigit)
@@ -68,8 +65,19 @@ Variant radix(std::span<Variant> a, int bitsPerDigit)
 Variant fnHex(Interpreter &, std::span<Variant> a) { return radix(a, 4); }
 Variant fnOct(Interpreter &, std::span<Variant> a) { return radix(a, 3); }
 
-Variant fnIsNumeric(Interpreter &, std::span<Variant> a)
+Variant fnIsNumeric(Interpreter &interp, std::span<Variant> a)
 {
+    // An object answers through its default value; one without is not numeric.
+    if (a[0].isObject() && !a[0].isNothing()) {
+        try {
+            Variant value = conv::scalar(a[0]);
+            return fnIsNumeric(interp, std::span<Variant>(&value, 1));
+        } catch (const ScriptError &error) {
+            if (error.number() != errors::NoSuchMember)
+                throw;
+            return Variant::boolean(false);
+        }
+    }
     const Variant &v = a[0];
     switch (v.type()) {
     case VarType::Empty:

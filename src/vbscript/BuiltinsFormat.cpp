@@ -31,9 +31,21 @@ int digitsArg(std::span<Variant> a)
     return digits == -1 ? 2 : digits;
 }
 
+// The Format functions refuse Null with 13 and leave Empty where their result was going.
+Variant formatted(const Variant &value)
+{
+    Variant v = conv::scalar(value);
+    if (v.isNull()) {
+        ScriptError error(errors::TypeMismatch);
+        error.setEmptiesTarget(true);
+        throw error;
+    }
+    return v;
+}
+
 double amount(const Variant &value)
 {
-    return conv::toDouble(conv::scalar(value));
+    return conv::toDouble(formatted(value));
 }
 
 Variant fnFormatNumber(Interpreter &interp, std::span<Variant> a)
@@ -61,7 +73,7 @@ Variant fnFormatPercent(Interpreter &interp, std::span<Variant> a)
 
 Variant fnFormatDateTime(Interpreter &interp, std::span<Variant> a)
 {
-    const double serial = conv::toDate(conv::scalar(a[0]), interp.language());
+    const double serial = conv::toDate(formatted(a[0]), interp.language());
     const int format = longArg(a, 1, 0);
     if (format < 0 || format > 4)
         throw ScriptError(errors::InvalidCall);

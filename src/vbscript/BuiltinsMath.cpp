@@ -6,7 +6,6 @@
 #include "vbscript/Interpreter.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstring>
 
@@ -104,38 +103,40 @@ Variant fnAtn(Interpreter &, std::span<Variant> a) { return math(a, std::atan, f
 Variant fnExp(Interpreter &, std::span<Variant> a) { return math(a, std::exp, false, false); }
 Variant fnLog(Interpreter &, std::span<Variant> a) { return math(a, std::log, true, false); }
 
-// The classic 24-bit linear congruential generator of the language.
+// The classic 24-bit linear congruential generator of the language: x = x * 0x43FD43FD + 0xC39EC3
+// modulo 2^24, the result x / 2^24, starting from 0x50000.
 Variant fnRnd(Interpreter &interp, std::span<Variant> a)
 {
     uint32_t &seed = interp.rndSeed();
-    if (builtin::present(a, 0)) {
-        const double n = conv::toDouble(a[0]);
-        if (n == 0)
-            return Variant::single(interp.lastRnd());
-        if (n < 0) {
-            const float f = float(n);
-            uint32_t bits;
-            std::memcpy(&bits, &f, sizeof bits);
-            seed = (bits + (bits >> 24)) & 0xFFFFFF;
-        }
+    // The argument is a Single: its sign chooses, and a negative one's bits become the seed.
+    const float n = builtin::present(a, 0) ? float(conv::toDouble(a[0])) : 1.0f;
+    if (n < 0) {
+        uint32_t bits;
+        std::memcpy(&bits, &n, sizeof bits);
+        seed = (bits + (bits >> 24)) & 0xFFFFFF;
     }
-    seed = (seed * 1140671485u + 12820163u) & 0xFFFFFF;
-    interp.lastRnd() = float(seed) / 16777216.0f;
-    return Variant::single(interp.lastRnd());
+    if (n != 0)
+        seed = (seed * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFF;
+    return Variant::single(float(seed) / 16777216.0f);
 }
 
+// Keeps the seed's low byte and puts in its middle sixteen bits the two halves of the number's
+// upper 32 bits (a Double's, or without argument the Single of Timer's seconds) folded by XOR.
 Variant fnRandomize(Interpreter &interp, std::span<Variant> a)
 {
-    double n;
-    if (builtin::present(a, 0))
-        n = conv::toDouble(a[0]);
-    else
-        n = double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0;
-    uint64_t bits;
-    std::memcpy(&bits, &n, sizeof bits);
-    const uint32_t mixed = uint32_t(bits >> 32) ^ uint32_t(bits);
+    uint32_t upper;
+    if (builtin::present(a, 0)) {
+        const double n = conv::toDouble(a[0]);
+        uint64_t bits;
+        std::memcpy(&bits, &n, sizeof bits);
+        upper = uint32_t(bits >> 32);
+    } else {
+        const double now = datetime::now();
+        const float seconds = float((now - std::floor(now)) * 86400.0);
+        std::memcpy(&upper, &seconds, sizeof upper);
+    }
     uint32_t &seed = interp.rndSeed();
-    seed = (seed & 0xFF) | ((((mixed >> 16) ^ mixed) & 0xFFFF) << 8);
+    seed = (seed & 0xFF0000FF) | ((((upper >> 16) ^ upper) & 0xFFFF) << 8);
     return {};
 }
 

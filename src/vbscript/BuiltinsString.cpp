@@ -79,6 +79,11 @@ Variant fnRight(Interpreter &interp, std::span<Variant> a)
 
 Variant fnMid(Interpreter &interp, std::span<Variant> a)
 {
+    // An omitted text is refused as an argument; an omitted number as Null would be.
+    if (a[0].isMissing())
+        throw ScriptError(errors::InvalidCall);
+    if (a[1].isMissing() || (a.size() > 2 && a[2].isMissing()))
+        throw ScriptError(errors::InvalidNull);
     if (a[0].isNull())
         return Variant::null();
     const int32_t start = conv::toLong(a[1]);

@@ -208,6 +208,15 @@ std::u16string formatSingle(float value)
     return fromAscii(buffer);
 }
 
+Variant toCurrency(double value)
+{
+    const double scaled = std::nearbyint(value * 10000.0);
+    constexpr double kLimit = 9223372036854775808.0; // 2^63
+    if (!(scaled >= -kLimit && scaled < kLimit))
+        throw ScriptError(errors::Overflow);
+    return Variant::currency(int64_t(scaled));
+}
+
 std::u16string formatCurrency(int64_t scaled)
 {
     const bool negative = scaled < 0;

@@ -44,9 +44,12 @@ Variant ErrObject::invoke(std::u16string_view name, Invoke kind, std::span<Varia
     if (name == u"raise") {
         if (args.empty() || args.size() > 5)
             throw ScriptError(errors::WrongArguments);
-        const int32_t number = conv::toLong(args[0]);
+        int32_t number = conv::toLong(args[0]);
         if (number == 0)
             throw ScriptError(errors::InvalidCall);
+        // The language's own errors as HRESULTs (&H800A000B) are its numbers (11).
+        if ((uint32_t(number) >> 16) == 0x800A)
+            number &= 0xFFFF;
         auto text = [&](size_t i) {
             return args.size() > i && !args[i].isEmpty() && !args[i].isMissing() ? conv::toString(args[i], m_interp.language())
                                                          : std::u16string();

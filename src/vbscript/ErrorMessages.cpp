@@ -6,7 +6,7 @@ namespace {
 
 struct Entry
 {
-    int number;
+    int32_t number;
     const char16_t *english;
     const char16_t *french;
 };
@@ -104,6 +104,7 @@ constexpr Entry kEntries[] = {
     {1026, u"Expected integer constant", u"Constante entière attendue"},
     {1027, u"Expected 'While' or 'Until'", u"'While' ou 'Until' attendu"},
     {1029, u"Expected 'With'", u"'With' attendu"},
+    {1030, u"Identifier too long", u"Identificateur trop long"},
     {1031, u"Invalid number", u"Nombre incorrect"},
     {1032, u"Invalid character", u"Caractère incorrect"},
     {1033, u"Unterminated string constant", u"Constante chaîne non terminée"},
@@ -140,6 +141,18 @@ constexpr Entry kEntries[] = {
     {5020, u"Expected ')' in regular expression", u"')' attendu dans l'expression régulière"},
     {5021, u"Invalid range in character set", u"Plage incorrecte dans le jeu de caractères"},
     {32811, u"Element not found", u"Élément introuvable"},
+    // The system's common failures, raised as HRESULTs.
+    {int32_t(0x8000FFFF), u"Catastrophic failure", u"Défaillance irrémédiable"},
+    {int32_t(0x80004001), u"Not implemented", u"Non implémenté"},
+    {int32_t(0x80004002), u"No such interface supported", u"Cette interface n'est pas prise en charge"},
+    {int32_t(0x80004004), u"Operation aborted", u"Opération abandonnée"},
+    {int32_t(0x80004005), u"Unspecified error", u"Erreur non spécifiée"},
+    {int32_t(0x80070002), u"The system cannot find the file specified.", u"Le fichier spécifié est introuvable."},
+    {int32_t(0x80070003), u"The system cannot find the path specified.", u"Le chemin d'accès spécifié est introuvable."},
+    {int32_t(0x80070005), u"Access is denied.", u"Accès refusé."},
+    {int32_t(0x8007000E), u"Not enough storage is available to complete this operation.",
+     u"Espace de stockage insuffisant pour traiter cette commande."},
+    {int32_t(0x80070057), u"The parameter is incorrect.", u"Paramètre incorrect."},
 };
 
 } // namespace

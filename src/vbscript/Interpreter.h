@@ -112,7 +112,6 @@ public:
     void checkString(size_t length) const;
     void checkArray(size_t elements) const;
     uint32_t &rndSeed() { return m_rndSeed; }
-    float &lastRnd() { return m_lastRnd; }
     ErrState &err() { return m_err; }
     Variant invokeClass(ClassInstance &instance, std::u16string_view key, Invoke kind, std::span<Variant> args,
                         std::span<Variant *> refs, bool internal);
@@ -190,7 +189,6 @@ private:
     int m_callDepth = 0;
     uintptr_t m_stackBase = 0;
     uint32_t m_rndSeed = 0x50000;
-    float m_lastRnd = 0;
     ErrState m_err;
     Frame *m_frame = nullptr; // of the statement calling a built-in
     std::shared_ptr<bool> m_alive;

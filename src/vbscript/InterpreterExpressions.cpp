@@ -228,12 +228,15 @@ Variant Interpreter::callGlobal(GlobalEntry &entry, const std::vector<ExprPtr> &
         return callProcedure(*entry.proc, nullptr, args);
     }
     case GlobalEntry::Kind::Builtin: {
-        if (asStatement && isConversion(*entry.builtin))
-            throw ScriptError(errors::UnsupportedType);
         Arguments args = evalArgs(argExprs, frame, false);
         if (int(args.values.size()) < entry.builtin->minArgs || int(args.values.size()) > entry.builtin->maxArgs)
             throw ScriptError(errors::WrongArguments);
         m_frame = &frame;
+        if (asStatement && isConversion(*entry.builtin)) {
+            // The conversion runs, and fails on its own argument first.
+            entry.builtin->fn(*this, args.values);
+            throw ScriptError(errors::UnsupportedType);
+        }
         return entry.builtin->fn(*this, args.values);
     }
     case GlobalEntry::Kind::HostFunction: {

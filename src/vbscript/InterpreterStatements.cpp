@@ -394,7 +394,15 @@ void Interpreter::execAssign(const AssignStmt &stmt, Frame &frame)
             return;
         }
     }
-    assign(*stmt.target, eval(*stmt.value, frame), stmt.isSet, frame);
+    Variant value;
+    try {
+        value = eval(*stmt.value, frame);
+    } catch (ScriptError &error) {
+        if (error.emptiesTarget() && !stmt.isSet && stmt.value->kind == ExprKind::Index)
+            assign(*stmt.target, Variant(), false, frame);
+        throw;
+    }
+    assign(*stmt.target, std::move(value), stmt.isSet, frame);
 }
 
 void Interpreter::execCall(const CallStmt &stmt, Frame &frame)

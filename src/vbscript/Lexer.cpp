@@ -24,6 +24,14 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
+// "&h" and "&o" start a number only before a digit of their base: "x" &hi joins a variable.
+bool startsRadixNumber(char16_t letter, char16_t next)
+{
+    if ((letter | 0x20) == u'h')
+        return isDigit(next) || ((next | 0x20) >= u'a' && (next | 0x20) <= u'f');
+    return (letter | 0x20) == u'o' && next >= u'0' && next <= u'7';
+}
+
 const std::unordered_map<std::u16string, Tok> &keywords()
 {
     static const std::unordered_map<std::u16string, Tok> table = {
@@ -125,12 +133,12 @@ std::vector<Token> Lexer::tokenize()
             if (m_tokens.empty() || m_tokens.back().kind != Tok::Newline)
                 m_tokens.push_back(token);
             else if (c != u':')
-                m_tokens.back().text.clear();
+                m_tokens.back().text = m_tokens.back().text.empty() ? u"" : u":\n"; // `If … Then :` ends there
             continue;
         }
         if (isDigit(c) || (c == u'.' && isDigit(peek(1)))) {
             lexNumber(token);
-        } else if (c == u'&' && ((peek(1) | 0x20) == u'h' || (peek(1) | 0x20) == u'o')) {
+        } else if (c == u'&' && startsRadixNumber(peek(1), peek(2))) {
             lexHex(token);
         } else if (c == u'"') {
             lexString(token);
@@ -175,6 +183,8 @@ std::vector<Token> Lexer::tokenize()
                 token.kind = Tok::Gt;
                 if (peek() == u'=')
                     ++m_at, token.kind = Tok::Ge;
+                else if (peek() == u'<')
+                    ++m_at, token.kind = Tok::Ne;
                 break;
             default: --m_at; fail(errors::InvalidCharacter);
             }

@@ -52,14 +52,6 @@ Variant checkedDouble(double value)
     return Variant::real(value);
 }
 
-Variant currencyFrom(double value)
-{
-    const double scaled = std::nearbyint(value * 10000.0);
-    if (!(std::fabs(scaled) < 9.2e18))
-        throw ScriptError(errors::Overflow);
-    return Variant::currency(int64_t(scaled));
-}
-
 // Operand of And, Or, Not…: Boolean stays, text may be a number or True/False.
 Variant logicalOperand(const Variant &value)
 {
@@ -268,7 +260,7 @@ Variant binary(Op op, const Variant &leftIn, const Variant &rightIn, Language la
     if (at == VarType::Currency || bt == VarType::Currency) {
         if (at == VarType::Single || bt == VarType::Single)
             return checkedDouble(r);
-        return currencyFrom(r);
+        return conv::toCurrency(r);
     }
     if (at == VarType::Single || bt == VarType::Single) {
         if (at == VarType::Long || bt == VarType::Long)
@@ -282,6 +274,9 @@ Variant binary(Op op, const Variant &leftIn, const Variant &rightIn, Language la
 
 Variant unary(Op op, const Variant &operandIn)
 {
+    // Unary plus changes nothing, not even an object into its default value: +obj Is obj.
+    if (op == Op::Plus)
+        return operandIn;
     const Variant operand = conv::scalar(operandIn);
     if (operand.isNull())
         return operand;
@@ -293,8 +288,6 @@ Variant unary(Op op, const Variant &operandIn)
             return Variant::integer(int16_t(~integerOf(v)));
         return Variant::longValue(~v.longValue());
     }
-    if (op == Op::Plus)
-        return operand;
     const Variant v = conv::toArithmetic(operand);
     switch (v.type()) {
     case VarType::Byte: return Variant::integer(int16_t(-int(v.byteValue())));

@@ -38,6 +38,8 @@ private:
     bool isStatementEnd(const Token &token) const;
     bool atStatementEnd() const { return isStatementEnd(cur()); }
     static bool isColon(const Token &token) { return token.kind == Tok::Newline && token.text == u":"; }
+    // Colons that end their line.
+    static bool isColonThenLineEnd(const Token &token) { return token.kind == Tok::Newline && token.text == u":\n"; }
     void endStatement();
     const Token &identifier();
 

@@ -41,6 +41,14 @@ ExprPtr Parser::parsePostfix(ExprPtr base, size_t stopAtParen)
             member->object = std::move(base);
             base = std::move(member);
         } else if (at(Tok::LParen) && m_pos != stopAtParen) {
+            // Parentheses around what is called do not count: (f)(x) is f(x), x by reference.
+            while (base->kind == ExprKind::Paren) {
+                ExprPtr &inner = static_cast<ParenExpr *>(base.get())->inner;
+                if (inner->kind != ExprKind::Paren && inner->kind != ExprKind::Name &&
+                    inner->kind != ExprKind::Member && inner->kind != ExprKind::Index)
+                    break;
+                base = std::move(inner);
+            }
             if (base->kind == ExprKind::Name)
                 static_cast<NameExpr *>(base.get())->callTarget = true;
             auto index = std::make_unique<IndexExpr>();
@@ -220,8 +228,8 @@ ExprPtr Parser::parsePrimary()
     case Tok::Nothing: return literal(Variant::nothing());
     case Tok::LParen: {
         ExprPtr paren = parseParenthesised();
-        // (New C).Name: members of a parenthesised object
-        if (at(Tok::Dot) && !cur().spaceBefore && ahead(1).kind == Tok::Identifier)
+        // (New C).Name: members of a parenthesised object; (f)(x): a call
+        if ((at(Tok::Dot) && !cur().spaceBefore && ahead(1).kind == Tok::Identifier) || at(Tok::LParen))
             return parsePostfix(std::move(paren), SIZE_MAX);
         return paren;
     }

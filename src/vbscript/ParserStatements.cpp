@@ -67,8 +67,13 @@ void Parser::parseIf(Block &block)
     first.line = stmt->line;
     first.condition = parseExpression();
     expect(Tok::Then, errors::ExpectedThen);
-    // `Then :` followed by statements on the same line is a single-line If whose first
-    // statement is empty; followed by the line end, a block If.
+    // `Then :` starts a single-line If whose first statement is empty, even at the line's end;
+    // `Then` and the line end, a block If.
+    if (isColonThenLineEnd(cur())) {
+        stmt->branches.push_back(std::move(first));
+        block.push_back(std::move(stmt));
+        return;
+    }
     size_t afterColons = m_pos;
     while (isColon(m_tokens[afterColons]))
         ++afterColons;

@@ -24,6 +24,8 @@ public:
     bool isCompileError() const { return m_compile; }
     // Interruptions and exhausted step budgets cannot be caught by On Error Resume Next.
     bool isFatal() const { return m_fatal; }
+    // The failing function leaves Empty in the variable it was assigned to (x = FormatNumber(Null)).
+    bool emptiesTarget() const { return m_emptiesTarget; }
     // Set by Err.Raise.
     const std::u16string &helpFile() const { return m_helpFile; }
     int32_t helpContext() const { return m_helpContext; }
@@ -33,6 +35,7 @@ public:
     void setPosition(int line, int column) { m_line = line, m_column = column; }
     void setCompileError(bool compile) { m_compile = compile; }
     void setFatal(bool fatal) { m_fatal = fatal; }
+    void setEmptiesTarget(bool empties) { m_emptiesTarget = empties; }
     void setHelp(std::u16string file, int32_t context) { m_helpFile = std::move(file), m_helpContext = context; }
 
     const char *what() const noexcept override { return "script error"; }
@@ -47,6 +50,7 @@ private:
     int m_column = 0;
     bool m_compile = false;
     bool m_fatal = false;
+    bool m_emptiesTarget = false;
 };
 
 } // namespace vbs

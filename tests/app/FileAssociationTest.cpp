@@ -1,6 +1,8 @@
 #include "app/core/FileAssociation.h"
 
+#include "common/DesktopEntryText.h"
 #include "platform/SettingsStore.h"
+#include "support/DesktopFileCheck.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -67,13 +69,20 @@ TEST(FileAssociation, WritesMimePackageDesktopEntryAndDefault)
               QByteArray("[Default Applications]\napplication/x-zep=zep.desktop;\n"));
 }
 
-TEST(FileAssociation, ExecQuotesOddProgramPaths)
+TEST(FileAssociation, ExecQuotesOddProgramPathsAndTheEntryIsValid)
 {
-    EXPECT_EQ(FileAssociation::quotedExecArgument(u"/opt/mon zep/zep"_s), u"\"/opt/mon zep/zep\""_s);
-    EXPECT_EQ(FileAssociation::quotedExecArgument(u"/a\"b`c$d\\e%f/zep"_s), u"\"/a\\\"b\\`c\\$d\\\\e%%f/zep\""_s);
+    EXPECT_EQ(desktopentry::quotedArgument(u"/opt/mon zep/zep"_s), u"\"/opt/mon zep/zep\""_s);
+    EXPECT_EQ(desktopentry::quotedArgument(u"/a\"b`c$d\\e%f/zep"_s), u"\"/a\\\"b\\`c\\$d\\\\e%%f/zep\""_s);
     // String escapes come on top of the quoting: a backslash becomes four.
     const QByteArray entry = FileAssociation::desktopEntry(u"/x\\y/zep"_s);
     EXPECT_TRUE(entry.contains("Exec=\"/x\\\\\\\\y/zep\" %f\n")) << entry.constData();
+
+    for (const QString &program : {u"/opt/zep/zep"_s, u"/opt/l'atelier 100% \"zep\" $x/zep"_s}) {
+        Association a;
+        a.make(program).associate();
+        EXPECT_EQ(testfiles::desktopFileProblems(a.data.path() + u"/applications/zep.desktop"_s), QString())
+            << program.toStdString();
+    }
 }
 
 TEST(FileAssociation, DefaultIsMergedIntoAnExistingMimeAppsList)

@@ -8,10 +8,13 @@
 #include "setup/core/Shortcuts.h"
 #include "setup/core/UninstallRecord.h"
 #include "common/LineWriter.h"
+#include "support/DesktopFileCheck.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
+#include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
 
@@ -56,17 +59,67 @@ TEST(SetupFiles, ShortcutsAndTheUninstallRecordAreWrittenByteForByte)
     testfiles::expectGolden(u"setup/desinstall.zdu"_s, testfiles::readBytes(folder + u"desinstall.zdu"_s));
 }
 
-TEST(SetupFiles, DesktopEntriesStartTheProgramOrOpenTheAddressAndAreExecutable)
+TEST(SetupFiles, DesktopEntriesStartTheProgramOrOpenTheAddressAndAreValid)
 {
     QTemporaryDir dir;
     const QString where = dir.filePath(u"entry"_s);
-    shortcuts::writeDesktopEntry(where, u"ZEP"_s, u"/opt/my \"ZEP\"/zep"_s, u"/opt/icone.ico"_s);
+    shortcuts::writeDesktopEntry(where, u"ZEP"_s, u"/opt/my \"ZEP\" 100%/zep"_s, u"Development;X-ZEP;"_s,
+                                 u"/opt/icone.ico"_s);
     EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
-              "[Desktop Entry]\nType=Application\nExec=\"/opt/my \\\"ZEP\\\"/zep\"\nName=ZEP\nIcon=/opt/icone.ico\n");
+              "[Desktop Entry]\nType=Application\nName=ZEP\nExec=\"/opt/my \\\\\"ZEP\\\\\" 100%%/zep\"\n"
+              "Icon=/opt/icone.ico\nCategories=Development;X-ZEP;\n");
     EXPECT_TRUE(QFileInfo(where + u".desktop"_s).isExecutable());
-    shortcuts::writeDesktopEntry(where, u"Site"_s, u"https://zep.example.org/"_s);
+    EXPECT_EQ(testfiles::desktopFileProblems(where + u".desktop"_s), QString());
+
+    shortcuts::writeDesktopEntry(where, u"Site"_s, u"https://zep.example.org/page.php?q=a%20b&r=$x"_s, u"X-ZEP;"_s);
     EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
-              "[Desktop Entry]\nType=Link\nURL=https://zep.example.org/\nName=Site\n");
+              "[Desktop Entry]\nType=Application\nName=Site\n"
+              "Exec=xdg-open \"https://zep.example.org/page.php?q=a%%20b&r=\\\\$x\"\nCategories=X-ZEP;\n");
+    EXPECT_EQ(testfiles::desktopFileProblems(where + u".desktop"_s), QString());
+}
+
+TEST_F(SetupFixture, TheMenuGroupIsADirectoryEntryAndAMergeFileAndEveryEntryIsValid)
+{
+    const QString destination = path(u"dest/l'atelier 100% \"ZEP\"/"_s);
+    RecordingObserver observer;
+    Installation installation(m_places, destination, observer);
+    ASSERT_FALSE(installation.prepare().isError());
+    installation.install();
+
+    const QString menu = m_places.menusFolder + u"zep-createur-de-menus.menu"_s;
+    testfiles::expectGolden(u"setup/zep-createur-de-menus.menu"_s, testfiles::readBytes(menu));
+    QXmlStreamReader xml(testfiles::readBytes(menu));
+    while (!xml.atEnd())
+        xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    const QString directory = m_places.directoriesFolder + u"zep-createur-de-menus.directory"_s;
+    EXPECT_EQ(testfiles::readBytes(directory),
+              (u"[Desktop Entry]\nType=Directory\nName=ZEP - créateur de menus\nIcon="_s + destination +
+               u"icone.ico\n"_s)
+                  .toUtf8());
+
+    QStringList entries{directory};
+    for (const QString &folder : {m_places.groupFolder(), m_places.desktopFolder}) {
+        for (const QString &name : QDir(folder).entryList({u"*.desktop"_s}, QDir::Files))
+            entries << folder + name;
+    }
+    ASSERT_EQ(entries.size(), 6);
+    for (const QString &entry : entries)
+        EXPECT_EQ(testfiles::desktopFileProblems(entry), QString()) << entry.toStdString();
+    EXPECT_TRUE(testfiles::readBytes(m_places.groupFolder() + u"Site officiel de ZEP.desktop"_s)
+                    .contains("\nExec=xdg-open \"https://"));
+}
+
+TEST(SetupFiles, EveryShippedDesktopFileIsValid)
+{
+    QStringList files;
+    QDirIterator it(QStringLiteral(ZEP_PACKAGING_DIR), {u"*.desktop"_s, u"*.directory"_s}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    EXPECT_FALSE(files.isEmpty());
+    for (const QString &file : files)
+        EXPECT_EQ(testfiles::desktopFileProblems(file), QString()) << file.toStdString();
 }
 
 TEST(SetupDestination, OnlyAbsoluteLocalFoldersAreAccepted)
@@ -89,6 +142,10 @@ TEST_F(SetupFixture, AFolderWithFilesButNoInstallationOrInsideThePackageIsRefuse
     EXPECT_EQ(destination::check(path(u"empty/"_s), source), Refusal::None);
     write(u"documents/.hidden"_s, "mine");
     EXPECT_EQ(destination::check(path(u"documents/"_s), source), Refusal::NotEmpty);
+    // What the designer wrote there survives its uninstallation.
+    write(u"uninstalled/zep_options.ini"_s, "oui");
+    write(u"uninstalled/tmp/zep/autorun.inf"_s, "");
+    EXPECT_EQ(destination::check(path(u"uninstalled/"_s), source), Refusal::None);
     write(u"installed/desinstall.zdu"_s, "");
     write(u"installed/zep"_s, "designer");
     EXPECT_EQ(destination::check(path(u"installed/"_s), source), Refusal::None);

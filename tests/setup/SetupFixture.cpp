@@ -8,7 +8,8 @@ using namespace Qt::StringLiterals;
 
 SetupFixture::SetupFixture()
     : m_places{m_root.filePath(u"package/"_s), m_root.filePath(u"home/applications/"_s),
-               m_root.filePath(u"home/Desktop/"_s)}
+               m_root.filePath(u"home/Desktop/"_s), m_root.filePath(u"home/desktop-directories/"_s),
+               m_root.filePath(u"home/config/menus/applications-merged/"_s)}
 {
     write(u"package/zep"_s, "designer");
     write(u"package/compil.exe"_s, "player");

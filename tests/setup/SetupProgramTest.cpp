@@ -86,6 +86,19 @@ TEST_F(SetupProgramFixture, UninstallingKeepsTheUsersFilesAndRefusedFoldersAreLe
     EXPECT_FALSE(exists(u"home/ZEP/langues/English/phrases.lge"_s));
 }
 
+TEST_F(SetupProgramFixture, AnInstallationInTheHomeFolderIsNotRemoved)
+{
+    QDir().mkpath(path(u"home"_s));
+    ASSERT_TRUE(QFile::copy(path(u"package/setup"_s), path(u"home/setup"_s)));
+    write(u"home/desinstall.zdu"_s, "");
+    write(u"home/desinstall.lst"_s, "setup\n");
+    const SetupRun uninstall = run(path(u"home/setup"_s), {u"--uninstall"_s, u"--silent"_s});
+    EXPECT_EQ(uninstall.exitCode, 1);
+    EXPECT_TRUE(uninstall.err.endsWith(u"Aucun fichier n'a été supprimé.\n"_s)) << uninstall.err.toStdString();
+    EXPECT_TRUE(exists(u"home/setup"_s));
+    EXPECT_TRUE(exists(u"home/desinstall.zdu"_s));
+}
+
 TEST_F(SetupProgramFixture, BadCommandLinesFailWithAMessage)
 {
     const SetupRun relative = run(path(u"package/setup"_s), {u"--silent"_s, u"relative/ZEP"_s});

@@ -51,6 +51,13 @@ protected:
         installation.install();
     }
 
+    void expectConfirmedUninstallation()
+    {
+        m_prompter.expectMessage(uninstallQuestion(), Answer::Yes);
+        m_prompter.expectMessage(u"Désinstallation de ZEP terminée avec succès !"_s, u"Désinstallation de ZEP..."_s,
+                                 MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    }
+
     QString m_folder = path(u"installed/"_s);
     ScriptedPrompter m_prompter;
     QStringList m_started;
@@ -70,13 +77,13 @@ TEST_F(UninstallFixture, AnsweringNoLeavesEverythingInPlace)
 
 TEST_F(UninstallFixture, AnsweringYesRemovesTheEntriesAndFilesThenTheScriptRemovesTheRest)
 {
-    m_prompter.expectMessage(uninstallQuestion(), Answer::Yes);
-    m_prompter.expectMessage(u"Désinstallation de ZEP terminée avec succès !"_s, u"Désinstallation de ZEP..."_s,
-                             MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    expectConfirmedUninstallation();
     EXPECT_TRUE(m_flow.run());
 
     EXPECT_FALSE(QFileInfo::exists(m_places.groupFolder()));
     EXPECT_TRUE(contentOf(m_places.desktopFolder).isEmpty());
+    EXPECT_TRUE(contentOf(m_places.directoriesFolder).isEmpty());
+    EXPECT_TRUE(contentOf(m_places.menusFolder).isEmpty());
     EXPECT_EQ(contentOf(m_folder), QStringList{u"fin_install.sh"_s});
     ASSERT_EQ(m_started, QStringList{m_folder + u"fin_install.sh"_s});
 
@@ -95,9 +102,7 @@ TEST_F(UninstallFixture, FilesTheInstallationDidNotWriteAreKept)
     write(u"outside"_s, "kept");
     testfiles::writeBytes(m_folder + u"desinstall.lst"_s,
                           testfiles::readBytes(m_folder + u"desinstall.lst"_s) + "../outside\n");
-    m_prompter.expectMessage(uninstallQuestion(), Answer::Yes);
-    m_prompter.expectMessage(u"Désinstallation de ZEP terminée avec succès !"_s, u"Désinstallation de ZEP..."_s,
-                             MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    expectConfirmedUninstallation();
     EXPECT_TRUE(m_flow.run());
     silentsetup::runCleanupScript(m_started.value(0));
 

@@ -38,7 +38,7 @@ TEST(VbsErrors, CompileErrorsCarryNumberAndLine)
         {"Const x 5", 1011, 1},
         {"For Each x Of y\nNext", 1046, 1},
         {"With x\n.a = 1", 1014, 2},
-        {"If x Then :\nx = 1", 1014, 2},
+        {"If x Then\nx = 1", 1014, 2},
         {"Sub s() x = 1", 1014, 1},
         {"Public Property Get P\nEnd Property", 1048, 1},
         {"Property Let P(v)\nEnd Property", 1048, 1},

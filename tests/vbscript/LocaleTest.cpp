@@ -60,3 +60,24 @@ TEST(VbsLocale, TheUserLocaleSetsMessagesAndIsWhereSetLocaleZeroReturns)
     EXPECT_EQ(test.engine.language(), vbs::Language::French);
     EXPECT_EQ(test.engine.eval(u"FormatDateTime(#5/17/2024#, vbShortDate)").stringValue(), u"2024-05-17");
 }
+
+TEST(VbsLocale, ErrorTextsInBothLanguages)
+{
+    using vbs::Language;
+    using vbs::errors::description;
+    EXPECT_EQ(description(5, Language::English), u"Invalid procedure call or argument");
+    EXPECT_EQ(description(5, Language::French), u"Argument ou appel de procédure incorrect");
+    EXPECT_EQ(description(458, Language::English), u"Variable uses an Automation type not supported in VBScript");
+    EXPECT_EQ(description(1030, Language::English), u"Identifier too long");
+    EXPECT_EQ(description(1030, Language::French), u"Identificateur trop long");
+    EXPECT_EQ(description(-2147024882, Language::French), u"Espace de stockage insuffisant pour traiter cette commande.");
+    EXPECT_EQ(description(65536, Language::English), u"Unknown runtime error");
+    EXPECT_EQ(description(65536, Language::French), u"Erreur d'exécution inconnue");
+    EXPECT_EQ(vbs::errors::compileSource(Language::English), u"VBScript compilation error");
+    EXPECT_EQ(vbs::errors::runtimeSource(Language::French), u"Erreur d'exécution VBScript");
+
+    TestEngine test;
+    test.engine.setLocale(vbs::Locale::fromPosix("fr_FR.UTF-8"));
+    test.engine.addCode(u"On Error Resume Next\nErr.Raise 9\nd = Err.Description & \"|\" & Err.Source");
+    EXPECT_EQ(test.engine.eval(u"d").stringValue(), u"L'indice n'appartient pas à la sélection|Erreur d'exécution VBScript");
+}

@@ -1,6 +1,7 @@
 #include "app/core/FileAssociation.h"
 
 #include "app/core/AppIdentity.h"
+#include "common/DesktopEntryText.h"
 #include "common/PathText.h"
 #include "common/Phrases.h"
 #include "common/SaveFile.h"
@@ -18,31 +19,6 @@ namespace {
 
 constexpr int kToolTimeoutMs = 10000;
 const QString kDefaultSection = u"[Default Applications]"_s;
-
-// The escapes of a desktop entry's string values.
-QString escapeValue(const QString &text)
-{
-    QString out;
-    for (QChar c : text) {
-        switch (c.unicode()) {
-        case u'\\':
-            out += u"\\\\"_s;
-            break;
-        case u'\n':
-            out += u"\\n"_s;
-            break;
-        case u'\t':
-            out += u"\\t"_s;
-            break;
-        case u'\r':
-            out += u"\\r"_s;
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 void saveMakingFolder(const QString &path, const QByteArray &bytes)
 {
@@ -97,19 +73,6 @@ QByteArray FileAssociation::mimePackage()
                              "</mime-info>\n");
 }
 
-QString FileAssociation::quotedExecArgument(const QString &path)
-{
-    QString quoted = u"\""_s;
-    for (QChar c : path) {
-        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-            quoted += u'\\';
-        if (c == u'%')
-            quoted += u'%';
-        quoted += c;
-    }
-    return quoted + u'"';
-}
-
 QByteArray FileAssociation::desktopEntry(const QString &programPath)
 {
     const QStringList lines = {
@@ -117,8 +80,8 @@ QByteArray FileAssociation::desktopEntry(const QString &programPath)
         u"Type=Application"_s,
         u"Name=ZEP"_s,
         u"Comment=Créateur de menus"_s,
-        u"Exec="_s + escapeValue(quotedExecArgument(programPath)) + u" %f"_s,
-        u"Icon="_s + escapeValue(pathtext::folderOf(programPath) + u"icone.ico"_s),
+        u"Exec="_s + desktopentry::escaped(desktopentry::quotedArgument(programPath)) + u" %f"_s,
+        u"Icon="_s + desktopentry::escaped(pathtext::folderOf(programPath) + u"icone.ico"_s),
         u"MimeType="_s + mimeType() + u';',
         u"Terminal=false"_s,
     };

@@ -35,8 +35,6 @@ public:
     static QByteArray desktopEntry(const QString &programPath);
     // mimeapps.list with the desktop entry as the type's default, the rest kept.
     static QByteArray withDefaultApplication(const QByteArray &mimeApps);
-    // The quoted program path as a desktop entry's Exec needs it.
-    static QString quotedExecArgument(const QString &path);
 
     void setToolRunner(ToolRunner runner) { m_runTool = std::move(runner); }
 

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace destination {
@@ -24,11 +26,21 @@ QString resolved(const QString &folder)
     return withFinalSeparator(QFileInfo(existing).canonicalFilePath() + missing);
 }
 
+// What the designer writes beside itself outlives an uninstallation; a folder holding
+// only that still counts as ZEP's.
+bool isLeftByTheDesigner(const QString &entry)
+{
+    static const QStringList written = {u"zep_options.ini"_s, u"apparences.ini"_s, u"plugins.ini"_s, u"tmp"_s};
+    return written.contains(entry, Qt::CaseInsensitive);
+}
+
 bool holdsForeignFiles(const QString &folder)
 {
-    const QDir dir(folder);
-    return dir.exists() && !dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot) &&
-           !uninstallrecord::liesIn(folder);
+    if (uninstallrecord::liesIn(folder))
+        return false;
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(entries.begin(), entries.end(), [](const QString &entry) { return !isLeftByTheDesigner(entry); });
 }
 
 } // namespace

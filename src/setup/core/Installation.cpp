@@ -4,6 +4,7 @@
 #include "setup/core/Destination.h"
 #include "setup/core/InstallObserver.h"
 #include "setup/core/InstalledFiles.h"
+#include "setup/core/MenuGroup.h"
 #include "setup/core/RunningPrograms.h"
 #include "setup/core/Shortcuts.h"
 #include "setup/core/UninstallRecord.h"
@@ -119,16 +120,21 @@ void Installation::createEntries()
     const QString setup = m_destination + u"setup"_s;
     const QString site = version::website() + u"zep/index.php"_s;
     const QString examples = version::website() + u"zep/page.php?ext=php&q=galerie"_s;
+    const QString inGroup = menugroup::category() + u';';
+    const QString designerCategories = u"Development;"_s + inGroup;
 
+    menugroup::write(m_places, icon);
     shortcuts::writeInternetShortcut(group + designerEntry, designer, icon, 0);
-    shortcuts::writeDesktopEntry(group + designerEntry, designerEntry, designer, icon);
+    shortcuts::writeDesktopEntry(group + designerEntry, designerEntry, designer, designerCategories, icon);
     QDir().mkpath(m_places.desktopFolder);
     shortcuts::writeInternetShortcut(m_places.desktopFolder + designerEntry, designer, icon, 0);
-    shortcuts::writeDesktopEntry(m_places.desktopFolder + designerEntry, designerEntry, designer, icon);
+    shortcuts::writeDesktopEntry(m_places.desktopFolder + designerEntry, designerEntry, designer, designerCategories,
+                                 icon);
     shortcuts::writeInternetShortcut(group + u"Site officiel de ZEP"_s, site);
-    shortcuts::writeDesktopEntry(group + u"Site officiel de ZEP"_s, u"Site officiel de ZEP"_s, site);
+    shortcuts::writeDesktopEntry(group + u"Site officiel de ZEP"_s, u"Site officiel de ZEP"_s, site, inGroup);
     shortcuts::writeInternetShortcut(group + u"Télécharger des exemples"_s, examples);
-    shortcuts::writeDesktopEntry(group + u"Télécharger des exemples"_s, u"Télécharger des exemples"_s, examples);
+    shortcuts::writeDesktopEntry(group + u"Télécharger des exemples"_s, u"Télécharger des exemples"_s, examples,
+                                 inGroup);
     shortcuts::writeInternetShortcut(group + u"Désinstaller ZEP"_s, setup, setup, 0);
-    shortcuts::writeDesktopEntry(group + u"Désinstaller ZEP"_s, u"Désinstaller ZEP"_s, setup, icon);
+    shortcuts::writeDesktopEntry(group + u"Désinstaller ZEP"_s, u"Désinstaller ZEP"_s, setup, inGroup, icon);
 }

@@ -13,12 +13,20 @@ QString withFinalSeparator(const QString &folder)
 
 SetupPlaces SetupPlaces::forCurrentUser(const QString &sourceFolder)
 {
+    const QString data = withFinalSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const QString config = withFinalSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     return {withFinalSeparator(sourceFolder),
             withFinalSeparator(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)),
-            withFinalSeparator(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation))};
+            withFinalSeparator(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)),
+            data + u"desktop-directories/"_s, config + u"menus/applications-merged/"_s};
+}
+
+QString SetupPlaces::groupName()
+{
+    return u"ZEP - créateur de menus"_s;
 }
 
 QString SetupPlaces::groupFolder() const
 {
-    return programsFolder + u"ZEP - créateur de menus/"_s;
+    return programsFolder + groupName() + u'/';
 }

@@ -1,10 +1,10 @@
 #include "setup/core/Shortcuts.h"
 
+#include "common/DesktopEntryText.h"
 #include "common/LineWriter.h"
 #include "common/SaveFile.h"
 
 #include <QFile>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -15,15 +15,6 @@ namespace {
 bool isAddress(const QString &target)
 {
     return target.startsWith(u"http://"_s) || target.startsWith(u"https://"_s);
-}
-
-// Exec arguments are quoted, with the characters the entry format reserves escaped.
-QString execArgument(const QString &path)
-{
-    QString quoted = path;
-    for (const QChar c : {u'\\', u'"', u'`', u'$'})
-        quoted.replace(c, u"\\"_s + c);
-    return u'"' + quoted + u'"';
 }
 
 } // namespace
@@ -37,16 +28,16 @@ ZepError writeInternetShortcut(const QString &where, const QString &target, cons
     return saveFileAtomically(where + u".url"_s, out.bytes());
 }
 
-ZepError writeDesktopEntry(const QString &where, const QString &name, const QString &target, const QString &icon)
+ZepError writeDesktopEntry(const QString &where, const QString &name, const QString &target,
+                           const QString &categories, const QString &icon)
 {
-    QString text = u"[Desktop Entry]\n"_s;
-    if (isAddress(target))
-        text += u"Type=Link\nURL="_s + target + u'\n';
-    else
-        text += u"Type=Application\nExec="_s + execArgument(target) + u'\n';
-    text += u"Name="_s + name + u'\n';
+    const QString command = isAddress(target) ? u"xdg-open "_s + desktopentry::quotedArgument(target)
+                                              : desktopentry::quotedArgument(target);
+    QString text = u"[Desktop Entry]\nType=Application\nName="_s + desktopentry::escaped(name) + u"\nExec="_s +
+                   desktopentry::escaped(command) + u'\n';
     if (!icon.isEmpty())
-        text += u"Icon="_s + icon + u'\n';
+        text += u"Icon="_s + desktopentry::escaped(icon) + u'\n';
+    text += u"Categories="_s + categories + u'\n';
     const QString path = where + u".desktop"_s;
     const ZepError error = saveFileAtomically(path, text.toUtf8());
     if (!error.isError())

@@ -13,9 +13,10 @@ namespace shortcuts {
 ZepError writeInternetShortcut(const QString &where, const QString &target, const QString &icon = {},
                                int iconIndex = 0);
 
-// `where` + ".desktop": a program to start, or an address to open when `target` is a URL.
+// `where` + ".desktop": an application entry that starts the program `target`, or opens
+// it in the browser when it is a web address. `categories` ends with ";".
 ZepError writeDesktopEntry(const QString &where, const QString &name, const QString &target,
-                           const QString &icon = {});
+                           const QString &categories, const QString &icon = {});
 
 // Removes both files of an entry; a missing file is no failure.
 void removeEntry(const QString &where);

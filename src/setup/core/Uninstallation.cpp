@@ -2,6 +2,7 @@
 
 #include "setup/core/CleanupScript.h"
 #include "setup/core/InstalledFiles.h"
+#include "setup/core/MenuGroup.h"
 #include "setup/core/Shortcuts.h"
 #include "setup/core/UninstallRecord.h"
 
@@ -29,6 +30,7 @@ void Uninstallation::removeInstallation()
     for (const QString &entry : group.entryList({u"*.url"_s, u"*.desktop"_s}, QDir::Files))
         group.remove(entry);
     QDir().rmdir(m_places.groupFolder());
+    menugroup::remove(m_places);
 
     for (const QString &file : m_files) {
         if (liesInside(file))

@@ -75,6 +75,6 @@ x = FormatNumber("abc")
 ok Err.Number = 13, "FormatNumber of text"
 Err.Clear
 x = FormatNumber(Null)
-ok Err.Number = 94, "FormatNumber of Null"
+ok Err.Number = 13 And IsEmpty(x), "FormatNumber of Null: type mismatch, and the variable left Empty"
 Err.Clear
 On Error GoTo 0
