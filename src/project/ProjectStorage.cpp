@@ -85,7 +85,7 @@ bool ProjectStorage::save(const QString &targetPath)
 {
     const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::ErrorBang),
+        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::Error, u"Erreur !"_s),
                            MessageIcon::Critical);
         m_project.setPath(QString());
         return false;
