@@ -104,7 +104,7 @@ DesignerSession::~DesignerSession()
 
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
-    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), this);
+    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), m_env.prompter, this);
     m_palette = new ObjectsPalette;
     m_pack->translate(m_palette);
 
@@ -121,6 +121,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
         project().setDefaultIconMarker(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
         project().setIcon(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
     }
+    m_mainWindow->loadPlugins();
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);

@@ -75,10 +75,18 @@ QtPrompter::QtPrompter(QWidget *parent)
 {
 }
 
+QWidget *QtPrompter::owner() const
+{
+    // The author acted in the active window: the box is modal to it and centred on it.
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 Answer QtPrompter::message(const MessageRequest &request)
 {
     QMessageBox box(qtIcon(request.icon), request.title, QString(request.text).remove(u'\r'), QMessageBox::NoButton,
-                    m_parent);
+                    owner());
     const auto buttons = qtButtons(request.buttons);
     for (auto b : buttons)
         box.addButton(b);
@@ -92,7 +100,7 @@ Answer QtPrompter::message(const MessageRequest &request)
 QString QtPrompter::input(const InputRequest &request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, request.title, QString(request.prompt).remove(u'\r'),
+    const QString text = QInputDialog::getText(owner(), request.title, QString(request.prompt).remove(u'\r'),
                                                QLineEdit::Normal,
                                                request.defaultText, &ok);
     return ok ? text : QString();
@@ -101,7 +109,7 @@ QString QtPrompter::input(const InputRequest &request)
 QString QtPrompter::openFile(const FileRequest &request)
 {
     const QString start = QDir(QDir::currentPath()).filePath(request.fileName);
-    const QString chosen = QFileDialog::getOpenFileName(m_parent, request.title, start, toQtFileFilter(request.filter));
+    const QString chosen = QFileDialog::getOpenFileName(owner(), request.title, start, toQtFileFilter(request.filter));
     leaveFolderCurrent(chosen);
     return chosen;
 }
@@ -109,14 +117,14 @@ QString QtPrompter::openFile(const FileRequest &request)
 QString QtPrompter::saveFile(const FileRequest &request)
 {
     const QString start = QDir(QDir::currentPath()).filePath(request.fileName);
-    const QString chosen = QFileDialog::getSaveFileName(m_parent, request.title, start, toQtFileFilter(request.filter));
+    const QString chosen = QFileDialog::getSaveFileName(owner(), request.title, start, toQtFileFilter(request.filter));
     leaveFolderCurrent(chosen);
     return chosen;
 }
 
 QString QtPrompter::folder(const FolderRequest &request)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(m_parent, request.prompt, QDir::currentPath());
+    const QString chosen = QFileDialog::getExistingDirectory(owner(), request.prompt, QDir::currentPath());
     if (!chosen.isEmpty())
         QDir::setCurrent(chosen);
     return chosen;
@@ -124,7 +132,7 @@ QString QtPrompter::folder(const FolderRequest &request)
 
 std::optional<int> QtPrompter::colour(const ColourRequest &request)
 {
-    const QColor chosen = QColorDialog::getColor(fromRgbNumber(request.initial), m_parent);
+    const QColor chosen = QColorDialog::getColor(fromRgbNumber(request.initial), owner());
     if (!chosen.isValid())
         return std::nullopt;
     return toRgbNumber(chosen);
@@ -139,7 +147,7 @@ std::optional<FontChoice> QtPrompter::font(const FontChoice &initial)
     start.setStrikeOut(initial.strikethrough);
     start.setUnderline(initial.underline);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, m_parent);
+    const QFont chosen = QFontDialog::getFont(&ok, start, owner());
     if (!ok)
         return std::nullopt;
     FontChoice result;

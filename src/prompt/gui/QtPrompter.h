@@ -20,5 +20,7 @@ public:
     std::optional<FontChoice> font(const FontChoice &initial) override;
 
 private:
-    QWidget *m_parent;
+    QWidget *owner() const;
+
+    QWidget *m_parent; // for boxes asked while no window of the program is active
 };

@@ -285,6 +285,20 @@ TEST_F(EnglishPackTest, QuittingWhileTheWizardIsUpIsTitledFromThePhraseList)
     quitRefused(u"Please close the creation wizard before quitting."_s, u"Quit..."_s);
 }
 
+TEST_F(EnglishPackTest, ABrokenPluginFileIsExplainedInThePacksWords)
+{
+    chooseEnglish();
+    testfiles::writeBytes(programFile(u"plugins.ini"_s), "[DEBUT]\r\nOne\r\ncl\r\nTwo");
+    m_prompter.expectMessage({u"Cannot initialise the plug-ins. Reason: Lecture au-delà de la fin du fichier"_s,
+                              u"Plug-in error"_s, MessageIcon::Critical},
+                             Answer::Ok);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(m_prompter.allAnswered());
+    const QList<QAction *> &entries = session().mainWindow()->plugins().entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), u"One"_s);
+}
+
 TEST_F(EnglishPackTest, TransparencyEntriesWorkWhateverThePackCallsThem)
 {
     chooseEnglish();
