@@ -3,7 +3,10 @@
 #include "script/AssistantSnippets.h"
 #include "script/BannerInsertion.h"
 #include "script/CursorMenu.h"
+#include "support/TestFiles.h"
 #include "wizard/WizardScripts.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -146,12 +149,21 @@ QList<WizardButton> everyWizardFunction()
     return buttons;
 }
 
+// A disc holding the pictures the snippets load.
+DiscPaths discWithPictures(const QTemporaryDir &disc)
+{
+    for (const QString &file : {u"fond.jpg"_s, u"images/b.bmp"_s, u"curseur.ico"_s})
+        testfiles::writeBytes(disc.filePath(file), "image");
+    return DiscPaths(disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString());
+}
+
 class GeneratedScriptsTest : public ::testing::Test
 {
 protected:
+    QTemporaryDir m_disc;
     ErrorFront m_front;
     MenuModel m_menu = twoOfEach();
-    MenuScriptHost m_host{m_menu, m_front, DiscPaths("/cd", "/cd/zep")};
+    MenuScriptHost m_host{m_menu, m_front, discWithPictures(m_disc)};
 
     void expectRuns(const QString &script)
     {

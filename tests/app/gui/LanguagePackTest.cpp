@@ -92,7 +92,7 @@ TEST_F(LanguagePackTest, APackThatRunsOnOrGrowsIsStoppedWithANoticeAndTheStartGo
     writePack(u"Test"_s, u"Form2.lge"_s, "Form2.nouv_fich.Caption = \"&New\"\r\n");
     writePack(u"Test"_s, u"phrases.lge"_s,
               "Liste.AddItem \"Too many buttons\"\r\ns = String(1000000, \"a\")\r\n"
-              "For n = 1 To 150: Liste.AddItem s & n: Next\r\n");
+              "For n = 1 To 250: Liste.AddItem s & n: Next\r\n");
     m_prompter.expectMessage({u"Le fichier de langue 'Form1.lge' a été arrêté : il a duré plus de 3 secondes. "
                               u"ZEP continue sans la suite de ce fichier."_s,
                               u"Langue/Language"_s, MessageIcon::Exclamation},
