@@ -10,12 +10,6 @@ QString fold(const QString &multiLine)
     return out.replace(u"\r\n"_s, QString(kFoldMark));
 }
 
-QString withoutReserved(QString text)
-{
-    text.removeIf(isReserved);
-    return text;
-}
-
 QString unfold(const QString &line)
 {
     QString out = line;

@@ -17,9 +17,6 @@ inline bool isReserved(QChar c)
     return c == kFoldMark || c == kFieldSeparator;
 }
 
-// The text with every reserved character taken out.
-QString withoutReserved(QString text);
-
 QString fold(const QString &multiLine);
 QString unfold(const QString &line);
 

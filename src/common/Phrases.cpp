@@ -303,8 +303,8 @@ const QList<Phrases::Entry> &Phrases::table()
         {Phrase::SelectButtonToDelete, u"Veuillez sélectionner un bouton pour le supprimer !"_s},
         {Phrase::DeleteButtonNumber, u"Suppimer le bouton n°"_s},
         {Phrase::NoPreviewWhileEditing, u"Aucun apercu disponible quand vous éditez un autre bouton."_s},
-        {Phrase::WizardButtonWord, u"Bouton "_s},
-        {Phrase::TextCaption, u" (Texte)"_s},
+        {Phrase::NumberSign, u"Bouton "_s},
+        {Phrase::SpacedColon, u" (Texte)"_s},
         {Phrase::GraphicCaption, u" (Graphique)"_s},
         {Phrase::OpenImageEllipsis, u"Ouvir une image..."_s},
         {Phrase::ChooseMenuFolder, u"Veuillez choisir le dossier dans lequel votre menu va être enregistré :"_s},
@@ -335,11 +335,6 @@ QString Phrases::text(Phrase phrase)
     const int number = static_cast<int>(phrase);
     const QStringList &pack = list();
     return number >= 0 && number < pack.size() ? pack[number] : QString();
-}
-
-QString Phrases::text(Phrase phrase, const QString &french)
-{
-    return packActive() ? text(phrase) : french;
 }
 
 bool Phrases::packActive()

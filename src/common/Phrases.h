@@ -24,9 +24,6 @@ public:
     static const QList<Entry> &table();
     static QString french(Phrase phrase);
     static QString text(Phrase phrase);
-    // The pack's phrase; without a pack, this place's own French wording, for places
-    // that word a shared phrase their own way ("Erreur !" where phrase 7 is "Erreur").
-    static QString text(Phrase phrase, const QString &french);
 
     static bool packActive();
     // On: the pack's list starts empty and its scripts fill it. Off: French again.

@@ -6,6 +6,7 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    return Phrases::text(Phrase::WizardButtonWord) + QString::number(shownNumber()) +
-           Phrases::text(style == Style::Text ? Phrase::TextCaption : Phrase::GraphicCaption);
+    // Phrases 279 and 280: "Bouton " before the number, " (Texte)" after it.
+    return Phrases::text(Phrase::NumberSign) + QString::number(shownNumber()) +
+           Phrases::text(style == Style::Text ? Phrase::SpacedColon : Phrase::GraphicCaption);
 }

@@ -9,7 +9,8 @@ using namespace Qt::StringLiterals;
 
 QString WizardPrompts::accepted(Prompter &prompter, const QString &answer)
 {
-    const QString cleaned = fold::withoutReserved(answer);
+    QString cleaned = answer;
+    cleaned.removeIf(fold::isReserved);
     if (cleaned != answer)
         prompter.message(Phrases::text(Phrase::ForbiddenCharacter), Phrases::text(Phrase::ErrorBang),
                          MessageIcon::Critical);
