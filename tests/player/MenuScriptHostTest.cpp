@@ -338,7 +338,7 @@ QList<Snippet> everyAssistantSnippet()
         all.append(snippets::borderShape(shape));
     for (int alignment = 0; alignment <= 2; ++alignment)
         all.append(snippets::textAlignment(u"2"_s, alignment));
-    for (const QString &object : {u"Fenetre"_s, u"Bordure"_s, u"ImageFond"_s, snippets::button(u"1"_s),
+    for (const QString &object : {u"Fenetre"_s, u"Bordure"_s, snippets::button(u"1"_s),
                                   snippets::textBox(u"1"_s)}) {
         all.append(snippets::visible(object, true));
         all.append(snippets::visible(object, false));

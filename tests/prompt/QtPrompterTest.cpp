@@ -43,6 +43,7 @@ TEST(QtPrompter, BoxesAreModalToTheWindowThatAskedAndCentredOnIt)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&asker));
 
     QtPrompter prompter; // built before any window, as the programs build it
+    ASSERT_EQ(QApplication::activeWindow(), &asker);
     SeenBox seen;
     closeNextBox(seen);
     prompter.message(u"Texte"_s, u"Titre"_s, MessageIcon::Information);

@@ -13,6 +13,15 @@ namespace vbs {
 class HostObject;
 }
 
+// What one pack file may use.
+struct PackLimits
+{
+    unsigned steps = 2'000'000;
+    std::chrono::milliseconds time{3000};
+    long long memoryGrowth = 256ll << 20; // bytes the program may grow by while the file runs
+    std::size_t stringLength = 1u << 20;  // characters of one text
+};
+
 // One pack file run in a fresh engine that knows only the objects given: no program,
 // file or shell access. A step budget stops endless loops and runaway recursion; a
 // watch on the clock and on the memory the program holds stops a file whose steps are
@@ -22,13 +31,7 @@ class PackScript
 public:
     using Objects = std::vector<std::pair<QString, std::shared_ptr<vbs::HostObject>>>;
 
-    struct Limits
-    {
-        unsigned steps = 2'000'000;
-        std::chrono::milliseconds time{3000};
-        long long memoryGrowth = 256ll << 20; // bytes the program may grow by while the file runs
-        std::size_t stringLength = 1u << 20;  // characters of one text
-    };
+    using Limits = PackLimits;
 
     enum class Result { Ran, Failed, OverTime, OverMemory };
 

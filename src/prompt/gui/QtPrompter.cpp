@@ -75,11 +75,15 @@ QtPrompter::QtPrompter(QWidget *parent)
 {
 }
 
-QWidget *QtPrompter::owner() const
+QWidget *QtPrompter::owner()
 {
     // The author acted in the active window: the box is modal to it and centred on it.
+    // Right after a box closes no window is active yet: the next box of the same
+    // question goes where the last one went.
     if (QWidget *active = QApplication::activeWindow())
-        return active;
+        m_lastOwner = active;
+    if (m_lastOwner && m_lastOwner->isVisible())
+        return m_lastOwner;
     return m_parent;
 }
 

@@ -2,7 +2,9 @@
 
 #include "prompt/Prompter.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+
 
 // The Prompter with Qt's standard dialogs.
 class QtPrompter : public Prompter
@@ -20,7 +22,8 @@ public:
     std::optional<FontChoice> font(const FontChoice &initial) override;
 
 private:
-    QWidget *owner() const;
+    QWidget *owner();
 
     QWidget *m_parent; // for boxes asked while no window of the program is active
+    QPointer<QWidget> m_lastOwner;
 };

@@ -3,6 +3,7 @@
 #include "about/AboutBox.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/PluginMenu.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/PrintPreview.h"
 #include "build/gui/TestWindow.h"
