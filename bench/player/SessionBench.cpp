@@ -10,6 +10,7 @@ class SilentFront : public PlayerFront
 {
 public:
     ScreenInfo screenInfo() const override { return {}; }
+    int userLocale() const override { return 0; }
     void createWindow(const WindowLook &look) override { m_frame = look.frame; }
     void setWindowVisible(bool) override {}
     void showWindowState(int) override {}
@@ -24,8 +25,8 @@ public:
     void stopMenuTimer() override {}
     void playSound(SoundChannel, const std::string &) override {}
     void playVideo(const std::string &) override {}
-    void runProgram(const std::string &, const std::string &) override {}
-    void openDocument(const std::string &) override {}
+    bool runProgram(const std::string &, const std::string &) override { return true; }
+    bool openDocument(const std::string &) override { return true; }
     void moveTray(bool, const std::string &) override {}
     int messageBox(const std::string &, int, const std::string &) override { return 1; }
     std::string inputBox(const std::string &, const std::string &, const std::string &) override { return {}; }

@@ -56,32 +56,46 @@ void BuildCommands::compileAutorun()
 
 void BuildCommands::compileExecutable()
 {
-    ExecutableExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder, *this,
-                              ExecutableExport::Kind::executable());
-    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-    show(exporter.run());
+    exportProgram(ExecutableExport::Kind::executable());
 }
 
 void BuildCommands::compileScreenSaver()
 {
-    ExecutableExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder, *this,
-                              ExecutableExport::Kind::screenSaver());
-    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-    show(exporter.run());
+    exportProgram(ExecutableExport::Kind::screenSaver());
+}
+
+void BuildCommands::exportProgram(const ExecutableExport::Kind &kind)
+{
+    prepareForBuild();
+    showWaitPanels(true);
+    CompileOutcome outcome = CompileOutcome::declined();
+    if (const auto request = ExecutableExport::ask(m_prompter, kind)) {
+        ExecutableExport exporter(m_document.project(), m_document.folder(), m_programFolder);
+        exporter.setRequireMultimediaFiles(requireMultimediaFiles());
+        outcome = exporter.run(*request);
+    }
+    showWaitPanels(false);
+    show(outcome);
 }
 
 void BuildCommands::compileIso()
 {
-    QProgressDialog progress(Phrases::text(Phrase::WritingIsoImage), QString(), 0, 1000, m_windows.main);
-    progress.setWindowTitle(u"ZEP"_s);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    IsoExport exporter(m_document.project(), m_document.folder(), m_prompter, m_programFolder);
-    exporter.setRequireMultimediaFiles(requireMultimediaFiles());
-    exporter.setProgress([&progress](qint64 done, qint64 total) {
-        progress.setValue(total > 0 ? int(done * 1000 / total) : 1000);
-    });
-    show(exporter.run(*this));
+    prepareForBuild();
+    showWaitPanels(true);
+    CompileOutcome outcome = CompileOutcome::declined();
+    if (const auto request = IsoExport::ask(m_document.project(), m_prompter)) {
+        QProgressDialog progress(Phrases::text(Phrase::WritingIsoImage), QString(), 0, 1000, m_windows.main);
+        progress.setWindowTitle(u"ZEP"_s);
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        IsoExport exporter(m_document.project(), m_document.folder(), m_programFolder);
+        exporter.setRequireMultimediaFiles(requireMultimediaFiles());
+        exporter.setProgress(
+            [&progress](qint64 done, qint64 total) { progress.setValue(total > 0 ? int(done * 1000 / total) : 1000); });
+        outcome = exporter.run(*request);
+    }
+    showWaitPanels(false);
+    show(outcome);
 }
 
 void BuildCommands::prepareForBuild()

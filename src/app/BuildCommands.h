@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/ExecutableExport.h"
 #include "build/TestRunHooks.h"
 
 #include <QString>
@@ -41,6 +42,7 @@ public:
 
 private:
     bool requireMultimediaFiles() const;
+    void exportProgram(const ExecutableExport::Kind &kind);
     void show(const CompileOutcome &outcome);
 
     DesignerDocument &m_document;

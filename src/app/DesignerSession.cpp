@@ -105,6 +105,8 @@ DesignerSession::~DesignerSession()
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
     m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), m_env.prompter, this);
+    m_manual->setDefaultFolder(ManualLink::installedFolder(
+        m_env.programFolder, m_pack->active() ? LanguagePacks::chosen(m_env.settings) : QString()));
     m_palette = new ObjectsPalette;
     m_pack->translate(m_palette);
 

@@ -1,7 +1,9 @@
 #include "build/CompileEngine.h"
 
 #include "build/AutorunFile.h"
+#include "build/CompileChecks.h"
 #include "build/CompileProgress.h"
+#include "build/DiscFile.h"
 #include "build/LinuxDisc.h"
 #include "build/MenuDataWriter.h"
 #include "common/PathText.h"
@@ -141,7 +143,7 @@ std::optional<CompileOutcome> CompileEngine::checkFolder(CompileRequest &request
     }
     if (!QFileInfo(folder).isDir())
         return refuse();
-    m_zepFolder = folder + u"zep/"_s;
+    m_zepFolder = discfile::find(folder, u"zep"_s) + u'/';
     m_playerCopy = request.subMenu ? m_zepFolder + request.subMenuName + u".exe"_s : m_zepFolder + u"autorun.exe"_s;
     return std::nullopt;
 }
@@ -150,15 +152,10 @@ std::optional<CompileOutcome> CompileEngine::checkMultimediaFiles() const
 {
     if (!m_requireMultimediaFiles)
         return std::nullopt;
-    for (int slot = 1; slot < m_project.buttonSlotsInUse(); ++slot) {
-        const MenuButton &b = m_project.button(slot);
-        if (b.kind == ButtonKind::Multimedia && b.code.isEmpty()) {
-            return CompileOutcome::failed({Phrases::text(Phrase::MissingMediaForButton) + QString::number(slot) +
-                                               Phrases::text(Phrase::SpaceBang),
-                                           Phrases::text(Phrase::CompileTitle), MessageIcon::Information});
-        }
-    }
-    return std::nullopt;
+    const QList<int> missing = compilechecks::multimediaWithoutFile(m_project);
+    if (missing.isEmpty())
+        return std::nullopt;
+    return CompileOutcome::failed(compilechecks::multimediaWithoutFileNotice(missing.first()));
 }
 
 std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &request)
@@ -174,7 +171,7 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
             return CompileOutcome::declined({Phrases::text(Phrase::NoMainMenuInFolder),
                                              Phrases::text(Phrase::SubMenuTitle), MessageIcon::Exclamation});
         }
-        if (QFileInfo::exists(m_playerCopy)) {
+        if (discfile::exists(m_zepFolder, request.subMenuName + u".exe"_s)) {
             return CompileOutcome::declined({Phrases::text(Phrase::SubMenuAlreadyExists),
                                              Phrases::text(Phrase::SubMenuTitle), MessageIcon::Exclamation});
         }
@@ -184,6 +181,9 @@ std::optional<CompileOutcome> CompileEngine::checkTarget(const CompileRequest &r
         if (!m_mayReplace || !m_mayReplace(m_zepFolder.chopped(4)))
             return CompileOutcome::declined();
         removeFolderFiles(zepFolder);
+        // The new menu's folder is "zep" unless the earlier one had to stay.
+        m_zepFolder = discfile::find(m_zepFolder.chopped(4), u"zep"_s) + u'/';
+        m_playerCopy = m_zepFolder + u"autorun.exe"_s;
     }
     return std::nullopt;
 }
@@ -222,6 +222,7 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 {
     const QString folder = m_zepFolder.chopped(4);
     step(Phrases::text(Phrase::CreatingAutorun));
+    discfile::removeOtherCases(folder, u"Autorun.inf"_s);
     if (const ZepError error = saveFileAtomically(folder + u"Autorun.inf"_s, AutorunFile::bytes()); error.isError())
         return error;
     step(Phrases::text(Phrase::CompileDone));
@@ -256,7 +257,7 @@ ZepError CompileEngine::copyMainMenuFiles(const CompileRequest &request)
 ZepError CompileEngine::copyProgramFile(const QString &name)
 {
     step(Phrases::text(Phrase::CopyingFile) + name + u"..."_s);
-    if (name == u"Msscript.ocx"_s && QFileInfo::exists(m_zepFolder + name))
+    if (name == u"Msscript.ocx"_s && discfile::exists(m_zepFolder, name))
         return {};
     if (const ZepError error = copyFile(m_programFolder + name, m_zepFolder + name); error.isError())
         return error;

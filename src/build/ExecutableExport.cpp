@@ -1,7 +1,7 @@
 #include "build/ExecutableExport.h"
 
-#include "build/BuildHooks.h"
 #include "build/CompileEngine.h"
+#include "build/DiscFile.h"
 #include "common/Phrases.h"
 #include "prompt/Prompter.h"
 
@@ -21,106 +21,112 @@ ExecutableExport::Kind ExecutableExport::Kind::screenSaver()
     return {Phrases::text(Phrase::ScreenSaverWord), u"scr"_s};
 }
 
-ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFolder, Prompter &prompter,
-                                   QString programFolder, BuildHooks &hooks, Kind kind)
-    : m_project(project), m_projectFolder(std::move(projectFolder)), m_prompter(prompter),
-      m_programFolder(std::move(programFolder)), m_hooks(hooks), m_kind(std::move(kind))
+ExecutableExport::ExecutableExport(const MenuProject &project, QString projectFolder, QString programFolder)
+    : m_project(project), m_projectFolder(std::move(projectFolder)), m_programFolder(std::move(programFolder))
 {
 }
 
-QString ExecutableExport::askFolder()
+QString ExecutableExport::askFolder(Prompter &prompter, const Kind &kind)
 {
     for (;;) {
-        const QString chosen = m_prompter.folder(
-            {Phrases::text(Phrase::WhereWillTheBePlaced) + m_kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
-        if (chosen.isEmpty())
-            return {};
-        if (QFileInfo(chosen).isDir())
-            return chosen.endsWith(u'/') ? chosen : chosen + u'/';
-        m_prompter.message(Phrases::packActive() ? Phrases::text(Phrase::BadFolder) : u"Chemin incorrect."_s,
-                           Phrases::text(Phrase::Error), MessageIcon::Critical);
+        const QString chosen = prompter.folder(
+            {Phrases::text(Phrase::WhereWillTheBePlaced) + kind.word + (Phrases::packActive() ? u" :"_s : u" ?"_s)});
+        if (chosen.isEmpty() || QFileInfo(chosen).isDir())
+            return chosen;
+        prompter.message(Phrases::packActive() ? Phrases::text(Phrase::BadFolder) : u"Chemin incorrect."_s,
+                         Phrases::text(Phrase::Error), MessageIcon::Critical);
     }
 }
 
-CompileOutcome ExecutableExport::run()
+std::optional<ExecutableExport::Request> ExecutableExport::ask(Prompter &prompter, const Kind &kind)
 {
-    m_hooks.prepareForBuild();
-    m_hooks.showWaitPanels(true);
-
-    // Every answer comes before anything is deleted, so a cancelled export loses nothing.
-    CompileRequest request = CompileRequest::defaultsFor(m_project);
-    request.subMenu = false;
-    request.light = false;
-    request.folder = askFolder();
-    const auto cancel = [this] {
-        m_hooks.showWaitPanels(false);
-        return CompileOutcome::declined();
-    };
-    if (request.folder.isEmpty())
-        return cancel();
-    if ((request.projectName = m_prompter.input({Phrases::text(Phrase::ProjectNameQuestion), QString(), QString()}))
+    Request request;
+    request.kind = kind;
+    if ((request.folder = askFolder(prompter, kind)).isEmpty())
+        return std::nullopt;
+    if ((request.projectName = prompter.input({Phrases::text(Phrase::ProjectNameQuestion), QString(), QString()}))
             .isEmpty())
-        return cancel();
-    if ((request.author = m_prompter.input({Phrases::text(Phrase::ProjectAuthorQuestion), QString(), QString()}))
+        return std::nullopt;
+    if ((request.author = prompter.input({Phrases::text(Phrase::ProjectAuthorQuestion), QString(), QString()}))
             .isEmpty())
-        return cancel();
-    QString name = m_prompter.input({Phrases::text(Phrase::NameOfThe) + m_kind.word + u" ?"_s, QString(), QString()});
-    if (name.isEmpty())
-        return cancel();
-    name += u'.' + m_kind.extension;
-    switch (m_prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(), MessageIcon::Question,
-                               MessageButtons::YesNoCancel)) {
+        return std::nullopt;
+    if ((request.name = prompter.input({Phrases::text(Phrase::NameOfThe) + kind.word + u" ?"_s, QString(), QString()}))
+            .isEmpty())
+        return std::nullopt;
+    switch (prompter.message(Phrases::text(Phrase::CopyRuntimeQuestion), QString(), MessageIcon::Question,
+                             MessageButtons::YesNoCancel)) {
     case Answer::Yes:
-        break;
+        return request;
     case Answer::No:
         request.light = true;
-        break;
+        return request;
     default:
-        return cancel();
+        return std::nullopt;
     }
+}
 
-    removeEarlierMenu(request.folder);
+CompileOutcome ExecutableExport::run(const Request &request)
+{
+    const QString name = request.name + u'.' + request.kind.extension;
+    // Checked before anything is deleted: the program must stay inside the zep folder.
+    if (!CompileEngine::isSafeSubMenuName(name)) {
+        return CompileOutcome::failed(
+            {u"Le nom de l'"_s + request.kind.word + u" '"_s + request.name + Phrases::text(Phrase::SubMenuNameInvalid),
+             Phrases::text(Phrase::Error), MessageIcon::Exclamation});
+    }
+    CompileRequest compile;
+    compile.folder = request.folder.endsWith(u'/') ? request.folder : request.folder + u'/';
+    compile.projectName = request.projectName;
+    compile.author = request.author;
+    compile.light = request.light;
+
+    removeEarlierMenu(compile.folder);
     CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
+    engine.setProgress(m_progress);
     // What the folder held was removed above, with the author's choice of this folder.
     engine.setReplaceDecision([](const QString &) { return true; });
-    const CompileOutcome compiled = engine.compile(request);
-    const bool programInPlace = keepOnlyTheProgram(request.folder, name);
-    m_hooks.showWaitPanels(false);
+    const CompileOutcome compiled = engine.compile(compile);
+    const QString zep = discfile::find(compile.folder, u"zep"_s) + u'/';
+    const bool programInPlace = keepOnlyTheProgram(compile.folder, name);
     if (!compiled.isWritten())
         return compiled;
-    if (!programInPlace) {
-        return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, request.folder + u"zep/"_s + name));
-    }
-    m_programFile = request.folder + u"zep/"_s + name;
-    return CompileOutcome::written({Phrases::text(Phrase::TheArticle) + m_kind.word +
-                                        Phrases::text(Phrase::CreatedWithZepFolder) + m_kind.extension +
+    if (!programInPlace)
+        return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, zep + name));
+    m_programFile = zep + name;
+    const Kind &kind = request.kind;
+    return CompileOutcome::written({Phrases::text(Phrase::TheArticle) + kind.word +
+                                        Phrases::text(Phrase::CreatedWithZepFolder) + kind.extension +
                                         Phrases::text(Phrase::IsRequiredClose),
                                     u"ZEP"_s, MessageIcon::Information});
 }
 
 void ExecutableExport::removeEarlierMenu(const QString &folder)
 {
-    QDir zep(folder + u"zep"_s);
+    const QString zepFolder = discfile::find(folder, u"zep"_s);
+    QDir zep(zepFolder);
     for (const QString &file : zep.entryList(QDir::Files | QDir::Hidden | QDir::System))
         zep.remove(file);
-    QDir().rmdir(folder + u"zep"_s);
+    QDir().rmdir(zepFolder);
 }
 
 bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &name)
 {
-    const QString zep = folder + u"zep/"_s;
-    QFile::remove(folder + u"autorun.inf"_s);
-    QFile::remove(zep + u"install.bat"_s);
-    QFile::remove(zep + u"autorun.ico"_s);
+    const QString zep = discfile::find(folder, u"zep"_s) + u'/';
+    discfile::remove(folder, u"autorun.inf"_s);
+    discfile::remove(zep, u"install.bat"_s);
+    discfile::remove(zep, u"autorun.ico"_s);
     // The program is a Windows one: what starts the disc on Linux goes too.
-    QFile::remove(folder + u"autorun.sh"_s);
-    QFile::remove(zep + u"autorun"_s);
-    QFile::remove(zep + u"qt.conf"_s);
-    QDir(zep + u"lib"_s).removeRecursively();
-    const QString player = zep + u"autorun.exe"_s;
-    if (QFileInfo(zep + name) == QFileInfo(player))
+    discfile::remove(folder, u"autorun.sh"_s);
+    discfile::remove(zep, u"autorun"_s);
+    discfile::remove(zep, u"qt.conf"_s);
+    QDir(discfile::find(zep, u"lib"_s)).removeRecursively();
+    const QString player = discfile::find(zep, u"autorun.exe"_s);
+    if (QFileInfo(player).fileName() == name)
         return QFileInfo::exists(player);
+    // Another case of the same name is the same file where names have no case.
+    if (name.compare(u"autorun.exe"_s, Qt::CaseInsensitive) == 0)
+        return QFile::rename(player, zep + name);
     // The player copy goes only once the program is in place: a name the folder cannot
     // hold must not lose the compiled menu.
     if (!QFile::copy(player, zep + name))

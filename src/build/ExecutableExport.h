@@ -4,7 +4,9 @@
 
 #include <QString>
 
-class BuildHooks;
+#include <optional>
+
+class CompileProgress;
 class MenuProject;
 class Prompter;
 
@@ -23,27 +25,38 @@ public:
         static Kind screenSaver();
     };
 
-    ExecutableExport(const MenuProject &project, QString projectFolder, Prompter &prompter, QString programFolder,
-                     BuildHooks &hooks, Kind kind);
+    // What the author chose; run() asks nothing more.
+    struct Request
+    {
+        Kind kind = Kind::executable();
+        QString folder; // an existing folder; its earlier zep folder is replaced
+        QString projectName;
+        QString author;
+        QString name; // the program's name, before "." + the kind's extension
+        bool light = false;
+    };
+
+    // The designer's questions, in their order; nothing when the author cancelled one.
+    static std::optional<Request> ask(Prompter &prompter, const Kind &kind);
+
+    ExecutableExport(const MenuProject &project, QString projectFolder, QString programFolder);
 
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
+    void setProgress(CompileProgress *progress) { m_progress = progress; }
 
-    // Asks its questions through the prompter; declined when the author cancelled.
-    CompileOutcome run();
+    CompileOutcome run(const Request &request);
     // The program file written, once run() succeeded.
     QString programFile() const { return m_programFile; }
 
 private:
-    QString askFolder();
-    void removeEarlierMenu(const QString &folder);
-    bool keepOnlyTheProgram(const QString &folder, const QString &name);
+    static QString askFolder(Prompter &prompter, const Kind &kind);
+    static void removeEarlierMenu(const QString &folder);
+    static bool keepOnlyTheProgram(const QString &folder, const QString &name);
 
     const MenuProject &m_project;
     QString m_projectFolder;
-    Prompter &m_prompter;
     QString m_programFolder;
-    BuildHooks &m_hooks;
-    Kind m_kind;
     bool m_requireMultimediaFiles = false;
+    CompileProgress *m_progress = nullptr;
     QString m_programFile;
 };

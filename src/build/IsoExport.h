@@ -5,7 +5,9 @@
 
 #include <QString>
 
-class BuildHooks;
+#include <optional>
+
+class CompileProgress;
 class MenuProject;
 class Prompter;
 
@@ -14,21 +16,28 @@ class Prompter;
 class IsoExport
 {
 public:
-    IsoExport(const MenuProject &project, QString projectFolder, Prompter &prompter, QString programFolder);
+    struct Request
+    {
+        QString imagePath;
+        bool light = false;
+    };
+
+    // The image file and the runtime question; nothing when the author cancelled.
+    static std::optional<Request> ask(const MenuProject &project, Prompter &prompter);
+
+    IsoExport(const MenuProject &project, QString projectFolder, QString programFolder);
 
     void setRequireMultimediaFiles(bool on) { m_requireMultimediaFiles = on; }
     void setProgress(IsoImageWriter::Progress progress) { m_progress = std::move(progress); }
+    void setCompileProgress(CompileProgress *progress) { m_compileProgress = progress; }
 
-    // Asks for the image file and the runtime files, then writes; declined when cancelled.
-    CompileOutcome run(BuildHooks &hooks);
-    // Writes without a question.
-    CompileOutcome write(const QString &imagePath, bool light);
+    CompileOutcome run(const Request &request);
 
 private:
     const MenuProject &m_project;
     QString m_projectFolder;
-    Prompter &m_prompter;
     QString m_programFolder;
     bool m_requireMultimediaFiles = false;
     IsoImageWriter::Progress m_progress;
+    CompileProgress *m_compileProgress = nullptr;
 };

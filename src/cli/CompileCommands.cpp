@@ -1,119 +1,78 @@
 #include "cli/CompileCommands.h"
 
 #include "build/CompileEngine.h"
-#include "build/CompileProgress.h"
 #include "build/MenuDataWriter.h"
-#include "build/TransparencyRenderer.h"
+#include "cli/BuildSupport.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
+#include "cli/TerminalProgress.h"
 #include "common/Cp1252.h"
 #include "project/MenuProject.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kCompileUsage =
-    u"usage: zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux]"_s;
-
-class QuietProgress : public CompileProgress
+int runCompileCommand(const CommandLine &line)
 {
-public:
-    void status(const QString &, int) override {}
-    void step(const QString &) override {}
-    void fieldsEnabled(bool) override {}
-    void report(const QString &text) override { m_report = text; }
-    void folderCompleted(const QString &) override {}
-
-    QString m_report;
-};
-
-} // namespace
-
-int runCompileCommand(const QStringList &arguments)
-{
-    QStringList positional;
-    CompileRequest request;
-    bool force = false;
-    bool named = false;
-    bool authored = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"--light"_s) {
-            request.light = true;
-        } else if (argument == u"--force"_s) {
-            force = true;
-        } else if (argument == u"--linux"_s) {
-            request.player = CompileRequest::kLinuxPlayer;
-        } else if (argument == u"--sub"_s && hasValue) {
-            request.subMenu = true;
-            request.subMenuName = arguments[++i];
-        } else if (argument == u"--name"_s && hasValue) {
-            request.projectName = arguments[++i];
-            named = true;
-        } else if (argument == u"--author"_s && hasValue) {
-            request.author = arguments[++i];
-            authored = true;
-        } else if (argument.startsWith(u"--"_s)) {
-            console::error(kCompileUsage);
-            return 2;
-        } else {
-            positional << argument;
-        }
-    }
-    if (positional.size() != 2) {
-        console::error(kCompileUsage);
-        return 2;
-    }
-
-    // Every path is the caller's; a missing output folder is made, as --help says.
-    request.folder = QFileInfo(positional[1]).absoluteFilePath();
-    QDir().mkpath(request.folder);
     MenuProject project;
-    if (!HeadlessRead::open(project, positional[0]).clean())
+    if (!HeadlessRead::open(project, line.argument(0)).clean())
         return 1;
-    if (!named)
-        request.projectName = CompileRequest::defaultProjectName(project);
-    if (!authored)
-        request.author = CompileRequest::defaultAuthor(project);
 
-    const QString projectFolder = HeadlessRead::folderOf(project);
-    CompileEngine engine(project, projectFolder, QCoreApplication::applicationDirPath());
-    TransparencyRenderer(project, projectFolder).prepareForBuild();
-    QuietProgress progress;
+    CompileRequest request = CompileRequest::defaultsFor(project);
+    request.light = line.has(u"--light"_s);
+    if (line.has(u"--linux"_s))
+        request.player = CompileRequest::kLinuxPlayer;
+    if (line.has(u"--sub"_s)) {
+        request.subMenu = true;
+        request.subMenuName = line.value(u"--sub"_s);
+    }
+    if (line.has(u"--name"_s))
+        request.projectName = line.value(u"--name"_s);
+    if (line.has(u"--author"_s))
+        request.author = line.value(u"--author"_s);
+    // Every path is the caller's; a missing output folder is made, as --help says.
+    request.folder = QFileInfo(line.argument(1)).absoluteFilePath();
+    buildsupport::OutputFolder output;
+    if (!output.make(request.folder)) {
+        console::error(u"Impossible de créer le dossier "_s + request.folder);
+        return 1;
+    }
+
+    buildsupport::prepare(project);
+    CompileEngine engine(project, HeadlessRead::folderOf(project), QCoreApplication::applicationDirPath());
+    TerminalProgress progress(line.has(u"--quiet"_s));
     engine.setProgress(&progress);
-    bool asked = false;
-    engine.setReplaceDecision([force, &asked](const QString &) {
-        asked = true;
+    const bool force = line.has(u"--force"_s);
+    bool refused = false;
+    engine.setReplaceDecision([force, &refused](const QString &) {
+        refused = !force;
         return force;
     });
     const CompileOutcome outcome = engine.compile(request);
-    if (outcome.isWritten())
-        console::out(progress.m_report.split(u'\n').last());
-    else if (asked && !force)
-        console::error(u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer."_s);
-    return console::finish(outcome);
+    progress.close();
+    if (!outcome.isWritten())
+        output.discard();
+    if (refused)
+        console::error(buildsupport::earlierMenuKept());
+    const QString summary =
+        request.subMenu ? u"Sous menu compilé : "_s + request.folder + u"zep/"_s + request.subMenuName + u".exe"_s
+                        : u"Menu compilé dans "_s + request.folder + u" : gravez son contenu à la racine du disque."_s;
+    return console::finish(outcome, line.has(u"--quiet"_s) ? QString() : summary);
 }
 
-int runMenuDataCommand(const QStringList &arguments)
+int runMenuDataCommand(const CommandLine &line)
 {
-    if (arguments.size() != 1) {
-        console::error(u"usage: zepc menudata PROJECT.zep"_s);
-        return 2;
-    }
     MenuProject project;
-    if (!HeadlessRead::open(project, arguments[0]).clean())
+    if (!HeadlessRead::open(project, line.argument(0)).clean())
         return 1;
     const QByteArray bytes = MenuDataWriter(project).lines(CompileRequest::defaultProjectName(project),
                                                            CompileRequest::defaultAuthor(project));
     QStringList lines = cp1252::decode(bytes).split(u"\r\n"_s);
     lines.removeLast();
-    for (const QString &line : lines)
-        console::out(line);
+    for (const QString &text : lines)
+        console::out(text);
     return 0;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+class CommandLine;
 
-// zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force]
-int runCompileCommand(const QStringList &arguments);
+// zepc compile PROJECT.zep FOLDER [--sub NAME] [--light] [--name N] [--author A] [--force] [--linux] [--quiet]
+int runCompileCommand(const CommandLine &line);
 // zepc menudata PROJECT.zep
-int runMenuDataCommand(const QStringList &arguments);
+int runMenuDataCommand(const CommandLine &line);

@@ -1,15 +1,15 @@
 #include "cli/DiscCommands.h"
 
-#include "build/BuildHooks.h"
 #include "build/CompileRequest.h"
+#include "build/DiscFile.h"
 #include "build/ExecutableExport.h"
 #include "build/IsoExport.h"
-#include "build/TransparencyRenderer.h"
+#include "cli/BuildSupport.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
-#include "common/PathText.h"
+#include "cli/TerminalProgress.h"
 #include "project/MenuProject.h"
-#include "prompt/ConsolePrompter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,105 +18,65 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The positional arguments and --light; false on anything else.
-bool parse(QStringList arguments, qsizetype count, QStringList *positional, bool *light)
+QString programFolder()
 {
-    *light = arguments.removeAll(u"--light"_s) > 0;
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(u"--"_s))
-            return false;
-    }
-    *positional = arguments;
-    return arguments.size() == count;
+    return QCoreApplication::applicationDirPath() + u'/';
 }
-
-// The export's questions answered from the command line.
-class PresetPrompter : public ConsolePrompter
-{
-public:
-    PresetPrompter(QString folder, QStringList inputs, bool light)
-        : m_folder(std::move(folder)), m_inputs(std::move(inputs)), m_light(light)
-    {
-    }
-
-    using Prompter::message;
-    Answer message(const MessageRequest &request) override
-    {
-        if (request.buttons == MessageButtons::YesNoCancel)
-            return m_light ? Answer::No : Answer::Yes;
-        return ConsolePrompter::message(request);
-    }
-    QString folder(const FolderRequest &) override { return std::exchange(m_folder, QString()); }
-    QString input(const InputRequest &) override { return m_inputs.isEmpty() ? QString() : m_inputs.takeFirst(); }
-
-private:
-    QString m_folder;
-    QStringList m_inputs;
-    bool m_light;
-};
-
-class TransparencyPreparation : public BuildHooks
-{
-public:
-    explicit TransparencyPreparation(MenuProject &project) : m_project(project) {}
-
-    void prepareForBuild() override
-    {
-        TransparencyRenderer(m_project, HeadlessRead::folderOf(m_project)).prepareForBuild();
-    }
-    void showWaitPanels(bool) override {}
-
-private:
-    MenuProject &m_project;
-};
 
 } // namespace
 
-int runExeCommand(const QStringList &arguments)
+int runExeCommand(const CommandLine &line)
 {
-    QStringList positional;
-    bool light = false;
-    if (!parse(arguments, 3, &positional, &light)) {
-        console::error(u"usage: zepc exe PROJECT.zep FOLDER NAME [--light]"_s);
-        return 2;
-    }
-    const QString folder = QFileInfo(positional[1]).absoluteFilePath();
+    const QString folder = QFileInfo(line.argument(1)).absoluteFilePath() + u'/';
     MenuProject project;
-    if (!HeadlessRead::open(project, QFileInfo(positional[0]).absoluteFilePath()).clean())
+    if (!HeadlessRead::open(project, line.argument(0)).clean())
         return 1;
     if (!QFileInfo(folder).isDir()) {
         console::error(u"Chemin incorrect. ("_s + folder + u')');
         return 1;
     }
-    PresetPrompter prompter(folder, {CompileRequest::defaultProjectName(project), CompileRequest::defaultAuthor(project),
-                                     positional[2]},
-                            light);
-    TransparencyPreparation hooks(project);
-    ExecutableExport exporter(project, HeadlessRead::folderOf(project), prompter,
-                              QCoreApplication::applicationDirPath() + u'/', hooks,
-                              ExecutableExport::Kind::executable());
-    return console::finish(exporter.run());
+    if (discfile::exists(folder, u"zep"_s) && !line.has(u"--force"_s)) {
+        console::error(buildsupport::earlierMenuKept());
+        return 1;
+    }
+
+    ExecutableExport::Request request;
+    request.folder = folder;
+    request.projectName = line.has(u"--name"_s) ? line.value(u"--name"_s) : CompileRequest::defaultProjectName(project);
+    request.author = line.has(u"--author"_s) ? line.value(u"--author"_s) : CompileRequest::defaultAuthor(project);
+    request.name = line.argument(2);
+    request.light = line.has(u"--light"_s);
+
+    buildsupport::prepare(project);
+    ExecutableExport exporter(project, HeadlessRead::folderOf(project), programFolder());
+    TerminalProgress progress(line.has(u"--quiet"_s));
+    exporter.setProgress(&progress);
+    const CompileOutcome outcome = exporter.run(request);
+    progress.close();
+    return console::finish(outcome,
+                           line.has(u"--quiet"_s) ? QString() : u"Exécutable écrit : "_s + exporter.programFile());
 }
 
-int runIsoCommand(const QStringList &arguments)
+int runIsoCommand(const CommandLine &line)
 {
-    QStringList positional;
-    bool light = false;
-    if (!parse(arguments, 2, &positional, &light)) {
-        console::error(u"usage: zepc iso PROJECT.zep OUT.iso [--light]"_s);
-        return 2;
-    }
-    const QString image = QFileInfo(positional[1]).absoluteFilePath();
+    const QString image = QFileInfo(line.argument(1)).absoluteFilePath();
     MenuProject project;
-    if (!HeadlessRead::open(project, QFileInfo(positional[0]).absoluteFilePath()).clean())
+    if (!HeadlessRead::open(project, line.argument(0)).clean())
         return 1;
-    TransparencyPreparation(project).prepareForBuild();
-    ConsolePrompter prompter;
-    const CompileOutcome outcome = IsoExport(project, HeadlessRead::folderOf(project), prompter,
-                                             QCoreApplication::applicationDirPath() + u'/')
-                                       .write(image, light);
+    if (QFileInfo::exists(image) && !line.has(u"--force"_s)) {
+        console::error(u"Le fichier "_s + image + u" existe déjà : ajoutez --force pour le remplacer."_s);
+        return 1;
+    }
+
+    buildsupport::prepare(project);
+    IsoExport exporter(project, HeadlessRead::folderOf(project), programFolder());
+    TerminalProgress progress(line.has(u"--quiet"_s));
+    exporter.setCompileProgress(&progress);
+    exporter.setProgress([&progress](qint64 done, qint64 total) { progress.image(done, total); });
+    const CompileOutcome outcome = exporter.run({image, line.has(u"--light"_s)});
+    progress.close();
     if (outcome.isWritten())
-        return 0;
+        return console::finish(outcome, line.has(u"--quiet"_s) ? QString() : u"Image ISO écrite : "_s + image);
     console::error(u"Impossible d'écrire "_s + image + u" ("_s + outcome.notice.text + u')');
     return 1;
 }

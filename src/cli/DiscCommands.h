@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+class CommandLine;
 
-// zepc exe PROJECT.zep FOLDER NAME [--light]
-int runExeCommand(const QStringList &arguments);
-// zepc iso PROJECT.zep OUT.iso [--light]
-int runIsoCommand(const QStringList &arguments);
+// zepc exe PROJECT.zep FOLDER NAME [--light] [--name N] [--author A] [--force] [--quiet]
+int runExeCommand(const CommandLine &line);
+// zepc iso PROJECT.zep OUT.iso [--light] [--force] [--quiet]
+int runIsoCommand(const CommandLine &line);

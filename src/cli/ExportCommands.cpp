@@ -2,6 +2,7 @@
 
 #include "build/HtmlLauncher.h"
 #include "build/MenuPicture.h"
+#include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/HeadlessRead.h"
 #include "project/MenuProject.h"
@@ -14,12 +15,9 @@
 
 using namespace Qt::StringLiterals;
 
-int runHtmlCommand(const QStringList &arguments)
+int runHtmlCommand(const CommandLine &line)
 {
-    if (arguments.size() != 2) {
-        console::error(u"usage: zepc html PROJECT.zep FOLDER"_s);
-        return 2;
-    }
+    const QStringList &arguments = line.arguments();
     MenuProject project;
     if (!HeadlessRead::open(project, arguments[0]).clean())
         return 1;
@@ -37,11 +35,12 @@ int runHtmlCommand(const QStringList &arguments)
     return 0;
 }
 
-int runImageCommand(const QStringList &arguments)
+int runImageCommand(const CommandLine &line)
 {
-    const QString format = arguments.size() == 2 ? QFileInfo(arguments[1]).suffix().toLower() : QString();
+    const QStringList &arguments = line.arguments();
+    const QString format = QFileInfo(arguments[1]).suffix().toLower();
     if (format != u"bmp"_s && format != u"png"_s) {
-        console::error(u"usage: zepc image PROJECT.zep OUT.bmp|OUT.png"_s);
+        console::error(u"zepc image: "_s + arguments[1] + u" ne finit ni par .bmp ni par .png"_s);
         return 2;
     }
     MenuProject project;

@@ -5,10 +5,12 @@
 
 #include <memory>
 
+class CommandLine;
+
 // zepc html PROJECT.zep FOLDER
-int runHtmlCommand(const QStringList &arguments);
+int runHtmlCommand(const CommandLine &line);
 // zepc image PROJECT.zep OUT.bmp|OUT.png
-int runImageCommand(const QStringList &arguments);
+int runImageCommand(const CommandLine &line);
 
 // Drawing the menu needs fonts, so the image command runs with a windowless GUI
 // application; every other command stays without one.

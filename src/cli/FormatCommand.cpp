@@ -1,5 +1,6 @@
 #include "cli/FormatCommand.h"
 
+#include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "common/Cp1252.h"
 #include "script/ScriptFormatter.h"
@@ -10,12 +11,9 @@
 
 using namespace Qt::StringLiterals;
 
-int runFormatCommand(const QStringList &arguments)
+int runFormatCommand(const CommandLine &line)
 {
-    if (arguments.size() != 1) {
-        console::error(u"usage: zepc format FILE"_s);
-        return 2;
-    }
+    const QStringList &arguments = line.arguments();
     QFile file(arguments.first());
     if (!file.open(QIODevice::ReadOnly)) {
         console::error(arguments.first() + u": "_s + file.errorString());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QStringList>
+class CommandLine;
 
 // zepc format FILE: one formatter pass over a Windows-1252 file, printed as UTF-8.
-// arguments are those after "format". Returns the exit status.
-int runFormatCommand(const QStringList &arguments);
+// Returns the exit status.
+int runFormatCommand(const CommandLine &line);

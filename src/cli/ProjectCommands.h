@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QStringList>
+class CommandLine;
 
-// zepc check PROJECT.zep
-int runCheckCommand(const QStringList &arguments);
+// zepc check PROJECT.zep [--strict]
+int runCheckCommand(const CommandLine &line);
 // zepc save IN.zep OUT.zep
-int runSaveCommand(const QStringList &arguments);
+int runSaveCommand(const CommandLine &line);

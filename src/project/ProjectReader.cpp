@@ -27,6 +27,12 @@ const QString kShapeEnd = u"[/FormeMenu]"_s;
 // The largest size, in points, that a font can be given.
 constexpr double kLargestFontSize = 1638;
 
+bool isHeader(const QString &line)
+{
+    return line == kFormat || line == kAuthor || line == kGeneral || line == kParamsPlus || line == kOther
+        || line == kButton || line == kText || line == kShape;
+}
+
 bool isOne(const QString &line)
 {
     return numtext::val(line) == 1;
@@ -40,6 +46,17 @@ ProjectReader::ProjectReader(ProjectContent &content, ReadProblemHandler &proble
 {
 }
 
+bool ProjectReader::isProject(const QByteArray &bytes)
+{
+    LineReader lines(bytes);
+    QString line;
+    while (lines.next(&line)) {
+        if (isHeader(line))
+            return true;
+    }
+    return false;
+}
+
 ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QString &projectFolder)
 {
     m_lines = LineReader(bytes);
@@ -51,8 +68,7 @@ ProjectReader::Outcome ProjectReader::read(const QByteArray &bytes, const QStrin
     try {
         QString line;
         while (!m_pastEnd && m_lines.next(&line)) {
-            if (line == kFormat || line == kAuthor || line == kGeneral || line == kParamsPlus || line == kOther
-                || line == kButton || line == kText || line == kShape)
+            if (isHeader(line))
                 m_section = line;
             if (line == kFormat)
                 readFormat();
@@ -100,7 +116,7 @@ void ProjectReader::skipFields(int count)
 
 void ProjectReader::report(const ZepError &error)
 {
-    if (!m_problems.continueReading(ReadProblem{error, m_section, m_lastLine}))
+    if (!m_problems.continueReading(ReadProblem{error, m_section, m_lastLine, m_lines.lineNumber()}))
         throw Abandon{};
 }
 

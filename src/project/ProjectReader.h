@@ -27,6 +27,10 @@ public:
 
     ProjectReader(ProjectContent &content, ReadProblemHandler &problems, PictureCheck pictureCheck = {});
 
+    // A file holding none of the project's section headers is something else: reading
+    // it would give a blank project that a save would write over the file.
+    static bool isProject(const QByteArray &bytes);
+
     // projectFolder resolves the bare file names the project refers to.
     Outcome read(const QByteArray &bytes, const QString &projectFolder);
 

@@ -39,6 +39,8 @@ void ProjectStorage::setSaveFailureText(std::function<QString(const QString &)> 
 bool ProjectStorage::continueReading(const ReadProblem &problem)
 {
     ++m_problemCount;
+    if (m_problemHandler)
+        return m_problemHandler->continueReading(problem);
     const Answer answer = m_prompter.message(problem.boxText(), Phrases::text(Phrase::OpenError), MessageIcon::Critical,
                                              MessageButtons::YesNo);
     return answer == Answer::Yes;
@@ -68,6 +70,13 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
         return false;
     }
 
+    if (!ProjectReader::isProject(bytes)) {
+        ++m_problemCount;
+        m_prompter.message(u"Le fichier '"_s + path + u"' n'est pas un projet ZEP."_s, Phrases::text(Phrase::OpenError),
+                           MessageIcon::Critical);
+        return false;
+    }
+
     ProjectContent content =
         resetFirst ? ProjectContent::fresh(m_project.content(), m_project.defaultIconMarker()) : m_project.content();
     ProjectReader reader(content, *this, m_pictureCheck);
@@ -83,7 +92,8 @@ bool ProjectStorage::open(const QString &path, bool resetFirst)
 
 bool ProjectStorage::save(const QString &targetPath)
 {
-    const ZepError error = saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
+    const ZepError error =
+        saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
         // Under a pack the title is its error title, phrase 7.
         const QString title = Phrases::packActive() ? Phrases::text(Phrase::Error) : u"Erreur !"_s;

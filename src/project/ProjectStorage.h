@@ -25,12 +25,15 @@ public:
     // .qmb files go through the converter of the running program's folder unless
     // another is given.
     void setQmbConverter(QmbConverter *converter);
+    // Reading problems go there instead of the "Erreur d'ouverture !" box.
+    void setProblemHandler(ReadProblemHandler *handler) { m_problemHandler = handler; }
     void setPictureCheck(ProjectReader::PictureCheck check) { m_pictureCheck = std::move(check); }
     // With a language pack the save failure is worded by the pack.
     void setSaveFailureText(std::function<QString(const QString &description)> text);
 
     // True when the file was read to its end; the project then takes what was read in
-    // one step. Without resetFirst the file's values go over the open project's.
+    // one step. A file that is no project is refused with a box and changes nothing.
+    // Without resetFirst the file's values go over the open project's.
     bool open(const QString &path, bool resetFirst = true);
     // True when the file was written; a failure leaves any older file in place.
     bool save(const QString &targetPath);
@@ -45,6 +48,7 @@ private:
     MenuProject &m_project;
     Prompter &m_prompter;
     RecentFilesSink *m_recent = nullptr;
+    ReadProblemHandler *m_problemHandler = nullptr;
     std::unique_ptr<QmbConverter> m_defaultQmb;
     QmbConverter *m_qmb;
     ProjectReader::PictureCheck m_pictureCheck;

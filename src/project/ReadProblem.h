@@ -11,6 +11,7 @@ struct ReadProblem
     ZepError error;
     QString section;  // the last header line read
     QString lastLine; // the last field line read
+    int line = 0;     // the number of the last line read; 0 when none was
 
     // The lines of the "Erreur d'ouverture !" box.
     QStringList boxLines() const;

@@ -18,10 +18,7 @@ Variant fnCDbl(Interpreter &, std::span<Variant> a) { return Variant::real(conv:
 
 Variant fnCSng(Interpreter &, std::span<Variant> a)
 {
-    const double d = conv::toDouble(a[0]);
-    if (std::fabs(d) > 3.402823466e38)
-        throw ScriptError(errors::Overflow);
-    return Variant::single(float(d));
+    return Variant::single(conv::toSingle(conv::toDouble(a[0])));
 }
 
 Variant fnCStr(Interpreter &interp, std::span<Variant> a) { return Variant::string(conv::toString(a[0], interp.language())); }

@@ -109,7 +109,7 @@ Variant fnRnd(Interpreter &interp, std::span<Variant> a)
 {
     uint32_t &seed = interp.rndSeed();
     // The argument is a Single: its sign chooses, and a negative one's bits become the seed.
-    const float n = builtin::present(a, 0) ? float(conv::toDouble(a[0])) : 1.0f;
+    const float n = builtin::present(a, 0) ? conv::toSingle(conv::toDouble(a[0])) : 1.0f;
     if (n < 0) {
         uint32_t bits;
         std::memcpy(&bits, &n, sizeof bits);

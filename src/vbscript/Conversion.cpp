@@ -110,10 +110,11 @@ double toDouble(const Variant &value)
     case VarType::Date: return value.dateValue();
     case VarType::Byte: return value.byteValue();
     case VarType::String: {
-        double d;
+        double d = 0;
         if (parseNumber(value.stringValue(), d))
             return d;
-        throw ScriptError(errors::TypeMismatch);
+        // A number written in full but beyond a Double ("1E309") overflows.
+        throw ScriptError(std::isinf(d) ? errors::Overflow : errors::TypeMismatch);
     }
     case VarType::Object: return toDouble(defaultValue(value));
     default: throw ScriptError(errors::TypeMismatch);
@@ -206,6 +207,13 @@ std::u16string formatSingle(float value)
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.7G", double(value));
     return fromAscii(buffer);
+}
+
+float toSingle(double value)
+{
+    if (!(std::fabs(value) <= 3.402823466e38))
+        throw ScriptError(errors::Overflow);
+    return float(value);
 }
 
 Variant toCurrency(double value)

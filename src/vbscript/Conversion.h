@@ -31,6 +31,8 @@ double roundHalfEven(double value, int digits);
 std::u16string formatDouble(double value);
 std::u16string formatSingle(float value);
 std::u16string formatCurrency(int64_t scaled);
+// A Single of the value; 6 beyond its range.
+float toSingle(double value);
 // A Currency of the value rounded to four decimals; 6 beyond ±922337203685477.5807.
 Variant toCurrency(double value);
 

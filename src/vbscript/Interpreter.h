@@ -90,9 +90,9 @@ public:
         m_language = language;
         m_userLocale = m_locale = &Locale::standard(language);
     }
-    void setUserLocale(const Locale &locale)
+    void setUserLocale(const Locale &locale, Language language)
     {
-        m_language = locale.language();
+        m_language = language;
         m_userLocale = m_locale = &locale;
     }
     const Locale &userLocale() const { return *m_userLocale; }

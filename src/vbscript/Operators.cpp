@@ -263,10 +263,9 @@ Variant binary(Op op, const Variant &leftIn, const Variant &rightIn, Language la
         return conv::toCurrency(r);
     }
     if (at == VarType::Single || bt == VarType::Single) {
-        if (at == VarType::Long || bt == VarType::Long)
+        // A Single that overflows becomes a Double, as Integers and Longs do.
+        if (at == VarType::Long || bt == VarType::Long || !(std::fabs(r) <= 3.402823466e38))
             return checkedDouble(r);
-        if (!(std::fabs(r) < 3.4e38))
-            throw ScriptError(errors::Overflow);
         return Variant::single(float(r));
     }
     return checkedDouble(r);

@@ -11,7 +11,11 @@ ScriptEngine::~ScriptEngine() = default;
 void ScriptEngine::setHost(ScriptHost *host) { m_interpreter->setHost(host); }
 void ScriptEngine::setLanguage(Language language) { m_interpreter->setLanguage(language); }
 Language ScriptEngine::language() const { return m_interpreter->language(); }
-void ScriptEngine::setLocale(const Locale &locale) { m_interpreter->setUserLocale(locale); }
+void ScriptEngine::setLocale(const Locale &locale) { m_interpreter->setUserLocale(locale, locale.language()); }
+void ScriptEngine::setLocale(const Locale &locale, Language messages)
+{
+    m_interpreter->setUserLocale(locale, messages);
+}
 const Locale &ScriptEngine::locale() const { return m_interpreter->locale(); }
 Limits &ScriptEngine::limits() { return m_interpreter->limits(); }
 std::atomic<bool> &ScriptEngine::interruptFlag() { return m_interpreter->interruptFlag(); }

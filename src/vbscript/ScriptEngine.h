@@ -47,6 +47,8 @@ public:
     // The user's locale (Locale::nearest, Locale::fromEnvironment): the script's starting
     // locale, the one SetLocale 0 returns to, and the language of messages with it.
     void setLocale(const Locale &locale);
+    // The same, with messages in another language than the locale's.
+    void setLocale(const Locale &locale, Language messages);
     const Locale &locale() const; // the current one, as SetLocale left it
     Limits &limits();
     // Set from any thread (a timer, a Stop button) to stop the running script with error 18.

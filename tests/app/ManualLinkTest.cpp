@@ -72,3 +72,39 @@ TEST_F(ManualLinkTest, AFolderWithoutIndexIsRefusedAndCancelStops)
     EXPECT_EQ(store.value(u"Manuel"_s, u"Chemin"_s), emptyFolder.path());
     EXPECT_FALSE(store.contains(u"Manuel"_s, u"FoisDem"_s));
 }
+
+TEST_F(ManualLinkTest, FreshStoreOpensTheInstalledManualAndKeepsIt)
+{
+    QTemporaryDir program;
+    const QString programFolder = program.path() + u'/';
+    testfiles::writeBytes(programFolder + u"manuel/index.htm"_s, "x");
+    ManualLink link(store, prompter, [this](const QUrl &url) { opened.append(url); });
+    link.setDefaultFolder(ManualLink::installedFolder(programFolder, QString()));
+    link.open();
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl::fromLocalFile(programFolder + u"manuel/index.htm"_s)}));
+    EXPECT_EQ(store.value(u"Manuel"_s, u"Chemin"_s), programFolder + u"manuel/"_s);
+    EXPECT_EQ(store.value(u"Manuel"_s, u"FoisDem"_s), u"1"_s);
+
+    // A folder the user chose stays preferred to the installed one.
+    store.setValue(u"Manuel"_s, u"Chemin"_s, manual.path());
+    testfiles::writeBytes(manualFolder() + u"index.htm"_s, "x");
+    link.open();
+    EXPECT_EQ(opened.last(), QUrl::fromLocalFile(manualFolder() + u"index.htm"_s));
+}
+
+TEST_F(ManualLinkTest, EnglishPackPrefersTheEnglishManualWhenThere)
+{
+    QTemporaryDir program;
+    const QString programFolder = program.path() + u'/';
+    EXPECT_EQ(ManualLink::installedFolder(programFolder, u"English"_s), programFolder + u"manuel/"_s);
+    testfiles::writeBytes(programFolder + u"manuel/en/index.htm"_s, "x");
+    EXPECT_EQ(ManualLink::installedFolder(programFolder, u"English"_s), programFolder + u"manuel/en/"_s);
+    EXPECT_EQ(ManualLink::installedFolder(programFolder, QString()), programFolder + u"manuel/"_s);
+
+    // Without an installed manual, a fresh store still asks.
+    ManualLink link(store, prompter, [this](const QUrl &url) { opened.append(url); });
+    link.setDefaultFolder(ManualLink::installedFolder(u"/nowhere/"_s, QString()));
+    prompter.expectFolder(kAsk, QString());
+    link.open();
+    EXPECT_TRUE(opened.isEmpty());
+}

@@ -315,3 +315,22 @@ TEST_F(CompileEngineTest, MsscriptOcxAlreadyInTheZepFolderIsNeverCopiedAgain)
     ASSERT_GE(at, 0);
     EXPECT_EQ(m_progress.log[at + 1], u"step: Copie de Msscrfr.dll..."_s);
 }
+
+TEST_F(CompileEngineTest, TheProgramFindsItsOwnFilesOnADiscInAnyCase)
+{
+    // An earlier menu written where names had another case.
+    buildfixtures::writeFile(cd(u"AUTORUN.INF"_s), "[autorun]\r\nopen=ancien.exe\r\n");
+    buildfixtures::writeFile(cd(u"ZEP/SOUSMENU1.EXE"_s), "ancien");
+    m_request.subMenu = true;
+    m_prompter.expectMessage(u"Un sous menu portant ce nom a déja été créé dans ce répertoire."_s, u"Sous menu"_s,
+                             MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
+    EXPECT_EQ(compile().result, Result::Declined) << "the ZEP folder is the main menu's";
+
+    m_request.subMenu = false;
+    expectReplaceDecision(true);
+    ASSERT_EQ(compile().result, Result::Written);
+    EXPECT_EQ(QDir(m_cd).entryList({u"autorun.inf"_s}, QDir::Files), QStringList{u"Autorun.inf"_s})
+        << "one autorun file, replaced";
+    EXPECT_EQ(QDir(m_cd).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{u"zep"_s});
+    EXPECT_TRUE(QFileInfo::exists(cd(u"zep/autorun.exe"_s)));
+}

@@ -1,6 +1,9 @@
+#include "build/IsoExport.h"
 #include "build/IsoImageWriter.h"
 
 #include "build/BuildFixtures.h"
+#include "project/MenuProject.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -90,4 +93,37 @@ TEST(IsoImage, ATargetThatCannotBeWrittenFailsAndLeavesNoFile)
     EXPECT_EQ(error.number, 75);
     EXPECT_FALSE(QFileInfo::exists(image));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST(IsoExportQuestions, TheImageAndTheRuntimeAnswersMakeTheRequest)
+{
+    MenuProject project;
+    project.setPath(u"/projets/Mon CD.zep"_s);
+    ScriptedPrompter prompter;
+    const FileRequest save{u"Enregistrer l'image ISO"_s, u"Image ISO | *.iso"_s, u"Mon CD.iso"_s};
+    const auto expectRuntime = [&prompter](Answer answer) {
+        prompter.expectMessage(u"Copier les fichiers 'RUNTIME' ?"_s, QString(), MessageIcon::Question,
+                               MessageButtons::YesNoCancel, answer);
+    };
+
+    prompter.expectSaveFile(save, u"/tmp/disque"_s);
+    expectRuntime(Answer::No);
+    std::optional<IsoExport::Request> request = IsoExport::ask(project, prompter);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->imagePath, u"/tmp/disque.iso"_s);
+    EXPECT_TRUE(request->light);
+
+    prompter.expectSaveFile(save, u"/tmp/DISQUE.ISO"_s);
+    expectRuntime(Answer::Yes);
+    request = IsoExport::ask(project, prompter);
+    ASSERT_TRUE(request);
+    EXPECT_EQ(request->imagePath, u"/tmp/DISQUE.ISO"_s);
+    EXPECT_FALSE(request->light);
+
+    prompter.expectSaveFile(save, u"/tmp/disque.iso"_s);
+    expectRuntime(Answer::Cancel);
+    EXPECT_FALSE(IsoExport::ask(project, prompter));
+    prompter.expectSaveFile(save, QString());
+    EXPECT_FALSE(IsoExport::ask(project, prompter));
+    EXPECT_TRUE(prompter.allAnswered());
 }

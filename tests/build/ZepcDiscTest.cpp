@@ -40,17 +40,39 @@ TEST_F(ZepcDiscTest, ExeWritesOneNamedProgramWithoutAutorunFromRelativePaths)
 {
     QDir().mkpath(path(u"out"_s));
     buildfixtures::writeFile(path(u"out/zep/old.exe"_s), "earlier");
-    const testfiles::ProgramRun run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s, u"menu"_s, u"--light"_s});
+    testfiles::ProgramRun run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s, u"menu"_s, u"--light"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errText(), u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer.\n"_s);
+    EXPECT_TRUE(QFileInfo::exists(path(u"out/zep/old.exe"_s)));
+
+    run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s, u"menu"_s, u"--light"_s, u"--force"_s, u"--name"_s, u"Nom"_s,
+                u"--author"_s, u"Moi"_s});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
     EXPECT_TRUE(QFileInfo::exists(path(u"out/zep/menu.exe"_s)));
+    EXPECT_TRUE(testfiles::readBytes(path(u"out/zep/menu.exe"_s))
+                    .contains("\xAC"
+                              "Nom\xAC"
+                              "Moi\xAC"));
     EXPECT_FALSE(QFileInfo::exists(path(u"out/zep/old.exe"_s)));
     EXPECT_FALSE(QFileInfo::exists(path(u"out/zep/autorun.exe"_s)));
-    EXPECT_FALSE(QFileInfo::exists(path(u"out/autorun.inf"_s)));
+    // Names without case: no autorun file is left whatever case it was written in.
+    EXPECT_EQ(QDir(path(u"out"_s)).entryList({u"autorun.*"_s}, QDir::Files), QStringList());
     EXPECT_FALSE(QFileInfo::exists(path(u"out/zep/Msvbvm60.dll"_s)));
-    EXPECT_TRUE(run.errText().contains(u"L'exécutable a été créé !"_s));
+    EXPECT_TRUE(run.err.isEmpty()) << run.errText().toStdString();
+    EXPECT_EQ(run.outText(), u"Exécutable écrit : "_s + path(u"out/zep/menu.exe"_s) + u'\n');
 
     EXPECT_EQ(zepc({u"exe"_s, u"demo/demo.zep"_s, u"absent"_s, u"menu"_s}).exitCode, 1);
     EXPECT_EQ(zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s}).exitCode, 2);
+}
+
+TEST_F(ZepcDiscTest, AnExecutableNameLeadingOutOfTheFolderIsRefused)
+{
+    QDir().mkpath(path(u"a/b/out"_s));
+    const testfiles::ProgramRun run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"a/b/out"_s, u"../../hors"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.errText().startsWith(u"Le nom de l'exécutable '../../hors' est incorrect"_s))
+        << run.errText().toStdString();
+    EXPECT_EQ(buildfixtures::listing(path(u"a"_s)), u"\n"_s) << "nothing written anywhere";
 }
 
 TEST_F(ZepcDiscTest, IsoHoldsExactlyWhatAPlainCompileWrites)
@@ -60,6 +82,20 @@ TEST_F(ZepcDiscTest, IsoHoldsExactlyWhatAPlainCompileWrites)
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
     run = zepc({u"iso"_s, u"demo/demo.zep"_s, u"menu.iso"_s});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
+    EXPECT_EQ(run.outText(), u"Image ISO écrite : "_s + path(u"menu.iso"_s) + u'\n');
+    const QByteArray first = testfiles::readBytes(path(u"menu.iso"_s));
+
+    run = zepc({u"iso"_s, u"demo/demo.zep"_s, u"menu.iso"_s, u"--light"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.errText(),
+              u"Le fichier "_s + path(u"menu.iso"_s) + u" existe déjà : ajoutez --force pour le remplacer.\n"_s);
+    EXPECT_EQ(testfiles::readBytes(path(u"menu.iso"_s)), first);
+    run = zepc({u"iso"_s, u"demo/demo.zep"_s, u"menu.iso"_s, u"--light"_s, u"--force"_s, u"--quiet"_s});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_LT(QFileInfo(path(u"menu.iso"_s)).size(), first.size()) << "replaced by the light image";
+    run = zepc({u"iso"_s, u"demo/demo.zep"_s, u"menu.iso"_s, u"--force"_s});
+    ASSERT_EQ(run.exitCode, 0);
 
     QProcess xorriso;
     xorriso.start(u"xorriso"_s, {u"-osirrox"_s, u"on"_s, u"-indev"_s, path(u"menu.iso"_s), u"-extract"_s, u"/"_s,

@@ -464,6 +464,30 @@ TEST(MenuScriptFilesTest, TheTextFileSnippetReadsAnAnsiFileFromTheDisc)
                                "Lecture au-delà de la fin du fichier");
 }
 
+TEST(MenuScriptFilesTest, ATextFileWithAByteOrderMarkIsReadInItsEncoding)
+{
+    QTemporaryDir disc;
+    const std::pair<const char *, QByteArray> files[] = {
+        {"utf8.txt", QByteArray("\xEF\xBB\xBF" "donn\xC3\xA9" "es \xE2\x82\xAC\r\n")},
+        {"utf16le.txt", QByteArray("\xFF\xFE" "d\0\xE9\0" "\xAC\x20\r\0\n\0", 12)},
+        {"utf16be.txt", QByteArray("\xFE\xFF" "\0d\0\xE9" "\x20\xAC\0\r\0\n", 12)},
+        {"ansi.txt", QByteArray("d\xE9\x80\r\n")}};
+    for (const auto &[name, bytes] : files) {
+        QFile file(disc.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    RecordingFront front;
+    const MenuModel menu = twoOfEach();
+    MenuScriptHost host(menu, front, DiscPaths(disc.path().toStdString(), disc.filePath(u"zep"_s).toStdString()));
+    host.buttonClicked(1, "Set fs = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                          "For Each n In Array(\"utf8\", \"utf16le\", \"utf16be\", \"ansi\")\r\n"
+                          "  Texte1.Text = Texte1.Text & \"[\" & fs.OpenTextFile(n & \".txt\").ReadLine & \"]\"\r\nNext");
+    EXPECT_TRUE(front.events.empty()) << front.events.front();
+    EXPECT_EQ(front.property({Kind::Text, 1}, Property::Text),
+              MenuObjects::Value(std::string("0[données €][dé€][dé€][dé€]")));
+}
+
 TEST(MenuScriptFilesTest, FilesAndFoldersOfTheDiscCanBeLookedFor)
 {
     QTemporaryDir disc;

@@ -22,13 +22,15 @@ class FakeFront : public PlayerFront
 public:
     std::vector<std::string> calls;
     std::map<std::string, PixelSize> pictures; // the readable image files
-    ScreenInfo screen{{1024, 768}, 96, 96};
+    ScreenInfo screen{{1024, 768}, 96, 96, {}};
+    int locale = 0;
     PixelRect frame;
     WindowLook look;
     std::map<int, TextBoxLook> texts;
     Cursor cursor;
 
     ScreenInfo screenInfo() const override { return screen; }
+    int userLocale() const override { return locale; }
     void createWindow(const WindowLook &l) override
     {
         look = l;
@@ -60,11 +62,16 @@ public:
         calls.push_back(std::string("son ") + names[int(channel)] + " " + path);
     }
     void playVideo(const std::string &path) override { calls.push_back("vidéo " + path); }
-    void runProgram(const std::string &path, const std::string &arguments) override
+    bool runProgram(const std::string &path, const std::string &arguments) override
     {
         calls.push_back("lancer " + path + " | " + arguments);
+        return path.find("absent") == std::string::npos;
     }
-    void openDocument(const std::string &target) override { calls.push_back("ouvrir " + target); }
+    bool openDocument(const std::string &target) override
+    {
+        calls.push_back("ouvrir " + target);
+        return target.find("absent") == std::string::npos;
+    }
     void moveTray(bool open, const std::string &drive) override
     {
         calls.push_back((open ? "éjecter " : "rentrer ") + drive);
@@ -207,6 +214,40 @@ TEST_F(MenuSessionTest, StartMakesACentredWindowAtTheScreensDensityThenRunsTheSc
     MenuSession file(m_menu, m_front, DiscPaths("/cd", "/cd/zep"));
     file.start();
     EXPECT_EQ(m_front.calls.back(), "ouvrir /cd/films/intro.avi");
+}
+
+TEST_F(MenuSessionTest, At144DpiEveryPictureGrowsWithThePositionsAndTheWindowStaysInTheWorkArea)
+{
+    m_front.screen = {{1920, 1080}, 144, 144, {0, 0, 1920, 1040}}; // 10 twips a pixel, a task bar below
+    m_menu.backgroundImage = "fond.bmp";
+    m_front.pictures["/cd/zep/fond.bmp"] = {600, 450};
+    m_menu.shape = {{0, 0}, {9000, 0}, {0, 6750}};
+    MenuSession &session = start();
+    EXPECT_EQ(text(m_front.look.frame), "510,182 900x675");
+    EXPECT_EQ(m_front.look.shape[1].x, 900);
+    EXPECT_EQ(session.buttonAt({150 + 59, 75 + 29}), 1);
+    EXPECT_EQ(session.buttonAt({150 + 61, 75 + 31}), 0);
+    std::vector<std::string> calls = painted({900, 675});
+    EXPECT_EQ(calls[1], "image /cd/zep/fond.bmp 0,0 900x675");
+    EXPECT_EQ(calls[2], "image /cd/zep/n1.bmp 150,75 60x30");
+    EXPECT_EQ(calls[3], "image /cd/zep/n2.bmp 300,75 60x30");
+
+    // Unstretched, and pictures set by scripts, at 1.5 times their size too.
+    session.setProperty({Kind::Background, 0}, Property::Stretch, false);
+    m_front.pictures["/cd/photo.jpg"] = {101, 51};
+    session.setProperty({Kind::Button, 2}, Property::Picture, std::string("/cd/photo.jpg"));
+    calls = painted({900, 675});
+    EXPECT_EQ(calls[1], "image /cd/zep/fond.bmp 0,0 900x675");
+    EXPECT_EQ(calls[3], "image /cd/photo.jpg 300,75 152x77");
+    session.setProperty({Kind::Background, 0}, Property::Picture, std::string("/cd/photo.jpg"));
+    EXPECT_EQ(painted({900, 675})[1], "image /cd/photo.jpg 0,0 152x77");
+
+    // A menu larger than the work area is kept inside it, below the task bar's edge.
+    m_front.screen = {{1366, 768}, 144, 144, {0, 30, 1366, 700}};
+    m_menu.width = 15000;
+    m_menu.height = 9000;
+    start();
+    EXPECT_EQ(text(m_front.look.frame), "0,30 1366x700");
 }
 
 TEST_F(MenuSessionTest, FullScreenShapedAndTransparentWindowsHaveNoFrame)
@@ -460,4 +501,38 @@ TEST_F(MenuSessionTest, ScriptsRunProgramsOpenDocumentsAndPlaySoundsOfTheDisc)
                                                         "lancer /cd/outils/prog.exe | /s",
                                                         "son script /cd/sons/a.wav", "vidéo /cd/films/b.avi",
                                                         "éjecter /cd"}));
+}
+
+TEST_F(MenuSessionTest, ARunOrOpenTheSystemRefusesSaysSo)
+{
+    MenuSession &session = start();
+    session.runCommand("notepad.exe lisez-moi.txt");
+    session.runCommand("absent.exe /s");
+    session.runCommand("\"explorer [LECT]:\\absent\"");
+    EXPECT_EQ(m_front.take(),
+              (std::vector<std::string>{"lancer notepad.exe | lisez-moi.txt", "lancer absent.exe | /s",
+                                        "message 16 [Erreur !] Impossible de lancer « absent.exe ».",
+                                        "ouvrir /cd/absent",
+                                        "message 16 [Erreur !] Impossible de lancer « /cd/absent »."}));
+
+    m_menu.startupAction = "absent\\intro.avi";
+    MenuSession file(m_menu, m_front, DiscPaths("/cd", "/cd/zep"));
+    m_front.take();
+    file.start();
+    EXPECT_EQ(m_front.calls.back(), "message 16 [Erreur !] Impossible de lancer « /cd/absent/intro.avi ».");
+}
+
+TEST_F(MenuSessionTest, ScriptsFormatWithTheUsersLocaleAndFrenchWhenItIsUnknown)
+{
+    m_menu.startupAction = "VBS:Fenetre.Caption = FormatNumber(1234.5, 1) & \" \" & MonthName(2) & \" \" & "
+                           "Weekday(#2024-01-01#, 0)";
+    const auto captionFor = [&](int lcid) {
+        m_front.locale = lcid;
+        start();
+        return caption();
+    };
+    EXPECT_EQ(captionFor(1033), "1,234.5 February 2");
+    EXPECT_EQ(captionFor(0), "1\u00a0234,5 février 1");
+    EXPECT_EQ(captionFor(4108), "1'234.5 février 1");
+    EXPECT_EQ(captionFor(99999), "1\u00a0234,5 février 1");
 }

@@ -116,6 +116,35 @@ TEST_F(PlayerWindowScriptTest, ButtonScriptsAskThroughThePrompterReportErrorsAnd
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
+TEST_F(PlayerWindowScriptTest, ScriptsFormatWithTheLocaleOfLcAllOrLangAndKeepFrenchMessages)
+{
+    m_menu.startupAction = "VBS:Fenetre.Caption = FormatNumber(1234.5, 1) & \" \" & MonthName(2)";
+    m_menu.buttons[0].code = "x = 1 / 0";
+    const QByteArray savedAll = qgetenv("LC_ALL");
+    const QByteArray savedLang = qgetenv("LANG");
+    const auto captionWith = [this](const char *all, const char *lang) {
+        qputenv("LC_ALL", all);
+        qputenv("LANG", lang);
+        auto window = openPlayer();
+        window->start();
+        return window->windowTitle();
+    };
+    EXPECT_EQ(captionWith("", "en_GB.UTF-8"), u"1,234.5 February"_s);
+    EXPECT_EQ(captionWith("fr_CH.UTF-8", "en_US.UTF-8"), u"1'234.5 février"_s) << "LC_ALL before LANG";
+    EXPECT_EQ(captionWith("C.UTF-8", "en_US.UTF-8"), u"1\u00a0234,5 février"_s) << "C names no country: French";
+
+    qputenv("LANG", "en_US.UTF-8");
+    auto window = openPlayer();
+    window->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    m_prompter.expectMessage(u"Erreur 11 dans le script « bouton 1 », ligne 1 :\nDivision par zéro"_s,
+                             u"Erreur de script"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    click(*window, {0, 0});
+    EXPECT_TRUE(m_prompter.allAnswered()) << "messages stay French";
+    qputenv("LC_ALL", savedAll);
+    qputenv("LANG", savedLang);
+}
+
 TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAndAddresses)
 {
     QTemporaryDir dir;
@@ -134,9 +163,13 @@ TEST_F(PlayerWindowScriptTest, TheShellStartsProgramsAndOpensDocumentsFoldersAnd
     text.close();
     auto window = openPlayer();
     QStringList calls;
-    window->setOpener([&](const QString &path) { calls << u"ouvrir "_s + path; });
+    window->setOpener([&](const QString &path) {
+        calls << u"ouvrir "_s + path;
+        return true;
+    });
     window->setLauncher([&](const QString &path, const QStringList &arguments) {
         calls << u"lancer "_s + path + u" | "_s + arguments.join(u'|');
+        return true;
     });
     window->session().runCommand('"' + program.toStdString() + "\" -a \"b c\"");
     window->session().runCommand("\"explorer " + dir.path().toStdString() + '"');
@@ -177,6 +210,7 @@ TEST_F(PlayerWindowScriptTest, TheBorderIsDrawnAroundTheWindowAndTheTrayMovesByE
     QStringList calls;
     window->setLauncher([&](const QString &program, const QStringList &arguments) {
         calls << program + u' ' + arguments.join(u' ');
+        return true;
     });
     window->start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -3,6 +3,7 @@
 #include "common/PathText.h"
 #include "player/core/MenuDataParser.h"
 #include "project/MenuProject.h"
+#include "support/PictureComparison.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -97,7 +98,10 @@ protected:
             << parser.error();
         auto window = std::make_unique<PlayerWindow>(std::move(menu), m_dir.filePath(u"cd/zep"_s),
                                                      m_dir.filePath(u"cd"_s), m_prompter);
-        window->setOpener([this](const QString &path) { m_opened << path; });
+        window->setOpener([this](const QString &path) {
+            m_opened << path;
+            return true;
+        });
         return window;
     }
 
@@ -230,6 +234,33 @@ TEST_F(PlayerWindowTest, TheRealPlayerStartsShowsItsFirstFrameAndEnds)
     ASSERT_TRUE(player.waitForFinished(30000));
     EXPECT_EQ(player.exitCode(), 0);
     EXPECT_TRUE(QString::fromUtf8(player.readAllStandardOutput()).startsWith(u"Ce menu a été créé avec ZEP"_s));
+}
+
+TEST_F(PlayerWindowTest, AtADevicePixelRatioOf1_5TheMenuIsThe96DpiMenuOneAndAHalfTimesAsLarge)
+{
+    // 400 x 300: the offscreen screen of 800 x 600 pixels is 533 x 400 at a ratio of 1.5.
+    m_project.setSize(6000, 4500);
+    m_project.setContours(0);
+    compile();
+    const auto shot = [this](const QString &ratio) {
+        QProcess player;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QT_SCALE_FACTOR"_s, ratio);
+        env.insert(u"ZEP_PLAYER_GRAB"_s, m_dir.filePath(u"ecran.png"_s));
+        player.setProcessEnvironment(env);
+        player.start(m_dir.filePath(u"cd/zep/autorun.exe"_s), {});
+        EXPECT_TRUE(player.waitForFinished(30000));
+        return QImage(m_dir.filePath(u"ecran.png"_s)).convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage normal = shot(u"1"_s);
+    const QImage large = shot(u"1.5"_s);
+    ASSERT_EQ(normal.size(), QSize(400, 300));
+    ASSERT_EQ(large.size(), QSize(600, 450));
+    EXPECT_LT(picturecomparison::worstBlockDifference(
+                  normal.scaled(600, 450, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), large),
+              40);
+    EXPECT_EQ(large.pixelColor(150 + 59, 75 + 29), QColor(Qt::green)) << "the 40 x 20 button is 60 x 30";
 }
 
 TEST(PlayerProgramTest, APlayerWithoutDataOrWithBadDataRefusesToStart)

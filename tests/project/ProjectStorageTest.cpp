@@ -170,6 +170,33 @@ TEST_F(ProjectStorageTest, AMissingFileIsReportedAndNeverBecomesTheProjectPath)
     EXPECT_TRUE(m_recent.paths.isEmpty());
 }
 
+TEST_F(ProjectStorageTest, AFileThatIsNoProjectIsRefusedAndTheOpenProjectStays)
+{
+    const QString path = writeProject(u"menu.zep"_s);
+    ASSERT_TRUE(m_storage.open(path));
+    const int buttons = m_project.buttonSlotsInUse();
+    m_recent.paths.clear();
+
+    for (const QByteArray &bytes : {QByteArray("#!/bin/sh\necho bonjour\n"), QByteArray("\x7f" "ELF\x02\x01\x01"),
+                                    QByteArray(), QByteArray("[format]\r\n[ Général]\r\n")}) {
+        const QString other = m_dir.filePath(u"notes.txt"_s);
+        testfiles::writeBytes(other, bytes);
+        m_prompter.expectMessage(u"Le fichier '"_s + other + u"' n'est pas un projet ZEP."_s,
+                                 u"Erreur d'ouverture !"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+        EXPECT_FALSE(m_storage.open(other));
+        EXPECT_EQ(testfiles::readBytes(other), bytes) << "the file is left as it was";
+    }
+    EXPECT_EQ(m_project.path(), path);
+    EXPECT_EQ(m_project.buttonSlotsInUse(), buttons);
+    EXPECT_TRUE(m_recent.paths.isEmpty());
+
+    // One header is enough: a file cut short after it is a damaged project, read as far as it goes.
+    const QString damaged = m_dir.filePath(u"abime.zep"_s);
+    testfiles::writeBytes(damaged, "[Texte]\r\n");
+    expectOpenError(u"Lecture au-delà de la fin du fichier"_s, 62, u"[Texte]"_s, QString(), Answer::No);
+    EXPECT_FALSE(m_storage.open(damaged));
+}
+
 TEST_F(ProjectStorageTest, QmbFilesGoToTheConverterInAnyCase)
 {
     RecordingQmb qmb;

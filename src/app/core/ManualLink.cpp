@@ -24,7 +24,19 @@ bool holdsFiles(const QString &folder)
     return !folder.isEmpty() && !QDir(pathtext::toHost(folder)).entryList(QDir::Files).isEmpty();
 }
 
+bool holdsIndex(const QString &folder)
+{
+    return !folder.isEmpty() && QFile::exists(pathtext::toHost(appid::withTrailingSeparator(folder)) + kIndex);
+}
+
 } // namespace
+
+QString ManualLink::installedFolder(const QString &programFolder, const QString &language)
+{
+    const QString french = appid::withTrailingSeparator(programFolder) + u"manuel/"_s;
+    const QString english = french + u"en/"_s;
+    return language.compare(u"English"_s, Qt::CaseInsensitive) == 0 && holdsIndex(english) ? english : french;
+}
 
 ManualLink::ManualLink(SettingsStore &store, Prompter &prompter, OpenUrl openUrl)
     : m_store(store), m_prompter(prompter), m_openUrl(std::move(openUrl))
@@ -34,7 +46,11 @@ ManualLink::ManualLink(SettingsStore &store, Prompter &prompter, OpenUrl openUrl
 void ManualLink::open()
 {
     for (;;) {
-        const QString known = m_store.value(kSection, kFolder);
+        QString known = m_store.value(kSection, kFolder);
+        if (known.isEmpty() && holdsIndex(m_defaultFolder)) {
+            known = appid::withTrailingSeparator(m_defaultFolder);
+            m_store.setValue(kSection, kFolder, known);
+        }
         if (holdsFiles(known)) {
             const double openings = numtext::val(m_store.value(kSection, kOpenings));
             m_store.setValue(kSection, kOpenings, QString::number(qint64(openings) + 1));

@@ -12,7 +12,8 @@ class Prompter;
 class SettingsStore;
 
 // "&Manuel": opens the manual's "index.htm" from the folder kept in section "Manuel",
-// asking for that folder first when it is not known.
+// asking for that folder first when it is not known. While nothing is kept, the manual
+// installed with the program is used (and then kept).
 class ManualLink
 {
 public:
@@ -28,12 +29,17 @@ public:
 
     ManualLink(SettingsStore &store, Prompter &prompter, OpenUrl openUrl);
 
+    // The program folder's "manuel/", or its "en/" when the English pack is in use and has one.
+    static QString installedFolder(const QString &programFolder, const QString &language);
+
     void setTexts(const Texts &texts) { m_texts = texts; }
+    void setDefaultFolder(const QString &folder) { m_defaultFolder = folder; }
     void open();
 
 private:
     SettingsStore &m_store;
     Prompter &m_prompter;
     OpenUrl m_openUrl;
+    QString m_defaultFolder;
     std::optional<Texts> m_texts; // none: the phrases at the time of asking
 };

@@ -1,17 +1,15 @@
 #include "player/core/MenuScriptHost.h"
 
 #include "player/core/AsciiCase.h"
-#include "player/core/Cp1252Text.h"
 #include "player/core/ScriptingDictionary.h"
+#include "player/core/SystemPath.h"
+#include "player/core/TextFile.h"
 #include "player/core/Utf16Text.h"
 #include "vbscript/Conversion.h"
 #include "vbscript/HostObject.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <cstdlib>
 
 using utf16text::fromUtf8;
@@ -129,7 +127,7 @@ public:
         if (path.empty())
             return vbs::Variant::string(u"");
         const std::string file = m_paths.discFile(toUtf8(path));
-        if (!std::ifstream(file, std::ios::binary))
+        if (!systempath::isFile(file))
             throw vbs::ScriptError(53, u"Fichier introuvable");
         return vbs::Variant::string(fromUtf8(file));
     }
@@ -145,11 +143,10 @@ private:
             const std::string path = paths.discFile(std::get<std::string>(fromVariant(args[0], Type::Text)));
             if (args.size() > 1 && vbs::conv::toLong(args[1]) != 1)
                 throw vbs::ScriptError(5);
-            std::ifstream stream(path, std::ios::binary);
-            if (!stream)
+            const std::optional<std::string> bytes = systempath::read(path);
+            if (!bytes)
                 throw vbs::ScriptError(53, u"Fichier introuvable");
-            const std::string bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-            auto text = std::make_shared<std::u16string>(fromUtf8(cp1252text::toUtf8(bytes)));
+            auto text = std::make_shared<std::u16string>(textfile::decode(*bytes));
             auto at = std::make_shared<size_t>(0);
             auto file = std::make_shared<vbs::DispatchObject>(u"TextStream");
             file->addMethod(u"ReadAll", [text, at](std::span<vbs::Variant>) {
@@ -181,11 +178,8 @@ private:
             return [paths, folder](std::span<vbs::Variant> args) {
                 if (args.empty())
                     throw vbs::ScriptError(450);
-                std::error_code error;
-                const auto path = std::filesystem::path(paths.discFile(std::get<std::string>(fromVariant(args[0], Type::Text))));
-                const bool found = folder ? std::filesystem::is_directory(path, error)
-                                          : std::filesystem::is_regular_file(path, error);
-                return vbs::Variant::boolean(found);
+                const std::string path = paths.discFile(std::get<std::string>(fromVariant(args[0], Type::Text)));
+                return vbs::Variant::boolean(folder ? systempath::isFolder(path) : systempath::isFile(path));
             };
         };
         system->addMethod(u"FileExists", exists(false));
@@ -212,6 +206,12 @@ MenuScriptHost::~MenuScriptHost() = default;
 void MenuScriptHost::setTimeLimit(std::chrono::milliseconds limit)
 {
     m_watchdog.setLimit(limit);
+}
+
+void MenuScriptHost::setLocale(int lcid)
+{
+    // An unknown identifier gives French, the menus' own language.
+    m_engine.setLocale(vbs::Locale::nearest(lcid), vbs::Language::French);
 }
 
 void MenuScriptHost::addObjects(const MenuModel &menu)

@@ -22,6 +22,8 @@ public:
     MenuScriptHost &operator=(const MenuScriptHost &) = delete;
 
     void setTimeLimit(std::chrono::milliseconds limit);
+    // Format functions and names of months and days follow that locale; messages stay French.
+    void setLocale(int lcid);
     std::string replaceTokens(std::string_view code) const;
 
     void runStartup(const std::string &globalCode, const std::string &code);

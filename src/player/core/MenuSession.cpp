@@ -13,7 +13,10 @@ namespace {
 constexpr int kMaxPixels = 16384;
 constexpr int kMaxInterval = 65535;
 constexpr int kCustomPointer = 99;
+constexpr int kCritical = 16;
 constexpr int kInformation = 64;
+// Pictures are drawn for a screen of 96 dots per inch.
+constexpr double kPictureDpi = 96;
 const std::string kVideo = "vid\xC3\xA9o";
 
 int clampedPixels(double value)
@@ -50,15 +53,21 @@ MenuSession::MenuSession(MenuModel menu, PlayerFront &front, DiscPaths paths)
     : m_menu(std::move(menu)), m_front(front), m_paths(std::move(paths)), m_scripts(m_menu, *this, m_paths)
 {
     const ScreenInfo screen = m_front.screenInfo();
-    if (screen.dpiX > 0 && screen.dpiY > 0)
+    if (screen.dpiX > 0 && screen.dpiY > 0) {
         m_twips = TwipsPerPixel::fromDpi(screen.dpiX, screen.dpiY);
+        m_pictureScale = {screen.dpiX / kPictureDpi, screen.dpiY / kPictureDpi};
+    }
     m_screen = screen.size;
+    m_workArea = screen.workArea.width > 0 && screen.workArea.height > 0
+                     ? screen.workArea
+                     : PixelRect{0, 0, screen.size.width, screen.size.height};
+    m_scripts.setLocale(m_front.userLocale());
     m_title = m_menu.projectName;
     m_timerEnabled = m_menu.timerEnabled;
     m_timerInterval = std::clamp(m_menu.timerInterval, 0, kMaxInterval);
     if (!m_menu.backgroundImage.empty()) {
         m_background = m_paths.menuFile(m_menu.backgroundImage);
-        m_backgroundSize = m_front.loadPicture(m_background);
+        m_backgroundSize = shownSize(m_front.loadPicture(m_background));
     }
     for (const MenuModel::Button &b : m_menu.buttons) {
         Button button;
@@ -68,7 +77,7 @@ MenuSession::MenuSession(MenuModel menu, PlayerFront &front, DiscPaths paths)
             if (names[look]->empty())
                 continue;
             const std::string path = m_paths.menuFile(*names[look]);
-            const PixelSize size = m_front.loadPicture(path);
+            const PixelSize size = shownSize(m_front.loadPicture(path));
             if (size.width > 0 && size.height > 0) {
                 button.images[look] = path;
                 button.sizes[look] = size;
@@ -112,6 +121,14 @@ int MenuSession::pixelsY(double twips) const
     return clampedPixels(m_twips.toPixelsY(twips));
 }
 
+PixelSize MenuSession::shownSize(PixelSize picture) const
+{
+    if (picture.width <= 0 || picture.height <= 0)
+        return {};
+    return {std::max(1, clampedPixels(picture.width * m_pictureScale.x)),
+            std::max(1, clampedPixels(picture.height * m_pictureScale.y))};
+}
+
 void MenuSession::start()
 {
     WindowLook look;
@@ -120,10 +137,12 @@ void MenuSession::start()
     if (m_menu.fullScreen) {
         look.frame = {0, 0, m_screen.width, m_screen.height};
     } else {
-        const int width = std::clamp(pixelsX(m_menu.width), 1, kMaxPixels);
-        const int height = std::clamp(pixelsY(m_menu.height), 1, kMaxPixels);
-        look.frame = {std::max(0, (m_screen.width - width) / 2), std::max(0, (m_screen.height - height) / 2), width,
-                      height};
+        // Centred in the work area, and never beyond it: a menu made for a small screen at
+        // 96 dpi may be larger than a laptop's screen at 150 %.
+        const int width = std::clamp(pixelsX(m_menu.width), 1, std::max(1, m_workArea.width));
+        const int height = std::clamp(pixelsY(m_menu.height), 1, std::max(1, m_workArea.height));
+        look.frame = {m_workArea.x + (m_workArea.width - width) / 2, m_workArea.y + (m_workArea.height - height) / 2,
+                      width, height};
     }
     if (m_menu.shape.size() >= 3) {
         for (const MenuModel::Point &p : m_menu.shape)
@@ -147,8 +166,11 @@ void MenuSession::start()
     applyTimer();
     // The global code runs even without a start-up script: every other script may need it.
     m_scripts.runStartup(m_menu.globalCode, m_menu.startupScript());
-    if (!m_menu.startupIsScript() && !m_menu.startupAction.empty())
-        m_front.openDocument(m_paths.discFile(m_menu.startupAction));
+    if (!m_menu.startupIsScript() && !m_menu.startupAction.empty()) {
+        const std::string target = m_paths.discFile(m_menu.startupAction);
+        if (!m_front.openDocument(target))
+            tellCannotStart(target);
+    }
 }
 
 void MenuSession::paint(PlayerPainter &painter, PixelSize client) const
@@ -405,10 +427,18 @@ void MenuSession::playVideo(const std::string &path)
 void MenuSession::runCommand(const std::string &commandLine)
 {
     const ShellCommand command = ShellCommand::parse(commandLine, m_paths);
-    if (command.kind == ShellCommand::Kind::Run)
-        m_front.runProgram(command.target, command.arguments);
-    else if (command.kind == ShellCommand::Kind::Open)
-        m_front.openDocument(command.target);
+    if (command.kind == ShellCommand::Kind::Nothing)
+        return;
+    const bool started = command.kind == ShellCommand::Kind::Run ? m_front.runProgram(command.target, command.arguments)
+                                                                 : m_front.openDocument(command.target);
+    if (!started)
+        tellCannotStart(command.target);
+}
+
+void MenuSession::tellCannotStart(const std::string &target)
+{
+    const PlayerMessage message = playermessages::cannotStart(target);
+    m_front.messageBox(message.text, kCritical, message.title);
 }
 
 void MenuSession::moveTray(bool open, const std::string &drive)
@@ -567,7 +597,7 @@ void MenuSession::setProperty(Target target, Property property, const Value &val
             m_stretch = flag;
         } else {
             m_background = text;
-            m_backgroundSize = text.empty() ? PixelSize{} : m_front.loadPicture(text);
+            m_backgroundSize = text.empty() ? PixelSize{} : shownSize(m_front.loadPicture(text));
         }
         m_front.invalidate();
         return;
@@ -672,7 +702,7 @@ void MenuSession::setButton(Button &b, Property property, double number, bool fl
         break;
     case Property::Picture: {
         // A script's picture takes the place of the normal image.
-        const PixelSize size = text.empty() ? PixelSize{} : m_front.loadPicture(text);
+        const PixelSize size = text.empty() ? PixelSize{} : shownSize(m_front.loadPicture(text));
         const bool readable = size.width > 0 && size.height > 0;
         b.images[0] = readable ? text : std::string();
         b.sizes[0] = size;

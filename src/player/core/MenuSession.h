@@ -81,6 +81,9 @@ private:
 
     int pixelsX(double twips) const;
     int pixelsY(double twips) const;
+    // A picture's size on the screen: its pixels are 96-dpi pixels.
+    PixelSize shownSize(PixelSize picture) const;
+    void tellCannotStart(const std::string &target);
     Button *button(int number);
     Text *text(int number);
     PixelRect rectOf(const Button &b) const;
@@ -105,6 +108,12 @@ private:
     DiscPaths m_paths;
     TwipsPerPixel m_twips;
     PixelSize m_screen;
+    PixelRect m_workArea;
+    struct
+    {
+        double x = 1;
+        double y = 1;
+    } m_pictureScale;
     std::vector<Button> m_buttons;
     std::vector<Text> m_texts;
 

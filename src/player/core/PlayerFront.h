@@ -44,6 +44,7 @@ struct ScreenInfo
     PixelSize size{800, 600};
     double dpiX = 96;
     double dpiY = 96;
+    PixelRect workArea; // the screen less the task bar; empty for the whole screen
 };
 
 enum class CursorShape {
@@ -105,6 +106,8 @@ public:
 
     // The screen the menu opens on: its size in pixels and its dots per inch.
     virtual ScreenInfo screenInfo() const = 0;
+    // The user's regional settings as a Windows locale identifier (1036 French), 0 for unknown.
+    virtual int userLocale() const = 0;
     // Makes the menu window, not yet shown; called once, at start, before it is shown, moved or drawn.
     virtual void createWindow(const WindowLook &look) = 0;
     // Shows (full screen if the look said so) or hides the window.
@@ -119,7 +122,8 @@ public:
     virtual void setTitle(const std::string &title) = 0;
     // The window's picture changed: paint it again soon through MenuSession::paint.
     virtual void invalidate() = 0;
-    // Reads an image file once for the painter; its size, or 0 x 0 when it cannot be read.
+    // Reads an image file for the painter; its size in the file's own pixels, or 0 x 0 when it
+    // cannot be read.
     virtual PixelSize loadPicture(const std::string &path) = 0;
     // Creates text box number (1, 2, …) or brings it to look; an unchanged text keeps its caret.
     virtual void showText(int number, const TextBoxLook &look) = 0;
@@ -132,10 +136,12 @@ public:
     virtual void playSound(SoundChannel channel, const std::string &path) = 0;
     // Plays a video file, in a window of its own or with the system's player.
     virtual void playVideo(const std::string &path) = 0;
-    // Starts a program with its argument line; a file that is no program is opened as a document.
-    virtual void runProgram(const std::string &path, const std::string &arguments) = 0;
-    // Opens a document, folder or address (http:, mailto:) with the system's own application.
-    virtual void openDocument(const std::string &target) = 0;
+    // Starts a program with its argument line; a file that is no program is opened as a
+    // document; a name without a folder is a program the system finds. False when it failed.
+    virtual bool runProgram(const std::string &path, const std::string &arguments) = 0;
+    // Opens a document, folder or address (http:, mailto:) with the system's own application;
+    // false when it failed.
+    virtual bool openDocument(const std::string &target) = 0;
     // Opens or closes the tray of a drive: a letter, or the disc's root folder for the menu's own drive.
     virtual void moveTray(bool open, const std::string &drive) = 0;
     // A modal box with VBScript's MsgBox buttons value; returns the button pressed (1 OK, 2 Cancel, … 7 No).

@@ -33,4 +33,9 @@ PlayerMessage badData(const std::string &error)
     return {"Ce menu ne peut pas être affiché : " + error + ".", "Erreur !"};
 }
 
+PlayerMessage cannotStart(const std::string &target)
+{
+    return {"Impossible de lancer « " + target + " ».", "Erreur !"};
+}
+
 } // namespace playermessages

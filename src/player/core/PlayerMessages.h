@@ -21,5 +21,7 @@ PlayerMessage author(const MenuModel &menu);
 PlayerMessage aboutMenu(const MenuModel &menu);
 // A player without menu data, or with damaged data.
 PlayerMessage badData(const std::string &error);
+// A program, document or address that the system could not start or open.
+PlayerMessage cannotStart(const std::string &target);
 
 } // namespace playermessages

@@ -1,10 +1,10 @@
 #include "player/core/ShellCommand.h"
 
 #include "player/core/AsciiCase.h"
+#include "player/core/SystemPath.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 
 namespace {
 
@@ -37,17 +37,18 @@ bool isAddress(std::string_view text)
     return std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
-bool exists(const std::string &path)
+// "notepad.exe", "calc": the system finds the program (App Paths, PATH).
+bool isBareName(std::string_view program)
 {
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(path), error);
+    return program.find_first_of("\\/:") == std::string_view::npos;
 }
 
 } // namespace
 
 ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &paths)
 {
-    std::string_view line = trimmed(commandLine);
+    const std::string expanded = systempath::expandVariables(commandLine);
+    std::string_view line = trimmed(expanded);
     line = unquoted(line, startsWithNoCase(line, "\"explorer "));
     // "explorer" shows a folder or a page: the system opens it.
     const bool explorer = startsWithNoCase(line, "explorer ");
@@ -62,7 +63,7 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
         const auto close = line.find('"', 1);
         program = line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
         rest = close == std::string_view::npos ? std::string_view() : trimmed(line.substr(close + 1));
-    } else if (!exists(paths.discFile(line))) {
+    } else if (!systempath::exists(paths.discFile(line))) {
         const auto space = line.find(' ');
         if (space != std::string_view::npos && space > 0) {
             program = line.substr(0, space);
@@ -73,5 +74,8 @@ ShellCommand ShellCommand::parse(std::string_view commandLine, const DiscPaths &
         return {};
     if (isAddress(program))
         return {Kind::Open, std::string(program), {}};
-    return {explorer ? Kind::Open : Kind::Run, paths.discFile(program), explorer ? std::string() : std::string(rest)};
+    std::string target = paths.discFile(program);
+    if (!explorer && isBareName(program) && !systempath::exists(target))
+        target = program;
+    return {explorer ? Kind::Open : Kind::Run, std::move(target), explorer ? std::string() : std::string(rest)};
 }

@@ -12,7 +12,7 @@ struct ShellCommand
     enum class Kind { Nothing, Run, Open };
 
     Kind kind = Kind::Nothing;
-    std::string target; // a path of the disc or the system, or an address
+    std::string target; // a path of the disc or the system, a program name for the system to find, or an address
     std::string arguments;
 
     static ShellCommand parse(std::string_view line, const DiscPaths &paths);

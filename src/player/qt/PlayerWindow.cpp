@@ -1,6 +1,7 @@
 #include "player/qt/PlayerWindow.h"
 
 #include "player/qt/QtPlayerPainter.h"
+#include "vbscript/Locale.h"
 #include "prompt/Prompter.h"
 
 #include <QAudioDevice>
@@ -21,6 +22,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QTimer>
@@ -123,10 +125,13 @@ PlayerWindow::PlayerWindow(MenuModel menu, const QString &mediaFolder, const QSt
     : QWidget(parent), m_prompter(prompter),
       m_opener([](const QString &path) {
           const bool address = path.contains(u"://"_s) || path.startsWith(u"mailto:"_s, Qt::CaseInsensitive);
-          QDesktopServices::openUrl(address ? QUrl(path) : QUrl::fromLocalFile(path));
+          // The desktop's opener would start and say nothing about a missing file.
+          if (!address && !QFileInfo::exists(path))
+              return false;
+          return QDesktopServices::openUrl(address ? QUrl(path) : QUrl::fromLocalFile(path));
       }),
       m_launcher([](const QString &program, const QStringList &arguments) {
-          QProcess::startDetached(program, arguments);
+          return QProcess::startDetached(program, arguments);
       })
 {
     setObjectName(u"Fenetre"_s);
@@ -150,10 +155,29 @@ ScreenInfo PlayerWindow::screenInfo() const
     ScreenInfo info;
     if (const QScreen *s = QWidget::screen()) {
         info.size = {s->size().width(), s->size().height()};
+        // Logical pixels: at a device-pixel ratio of 1.5 Qt draws everything, pictures
+        // included, at 1.5 times its size, as the Windows player does at 144 dpi.
         info.dpiX = s->logicalDotsPerInchX();
         info.dpiY = s->logicalDotsPerInchY();
+        const QRect available = s->availableGeometry();
+        info.workArea = {available.x(), available.y(), available.width(), available.height()};
     }
     return info;
+}
+
+int PlayerWindow::userLocale() const
+{
+    for (const char *name : {"LC_ALL", "LANG"}) {
+        const QByteArray value = qgetenv(name);
+        if (value.isEmpty())
+            continue;
+        // "C" and "POSIX" name no country: the menus' own French applies.
+        const QByteArray base = value.left(value.indexOf('.'));
+        if (base == "C" || base == "POSIX")
+            return 0;
+        return vbs::Locale::fromPosix(value.toStdString()).lcid;
+    }
+    return 0;
 }
 
 void PlayerWindow::createWindow(const WindowLook &look)
@@ -338,17 +362,22 @@ void PlayerWindow::playVideo(const std::string &path)
     m_opener(qs(path));
 }
 
-void PlayerWindow::runProgram(const std::string &path, const std::string &arguments)
+bool PlayerWindow::runProgram(const std::string &path, const std::string &arguments)
 {
-    if (isProgram(qs(path)))
-        m_launcher(qs(path), QProcess::splitCommand(qs(arguments)));
-    else
-        m_opener(qs(path));
+    const QString program = qs(path);
+    if (isProgram(program))
+        return m_launcher(program, QProcess::splitCommand(qs(arguments)));
+    // A name without a folder is a program of the system, found in the PATH.
+    if (!program.contains(u'/') && !QFileInfo::exists(program)) {
+        const QString found = QStandardPaths::findExecutable(program);
+        return !found.isEmpty() && m_launcher(found, QProcess::splitCommand(qs(arguments)));
+    }
+    return m_opener(program);
 }
 
-void PlayerWindow::openDocument(const std::string &target)
+bool PlayerWindow::openDocument(const std::string &target)
 {
-    m_opener(qs(target));
+    return m_opener(qs(target));
 }
 
 void PlayerWindow::moveTray(bool open, const std::string &drive)

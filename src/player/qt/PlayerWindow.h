@@ -34,10 +34,11 @@ public:
     ~PlayerWindow() override;
 
     MenuSession &session() { return *m_session; }
-    // How a document, folder or address is opened; the desktop's default application by default.
-    void setOpener(std::function<void(const QString &path)> opener) { m_opener = std::move(opener); }
+    // How a document, folder or address is opened; the desktop's default application by
+    // default. Each says whether the system took it.
+    void setOpener(std::function<bool(const QString &path)> opener) { m_opener = std::move(opener); }
     // How a program is started; detached by default.
-    void setLauncher(std::function<void(const QString &program, const QStringList &arguments)> launcher)
+    void setLauncher(std::function<bool(const QString &program, const QStringList &arguments)> launcher)
     {
         m_launcher = std::move(launcher);
     }
@@ -48,6 +49,7 @@ public:
     QRegion windowMask() const { return m_mask; }
 
     ScreenInfo screenInfo() const override;
+    int userLocale() const override;
     void createWindow(const WindowLook &look) override;
     void setWindowVisible(bool visible) override;
     void showWindowState(int state) override;
@@ -62,8 +64,8 @@ public:
     void stopMenuTimer() override;
     void playSound(SoundChannel channel, const std::string &path) override;
     void playVideo(const std::string &path) override;
-    void runProgram(const std::string &path, const std::string &arguments) override;
-    void openDocument(const std::string &target) override;
+    bool runProgram(const std::string &path, const std::string &arguments) override;
+    bool openDocument(const std::string &target) override;
     void moveTray(bool open, const std::string &drive) override;
     int messageBox(const std::string &text, int buttons, const std::string &title) override;
     std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) override;
@@ -86,8 +88,8 @@ private:
     QTextEdit *textBox(int number);
 
     Prompter &m_prompter;
-    std::function<void(const QString &)> m_opener;
-    std::function<void(const QString &, const QStringList &)> m_launcher;
+    std::function<bool(const QString &)> m_opener;
+    std::function<bool(const QString &, const QStringList &)> m_launcher;
     QHash<QString, QImage> m_pictures;
     QSize m_outerSize;
     bool m_fullScreen = false;

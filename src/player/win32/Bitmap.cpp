@@ -2,6 +2,7 @@
 
 #include "player/win32/GdiplusLibrary.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -58,7 +59,8 @@ Bitmap::~Bitmap()
 
 Bitmap::Bitmap(Bitmap &&other) noexcept
     : m_bitmap(std::exchange(other.m_bitmap, nullptr)), m_bits(std::exchange(other.m_bits, nullptr)),
-      m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0))
+      m_width(std::exchange(other.m_width, 0)), m_height(std::exchange(other.m_height, 0)),
+      m_alpha(std::exchange(other.m_alpha, false))
 {
 }
 
@@ -70,6 +72,7 @@ Bitmap &Bitmap::operator=(Bitmap &&other) noexcept
         m_bits = std::exchange(other.m_bits, nullptr);
         m_width = std::exchange(other.m_width, 0);
         m_height = std::exchange(other.m_height, 0);
+        m_alpha = std::exchange(other.m_alpha, false);
     }
     return *this;
 }
@@ -81,6 +84,7 @@ void Bitmap::release()
     m_bitmap = nullptr;
     m_bits = nullptr;
     m_width = m_height = 0;
+    m_alpha = false;
 }
 
 Bitmap Bitmap::load(const std::wstring &path)
@@ -102,11 +106,14 @@ Bitmap Bitmap::load(const std::wstring &path)
         BitmapData data{};
         GpRect all(0, 0, INT(width), INT(height));
         if (!bitmap.isNull() &&
-            gdiplus->lockBits(source, &all, ImageLockModeRead, PixelFormat32bppRGB, &data) == Ok) {
+            gdiplus->lockBits(source, &all, ImageLockModeRead, PixelFormat32bppPARGB, &data) == Ok) {
             for (UINT y = 0; y < height; ++y)
                 std::memcpy(bitmap.m_bits + std::size_t(y) * width, static_cast<const char *>(data.Scan0) + std::ptrdiff_t(y) * data.Stride,
                             width * 4);
             gdiplus->unlockBits(source, &data);
+            const std::uint32_t *begin = bitmap.m_bits;
+            const std::uint32_t *end = begin + std::size_t(width) * height;
+            bitmap.m_alpha = std::any_of(begin, end, [](std::uint32_t p) { return p >> 24 != 0xFF; });
             result = std::move(bitmap);
         }
     }
@@ -119,6 +126,8 @@ Bitmap Bitmap::scaled(int width, int height) const
     Bitmap result(width, height);
     if (result.isNull() || isNull())
         return result;
+    // Drawn over the new bitmap's transparent black, the alpha goes along.
+    result.m_alpha = m_alpha;
     const HDC screen = GetDC(nullptr);
     {
         SelectedBitmap target(screen, result.m_bitmap);
@@ -133,6 +142,11 @@ void Bitmap::draw(HDC dc, int x, int y, int width, int height) const
     if (isNull())
         return;
     SelectedBitmap source(dc, m_bitmap);
+    if (m_alpha) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, x, y, width, height, source.dc(), 0, 0, m_width, m_height, blend);
+        return;
+    }
     if (width == m_width && height == m_height) {
         BitBlt(dc, x, y, width, height, source.dc(), 0, 0, SRCCOPY);
         return;

@@ -6,7 +6,8 @@
 #include <string>
 
 // A picture in a 32-bit top-down DIB section, decoded by GDI+ (JPEG, GIF, BMP, ICO,
-// PNG). A file that cannot be read gives an empty bitmap, never an error.
+// PNG). A file that cannot be read gives an empty bitmap, never an error. The colours are
+// premultiplied by their alpha, so a PNG or GIF with transparency is drawn over what is below.
 class Bitmap
 {
 public:
@@ -23,6 +24,9 @@ public:
     bool isNull() const { return !m_bitmap; }
     int width() const { return m_width; }
     int height() const { return m_height; }
+    // Bytes held, for a cache that counts them.
+    std::size_t bytes() const { return std::size_t(m_width) * std::size_t(m_height) * 4; }
+    bool hasAlpha() const { return m_alpha; }
     HBITMAP handle() const { return m_bitmap; }
     // 0x00RRGGBB, row after row from the top.
     std::uint32_t pixel(int x, int y) const { return m_bits[std::size_t(y) * std::size_t(m_width) + std::size_t(x)] & 0xFFFFFF; }
@@ -40,4 +44,5 @@ private:
     std::uint32_t *m_bits = nullptr;
     int m_width = 0;
     int m_height = 0;
+    bool m_alpha = false;
 };

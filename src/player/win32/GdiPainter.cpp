@@ -9,8 +9,7 @@ COLORREF colourRef(Rgb colour)
 
 } // namespace
 
-GdiPainter::GdiPainter(HDC dc, const std::map<std::string, Bitmap> &pictures, std::map<std::string, Bitmap> &cache)
-    : m_dc(dc), m_pictures(pictures), m_cache(cache)
+GdiPainter::GdiPainter(HDC dc, PictureCache &pictures) : m_dc(dc), m_pictures(pictures)
 {
 }
 
@@ -24,23 +23,12 @@ void GdiPainter::fill(PixelRect rect, Rgb colour)
 
 void GdiPainter::drawPicture(const std::string &path, PixelRect rect)
 {
-    const auto found = m_pictures.find(path);
-    if (found == m_pictures.end() || found->second.isNull() || rect.width <= 0 || rect.height <= 0)
+    if (rect.width <= 0 || rect.height <= 0)
         return;
-    const Bitmap &picture = found->second;
-    if (picture.width() == rect.width && picture.height() == rect.height) {
-        picture.draw(m_dc, rect.x, rect.y);
-        return;
-    }
-    // A stretched background is smoothed once per size, not at every frame.
-    const std::string key = path + '|' + std::to_string(rect.width) + 'x' + std::to_string(rect.height);
-    auto scaled = m_cache.find(key);
-    if (scaled == m_cache.end()) {
-        if (m_cache.size() > 16)
-            m_cache.clear();
-        scaled = m_cache.emplace(key, picture.scaled(rect.width, rect.height)).first;
-    }
-    scaled->second.draw(m_dc, rect.x, rect.y);
+    // A picture drawn at another size (a stretched background, any picture above 96 dpi)
+    // is smoothed once per size, not at every frame.
+    if (const Bitmap *picture = m_pictures.picture(path, rect.width, rect.height))
+        picture->draw(m_dc, rect.x, rect.y);
 }
 
 void GdiPainter::drawOutline(Outline shape, PixelRect rect, Rgb colour, int width)

@@ -1,19 +1,17 @@
 #pragma once
 
 #include "player/core/PlayerPainter.h"
-#include "player/win32/Bitmap.h"
+#include "player/win32/PictureCache.h"
 
 #include <windows.h>
 
-#include <map>
 #include <string>
 
 // Draws the session's picture of the window with GDI into a device context.
 class GdiPainter : public PlayerPainter
 {
 public:
-    // pictures: the files read by the front, by path; scaled copies are kept in cache.
-    GdiPainter(HDC dc, const std::map<std::string, Bitmap> &pictures, std::map<std::string, Bitmap> &cache);
+    GdiPainter(HDC dc, PictureCache &pictures);
 
     void fill(PixelRect rect, Rgb colour) override;
     void drawPicture(const std::string &path, PixelRect rect) override;
@@ -21,6 +19,5 @@ public:
 
 private:
     HDC m_dc;
-    const std::map<std::string, Bitmap> &m_pictures;
-    std::map<std::string, Bitmap> &m_cache;
+    PictureCache &m_pictures;
 };

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "player/win32/SystemLibrary.h"
+
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
-// GDI+ loaded from the system folder only. A disc carries files named like system
-// libraries (the runtime files); a library linked at start would be looked for beside
-// the player first, and one such file stops the player before it starts.
+// GDI+ loaded from the system folder only (see SystemLibrary).
 class GdiplusLibrary
 {
 public:
@@ -35,7 +35,7 @@ public:
 
 private:
     static inline GdiplusLibrary *s_instance = nullptr;
-    HMODULE m_module = nullptr;
+    SystemLibrary m_library{L"gdiplus.dll"};
     ULONG_PTR m_token = 0;
     void(WINAPI *m_shutdown)(ULONG_PTR) = nullptr;
 };

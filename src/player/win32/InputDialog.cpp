@@ -73,8 +73,13 @@ std::wstring InputDialog::ask(HWND owner, const std::wstring &prompt, const std:
         return {};
 
     InputDialog dialog;
+    // Laid out for 96 dpi, and grown with the screen's density as the menu is.
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const auto px = [dpi](int pixels) { return MulDiv(pixels, dpi, 96); };
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, 360, 150};
+    RECT frame{0, 0, px(360), px(150)};
     AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
@@ -86,11 +91,11 @@ std::wstring InputDialog::ask(HWND owner, const std::wstring &prompt, const std:
                                   GetModuleHandleW(nullptr), &dialog);
     if (!window)
         return {};
-    child(window, L"STATIC", prompt, SS_LEFT, 10, 10, 250, 90, 0);
-    child(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, 270, 10, 80, 24, IDOK);
-    child(window, L"BUTTON", L"Annuler", WS_TABSTOP | BS_PUSHBUTTON, 270, 40, 80, 24, IDCANCEL);
-    dialog.m_edit = child(window, L"EDIT", defaultText, WS_TABSTOP | ES_AUTOHSCROLL, 10, 110, 340, 24, 100,
-                          WS_EX_CLIENTEDGE);
+    child(window, L"STATIC", prompt, SS_LEFT, px(10), px(10), px(250), px(90), 0);
+    child(window, L"BUTTON", L"OK", WS_TABSTOP | BS_DEFPUSHBUTTON, px(270), px(10), px(80), px(24), IDOK);
+    child(window, L"BUTTON", L"Annuler", WS_TABSTOP | BS_PUSHBUTTON, px(270), px(40), px(80), px(24), IDCANCEL);
+    dialog.m_edit = child(window, L"EDIT", defaultText, WS_TABSTOP | ES_AUTOHSCROLL, px(10), px(110), px(340),
+                          px(24), 100, WS_EX_CLIENTEDGE);
     SendMessageW(dialog.m_edit, EM_SETSEL, 0, -1);
 
     if (owner)

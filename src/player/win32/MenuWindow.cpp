@@ -1,11 +1,12 @@
 #include "player/win32/MenuWindow.h"
 
+#include "player/core/SystemPath.h"
 #include "player/win32/GdiPainter.h"
 #include "player/win32/InputDialog.h"
 #include "player/win32/Shell.h"
+#include "player/win32/TransparencyRegion.h"
 #include "player/win32/WideText.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -15,12 +16,8 @@ namespace {
 constexpr wchar_t kClass[] = L"ZepMenu";
 constexpr UINT_PTR kTimerId = 1;
 
-std::wstring systemPath(const std::string &path)
-{
-    std::wstring wide = widetext::widen(path);
-    std::replace(wide.begin(), wide.end(), L'/', L'\\');
-    return wide;
-}
+// The edit controls' own procedure, which the text boxes' procedure hands messages on to.
+WNDPROC s_editProcedure = nullptr;
 
 const wchar_t *cursorName(CursorShape shape)
 {
@@ -106,10 +103,22 @@ ScreenInfo MenuWindow::screenInfo() const
     info.dpiX = GetDeviceCaps(screen, LOGPIXELSX);
     info.dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
+    // The menu opens on the main screen; its task bar is no place for it.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        const RECT &work = monitor.rcWork;
+        info.workArea = {work.left, work.top, work.right - work.left, work.bottom - work.top};
+    }
     return info;
 }
 
-HRGN MenuWindow::shapeRegion(const WindowLook &look) const
+int MenuWindow::userLocale() const
+{
+    return int(GetUserDefaultLCID());
+}
+
+HRGN MenuWindow::shapeRegion(const WindowLook &look)
 {
     HRGN region = nullptr;
     if (!look.shape.empty()) {
@@ -118,26 +127,13 @@ HRGN MenuWindow::shapeRegion(const WindowLook &look) const
             points.push_back({p.x, p.y});
         region = CreatePolygonRgn(points.data(), int(points.size()), WINDING);
     }
-    const auto holes = m_pictures.find(look.holesPicture);
-    if (look.holesPicture.empty() || holes == m_pictures.end() || holes->second.isNull())
+    const Bitmap *holes = look.holesPicture.empty()
+                              ? nullptr
+                              : m_pictures.picture(look.holesPicture, look.frame.width, look.frame.height);
+    // A picture that keeps nothing would hide the whole menu: it cuts nothing then.
+    HRGN opaque = holes ? transparencyRegion(*holes) : nullptr;
+    if (!opaque)
         return region;
-    // White pixels become holes in the window.
-    const Bitmap scaled = holes->second.scaled(look.frame.width, look.frame.height);
-    HRGN opaque = CreateRectRgn(0, 0, 0, 0);
-    for (int y = 0; y < scaled.height(); ++y) {
-        for (int x = 0; x < scaled.width();) {
-            while (x < scaled.width() && scaled.pixel(x, y) == 0xFFFFFF)
-                ++x;
-            const int start = x;
-            while (x < scaled.width() && scaled.pixel(x, y) != 0xFFFFFF)
-                ++x;
-            if (x > start) {
-                HRGN run = CreateRectRgn(start, y, x, y + 1);
-                CombineRgn(opaque, opaque, run, RGN_OR);
-                DeleteObject(run);
-            }
-        }
-    }
     if (!region)
         return opaque;
     CombineRgn(region, region, opaque, RGN_AND);
@@ -210,10 +206,7 @@ void MenuWindow::invalidate()
 
 PixelSize MenuWindow::loadPicture(const std::string &path)
 {
-    auto found = m_pictures.find(path);
-    if (found == m_pictures.end())
-        found = m_pictures.emplace(path, Bitmap::load(systemPath(path))).first;
-    return {found->second.width(), found->second.height()};
+    return m_pictures.size(path);
 }
 
 void MenuWindow::showText(int number, const TextBoxLook &look)
@@ -221,7 +214,9 @@ void MenuWindow::showText(int number, const TextBoxLook &look)
     while (int(m_texts.size()) < number) {
         auto text = std::make_unique<TextBox>(m_window, int(m_texts.size()) + 1);
         // The pointer over a text box is the session's business too.
-        SetWindowSubclass(text->handle(), textProcedure, 1, DWORD_PTR(this));
+        SetWindowLongPtrW(text->handle(), GWLP_USERDATA, LONG_PTR(this));
+        s_editProcedure = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(text->handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(textProcedure)));
         m_texts.push_back(std::move(text));
     }
     m_showingText = true;
@@ -236,7 +231,7 @@ void MenuWindow::showCursor(const Cursor &cursor)
         if (m_pictureCursor)
             DestroyCursor(m_pictureCursor);
         m_pictureCursor = HCURSOR(
-            LoadImageW(nullptr, systemPath(cursor.picture).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
+            LoadImageW(nullptr, systempath::of(cursor.picture).c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE));
         if (m_pictureCursor)
             shown = m_pictureCursor;
     }
@@ -259,7 +254,7 @@ void MenuWindow::stopMenuTimer()
 
 void MenuWindow::playSound(SoundChannel channel, const std::string &path)
 {
-    m_sounds.play(channel, systemPath(path));
+    m_sounds.play(channel, systempath::of(path).native());
 }
 
 void MenuWindow::playVideo(const std::string &path)
@@ -267,14 +262,14 @@ void MenuWindow::playVideo(const std::string &path)
     shell::open(path);
 }
 
-void MenuWindow::runProgram(const std::string &path, const std::string &arguments)
+bool MenuWindow::runProgram(const std::string &path, const std::string &arguments)
 {
-    shell::run(path, arguments);
+    return shell::run(path, arguments);
 }
 
-void MenuWindow::openDocument(const std::string &target)
+bool MenuWindow::openDocument(const std::string &target)
 {
-    shell::open(target);
+    return shell::open(target);
 }
 
 void MenuWindow::moveTray(bool open, const std::string &drive)
@@ -313,16 +308,15 @@ LRESULT CALLBACK MenuWindow::procedure(HWND window, UINT message, WPARAM wParam,
     return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK MenuWindow::textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                           DWORD_PTR self)
+LRESULT CALLBACK MenuWindow::textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_MOUSEMOVE) {
-        auto *window = reinterpret_cast<MenuWindow *>(self);
+        auto *window = reinterpret_cast<MenuWindow *>(GetWindowLongPtrW(edit, GWLP_USERDATA));
         POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         MapWindowPoints(edit, window->m_window, &at, 1);
         window->m_session->pointerMoved({at.x, at.y});
     }
-    return DefSubclassProc(edit, message, wParam, lParam);
+    return CallWindowProcW(s_editProcedure, edit, message, wParam, lParam);
 }
 
 LRESULT MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -409,7 +403,7 @@ void MenuWindow::paint(HDC target)
     if (client.right <= 0 || client.bottom <= 0)
         return;
     BackBuffer buffer(target, client.right, client.bottom);
-    GdiPainter painter(buffer.dc(), m_pictures, m_scaled);
+    GdiPainter painter(buffer.dc(), m_pictures);
     m_session->paint(painter, {client.right, client.bottom});
 }
 

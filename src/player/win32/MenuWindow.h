@@ -2,13 +2,12 @@
 
 #include "player/core/MenuSession.h"
 #include "player/core/PlayerFront.h"
-#include "player/win32/Bitmap.h"
+#include "player/win32/PictureCache.h"
 #include "player/win32/Sounds.h"
 #include "player/win32/TextBox.h"
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +29,7 @@ public:
     bool start();
 
     ScreenInfo screenInfo() const override;
+    int userLocale() const override;
     void createWindow(const WindowLook &look) override;
     void setWindowVisible(bool visible) override;
     void showWindowState(int state) override;
@@ -44,8 +44,8 @@ public:
     void stopMenuTimer() override;
     void playSound(SoundChannel channel, const std::string &path) override;
     void playVideo(const std::string &path) override;
-    void runProgram(const std::string &path, const std::string &arguments) override;
-    void openDocument(const std::string &target) override;
+    bool runProgram(const std::string &path, const std::string &arguments) override;
+    bool openDocument(const std::string &target) override;
     void moveTray(bool open, const std::string &drive) override;
     int messageBox(const std::string &text, int buttons, const std::string &title) override;
     std::string inputBox(const std::string &prompt, const std::string &title, const std::string &defaultText) override;
@@ -53,19 +53,17 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR self);
+    static LRESULT CALLBACK textProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HDC dc);
     void trackLeave();
     void showContextMenu(POINT screenPoint);
     void textChanged(HWND edit);
-    HRGN shapeRegion(const WindowLook &look) const;
+    HRGN shapeRegion(const WindowLook &look);
 
     DiscPaths m_paths;
     HWND m_window = nullptr;
-    std::map<std::string, Bitmap> m_pictures;
-    std::map<std::string, Bitmap> m_scaled; // stretched copies, by path and size
+    PictureCache m_pictures;
     std::vector<std::unique_ptr<TextBox>> m_texts;
     HCURSOR m_cursor = nullptr;
     HCURSOR m_pictureCursor = nullptr;

@@ -1,37 +1,16 @@
 #include "player/win32/PlayerProgram.h"
 
 #include "player/core/PlayerLaunch.h"
+#include "player/core/SystemPath.h"
 #include "player/win32/GdiplusLibrary.h"
 #include "player/win32/MenuWindow.h"
 #include "player/win32/WideText.h"
 
 #include <windows.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 namespace {
-
-std::string readFile(const std::wstring &path)
-{
-    std::ifstream stream(path.c_str(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
-std::wstring folderOf(const std::wstring &path)
-{
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash);
-}
-
-// The core names folders with "/".
-std::string corePath(const std::wstring &path)
-{
-    std::string text = widetext::narrow(path);
-    std::replace(text.begin(), text.end(), '\\', '/');
-    return text;
-}
 
 bool environmentFlag(const wchar_t *name)
 {
@@ -49,7 +28,9 @@ void tell(const PlayerMessage &message, UINT icon)
 int PlayerProgram::run(const std::wstring &programFile, const std::vector<std::wstring> &arguments)
 {
     const std::string command = arguments.empty() ? std::string() : widetext::narrow(arguments.front());
-    PlayerLaunch launch = PlayerLaunch::decide(command, readFile(programFile));
+    // The core names files in UTF-8 with "/": C:/Users/Frédéric/Mes CD/zep/autorun.exe.
+    const std::filesystem::path program(programFile);
+    PlayerLaunch launch = PlayerLaunch::decide(command, systempath::read(systempath::utf8(program)).value_or(""));
     if (launch.message) {
         tell(*launch.message, launch.failed ? MB_ICONERROR : MB_ICONINFORMATION);
         return launch.exitCode;
@@ -59,12 +40,10 @@ int PlayerProgram::run(const std::wstring &programFile, const std::vector<std::w
     MenuModel menu = std::move(launch.menu);
 
     GdiplusLibrary gdiplus;
-    const std::wstring mediaFolder = folderOf(programFile);
-    // [LECT] is the disc the menu runs from: the folder above zep\.
-    std::wstring discRoot = folderOf(mediaFolder);
-    if (discRoot.size() == 2 && discRoot[1] == L':')
-        discRoot.push_back(L'\\');
-    MenuWindow window(std::move(menu), DiscPaths(corePath(discRoot), corePath(mediaFolder)));
+    // [LECT] is the disc the menu runs from: the folder above zep\, "E:/" at a drive's root.
+    const std::filesystem::path mediaFolder = program.parent_path();
+    const std::filesystem::path discRoot = mediaFolder.parent_path();
+    MenuWindow window(std::move(menu), DiscPaths(systempath::utf8(discRoot), systempath::utf8(mediaFolder)));
     window.setQuitAfterFirstFrame(environmentFlag(L"ZEP_PLAYER_QUIT_AFTER_FIRST_FRAME"));
     if (!window.start()) {
         MessageBoxW(nullptr, L"La fenêtre du menu n'a pas pu être créée.", L"Erreur !", MB_OK | MB_ICONERROR);

@@ -1,50 +1,50 @@
 #include "player/win32/Shell.h"
 
+#include "player/core/SystemPath.h"
 #include "player/win32/WideText.h"
+#include "player/win32/Winmm.h"
 
 #include <windows.h>
-#include <mmsystem.h>
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cwctype>
 
 namespace {
 
-std::wstring systemPath(const std::string &path)
+std::wstring target(const std::string &path)
 {
-    std::wstring wide = widetext::widen(path);
     // Addresses keep their slashes.
-    if (wide.find(L"://") == std::wstring::npos && wide.rfind(L"mailto:", 0) != 0)
-        std::replace(wide.begin(), wide.end(), L'/', L'\\');
-    return wide;
+    if (path.find("://") != std::string::npos || path.rfind("mailto:", 0) == 0)
+        return widetext::widen(path);
+    return systempath::of(path).native();
 }
 
-void execute(const std::wstring &file, const std::wstring &parameters)
+bool execute(const std::wstring &file, const std::wstring &parameters)
 {
+    if (file.empty())
+        return false;
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof(info);
+    // The player says what failed itself, in French.
     info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     info.lpFile = file.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    ShellExecuteExW(&info);
+    return ShellExecuteExW(&info) != FALSE;
 }
 
 } // namespace
 
 namespace shell {
 
-void open(const std::string &target)
+bool open(const std::string &path)
 {
-    if (!target.empty())
-        execute(systemPath(target), {});
+    return execute(target(path), {});
 }
 
-void run(const std::string &path, const std::string &arguments)
+bool run(const std::string &path, const std::string &arguments)
 {
-    if (!path.empty())
-        execute(systemPath(path), widetext::widen(arguments));
+    return execute(target(path), widetext::widen(arguments));
 }
 
 void moveTray(bool open, const std::string &drive)
@@ -53,10 +53,10 @@ void moveTray(bool open, const std::string &drive)
     if (wide.empty() || !std::iswalpha(wide[0]) || (wide.size() > 1 && wide[1] != L':'))
         return;
     const std::wstring command = L"open " + wide.substr(0, 1) + L": type cdaudio alias zeplecteur shareable";
-    if (mciSendStringW(command.c_str(), nullptr, 0, nullptr) != 0)
+    if (!winmm::mciSend(command.c_str()))
         return;
-    mciSendStringW(open ? L"set zeplecteur door open" : L"set zeplecteur door closed", nullptr, 0, nullptr);
-    mciSendStringW(L"close zeplecteur", nullptr, 0, nullptr);
+    winmm::mciSend(open ? L"set zeplecteur door open" : L"set zeplecteur door closed");
+    winmm::mciSend(L"close zeplecteur");
 }
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #include "player/win32/Sounds.h"
 
+#include "player/win32/Winmm.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -15,7 +17,7 @@ bool exists(const std::wstring &path)
 
 void send(const std::wstring &command)
 {
-    mciSendStringW(command.c_str(), nullptr, 0, nullptr);
+    winmm::mciSend(command.c_str());
 }
 
 } // namespace
@@ -29,7 +31,7 @@ void Sounds::play(SoundChannel channel, const std::wstring &path)
 {
     if (channel == SoundChannel::Hover || channel == SoundChannel::Click) {
         if (exists(path))
-            PlaySoundW(path.c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+            winmm::playSound(path.c_str(), SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
         return;
     }
     const int index = channel == SoundChannel::Music ? 0 : 1;
@@ -40,15 +42,14 @@ void Sounds::play(SoundChannel channel, const std::wstring &path)
     if (!exists(path))
         return;
     // The DirectShow device reads WAV, MP3 and MIDI alike, and can repeat.
-    m_open[index] =
-        mciSendStringW((L"open \"" + path + L"\" type mpegvideo alias " + alias).c_str(), nullptr, 0, nullptr) == 0;
+    m_open[index] = winmm::mciSend((L"open \"" + path + L"\" type mpegvideo alias " + alias).c_str());
     if (m_open[index])
         send(L"play " + alias + (channel == SoundChannel::Music ? L" repeat" : L""));
 }
 
 void Sounds::stop()
 {
-    PlaySoundW(nullptr, nullptr, 0);
+    winmm::playSound(nullptr, 0);
     for (int index = 0; index < 2; ++index) {
         if (m_open[index])
             send(std::wstring(L"close ") + kAliases[index]);

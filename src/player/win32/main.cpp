@@ -6,12 +6,25 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// Libraries loaded from now on come from the system, never from the disc's folder. The
+// call came with a 2011 update of Windows 7: without it, the folder is at least taken
+// out of the search, and every library of ours is loaded by its full path anyway.
+void keepLibrariesToTheSystem()
+{
+    using SetDefaultDllDirectoriesFunction = BOOL(WINAPI *)(DWORD);
+    const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFunction>(reinterpret_cast<void *>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    if (!setDefault || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32))
+        SetDllDirectoryW(L"");
+}
+
+} // namespace
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    // Libraries loaded from now on come from the system, never from the disc's folder.
-    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-    // Sizes in twips become pixels at the screen's real resolution.
-    SetProcessDPIAware();
+    keepLibrariesToTheSystem();
     std::wstring programFile(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, programFile.data(), DWORD(programFile.size()));

@@ -79,3 +79,27 @@ TEST_F(ShellFixture, TheCompileDialogTakesTheThemeInUse)
     session().mainWindow()->menus().compileAutorun->trigger();
     EXPECT_EQ(shown, u"Form6 "_s + kBleuWindow);
 }
+
+TEST_F(ShellFixture, TheScreenSaverEntryAsksThenWritesOneProgramAndNoAutorun)
+{
+    installPackage(m_program.path());
+    ASSERT_TRUE(start());
+    ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
+    const QString out = m_user.filePath(u"sortie"_s);
+    QDir().mkpath(out);
+
+    m_prompter.expectFolder({u"Ou sera placé l'écran de veille ?"_s}, out);
+    m_prompter.expectInput({u"Nom du projet ?"_s, QString(), QString()}, u"Démo"_s);
+    m_prompter.expectInput({u"Auteur du projet ?"_s, QString(), QString()}, u"Moi"_s);
+    m_prompter.expectInput({u"Nom de l'écran de veille ?"_s, QString(), QString()}, u"veille"_s);
+    m_prompter.expectMessage(u"Copier les fichiers 'RUNTIME' ?"_s, QString(), MessageIcon::Question,
+                             MessageButtons::YesNoCancel, Answer::No);
+    m_prompter.expectMessage(u"L'écran de veille a été créé ! (Plusieurs fichiers ont été placé dans le sous "
+                             u"répertoire ZEP, mais seul le .scr est obligatoire.)"_s,
+                             u"ZEP"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    session().mainWindow()->menus().compileScreenSaver->trigger();
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_TRUE(QFile::exists(out + u"/zep/veille.scr"_s));
+    EXPECT_EQ(QDir(out).entryList({u"autorun.*"_s}, QDir::Files), QStringList());
+    EXPECT_FALSE(session().worksheet()->waitPanel()->isVisible()) << "the wait panel goes once done";
+}

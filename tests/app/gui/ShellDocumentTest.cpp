@@ -107,6 +107,29 @@ TEST_F(ShellFixture, AVanishedRecentFileIsReportedAndKept)
     EXPECT_EQ(session().mainWindow()->recentMenu().actions().size(), 1);
 }
 
+TEST_F(ShellFixture, OpeningAFileThatIsNoProjectShowsWhyAndKeepsTheOpenOne)
+{
+    ASSERT_TRUE(start());
+    MenuProject &project = session().project();
+    session().document().addButton(ButtonKind::Code);
+    const QString notes = m_user.filePath(u"notes.txt"_s);
+    testfiles::writeBytes(notes, "Liste des courses\r\n- pain\r\n");
+    MainMenus &menus = session().mainWindow()->menus();
+
+    expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::No);
+    m_prompter.expectOpenFile(
+        {menus.open->text(), u"Fichier ZEP v1.0/v1.1 (*.zep)|*.zep|Fichier QMB ou compatible (*.qmb)|*.qmb"_s,
+         QString()},
+        notes);
+    m_prompter.expectMessage(u"Le fichier '"_s + notes + u"' n'est pas un projet ZEP."_s, u"Erreur d'ouverture !"_s,
+                             MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
+    menus.open->trigger();
+    EXPECT_EQ(project.buttonSlotsInUse(), 2);
+    EXPECT_TRUE(project.path().isEmpty());
+    EXPECT_TRUE(session().recentFiles().entries().isEmpty());
+    EXPECT_EQ(testfiles::readBytes(notes), "Liste des courses\r\n- pain\r\n");
+}
+
 TEST_F(ShellFixture, SourceAndRefreshNeedASavedProject)
 {
     ASSERT_TRUE(start());

@@ -1,6 +1,6 @@
+#include "WineMenu.h"
 #include "WineSession.h"
 
-#include "project/MenuProject.h"
 #include "project/ProjectWriter.h"
 #include "support/TestFiles.h"
 
@@ -16,77 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QRgb kBackground = qRgb(0, 128, 0);
-constexpr QRgb kNormal = qRgb(0, 0, 255);
-constexpr QRgb kHover = qRgb(255, 255, 0);
-constexpr QRgb kClick = qRgb(255, 0, 255);
-constexpr QRgb kRed = qRgb(255, 0, 0);
-constexpr QRgb kScreen = qRgb(0, 0, 0); // Xvfb's root window
-
-void writeImage(const QString &path, QSize size, QRgb colour)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    ASSERT_TRUE(image.save(path, "BMP"));
-}
-
-QRgb rgb(QRgb pixel)
-{
-    return pixel & 0xFFFFFF;
-}
-
-// A small menu written as a project file and compiled with zepc into cd/: a frameless
-// 400 x 300-pixel window (centred on the 800 x 600 screen at 200, 150), green, with
-// buttons of 40 x 20 pixels at 100, 100 + 40 * n whose scripts are given.
-class WineMenu
-{
-public:
-    explicit WineMenu(const QString &name) : m_name(name)
-    {
-        const QDir dir(m_dir.path());
-        writeImage(dir.filePath(u"n.bmp"_s), QSize(40, 20), kNormal);
-        writeImage(dir.filePath(u"h.bmp"_s), QSize(40, 20), kHover);
-        writeImage(dir.filePath(u"c.bmp"_s), QSize(40, 20), kClick);
-        m_project.setPath(dir.filePath(name + u".zep"_s));
-        m_project.setSize(6000, 4500);
-        m_project.setContours(0);
-        m_project.setBackgroundColour(0x008000);
-    }
-
-    MenuProject &project() { return m_project; }
-
-    void addButton(const QString &code, ButtonKind kind = ButtonKind::Code)
-    {
-        const int slot = m_project.addButton(kind);
-        MenuButton b = m_project.button(slot);
-        b.left = 1500;
-        b.top = 1500.0f + 600.0f * float(slot - 1);
-        b.normalImage = u"n.bmp"_s;
-        b.hoverImage = u"h.bmp"_s;
-        b.clickImage = u"c.bmp"_s;
-        b.code = code;
-        m_project.setButton(slot, b);
-    }
-    // The centre of a button on the screen.
-    static QPoint button(int slot) { return {200 + 120, 150 + 110 + 40 * (slot - 1)}; }
-
-    QString compile()
-    {
-        const QString file = m_project.path();
-        testfiles::writeBytes(file, ProjectWriter(m_project).toBytes(file));
-        const QString cd = QDir(m_dir.path()).filePath(u"cd"_s);
-        QDir().mkpath(cd);
-        const testfiles::ProgramRun run = testfiles::runProgram(u"zepc"_s, {u"compile"_s, file, cd, u"--light"_s});
-        EXPECT_EQ(run.exitCode, 0) << run.errText().toStdString();
-        return cd + u"/zep/autorun.exe"_s;
-    }
-    QString zepFile(const QString &name) const { return QDir(m_dir.path()).filePath(u"cd/zep/"_s + name); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_name;
-    MenuProject m_project;
-};
+using namespace winemenu;
 
 class WinePlayerTest : public ::testing::Test
 {

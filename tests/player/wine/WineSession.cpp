@@ -57,11 +57,14 @@ QString WineSession::run(const QString &program, const QStringList &arguments, i
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-bool WineSession::start(const QString &program, const QStringList &arguments)
+bool WineSession::start(const QString &program, const QStringList &arguments, const QString &nativeFirst)
 {
     stop();
     m_player = std::make_unique<QProcess>();
-    m_player->setProcessEnvironment(wineEnvironment(m_prefix));
+    QProcessEnvironment env = wineEnvironment(m_prefix);
+    if (!nativeFirst.isEmpty())
+        env.insert(u"WINEDLLOVERRIDES"_s, env.value(u"WINEDLLOVERRIDES"_s) + u';' + nativeFirst + u"=n,b"_s);
+    m_player->setProcessEnvironment(env);
     m_player->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_player->start(u"wine"_s, QStringList{program} + arguments);
     return m_player->waitForStarted(30000);
@@ -83,15 +86,28 @@ void WineSession::stop()
     }
 }
 
+void WineSession::setScreenDpi(int dpi)
+{
+    stop();
+    run(u"wine"_s, {u"reg"_s, u"add"_s, u"HKCU\\Control Panel\\Desktop"_s, u"/v"_s, u"LogPixels"_s, u"/t"_s,
+                    u"REG_DWORD"_s, u"/d"_s, QString::number(dpi), u"/f"_s});
+    stop();
+}
+
 qulonglong WineSession::findWindow(const QString &title, int milliseconds) const
 {
-    QElapsedTimer clock;
-    clock.start();
     // xdotool matches bytes or characters by the locale: any letter beyond ASCII matches a short run.
     QString pattern = u"^"_s;
     for (const QChar c : title)
         pattern += c.unicode() > 127 ? u".{1,3}"_s : u"\\^$.|?*+()[]{}"_s.contains(c) ? u"\\"_s + c : QString(c);
     pattern += u'$';
+    return findWindowMatching(pattern, milliseconds);
+}
+
+qulonglong WineSession::findWindowMatching(const QString &pattern, int milliseconds) const
+{
+    QElapsedTimer clock;
+    clock.start();
     do {
         const QStringList ids = run(u"xdotool"_s, {u"search"_s, u"--onlyvisible"_s, u"--name"_s, pattern})
                                     .split(u'\n', Qt::SkipEmptyParts);
@@ -134,6 +150,21 @@ QImage WineSession::screen() const
     import.start(u"import"_s, {u"-window"_s, u"root"_s, u"png:-"_s});
     import.waitForFinished(30000);
     return QImage::fromData(import.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+QImage WineSession::steadyScreen(int milliseconds) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    QImage last = screen();
+    do {
+        QThread::msleep(500);
+        QImage now = screen();
+        if (now == last)
+            return now;
+        last = std::move(now);
+    } while (clock.elapsed() < milliseconds);
+    return last;
 }
 
 void WineSession::moveMouse(QPoint point) const

@@ -38,7 +38,7 @@ Check "CCur(922337203685478)", 6 : Check "CCur(-922337203685478)", 6 : Check "CC
 Check "CSng(3.4E+38)", 0 : Check "CSng(3.5E+38)", 6 : Check "CSng(-3.5E+38)", 6 : Check "CSng(""1E39"")", 6
 ok CSng(1E-50) = 0, "a Single too small to hold is zero"
 Check "CDate(-657434)", 0 : Check "CDate(2958465.99999)", 0 : Check "CDate(-657435)", 6 : Check "CDate(2958466)", 6
-Check "CDbl(Null)", 94 : Check "CDbl(""abc"")", 13 : Check "CBool(""yes"")", 13 : Check "CBool(Null)", 94
+Check "CDbl(Null)", 94 : Check "CDbl(""abc"")", 13 : Check "CDbl(""1E309"")", 6 : Check "CDbl(""1E308"")", 0 : Check "CBool(""yes"")", 13 : Check "CBool(Null)", 94
 
 ' Hex and Oct take Long values.
 Check "Hex(2147483647)", 0 : Check "Hex(-2147483648)", 0 : Check "Hex(2147483648)", 6 : Check "Oct(-2147483649)", 6

@@ -39,3 +39,13 @@ ok TypeName(Round(CByte(3))) = "Byte" And TypeName(Round(7)) = "Integer" And Typ
 ok TypeName(Round("2.5")) = "Double" And Round("2.5") = 2, "text becomes a Double, halves to even"
 ok TypeName(Round(CSng(2.5))) = "Single" And TypeName(Round(CCur(2.5))) = "Currency", "Single and Currency stay"
 ok Round(2.675, 2) = 2.68 And Round(-1.5) = -2, "Round of Doubles"
+
+' A Single that overflows in arithmetic becomes a Double; Rnd's argument must fit a Single.
+big = CSng(3E+38)
+ok TypeName(big * 2) = "Double" And big * 2 > 5.9E+38, "Single overflow gives a Double"
+ok TypeName(big + CSng(1)) = "Single", "a Single in range stays"
+On Error Resume Next
+x = Rnd(1E+300)
+ok Err.Number = 6, "Rnd of a number beyond Single raises 6"
+Err.Clear
+On Error GoTo 0
