@@ -1,4 +1,4 @@
-# cmake -DPLAYER=... -DPLUGINS_DIR=... -DOUT=... -DCXX=... -P CollectLinuxRuntime.cmake
+# cmake -DPLAYER=... -DPLUGINS_DIR=... -DTRANSLATIONS_DIR=... -DOUT=... -DCXX=... -P CollectLinuxRuntime.cmake
 # Copies the shared libraries and Qt plugins the Linux player needs into OUT (lib/ and
 # lib/plugins/), leaving out the base set every Linux desktop has: the C library, the
 # X11 and Wayland clients, GL, fontconfig (with expat) and the sound server's client
@@ -83,4 +83,10 @@ foreach(plugin IN LISTS plugins)
     file(COPY ${PLUGINS_DIR}/${plugin} DESTINATION ${OUT}/lib/plugins/${folder})
   endif()
 endforeach()
-file(WRITE ${OUT}/qt.conf "[Paths]\nPlugins=lib/plugins\n")
+# Qt's own buttons and dialogs in French; other languages fall back to Qt's English.
+set(translations)
+if(EXISTS ${TRANSLATIONS_DIR}/qtbase_fr.qm)
+  file(COPY ${TRANSLATIONS_DIR}/qtbase_fr.qm DESTINATION ${OUT}/lib/translations)
+  set(translations "Translations=lib/translations\n")
+endif()
+file(WRITE ${OUT}/qt.conf "[Paths]\nPlugins=lib/plugins\n${translations}")

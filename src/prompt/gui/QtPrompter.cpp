@@ -89,8 +89,8 @@ QWidget *QtPrompter::owner()
 
 Answer QtPrompter::message(const MessageRequest &request)
 {
-    QMessageBox box(qtIcon(request.icon), request.title, QString(request.text).remove(u'\r'), QMessageBox::NoButton,
-                    owner());
+    QMessageBox box(qtIcon(request.icon), titleOf(request.title), QString(request.text).remove(u'\r'),
+                    QMessageBox::NoButton, owner());
     const auto buttons = qtButtons(request.buttons);
     for (auto b : buttons)
         box.addButton(b);
@@ -104,9 +104,8 @@ Answer QtPrompter::message(const MessageRequest &request)
 QString QtPrompter::input(const InputRequest &request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(owner(), request.title, QString(request.prompt).remove(u'\r'),
-                                               QLineEdit::Normal,
-                                               request.defaultText, &ok);
+    const QString text = QInputDialog::getText(owner(), titleOf(request.title), QString(request.prompt).remove(u'\r'),
+                                               QLineEdit::Normal, request.defaultText, &ok);
     return ok ? text : QString();
 }
 

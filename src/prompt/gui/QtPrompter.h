@@ -3,14 +3,17 @@
 #include "prompt/Prompter.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
-
 
 // The Prompter with Qt's standard dialogs.
 class QtPrompter : public Prompter
 {
 public:
     explicit QtPrompter(QWidget *parent = nullptr);
+
+    // The title of a box asked without one.
+    void setUntitledCaption(const QString &caption) { m_untitled = caption; }
 
     using Prompter::message;
     Answer message(const MessageRequest &request) override;
@@ -23,7 +26,9 @@ public:
 
 private:
     QWidget *owner();
+    QString titleOf(const QString &title) const { return title.isEmpty() ? m_untitled : title; }
 
     QWidget *m_parent; // for boxes asked while no window of the program is active
     QPointer<QWidget> m_lastOwner;
+    QString m_untitled;
 };
