@@ -1,4 +1,4 @@
-# cmake -DPLAYER=... -DPLUGINS_DIR=... -DOUT=... -DCXX=... -P CollectLinuxRuntime.cmake
+# cmake -DPLAYER=... -DPLUGINS_DIR=... -DTRANSLATIONS_DIR=... -DOUT=... -DCXX=... -P CollectLinuxRuntime.cmake
 # Copies the shared libraries and Qt plugins the Linux player needs into OUT (lib/ and
 # lib/plugins/), leaving out the base set every Linux desktop has: the C library, the
 # X11 and Wayland clients, GL, fontconfig (with expat) and the sound server's client
@@ -38,7 +38,7 @@ function(write_empty_icu_data version target)
 extern \"C\" __attribute__((visibility(\"default\"), aligned(16))) const EmptyPackage icudt${version}_dat;
 const EmptyPackage icudt${version}_dat = {32, 0xda, 0x27, 20, 0, 0, 0, 2, 0, {'C', 'm', 'n', 'D'}, {1, 0, 0, 0}, {${version}, 0, 0, 0}, {}, 0};
 ")
-  execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
+  execute_process(COMMAND ${CXX} -shared -fPIC -O2 -s -fno-ident -nostdlib -o ${target} -Wl,-soname,libicudata.so.${version} ${source}
                           -Wl,--no-as-needed -lc
                   COMMAND_ERROR_IS_FATAL ANY)
   file(REMOVE ${source})
@@ -83,4 +83,10 @@ foreach(plugin IN LISTS plugins)
     file(COPY ${PLUGINS_DIR}/${plugin} DESTINATION ${OUT}/lib/plugins/${folder})
   endif()
 endforeach()
-file(WRITE ${OUT}/qt.conf "[Paths]\nPlugins=lib/plugins\n")
+# Qt's own buttons and dialogs in French; other languages fall back to Qt's English.
+set(translations)
+if(EXISTS ${TRANSLATIONS_DIR}/qtbase_fr.qm)
+  file(COPY ${TRANSLATIONS_DIR}/qtbase_fr.qm DESTINATION ${OUT}/lib/translations)
+  set(translations "Translations=lib/translations\n")
+endif()
+file(WRITE ${OUT}/qt.conf "[Paths]\nPlugins=lib/plugins\n${translations}")

@@ -7,6 +7,7 @@ target_link_options(compil PRIVATE -Wl,--disable-new-dtags)
 set(ZEP_LINUX_RUNTIME ${ZEP_PROGRAM_DIR}/linux-runtime)
 add_custom_command(OUTPUT ${ZEP_LINUX_RUNTIME}/qt.conf
   COMMAND ${CMAKE_COMMAND} -DPLAYER=$<TARGET_FILE:compil> -DPLUGINS_DIR=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}
+          -DTRANSLATIONS_DIR=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}
           -DOUT=${ZEP_LINUX_RUNTIME} -DCXX=${CMAKE_CXX_COMPILER} -P ${PROJECT_SOURCE_DIR}/cmake/CollectLinuxRuntime.cmake
   DEPENDS compil ${PROJECT_SOURCE_DIR}/cmake/CollectLinuxRuntime.cmake
   COMMENT "Collecting the Linux player's runtime")

@@ -51,6 +51,7 @@ void BuildCommands::compileAutorun()
     CompileDialog dialog(m_document.project(), m_document.folder(), m_prompter, m_programFolder, m_windows.main);
     appearanceapplier::apply(&dialog, m_windows.main->options().appearance());
     dialog.setRequireMultimediaFiles(requireMultimediaFiles());
+    dialog.centreOn(m_windows.main);
     dialog.exec();
 }
 

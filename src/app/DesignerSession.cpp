@@ -31,6 +31,7 @@
 #include "platform/SettingsStore.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
+#include "prompt/gui/QtDialogLanguage.h"
 #include "script/gui/ScriptEditorWindow.h"
 #include "shape/gui/ShapeEditor.h"
 #include "wizard/gui/WizardWindow.h"
@@ -105,6 +106,9 @@ DesignerSession::~DesignerSession()
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
     m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), this);
+    // Qt's own dialogs and buttons: French, or their English with a pack.
+    if (!m_pack->active())
+        qtdialoglanguage::install(u"fr"_s, qtdialoglanguage::folders(appid::programFolder()), this);
     m_manual->setDefaultFolder(ManualLink::installedFolder(
         m_env.programFolder, m_pack->active() ? LanguagePacks::chosen(m_env.settings) : QString()));
     m_palette = new ObjectsPalette;
@@ -116,7 +120,13 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     new LanguageMenu(m_mainWindow->menus().language, m_mainWindow->menus().french, m_env.programFolder,
                      m_env.settings, m_env.prompter, m_mainWindow);
     m_pack->translate(m_mainWindow);
-    m_mainWindow->setWindowTitle(MainWindow::caption());
+    const auto showTitle = [this] {
+        m_mainWindow->setWindowTitle(
+            appid::documentTitle(MainWindow::caption(), m_document->path(), m_document->isModified()));
+    };
+    showTitle();
+    connect(&project(), &MenuProject::pathChanged, m_mainWindow, showTitle);
+    connect(m_document.get(), &DesignerDocument::modifiedChanged, m_mainWindow, showTitle);
     if (m_pack->active()) {
         // Built before the pack filled the phrase list.
         m_mainWindow->recentMenu().rebuild();
@@ -169,6 +179,10 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_scriptEditor->restoreCodeLook();
     connectDesignSurface();
     createShapeEditor();
+    // The editor has keys of its own, F5 included.
+    for (QWidget *window :
+         std::initializer_list<QWidget *>{m_palette, m_mainWindow, m_worksheet, m_panel, m_mousePosition})
+        window->addActions(m_mainWindow->menus().designerKeys());
 }
 
 void DesignerSession::connectDesignSurface()
@@ -221,9 +235,10 @@ void DesignerSession::createShapeEditor()
     host.designerWindows = {m_palette, m_mainWindow, m_panel, m_mousePosition};
     host.look = [this] {
         const int colour = project().settings().backgroundColour;
-        return ShapeSurface::Look{m_worksheet->size(),
-                                  QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
-                                  m_worksheet->background(), m_worksheet->twipsPerPixel(), project().shape().mid(1)};
+        return ShapeSurface::Look{
+            m_worksheet->size(),       QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF),
+            m_worksheet->background(), m_worksheet->twipsPerPixel(),
+            project().shape().mid(1),  m_worksheet->itemsPicture()};
     };
     host.setShape = [this](const QList<ShapePoint> &shape) { m_document->setShape(shape); };
     host.transparencyImageSet = [this] { return !project().settings().transparencyImage.isEmpty(); };
@@ -274,9 +289,8 @@ void DesignerSession::openWizard()
         // Owned by the main window, so it stays above it.
         m_wizard = new WizardWindow({m_env.prompter, m_env.programFolder, open}, m_mainWindow);
         appearanceapplier::apply(m_wizard, m_mainWindow->options().appearance());
-        QRect place = m_wizard->frameGeometry();
-        place.moveCenter(screenmetrics::availablePixels().center());
-        m_wizard->move(place.topLeft());
+        m_wizard->move(
+            screenmetrics::centredTopLeft(m_wizard->frameGeometry().size(), screenmetrics::availablePixels().center()));
     }
     m_wizard->show();
     m_wizard->raise();

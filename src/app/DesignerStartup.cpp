@@ -1,6 +1,7 @@
 #include "app/DesignerStartup.h"
 
 #include "about/SplashWindow.h"
+#include "app/FrameWatcher.h"
 #include "app/MainWindow.h"
 #include "app/OptionsController.h"
 #include "app/core/AppIdentity.h"
@@ -62,19 +63,38 @@ bool DesignerStartup::start(const QStringList &arguments)
 void DesignerStartup::layOutWindows(double screenWidthTwips)
 {
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
-    const QSizeF screen = screenmetrics::screenSizeTwips();
     const QSizeF worksheet = StartupLayout::initialWorksheetSize(screenWidthTwips, tpp);
     m_session->project().setSize(float(worksheet.width()), float(worksheet.height()));
-
-    const auto twipsOf = [&](QWidget *w) { return screenmetrics::toTwips(w->size(), tpp); };
     m_session->mainWindow()->layOutBar();
-    const StartupLayout::Windows places = StartupLayout::arrange(
-        screen, worksheet, twipsOf(m_session->palette()), twipsOf(m_session->mainWindow()),
-        twipsOf(m_session->parametersPanel()), twipsOf(m_session->mousePosition()));
+    placeWindows();
+    DesignerSession &s = *m_session;
+    m_frames = std::make_unique<FrameWatcher>(
+        QList<QWidget *>{s.worksheet(), s.palette(), s.mainWindow(), s.parametersPanel(), s.mousePosition()});
+    QObject::connect(m_frames.get(), &FrameWatcher::framesChanged, m_frames.get(), [this] { placeWindows(); });
+}
 
-    m_session->worksheet()->setGeometry(screenmetrics::toPixels(places.worksheet, tpp));
-    m_session->palette()->setGeometry(screenmetrics::toPixels(places.palette, tpp));
-    m_session->mainWindow()->setGeometry(screenmetrics::toPixels(places.mainWindow, tpp));
-    m_session->parametersPanel()->setGeometry(screenmetrics::toPixels(places.parametersPanel, tpp));
-    m_session->mousePosition()->setGeometry(screenmetrics::toPixels(places.mousePosition, tpp));
+void DesignerStartup::placeWindows()
+{
+    const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
+    const QSizeF screen = screenmetrics::screenSizeTwips();
+    // Each window is placed by its frame, so that no window covers another's title bar.
+    const auto outerOf = [&](QWidget *w) {
+        return screenmetrics::toTwips(w->size() + FrameWatcher::marginsOf(w), tpp);
+    };
+    DesignerSession &s = *m_session;
+    const StartupLayout::Windows places =
+        StartupLayout::arrange(screen, outerOf(s.worksheet()), outerOf(s.palette()), outerOf(s.mainWindow()),
+                               outerOf(s.parametersPanel()), outerOf(s.mousePosition()));
+    const auto place = [&](QWidget *w, const QRectF &frameTwips, bool keepSize) {
+        const QRect frame = screenmetrics::toPixels(frameTwips, tpp);
+        w->move(frame.topLeft());
+        if (!keepSize)
+            w->resize(frame.size() - FrameWatcher::marginsOf(w));
+    };
+    // The worksheet's inside is the menu: it only moves.
+    place(s.worksheet(), places.worksheet, true);
+    place(s.palette(), places.palette, false);
+    place(s.mainWindow(), places.mainWindow, false);
+    place(s.parametersPanel(), places.parametersPanel, false);
+    place(s.mousePosition(), places.mousePosition, true);
 }

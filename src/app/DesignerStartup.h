@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class FrameWatcher;
+
 // The designer's entry point: command line, maintenance mode, screen check, windows
 // created and laid out around the worksheet, first-run files, windows shown.
 class DesignerStartup
@@ -20,7 +22,9 @@ public:
 
 private:
     void layOutWindows(double screenWidthTwips);
+    void placeWindows();
 
     DesignerSession::Environment m_env;
     std::unique_ptr<DesignerSession> m_session;
+    std::unique_ptr<FrameWatcher> m_frames;
 };

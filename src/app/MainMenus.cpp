@@ -33,19 +33,24 @@ MainMenus::MainMenus(QWidget *owner)
     file->addMenu(newMenu);
     newWizard = entry(newMenu, u"nouv_assistant"_s, u"&Assistant création"_s);
     newBlank = entry(newMenu, u"nouv_vierge"_s, u"Projet &vierge"_s);
+    newBlank->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     undo = entry(file, u"annuler_menu"_s, u"Annuler"_s);
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo = entry(file, u"retablir_menu"_s, u"Rétablir"_s);
     redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     file->addSeparator();
     open = entry(file, u"ouvrir_fich"_s, u"&Ouvrir"_s);
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     save = entry(file, u"enreg_fich"_s, u"&Enregistrer"_s);
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     saveAs = entry(file, u"enreg_sous_fich"_s, u"Enregistrer &Sous"_s);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     print = menu(owner, u"imprimer_menu"_s, u"Imprimer"_s);
     file->addMenu(print);
     printBmp = entry(print, u"imprimer_bmp"_s, u"Dans un fichier BMP"_s);
     printClipboard = entry(print, u"imprimer_presse_papier"_s, u"Dans le presse papier"_s);
     printPaper = entry(print, u"imprimer_papier"_s, u"Sur papier"_s);
+    printPaper->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     properties = entry(file, u"proprietes_fich"_s, u"Propriétés"_s);
     recentStart = file->addSeparator();
     recentStart->setObjectName(u"sep_recents_debut"_s);
@@ -59,6 +64,7 @@ MainMenus::MainMenus(QWidget *owner)
 
     create = menu(owner, u"creer_menu"_s, u"&Créer"_s);
     test = entry(create, u"tester_projet"_s, u"&Tester le projet"_s);
+    test->setShortcut(QKeySequence(Qt::Key_F5));
     compile = menu(owner, u"compiler_menu"_s, u"&Compiler/Créer"_s);
     create->addMenu(compile);
     compileAutorun = entry(compile, u"compiler_autorun"_s, u"En autorun (pour vos CDs)"_s);

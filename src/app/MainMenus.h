@@ -66,4 +66,6 @@ struct MainMenus
     QAction *about;
 
     QList<QMenu *> bar() const { return {file, source, create, misc, options, help}; }
+    // The entries whose keys work from every designer window.
+    QList<QAction *> designerKeys() const { return {newBlank, open, save, saveAs, printPaper, test}; }
 };

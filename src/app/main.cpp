@@ -9,11 +9,12 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(appid::applicationTitle());
     QApplication::setQuitOnLastWindowClosed(false);
 
     SettingsStore settings;
     QtPrompter prompter;
+    // Window titles stay as each window gives them; only untitled boxes take the program's.
+    prompter.setUntitledCaption(appid::applicationTitle());
     const QString programFolder =
         userprogramfolder::choose(appid::programFolder(), userprogramfolder::defaultUserFolder());
     DesignerStartup startup({programFolder, settings, prompter, {}, {}});

@@ -31,7 +31,8 @@ const QList<Command> &commands()
          runSaveCommand},
         {{u"compile"_s,
           {u"PROJET.zep"_s, u"DOSSIER"_s},
-          {u"--sub NOM"_s, u"--light"_s, u"--name NOM"_s, u"--author AUTEUR"_s, u"--force"_s, u"--linux"_s, u"--quiet"_s}},
+          {u"--sub NOM"_s, u"--light"_s, u"--name NOM"_s, u"--author AUTEUR"_s, u"--force"_s, u"--linux"_s,
+           u"--quiet"_s}},
          u"Compile le menu dans DOSSIER, prêt à graver : Autorun.inf et le dossier zep. DOSSIER est créé s'il "
          u"manque, et retiré si la compilation échoue."_s,
          runCompileCommand},
@@ -70,13 +71,13 @@ const QList<std::pair<QString, QString>> &options()
         {u"--sub NOM"_s, u"compile : un sous menu NOM.exe dans le dossier zep d'un menu déjà compilé."_s},
         {u"--light"_s, u"compile, exe, iso : sans les fichiers 'RUNTIME'."_s},
         {u"--name NOM"_s, u"compile, exe : le nom du projet écrit dans le menu (par défaut, le nom du fichier sans "
-                        u".zep)."_s},
+                          u".zep)."_s},
         {u"--author AUTEUR"_s, u"compile, exe : l'auteur écrit dans le menu (par défaut, celui du projet)."_s},
         {u"--force"_s, u"compile, exe : remplace le dossier zep d'un menu déjà compilé ; iso : remplace l'image. "
                        u"Sans elle, rien n'est remplacé."_s},
         {u"--linux"_s, u"compile : met sur le disque le lecteur Linux au lieu du lecteur Windows."_s},
         {u"--quiet"_s, u"compile, exe, iso : n'affiche ni les étapes ni le bilan ; seules les erreurs restent."_s},
-        {u"--help"_s, u"affiche cette aide."_s},
+        {u"--help"_s, u"affiche cette aide ; après une commande, l'usage de cette commande."_s},
         {u"--version"_s, u"affiche la version."_s},
     };
     return list;
@@ -135,9 +136,9 @@ QString usageLine()
 
 QString helpText()
 {
-    QStringList lines{usageLine(), u"       zepc --help | --version"_s, QString(),
-                      u"Vérifie, compile et exporte un projet de menu ZEP (.zep) sans fenêtre."_s, QString(),
-                      u"Commandes :"_s};
+    QStringList lines{usageLine(), u"       zepc --help | --version"_s,
+                      QString(),   u"Vérifie, compile et exporte un projet de menu ZEP (.zep) sans fenêtre."_s,
+                      QString(),   u"Commandes :"_s};
     for (const Command &command : commands()) {
         lines += wrap(command.syntax.parts(), u"  "_s, u"        "_s);
         lines += wrap(words(command.description), u"      "_s, u"      "_s);

@@ -38,6 +38,10 @@ int main(int argc, char **argv)
     for (const Command &command : commands()) {
         if (command.syntax.name != name)
             continue;
+        if (arguments.contains(u"--help"_s)) {
+            console::out(command.syntax.usage() + u'\n' + command.description);
+            return 0;
+        }
         const std::optional<CommandLine> line = CommandLine::parse(command.syntax, arguments);
         return line ? command.run(*line) : 2;
     }

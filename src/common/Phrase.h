@@ -56,7 +56,7 @@ enum class Phrase : int {
     WizardButtonsPurpose = 61,
     WizardEnd = 62,
     ScriptCodeLabel = 63,
-    ShiftClickToMove = 64,
+    DragToMove = 64,
     RightClickToResize = 65,
     Procedures = 66,
     ButtonScriptTitle = 67,
@@ -282,6 +282,7 @@ enum class Phrase : int {
     NameAlreadyUsedInFolder = 287,
     InvalidProjectName = 288,
     ErrorDash = 289,
+    CreateMissingFolder = 290,
 };
 
 // The phrase `offset` places after `first`, for captions that follow each other in the list.

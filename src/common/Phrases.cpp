@@ -66,7 +66,7 @@ const QList<Phrases::Entry> &Phrases::table()
         {Phrase::WizardButtonsPurpose, u"A quoi servent ces boutons ?"_s},
         {Phrase::WizardEnd, u"La fin approche..."_s},
         {Phrase::ScriptCodeLabel, u"Code VBS :"_s},
-        {Phrase::ShiftClickToMove, u"MAJ + clique pour déplacer"_s},
+        {Phrase::DragToMove, u"Maj, Ctrl ou Alt + glisser pour déplacer"_s},
         {Phrase::RightClickToResize, u" - Clique droit pour redimensionner"_s},
         {Phrase::Procedures, u"Procédures"_s},
         {Phrase::ButtonScriptTitle, u"Code VBS sur bouton "_s},
@@ -314,6 +314,7 @@ const QList<Phrases::Entry> &Phrases::table()
         {Phrase::NameAlreadyUsedInFolder, u"Ce nom a déjà été utilisé dans ce répertoire ! (étape 1)"_s},
         {Phrase::InvalidProjectName, u"Nom du projet invalide (étape1) !"_s},
         {Phrase::ErrorDash, u"Erreur - "_s},
+        {Phrase::CreateMissingFolder, u" n'existe pas. Le créer ?"_s},
     };
     return entries;
 }

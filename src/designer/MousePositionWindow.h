@@ -17,6 +17,11 @@ public:
     // "X=…", "Y=…", "X=…px", "Y=…px" as shown.
     QStringList texts() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void keepWidth();
+
     QLabel *m_labels[4];
 };

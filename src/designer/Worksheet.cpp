@@ -5,6 +5,7 @@
 #include "common/gui/ScreenMetrics.h"
 #include "document/DesignerDocument.h"
 #include "designer/worksheet/ButtonItem.h"
+#include "designer/worksheet/SurfaceOverlay.h"
 #include "designer/worksheet/SurfaceRules.h"
 #include "designer/worksheet/TextItem.h"
 #include "project/MenuProject.h"
@@ -44,8 +45,8 @@ QPointF wholeTwips(const QPointF &twips)
 
 Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
     : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_document(document),
-      m_project(document.project()),
-      m_tpp(screenmetrics::twipsPerPixel()), m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
+      m_project(document.project()), m_tpp(screenmetrics::twipsPerPixel()), m_overlay(new SurfaceOverlay(this)),
+      m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
 {
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -81,6 +82,7 @@ Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
     connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
     connect(&m_project, &MenuProject::selectionChanged, this, &Worksheet::followSelection);
     connect(&m_project, &MenuProject::chooserChanged, this, &Worksheet::followSelection);
+    connect(&m_project, &MenuProject::shapeChanged, this, &Worksheet::followShape);
     addUndoShortcuts(this, &m_document.undoStack());
     rebuild();
 }
@@ -97,6 +99,7 @@ void Worksheet::rebuild()
     qDeleteAll(m_texts);
     m_texts.clear();
     m_drag = {};
+    m_overlay->setDragOutline({});
     m_pressed = false;
     m_background = QPixmap();
     for (QWidget *marker : m_markers)
@@ -106,6 +109,7 @@ void Worksheet::rebuild()
     for (int slot = 1; slot < m_project.textSlotsInUse(); ++slot)
         followText(slot);
     followSetting(ProjectField::BackgroundImage);
+    followShape();
     followSize();
     placeCornerMarkers();
     update();
@@ -152,10 +156,12 @@ void Worksheet::followButton(int slot)
         item->setFrameShape(QFrame::Box);
         m_buttons.insert(slot, item);
         item->raise();
-        m_waitPanel->raise();
+        raiseOverlays();
     }
-    if (item->normalReference() != button.normalImage) {
+    const std::optional<int> key = button.transparent ? std::optional(button.transparentColour) : std::nullopt;
+    if (item->normalReference() != button.normalImage || item->transparentKey() != key) {
         item->setNormalReference(button.normalImage);
+        item->setTransparentKey(key);
         if (item->showImageFile(resolve(button.normalImage)))
             item->setFrameShape(QFrame::NoFrame);
         item->setState(surface::ImageState::Normal);
@@ -164,6 +170,8 @@ void Worksheet::followButton(int slot)
     }
     item->move(qRound(m_tpp.toPixelsX(button.left)), qRound(m_tpp.toPixelsY(button.top)));
     item->setVisible(!button.isDeleted());
+    if (item == selectedItem())
+        placeCornerMarkers();
 }
 
 void Worksheet::followText(int slot)
@@ -178,9 +186,38 @@ void Worksheet::followText(int slot)
         connect(item, &QPlainTextEdit::textChanged, this, [this, item] { textEdited(item); });
         m_texts.insert(slot, item);
         item->raise();
-        m_waitPanel->raise();
+        raiseOverlays();
     }
     item->follow(m_project.text(slot), m_tpp);
+    if (item == selectedItem())
+        placeCornerMarkers();
+}
+
+void Worksheet::followShape()
+{
+    m_overlay->setShape(surface::shapeInPixels(m_project.shape().mid(1), m_tpp));
+}
+
+void Worksheet::raiseOverlays()
+{
+    m_overlay->raise();
+    for (QWidget *marker : m_markers)
+        marker->raise();
+    m_waitPanel->raise();
+}
+
+QPixmap Worksheet::itemsPicture() const
+{
+    QPixmap picture(size());
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    // Children are listed from the back to the front.
+    for (QObject *child : children()) {
+        auto *item = qobject_cast<QWidget *>(child);
+        if (item && item->isVisibleTo(this) && (qobject_cast<ButtonItem *>(item) || qobject_cast<TextItem *>(item)))
+            item->render(&painter, item->pos(), QRegion(), QWidget::DrawChildren);
+    }
+    return picture;
 }
 
 void Worksheet::followSelection()
@@ -193,11 +230,15 @@ void Worksheet::followSelection()
     placeCornerMarkers();
 }
 
+QSize Worksheet::menuPixels() const
+{
+    return {qRound(m_tpp.toPixelsX(m_project.settings().width)), qRound(m_tpp.toPixelsY(m_project.settings().height))};
+}
+
 void Worksheet::followSize()
 {
-    const QSize outer(qRound(m_tpp.toPixelsX(m_project.settings().width)),
-                      qRound(m_tpp.toPixelsY(m_project.settings().height)));
-    const QSize client = outer - (frameGeometry().size() - size());
+    // The inside is the whole menu: a window manager's frame comes on top of it.
+    const QSize client = menuPixels();
     if (client != size() && client.isValid()) {
         m_applyingSize = true;
         resize(client);
@@ -215,27 +256,18 @@ void Worksheet::refreshCaption()
 void Worksheet::resizeEvent(QResizeEvent *event)
 {
     ToolWindow::resizeEvent(event);
-    // Borders and title bar arriving with the window system are no resize by the author.
-    const QSize margins = frameGeometry().size() - size();
-    if (margins != m_margins) {
-        m_margins = margins;
-        // The menu's size is the outer one: the client area makes room for the borders.
-        followSize();
-        return;
-    }
-    const QSize outer = frameGeometry().size();
-    const QSize wanted(qRound(m_tpp.toPixelsX(m_project.settings().width)),
-                       qRound(m_tpp.toPixelsY(m_project.settings().height)));
+    const QSize inside = size();
     // The model keeps its own value while the window only rounds it to pixels.
     // The layout made before the window is shown is no edit of the author's.
-    if (!m_applyingSize && outer != wanted) {
-        const float width = float(m_tpp.toTwipsX(outer.width()));
-        const float height = float(m_tpp.toTwipsY(outer.height()));
+    if (!m_applyingSize && inside != menuPixels()) {
+        const float width = float(m_tpp.toTwipsX(inside.width()));
+        const float height = float(m_tpp.toTwipsY(inside.height()));
         if (isVisible())
             m_document.setSize(width, height);
         else
             m_project.setSize(width, height);
     }
+    m_overlay->setGeometry(rect());
     m_waitPanel->move((width() - m_waitPanel->width()) / 2, (height() - m_waitPanel->height()) / 2);
     refreshCaption();
 }
@@ -351,6 +383,8 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
     }
     if (type == QEvent::MouseMove) {
         pointerAt(twips);
+        if (m_drag.item)
+            showDragOutline(widget->mapTo(this, mouse->position()));
         if (button)
             buttonMoved(button, twips);
         else if (!m_drag.item)
@@ -365,6 +399,7 @@ bool Worksheet::eventFilter(QObject *watched, QEvent *event)
             drop(twips);
         else
             m_drag = {};
+        m_overlay->setDragOutline({});
         return true;
     }
     if (mouse->button() == Qt::RightButton && resizingText()) {
@@ -383,6 +418,7 @@ void Worksheet::buttonPressed(ButtonItem *item, QMouseEvent *event)
     m_project.choose(ItemRef::button(item->slot()));
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, event->position()) - twipsAt(item, {0, 0})};
+        showDragOutline(item->mapTo(this, event->position()));
         return;
     }
     item->showImageFile(resolve(b.clickImage));
@@ -405,6 +441,7 @@ void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint()))) -
                             twipsAt(item, {0, 0})};
+        showDragOutline(item->viewport()->mapTo(this, event->position()));
         return;
     }
     if (event->button() == Qt::RightButton) {
@@ -438,6 +475,12 @@ void Worksheet::endResize()
         m_document.endBurst();
         placeCornerMarkers();
     }
+}
+
+void Worksheet::showDragOutline(const QPointF &pointer)
+{
+    const QPointF held(m_tpp.toPixelsX(m_drag.heldAt.x()), m_tpp.toPixelsY(m_drag.heldAt.y()));
+    m_overlay->setDragOutline(QRect((pointer - held).toPoint(), m_drag.item->size()));
 }
 
 void Worksheet::drop(const QPointF &twips)

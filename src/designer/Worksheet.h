@@ -15,6 +15,7 @@ class MenuProject;
 class Prompter;
 class QLabel;
 class QMouseEvent;
+class SurfaceOverlay;
 class TextItem;
 
 // Form3: the menu window at its real size, on which the author lays the menu out.
@@ -43,6 +44,9 @@ public:
     QWidget *cornerMarker(int index) const { return m_markers[index]; }
     QWidget *waitPanel() const;
     const QPixmap &background() const { return m_background; }
+    // The buttons and texts as shown, over a transparent picture of the inside's size.
+    QPixmap itemsPicture() const;
+    SurfaceOverlay *overlay() const { return m_overlay; }
     TwipsPerPixel twipsPerPixel() const { return m_tpp; }
 
 signals:
@@ -77,7 +81,10 @@ private:
     void followButton(int slot);
     void followText(int slot);
     void followSelection();
+    QSize menuPixels() const;
     void followSize();
+    void followShape();
+    void raiseOverlays();
     void refreshCaption();
     QString resolve(const QString &reference) const;
     QWidget *selectedItem() const;
@@ -90,6 +97,8 @@ private:
     void textEdited(TextItem *item);
     void resizeStep(const QPointF &twips, Qt::MouseButtons buttons);
     void endResize();
+    // The moved item's outline where a release at pointer (worksheet pixels) puts it.
+    void showDragOutline(const QPointF &pointer);
     void drop(const QPointF &twips);
     void deleteSelectedButton();
     TextItem *resizingText() const;
@@ -101,11 +110,11 @@ private:
     QPixmap m_background;
     QMap<int, ButtonItem *> m_buttons;
     QMap<int, TextItem *> m_texts;
+    SurfaceOverlay *m_overlay;
     QWidget *m_markers[kCornerMarkers];
     QLabel *m_waitPanel;
     bool m_markersShown = true;
     bool m_pressed = false;
     bool m_applyingSize = false;
-    QSize m_margins{0, 0};
     Drag m_drag;
 };

@@ -1,3 +1,4 @@
+#include "prompt/gui/QtDialogLanguage.h"
 #include "prompt/gui/QtPrompter.h"
 #include "setup/core/SetupCommandLine.h"
 #include "setup/core/SetupPlaces.h"
@@ -32,6 +33,7 @@ void startCleanupScript(const QString &script)
 
 int runWindows(QApplication &app, const SetupPlaces &places)
 {
+    qtdialoglanguage::install(u"fr"_s, qtdialoglanguage::folders(QCoreApplication::applicationDirPath()), &app);
     QtPrompter prompter;
     const bool uninstall = uninstallrecord::liesIn(places.sourceFolder);
     BackdropWindow backdrop(uninstall ? BackdropWindow::Mode::Uninstall : BackdropWindow::Mode::Install);

@@ -77,7 +77,11 @@ TEST(StartupLayout, WindowsAroundTheWorksheet)
     EXPECT_EQ(w.palette, QRectF(830, 1260, 1500, 4000));
     EXPECT_EQ(w.mainWindow, QRectF(3180, 1260 - 200 - 615, 9000, 615));
     EXPECT_EQ(w.parametersPanel, QRectF(830, 5460, 3000, 11520 - 500 - 5460));
-    EXPECT_EQ(w.mousePosition, QRectF(12180 + 500, 445, 2000, 800));
+    // Taller than the main window, it rises to stay 200 twips above the worksheet.
+    EXPECT_EQ(w.mousePosition, QRectF(12180 + 500, 1260 - 200 - 800, 2000, 800));
+    const StartupLayout::Windows low = StartupLayout::arrange(screen, QSizeF(12000, 9000), QSizeF(1500, 4000),
+                                                              QSizeF(9000, 615), QSizeF(3000, 1), QSizeF(2000, 400));
+    EXPECT_EQ(low.mousePosition, QRectF(12180 + 500, 445, 2000, 400)) << "same top as the main window";
 
     // A palette reaching below the screen leaves the panel no height rather than a negative one.
     const StartupLayout::Windows tall = StartupLayout::arrange(screen, QSizeF(12000, 9000), QSizeF(1500, 11000),

@@ -163,3 +163,42 @@ TEST_F(CompileDialogTest, ASecondCompilationAsksBeforeReplacingTheFirst)
     EXPECT_FALSE(QFileInfo::exists(cd + u"zep/ancien.txt"_s));
     EXPECT_TRUE(QFileInfo::exists(cd + u"zep/autorun.exe"_s));
 }
+
+TEST_F(CompileDialogTest, AFolderNotThereYetIsOfferedForCreationBeforeBeingRefused)
+{
+    const QString cd = m_dir.filePath(u"nouveau/cd"_s);
+    const auto compileInto = [&](Answer answer) {
+        CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()));
+        field<QLineEdit>(dialog, u"repertoire"_s)->setText(cd);
+        m_prompter.expectMessage({u"Le dossier "_s + cd + u" n'existe pas. Le créer ?"_s, u"Compilation"_s,
+                                  MessageIcon::Question, MessageButtons::YesNo, 1, false},
+                                 answer);
+        if (answer == Answer::No)
+            m_prompter.expectMessage(u"Répertoire incorrect !"_s, u"Erreur !"_s, MessageIcon::Critical,
+                                     MessageButtons::Ok, Answer::Ok);
+        dialog.compile();
+        EXPECT_TRUE(m_prompter.allAnswered());
+        return dialog.compileFailed();
+    };
+    EXPECT_TRUE(compileInto(Answer::No));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath(u"nouveau"_s))) << "declined, nothing is made";
+
+    EXPECT_FALSE(compileInto(Answer::Yes));
+    EXPECT_TRUE(QFileInfo::exists(cd + u"/zep/autorun.exe"_s));
+}
+
+TEST_F(CompileDialogTest, TheDialogOpensCentredOnItsWindowAndOnTheScreen)
+{
+    QWidget main;
+    main.setGeometry(50, 250, 700, 41);
+    CompileDialog dialog(m_project, m_dir.filePath(u"projet/"_s), m_prompter, testfiles::programPath(QString()), &main);
+    dialog.centreOn(&main);
+    EXPECT_NEAR(dialog.frameGeometry().center().x(), main.frameGeometry().center().x(), 1);
+    EXPECT_NEAR(dialog.frameGeometry().center().y(), main.frameGeometry().center().y(), 1);
+
+    // A main window at the top of the screen: the dialog's title bar stays on it.
+    main.move(50, 0);
+    dialog.centreOn(&main);
+    EXPECT_EQ(dialog.frameGeometry().top(), 0);
+    EXPECT_NEAR(dialog.frameGeometry().center().x(), main.frameGeometry().center().x(), 1);
+}

@@ -1,7 +1,7 @@
 #include "BuildFixtures.h"
 
-#include "build/DiscFile.h"
 #include "build/CompileEngine.h"
+#include "build/DiscFile.h"
 #include "build/ExecutableExport.h"
 #include "build/TransparencyRenderer.h"
 #include "support/ScriptedPrompter.h"
@@ -30,10 +30,7 @@ protected:
 
     ~ExecutableExportTest() override { EXPECT_TRUE(m_prompter.allAnswered()); }
 
-    void expectFolder(const QString &answer)
-    {
-        m_prompter.expectFolder({u"Ou sera placé l'exécutable ?"_s}, answer);
-    }
+    void expectFolder(const QString &answer) { m_prompter.expectFolder({u"Ou sera placé l'exécutable ?"_s}, answer); }
     void expectInput(const QString &prompt, const QString &answer)
     {
         m_prompter.expectInput({prompt, QString(), QString()}, answer);
@@ -94,8 +91,8 @@ TEST_F(ExecutableExportTest, TheMenuBecomesOneNamedProgramWithItsFilesAndNoAutor
 
     EXPECT_EQ(m_export.programFile(), m_target + u"zep/menu.exe"_s);
     EXPECT_FALSE(buildfixtures::appendedData(m_target + u"zep/menu.exe"_s).isEmpty());
-    for (const QString &gone : {u"autorun.inf"_s, u"zep/autorun.exe"_s, u"zep/install.bat"_s, u"zep/autorun.ico"_s,
-                                u"zep/earlier.exe"_s})
+    for (const QString &gone :
+         {u"autorun.inf"_s, u"zep/autorun.exe"_s, u"zep/install.bat"_s, u"zep/autorun.ico"_s, u"zep/earlier.exe"_s})
         EXPECT_FALSE(exists(gone)) << gone.toStdString();
     for (const QString &runtime : CompileEngine::runtimeFiles())
         EXPECT_TRUE(exists(u"zep/"_s + runtime)) << runtime.toStdString();
@@ -181,7 +178,8 @@ TEST_F(ExecutableExportTest, ANameLeadingOutOfTheFolderIsRefusedAndWritesNothing
                                  u"Erreur"_s, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
         EXPECT_FALSE(run());
     }
-    EXPECT_EQ(buildfixtures::listing(m_dir.path()).count(u".exe"_s), 1) << buildfixtures::listing(m_dir.path()).toStdString();
+    EXPECT_EQ(buildfixtures::listing(m_dir.path()).count(u".exe"_s), 1)
+        << buildfixtures::listing(m_dir.path()).toStdString();
     EXPECT_TRUE(exists(u"zep/earlier.exe"_s));
 }
 

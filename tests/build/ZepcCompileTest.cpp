@@ -162,9 +162,9 @@ TEST(ZepcCompileTest, OnATerminalTheStepsShowAndQuietOrAPipeShowsNone)
     // script gives zepc a terminal of its own and copies what it shows.
     const auto onTerminal = [&](const QString &folder, const QString &extra) {
         QProcess script;
-        script.start(u"script"_s, {u"-qec"_s,
-                                   u"'"_s + zepcPath + u"' compile '"_s + project + u"' '"_s + folder + u"' "_s + extra,
-                                   u"/dev/null"_s});
+        script.start(u"script"_s,
+                     {u"-qec"_s, u"'"_s + zepcPath + u"' compile '"_s + project + u"' '"_s + folder + u"' "_s + extra,
+                      u"/dev/null"_s});
         EXPECT_TRUE(script.waitForFinished(120000));
         return QString::fromUtf8(script.readAllStandardOutput()).remove(u'\r');
     };
@@ -179,7 +179,7 @@ TEST(ZepcCompileTest, OnATerminalTheStepsShowAndQuietOrAPipeShowsNone)
 
     EXPECT_EQ(onTerminal(dir.filePath(u"cd2"_s), u"--quiet"_s), QString());
     const testfiles::ProgramRun piped = zepc({u"compile"_s, project, dir.filePath(u"cd3"_s)});
-    EXPECT_EQ(piped.outText(), u"Menu compilé dans "_s + dir.filePath(u"cd3/"_s) +
-                                   u" : gravez son contenu à la racine du disque.\n"_s);
+    EXPECT_EQ(piped.outText(),
+              u"Menu compilé dans "_s + dir.filePath(u"cd3/"_s) + u" : gravez son contenu à la racine du disque.\n"_s);
     EXPECT_TRUE(piped.err.isEmpty());
 }

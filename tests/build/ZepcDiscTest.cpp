@@ -45,8 +45,8 @@ TEST_F(ZepcDiscTest, ExeWritesOneNamedProgramWithoutAutorunFromRelativePaths)
     EXPECT_EQ(run.errText(), u"Le dossier contient déjà un dossier 'zep' : ajoutez --force pour le remplacer.\n"_s);
     EXPECT_TRUE(QFileInfo::exists(path(u"out/zep/old.exe"_s)));
 
-    run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s, u"menu"_s, u"--light"_s, u"--force"_s, u"--name"_s,
-                u"Nom"_s, u"--author"_s, u"Moi"_s});
+    run = zepc({u"exe"_s, u"demo/demo.zep"_s, u"out"_s, u"menu"_s, u"--light"_s, u"--force"_s, u"--name"_s, u"Nom"_s,
+                u"--author"_s, u"Moi"_s});
     ASSERT_EQ(run.exitCode, 0) << run.errText().toStdString();
     EXPECT_TRUE(QFileInfo::exists(path(u"out/zep/menu.exe"_s)));
     EXPECT_TRUE(testfiles::readBytes(path(u"out/zep/menu.exe"_s))

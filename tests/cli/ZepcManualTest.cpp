@@ -68,8 +68,8 @@ HelpPieces helpPieces()
 QString manualText(const QString &name)
 {
     QStringList text;
-    for (QString line : QString::fromUtf8(testfiles::readBytes(testfiles::dataPath(u"../../packaging/man/"_s + name)))
-                            .split(u'\n')) {
+    for (QString line :
+         QString::fromUtf8(testfiles::readBytes(testfiles::dataPath(u"../../packaging/man/"_s + name))).split(u'\n')) {
         if (line.startsWith(u'.') || line.startsWith(u'\''))
             continue;
         line.replace(QRegularExpression(u"\\\\f[BIRP]"_s), QString());
@@ -88,10 +88,10 @@ QStringList complete(const QStringList &words, const QString &folder = QString()
     QProcess bash;
     if (!folder.isEmpty())
         bash.setWorkingDirectory(folder);
-    bash.start(u"bash"_s, {u"-c"_s, u"source '"_s + testfiles::dataPath(u"../../packaging/bash-completion/zepc"_s) +
-                                        u"'; COMP_WORDS=("_s + quoted.join(u' ') + u"); COMP_CWORD="_s +
-                                        QString::number(words.size() - 1) +
-                                        u"; _zepc; printf '%s\\n' \"${COMPREPLY[@]}\""_s});
+    bash.start(u"bash"_s,
+               {u"-c"_s, u"source '"_s + testfiles::dataPath(u"../../packaging/bash-completion/zepc"_s) +
+                             u"'; COMP_WORDS=("_s + quoted.join(u' ') + u"); COMP_CWORD="_s +
+                             QString::number(words.size() - 1) + u"; _zepc; printf '%s\\n' \"${COMPREPLY[@]}\""_s});
     EXPECT_TRUE(bash.waitForFinished(10000));
     EXPECT_EQ(bash.exitCode(), 0) << bash.readAllStandardError().toStdString();
     QStringList answers = QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);

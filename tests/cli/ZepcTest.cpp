@@ -123,6 +123,11 @@ TEST(Zepc, HelpAndVersionGoToStandardOutput)
     EXPECT_TRUE(help.outText().contains(u"Codes de sortie :\n  0  "_s));
     EXPECT_TRUE(help.outText().endsWith(u'\n'));
 
+    const testfiles::ProgramRun one = zepc({u"menudata"_s, u"--help"_s});
+    EXPECT_EQ(one.exitCode, 0);
+    EXPECT_EQ(one.outText(),
+              u"usage: zepc menudata PROJET.zep\nAffiche les lignes des données du menu, une par ligne.\n"_s);
+
     const testfiles::ProgramRun version = zepc({u"--version"_s});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.outText(), u"zepc "_s + QString::number(ZEP_VERSION_MAJOR) + u'.' +

@@ -74,7 +74,7 @@ TEST_F(SurfaceFixture, AddingTextsUsesTheTemplateAndNumbersOnward)
     EXPECT_EQ(item->toPlainText(), u"Tapez ici le contenu du Texte 3"_s);
     EXPECT_EQ(item->geometry(), QRect(13, 13, 193, 97)); // 2895 x 1455 twips
     EXPECT_FALSE(m_worksheet.textItem(1)->isVisible());
-    EXPECT_EQ(item->toolTip(), u"MAJ + clique pour déplacer - Clique droit pour redimensionner"_s);
+    EXPECT_EQ(item->toolTip(), u"Maj, Ctrl ou Alt + glisser pour déplacer - Clique droit pour redimensionner"_s);
 }
 
 TEST_F(SurfaceFixture, TransparencyMenuShowsAndRestoresTheImage)

@@ -37,17 +37,17 @@ protected:
 TEST_F(WorksheetTest, CaptionAndSizeFollowTheModelAndTheWindow)
 {
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9600x7200 - 640x480px"_s);
-    EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(640, 480)) << "the menu's size is the outer size";
+    EXPECT_EQ(m_worksheet.size(), QSize(640, 480)) << "the menu's size is the inside";
     EXPECT_EQ(m_project.settings().width, 9600.0f) << "borders coming with the window change nothing";
     m_project.setSize(9000, 6000);
-    EXPECT_EQ(m_worksheet.frameGeometry().size(), QSize(600, 400)); // borders included
+    EXPECT_EQ(m_worksheet.size(), QSize(600, 400)); // a frame comes around it
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9000x6000 - 600x400px"_s);
 
     m_project.setFullScreen(1);
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - (sera affiché en plein écran)"_s);
     m_project.setFullScreen(0);
 
-    m_worksheet.resize(QSize(400, 300) - (m_worksheet.frameGeometry().size() - m_worksheet.size()));
+    m_worksheet.resize(QSize(400, 300));
     QTest::qWaitFor([&] { return m_project.settings().width == 6000.0f; });
     EXPECT_EQ(m_project.settings().width, 6000.0f);
     EXPECT_EQ(m_project.settings().height, 4500.0f);

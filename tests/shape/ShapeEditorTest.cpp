@@ -60,8 +60,8 @@ protected:
         h.worksheet = &m_worksheet;
         h.designerWindows = {&m_palette, &m_main, &m_panel, &m_mousePosition};
         h.look = [this] {
-            return ShapeSurface::Look{m_worksheet.size(), QColor(Qt::yellow), m_background, TwipsPerPixel{},
-                                      m_project.shape().mid(1)};
+            return ShapeSurface::Look{m_worksheet.size(), QColor(Qt::yellow),       m_background,
+                                      TwipsPerPixel{},    m_project.shape().mid(1), m_items};
         };
         h.setShape = [this](const QList<ShapePoint> &shape) { m_project.setShapeVertices(shape); };
         h.transparencyImageSet = [this] { return m_transparency; };
@@ -103,6 +103,7 @@ protected:
 
     QWidget m_palette, m_main, m_panel, m_mousePosition, m_worksheet;
     QPixmap m_background;
+    QPixmap m_items;
     bool m_transparency = false;
     MenuProject m_project;
     ScriptedPrompter m_prompter;
@@ -140,6 +141,21 @@ TEST_F(ShapeEditorTest, TheEditorTakesTheDesignersPlaceAndGivesItBack)
     EXPECT_FALSE(m_mousePosition.isVisible()) << "a window hidden before stays hidden";
     EXPECT_FALSE(m_worksheet.isMinimized());
     EXPECT_EQ(shape().size(), 4);
+}
+
+TEST_F(ShapeEditorTest, TheSurfaceShowsTheMenusItemsOverTheBackground)
+{
+    m_items = QPixmap(400, 300);
+    m_items.fill(Qt::transparent);
+    {
+        QPainter painter(&m_items);
+        painter.fillRect(QRect(200, 150, 40, 20), Qt::red);
+    }
+    m_editor->open();
+    const QImage shown = surface()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(210, 160), QColor(Qt::red));
+    EXPECT_EQ(shown.pixelColor(150, 250), QColor(Qt::white)) << "the background shows around the items";
+    EXPECT_EQ(surface()->shownBackground().pixelColor(210, 160), QColor(Qt::white)) << "tracing sees no item";
 }
 
 TEST_F(ShapeEditorTest, ATriangleDrawnWithTheMouseIsStoredAsABCA)

@@ -22,6 +22,16 @@ QString windowCaption(const QString &description)
            (description.isEmpty() ? u"créateur de menus"_s : description);
 }
 
+QString documentTitle(const QString &caption, const QString &projectPath, bool modified)
+{
+    QString title = caption;
+    if (!projectPath.isEmpty())
+        title += u" — "_s + pathtext::nameOf(projectPath);
+    if (modified)
+        title += u" *"_s;
+    return title;
+}
+
 QString programFolder()
 {
     return withTrailingSeparator(QCoreApplication::applicationDirPath());

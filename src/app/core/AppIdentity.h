@@ -9,6 +9,9 @@ namespace appid {
 QString applicationTitle();
 // "ZEP v2.0 - créateur de menus"; a language pack gives the part after " - ".
 QString windowCaption(const QString &description = {});
+// The main window's title: its caption, then the project's file name and a mark while
+// it has unsaved changes ("ZEP v2.0 - créateur de menus — Mon CD.zep *").
+QString documentTitle(const QString &caption, const QString &projectPath, bool modified);
 // The folder of the program file, ending with "/".
 QString programFolder();
 QString programFileName();

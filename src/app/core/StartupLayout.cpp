@@ -47,6 +47,8 @@ StartupLayout::Windows StartupLayout::arrange(const QSizeF &screen, const QSizeF
     const double panelHeight = std::max(0.0, screen.height() - kBottomMargin - panelTop);
     w.parametersPanel = QRectF(w.palette.left(), panelTop, parametersPanel.width(), panelHeight);
 
-    w.mousePosition = QRectF(QPointF(w.mainWindow.right() + kMousePositionGap, w.mainWindow.top()), mousePosition);
+    // Beside the main window, raised when taller so that it leaves the worksheet's title bar free.
+    const double mouseTop = std::max(0.0, std::min(w.mainWindow.top(), top - kGap - mousePosition.height()));
+    w.mousePosition = QRectF(QPointF(w.mainWindow.right() + kMousePositionGap, mouseTop), mousePosition);
     return w;
 }

@@ -32,6 +32,7 @@ public:
 
     // Each window keeps its size except the worksheet (given) and the height of the
     // parameters panel, which reaches down to 500 twips above the screen's bottom.
+    // Sizes are outer ones (frames included): no window covers another's title bar.
     static Windows arrange(const QSizeF &screen, const QSizeF &worksheet, const QSizeF &palette,
                            const QSizeF &mainWindow, const QSizeF &parametersPanel, const QSizeF &mousePosition);
 };

@@ -1,13 +1,16 @@
 #include "build/gui/CompileDialog.h"
 
+#include "common/PathText.h"
 #include "common/Phrases.h"
 #include "common/gui/NamedWidget.h"
+#include "common/gui/ScreenMetrics.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -143,9 +146,30 @@ void CompileDialog::compile()
     request.light = m_light->isChecked();
     request.subMenu = m_subMenu->isChecked();
     request.subMenuName = m_subMenuName->text();
+    offerToCreate(request.folder);
     m_outcome = m_engine.compile(request);
     if (m_outcome.hasNotice())
         m_prompter.message(m_outcome.notice);
+}
+
+void CompileDialog::offerToCreate(const QString &cdFolder)
+{
+    const QString folder = pathtext::toHost(cdFolder);
+    if (folder.trimmed().isEmpty() || QFileInfo::exists(folder))
+        return;
+    MessageRequest question;
+    question.text = Phrases::text(Phrase::TheFolder) + cdFolder + Phrases::text(Phrase::CreateMissingFolder);
+    question.title = Phrases::text(Phrase::CompileTitle);
+    question.icon = MessageIcon::Question;
+    question.buttons = MessageButtons::YesNo;
+    // Declined or impossible, the compilation refuses the folder as before.
+    if (m_prompter.message(question) == Answer::Yes)
+        QDir().mkpath(folder);
+}
+
+void CompileDialog::centreOn(const QWidget *window)
+{
+    move(screenmetrics::centredTopLeft(frameGeometry().size(), window->frameGeometry().center()));
 }
 
 bool CompileDialog::mayReplace(const QString &cdFolder)

@@ -29,6 +29,9 @@ public:
     void compile();
     bool compileFailed() const { return m_outcome.isFailed(); }
 
+    // Opens centred on that window, on the screen.
+    void centreOn(const QWidget *window);
+
     // "..." beside the CD folder
     void browse();
     void showRuntimeInfo();
@@ -37,6 +40,8 @@ public:
 
 private:
     void subMenuClicked();
+    // A folder not there yet is made when the author agrees.
+    void offerToCreate(const QString &cdFolder);
     bool mayReplace(const QString &cdFolder);
 
     void status(const QString &text, int colour) override;

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace screenmetrics {
@@ -26,6 +27,18 @@ QSizeF screenSizeTwips()
     const TwipsPerPixel tpp = twipsPerPixel();
     const QRect screen = availablePixels();
     return {tpp.toTwipsX(screen.width()), tpp.toTwipsY(screen.height())};
+}
+
+QPoint centredTopLeft(const QSize &frame, const QPoint &centre)
+{
+    const QRect screen = availablePixels();
+    QRect place(QPoint(), frame);
+    place.moveCenter(centre);
+    // The title bar stays reachable on the screen.
+    place.moveLeft(
+        std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - frame.width())));
+    place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - frame.height())));
+    return place.topLeft();
 }
 
 QRect toPixels(const QRectF &twips, const TwipsPerPixel &tpp)

@@ -12,6 +12,9 @@ TwipsPerPixel twipsPerPixel();
 QSizeF screenSizeTwips();
 QRect availablePixels();
 
+// Where a window of that frame goes to have its centre on centre, kept on the screen.
+QPoint centredTopLeft(const QSize &frame, const QPoint &centre);
+
 QRect toPixels(const QRectF &twips, const TwipsPerPixel &tpp);
 QSizeF toTwips(const QSize &pixels, const TwipsPerPixel &tpp);
 

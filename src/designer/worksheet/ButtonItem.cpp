@@ -2,6 +2,7 @@
 
 #include "common/Phrases.h"
 
+#include <QImage>
 #include <QPixmap>
 
 using namespace Qt::StringLiterals;
@@ -9,16 +10,16 @@ using namespace Qt::StringLiterals;
 ButtonItem::ButtonItem(int slot, QWidget *parent) : QLabel(parent), m_slot(slot)
 {
     setObjectName(u"Bouton"_s + QString::number(slot));
-    setToolTip(Phrases::text(Phrase::ShiftClickToMove));
+    setToolTip(Phrases::text(Phrase::DragToMove));
     setMouseTracking(true);
 }
 
 bool ButtonItem::showImageFile(const QString &file)
 {
-    QPixmap picture;
+    QImage picture;
     if (file.isEmpty() || !picture.load(file))
         return false;
-    showPicture(picture);
+    showPicture(QPixmap::fromImage(m_key ? surface::withoutKeyColour(picture, *m_key) : picture));
     return true;
 }
 

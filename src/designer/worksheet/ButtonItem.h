@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // One menu button on the worksheet: one of its three images at its natural size.
 class ButtonItem : public QLabel
 {
@@ -15,6 +17,10 @@ public:
     int slot() const { return m_slot; }
     surface::ImageState state() const { return m_state; }
     void setState(surface::ImageState state) { m_state = state; }
+
+    // The key colour of a transparent button; the images shown next leave it out.
+    void setTransparentKey(std::optional<int> key) { m_key = key; }
+    std::optional<int> transparentKey() const { return m_key; }
 
     // False, and the picture stays, when the file cannot be loaded.
     bool showImageFile(const QString &file);
@@ -28,4 +34,5 @@ private:
     int m_slot;
     surface::ImageState m_state = surface::ImageState::Normal;
     QString m_normalReference;
+    std::optional<int> m_key;
 };

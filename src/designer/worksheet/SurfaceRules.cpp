@@ -70,4 +70,26 @@ QString stateLetter(ImageState state)
     return u"n"_s;
 }
 
+QImage withoutKeyColour(const QImage &image, int key)
+{
+    QImage result = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = qRgb(key & 0xFF, (key >> 8) & 0xFF, (key >> 16) & 0xFF) & 0xFFFFFF;
+    for (int y = 0; y < result.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == keyRgb)
+                line[x] = 0;
+        }
+    }
+    return result;
+}
+
+QPolygonF shapeInPixels(const QList<ShapePoint> &vertices, const TwipsPerPixel &tpp)
+{
+    QPolygonF pixels;
+    for (const ShapePoint &p : vertices)
+        pixels.append({tpp.toPixelsX(p.x), tpp.toPixelsY(p.y)});
+    return pixels;
+}
+
 } // namespace surface

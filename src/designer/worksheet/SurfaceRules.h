@@ -1,6 +1,10 @@
 #pragma once
 
 #include "common/Twips.h"
+#include "project/ShapePoint.h"
+
+#include <QImage>
+#include <QPolygonF>
 
 #include <QPointF>
 #include <QSizeF>
@@ -38,5 +42,12 @@ ReservedFilter removeReserved(const QString &text);
 // Which of a button's three images it shows: "n", "s" or "c".
 enum class ImageState { Normal, Hover, Click };
 QString stateLetter(ImageState state);
+
+// A transparent button's image as the player shows it: the pixels of its key colour
+// (0xBBGGRR) let what lies under the button through.
+QImage withoutKeyColour(const QImage &image, int key);
+
+// The window's outline in pixels of the worksheet's inside (the list has no entry 0).
+QPolygonF shapeInPixels(const QList<ShapePoint> &vertices, const TwipsPerPixel &tpp);
 
 } // namespace surface

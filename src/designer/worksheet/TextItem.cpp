@@ -19,7 +19,7 @@ QColor rgb(int colour)
 TextItem::TextItem(int slot, QWidget *parent) : QPlainTextEdit(parent), m_slot(slot)
 {
     setObjectName(u"Texte"_s + QString::number(slot));
-    setToolTip(Phrases::text(Phrase::ShiftClickToMove) + Phrases::text(Phrase::RightClickToResize));
+    setToolTip(Phrases::text(Phrase::DragToMove) + Phrases::text(Phrase::RightClickToResize));
     setAcceptDrops(false);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::Box);

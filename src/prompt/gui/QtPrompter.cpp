@@ -77,8 +77,8 @@ QtPrompter::QtPrompter(QWidget *parent)
 
 Answer QtPrompter::message(const MessageRequest &request)
 {
-    QMessageBox box(qtIcon(request.icon), request.title, QString(request.text).remove(u'\r'), QMessageBox::NoButton,
-                    m_parent);
+    QMessageBox box(qtIcon(request.icon), titleOf(request.title), QString(request.text).remove(u'\r'),
+                    QMessageBox::NoButton, m_parent);
     const auto buttons = qtButtons(request.buttons);
     for (auto b : buttons)
         box.addButton(b);
@@ -92,9 +92,8 @@ Answer QtPrompter::message(const MessageRequest &request)
 QString QtPrompter::input(const InputRequest &request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, request.title, QString(request.prompt).remove(u'\r'),
-                                               QLineEdit::Normal,
-                                               request.defaultText, &ok);
+    const QString text = QInputDialog::getText(m_parent, titleOf(request.title), QString(request.prompt).remove(u'\r'),
+                                               QLineEdit::Normal, request.defaultText, &ok);
     return ok ? text : QString();
 }
 

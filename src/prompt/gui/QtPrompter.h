@@ -2,6 +2,8 @@
 
 #include "prompt/Prompter.h"
 
+#include <QString>
+
 class QWidget;
 
 // The Prompter with Qt's standard dialogs.
@@ -9,6 +11,9 @@ class QtPrompter : public Prompter
 {
 public:
     explicit QtPrompter(QWidget *parent = nullptr);
+
+    // The title of a box asked without one.
+    void setUntitledCaption(const QString &caption) { m_untitled = caption; }
 
     using Prompter::message;
     Answer message(const MessageRequest &request) override;
@@ -20,5 +25,8 @@ public:
     std::optional<FontChoice> font(const FontChoice &initial) override;
 
 private:
+    QString titleOf(const QString &title) const { return title.isEmpty() ? m_untitled : title; }
+
     QWidget *m_parent;
+    QString m_untitled;
 };

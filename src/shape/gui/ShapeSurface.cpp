@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 ShapeSurface::ShapeSurface(const Look &look, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_drawing(look.current), m_colour(look.colour),
-      m_background(look.background), m_tpp(look.tpp),
+      m_background(look.background), m_items(look.items), m_tpp(look.tpp),
       m_hint(new QLabel(u"Bouton droit pour fermer le polygone"_s, this))
 {
     setObjectName(u"Form16"_s);
@@ -69,6 +69,9 @@ void ShapeSurface::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), m_colour);
     if (!m_background.isNull())
         painter.drawPixmap(rect(), m_background);
+    // The author draws the outline around what the menu shows.
+    if (!m_items.isNull())
+        painter.drawPixmap(0, 0, m_items);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(90, 90, 90), 1, Qt::DashLine));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

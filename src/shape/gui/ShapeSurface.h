@@ -23,6 +23,7 @@ public:
         QPixmap background; // stretched over the whole surface, as the worksheet does
         TwipsPerPixel tpp;
         QList<ShapePoint> current; // the project's shape when the editor opens
+        QPixmap items;             // the menu's buttons and texts, drawn over the background
     };
 
     explicit ShapeSurface(const Look &look, QWidget *parent = nullptr);
@@ -55,6 +56,7 @@ private:
     ShapeDrawing m_drawing;
     QColor m_colour;
     QPixmap m_background;
+    QPixmap m_items;
     TwipsPerPixel m_tpp;
     QLabel *m_hint;
     QPoint m_dragOffset; // pointer position minus window position while dragging

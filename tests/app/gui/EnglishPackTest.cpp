@@ -301,6 +301,7 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
 {
     chooseEnglish();
     ASSERT_TRUE(start());
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s) << "Qt's own English";
     // The pack's phrase file ran to its end.
     for (const Phrases::Entry &entry : Phrases::table())
         EXPECT_FALSE(Phrases::text(static_cast<Phrase>(entry.number)).isEmpty()) << "phrase " << entry.number;
@@ -312,6 +313,8 @@ TEST_F(EnglishPackTest, MessagesComposedByTheCodeComeFromThePhraseList)
     const MainMenus &menus = session().mainWindow()->menus();
     whileOpen<CompileDialog>(menus.compileAutorun, [this](CompileDialog &dialog) {
         dialog.findChild<QLineEdit *>(u"repertoire"_s)->setText(m_user.filePath(u"absent"_s));
+        m_prompter.expectMessage(u"The folder "_s + m_user.filePath(u"absent"_s) + u" does not exist. Create it?"_s,
+                                 u"Compile"_s, MessageIcon::Question, MessageButtons::YesNo, Answer::No);
         m_prompter.expectMessage(u"Wrong folder!"_s, u"Error!"_s, MessageIcon::Critical, MessageButtons::Ok,
                                  Answer::Ok);
         dialog.findChild<QPushButton *>(u"valider"_s)->click();

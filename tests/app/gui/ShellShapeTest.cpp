@@ -34,7 +34,10 @@ TEST_F(ShellFixture, ThePalettesEditorDrawsTheMenusShapeOverItsBackground)
     EXPECT_EQ(editor.surface()->drawing().existingLines().size(), project.shapeVertexCount() - 1);
     const QImage shown = editor.surface()->grab().toImage();
     const QImage sheet = session().worksheet()->background().toImage().scaled(shown.size());
-    EXPECT_EQ(shown.pixel(400, 300), sheet.pixel(400, 300)) << "the example's background under the drawing";
+    EXPECT_EQ(shown.pixel(720, 520), sheet.pixel(720, 520)) << "the example's background under the drawing";
+    // The buttons and texts too, so that the author draws around what the menu shows.
+    EXPECT_NE(shown.pixel(400, 300), sheet.pixel(400, 300)) << "the example's second button";
+    EXPECT_EQ(shown.pixel(400, 300), session().worksheet()->grab().toImage().pixel(400, 300));
 
     const QPoint a(100, 80), b(700, 100), c(400, 550);
     for (const QPoint &p : {a, b, c})
