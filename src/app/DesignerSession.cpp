@@ -105,7 +105,7 @@ DesignerSession::~DesignerSession()
 
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
-    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), this);
+    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), m_env.prompter, this);
     // Qt's own dialogs and buttons: French, or their English with a pack.
     if (!m_pack->active())
         qtdialoglanguage::install(u"fr"_s, qtdialoglanguage::folders(appid::programFolder()), this);
@@ -133,6 +133,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
         project().setDefaultIconMarker(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
         project().setIcon(u'(' + Phrases::text(Phrase::DefaultIcon) + u')');
     }
+    m_mainWindow->loadPlugins();
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);

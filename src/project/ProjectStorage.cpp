@@ -95,8 +95,9 @@ bool ProjectStorage::save(const QString &targetPath)
     const ZepError error =
         saveFileAtomically(pathtext::toHost(targetPath), ProjectWriter(m_project).toBytes(targetPath));
     if (error.isError()) {
-        m_prompter.message(m_saveFailureText(error.description), Phrases::text(Phrase::ErrorBang),
-                           MessageIcon::Critical);
+        // Under a pack the title is its error title, phrase 7.
+        const QString title = Phrases::packActive() ? Phrases::text(Phrase::Error) : u"Erreur !"_s;
+        m_prompter.message(m_saveFailureText(error.description), title, MessageIcon::Critical);
         m_project.setPath(QString());
         return false;
     }
