@@ -106,7 +106,7 @@ DesignerSession::~DesignerSession()
 
 void DesignerSession::createWindows(bool startupProjectNamed)
 {
-    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), this);
+    m_pack = new LanguagePack(m_env.programFolder, LanguagePacks::chosen(m_env.settings), m_env.prompter, this);
     // Qt's own dialogs and buttons: French, or their English with a pack.
     if (!m_pack->active())
         qtdialoglanguage::install(u"fr"_s, qtdialoglanguage::folders(appid::programFolder()), this);
@@ -135,6 +135,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
         project().setDefaultIconMarker(ProjectSettings::defaultIconMarker());
         project().setIcon(ProjectSettings::defaultIconMarker());
     }
+    m_mainWindow->loadPlugins();
     InstallationRecord record = InstallationRecord::current(QDateTime::currentDateTime());
     record.programFolder = m_env.programFolder;
     record.write(m_env.settings);

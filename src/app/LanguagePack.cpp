@@ -1,9 +1,9 @@
 #include "app/LanguagePack.h"
 
 #include "app/WidgetScriptObject.h"
-#include "app/core/PackScript.h"
 #include "app/core/PhraseListObject.h"
 #include "common/Phrases.h"
+#include "prompt/Prompter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,8 +27,9 @@ bool isDesignerWindow(const QObject *o)
 
 } // namespace
 
-LanguagePack::LanguagePack(const QString &programFolder, const QString &language, QObject *parent)
-    : QObject(parent), m_packs(programFolder), m_language(language),
+LanguagePack::LanguagePack(const QString &programFolder, const QString &language, Prompter &prompter,
+                           QObject *parent)
+    : QObject(parent), m_packs(programFolder), m_prompter(prompter), m_language(language),
       m_active(!language.isEmpty() && QDir(m_packs.packFolder(language)).exists())
 {
     Phrases::setPackActive(m_active);
@@ -61,9 +62,22 @@ void LanguagePack::translate(QWidget *window)
     objects.emplace_back(window->objectName(), std::make_shared<WidgetScriptObject>(window));
     objects.emplace_back(u"Liste"_s, std::make_shared<PhraseListObject>(Phrases::list()));
 
-    PackScript::runFile(m_packs.scriptFile(m_language, window->objectName()), objects);
+    runFile(window->objectName(), objects);
     if (window->objectName() == u"Form2"_s)
-        PackScript::runFile(m_packs.scriptFile(m_language, u"phrases"_s), objects);
+        runFile(u"phrases"_s, objects);
+}
+
+void LanguagePack::runFile(const QString &name, const PackScript::Objects &objects)
+{
+    const QString path = m_packs.scriptFile(m_language, name);
+    const qsizetype phrases = Phrases::list().size();
+    const PackScript::Result result = PackScript::runFile(path, objects);
+    if (result != PackScript::Result::OverTime && result != PackScript::Result::OverMemory)
+        return;
+    // What a runaway file added to the phrase list would stay in memory for the whole run.
+    if (result == PackScript::Result::OverMemory && Phrases::list().size() > phrases)
+        Phrases::list().resize(phrases);
+    m_prompter.message(PackScript::stopped(path, result));
 }
 
 void LanguagePack::translateNewWindows()

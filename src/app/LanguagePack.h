@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/core/LanguagePacks.h"
+#include "app/core/PackScript.h"
 
 #include <QObject>
 
+class Prompter;
 class QWidget;
 
 // The active language pack: translates each designer window once, when it is created
@@ -14,7 +16,8 @@ class LanguagePack : public QObject
 
 public:
     // An empty language, or one whose folder is gone, keeps the built-in French.
-    LanguagePack(const QString &programFolder, const QString &language, QObject *parent = nullptr);
+    LanguagePack(const QString &programFolder, const QString &language, Prompter &prompter,
+                 QObject *parent = nullptr);
     ~LanguagePack() override;
 
     bool active() const { return m_active; }
@@ -27,7 +30,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void runFile(const QString &name, const PackScript::Objects &objects);
+
     LanguagePacks m_packs;
+    Prompter &m_prompter;
     QString m_language;
     bool m_active = false;
 };

@@ -50,7 +50,6 @@ MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
     const auto bar = m_menus->bar();
     for (int i = 0; i < bar.size(); ++i)
         m_labels->addMenu(labelNames[i], bar[i]);
-    m_plugins->load(services.programFolder + u"plugins.ini"_s);
 
     m_editor->hide();
     // A tried theme is the one in use: the next write of the options stores it.
@@ -101,6 +100,11 @@ void MainWindow::layOutBar()
     resize(int(std::lround(tpp.toPixelsX(kWidthTwips))), int(std::lround(tpp.toPixelsY(heightTwips))));
     const int top = int(std::lround(tpp.toPixelsY(MenuBarLayout::kWindowHeight)));
     m_editor->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+void MainWindow::loadPlugins()
+{
+    m_plugins->load(m_services.programFolder + u"plugins.ini"_s);
 }
 
 void MainWindow::openAppearanceEditor()

@@ -52,6 +52,8 @@ public:
     OptionsController &options() { return *m_options; }
     RecentFilesMenu &recentMenu() { return *m_recentMenu; }
     PluginMenu &plugins() { return *m_plugins; }
+    // Once the language pack has run: a failure is told in the pack's words.
+    void loadPlugins();
     AppearanceEditor &appearanceEditor() { return *m_editor; }
 
     // The design colours and font that "Par défaut" and the first run start from.

@@ -90,8 +90,9 @@ ProjectLocation ProjectStorage::location() const
 
 MessageRequest ProjectStorage::saveFailure(const ZepError &error)
 {
-    return {Phrases::text(Phrase::SaveErrorOpen) + error.description + u')', Phrases::text(Phrase::ErrorBang),
-            MessageIcon::Critical};
+    // Under a pack the title is its error title, phrase 7.
+    const QString title = Phrases::packActive() ? Phrases::text(Phrase::Error) : u"Erreur !"_s;
+    return {Phrases::text(Phrase::SaveErrorOpen) + error.description + u')', title, MessageIcon::Critical};
 }
 
 ZepError ProjectStorage::save(const QString &targetPath)

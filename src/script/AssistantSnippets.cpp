@@ -15,14 +15,25 @@ QString quoted(const QString &text)
     return u'"' + text + u'"';
 }
 
+// What the author typed, as it may stand inside a VBScript string: a double quote twice.
+QString doubled(QString typed)
+{
+    return typed.replace(u'"', u"\"\""_s);
+}
+
+QString literal(const QString &typed)
+{
+    return quoted(doubled(typed));
+}
+
 QString actionCommand(const QString &tag, const QString &command)
 {
-    return u"Action.Tag = "_s + quoted(tag) + kNewLine + u"Action.Text = "_s + quoted(command);
+    return u"Action.Tag = "_s + literal(tag) + kNewLine + u"Action.Text = "_s + literal(command);
 }
 
 QString loadPicture(const QString &target, const QString &path)
 {
-    return target + u".Picture = LoadPicture("_s + quoted(path) + u')';
+    return target + u".Picture = LoadPicture("_s + literal(path) + u')';
 }
 
 QString trueFalse(bool flag)
@@ -62,7 +73,7 @@ QString aexeCode(const QString &target)
 
 Snippet aexe(const QString &target, const QString &title)
 {
-    return {title, aexeCode(target)};
+    return {title, aexeCode(doubled(target))};
 }
 
 Snippet message(const QString &title, const QString &text, const QString &type)
@@ -78,7 +89,7 @@ Snippet message(const QString &title, const QString &text, const QString &type)
 Snippet subMenu(const QString &name)
 {
     return {u"Lancer un sous menu"_s, u"Set exe_f = CreateObject(\"WScript.Shell\")"_s + kNewLine + u"exe_f.Run("_s +
-                                          quoted(u"[CHEMIN]"_s + name + u".exe"_s) + u')'};
+                                          literal(u"[CHEMIN]"_s + name + u".exe"_s) + u')'};
 }
 
 Snippet webPage(const QString &address)
@@ -88,7 +99,8 @@ Snippet webPage(const QString &address)
 
 Snippet htmlPage(const QString &path)
 {
-    return aexe(u"explorer \" + chr(34) + \""_s + path + u"\" + chr(34) + \""_s, u"Ouvrir une page HTML"_s);
+    return {u"Ouvrir une page HTML"_s,
+            aexeCode(u"explorer \" + chr(34) + \""_s + doubled(path) + u"\" + chr(34) + \""_s)};
 }
 
 Snippet email(const QString &address, const QString &copies, const QString &subject, const QString &body)
@@ -102,7 +114,7 @@ Snippet email(const QString &address, const QString &copies, const QString &subj
 Snippet textFile(const QString &path, const QString &box)
 {
     return {u"Ouvrir un fichier texte"_s, QStringList{u"Set fso = CreateObject(\"Scripting.FileSystemObject\")"_s,
-                                                      u"Set fich = fso.opentextfile("_s + quoted(path) + u", 1)"_s,
+                                                      u"Set fich = fso.opentextfile("_s + literal(path) + u", 1)"_s,
                                                       box + u".Text=fich.ReadAll"_s, u"fich.Close"_s}
                                               .join(kNewLine)};
 }
@@ -158,7 +170,7 @@ Snippet closeMenu()
 
 Snippet windowCaption(const QString &caption)
 {
-    return {u"Changer le titre"_s, u"Fenetre.Caption = "_s + quoted(caption)};
+    return {u"Changer le titre"_s, u"Fenetre.Caption = "_s + literal(caption)};
 }
 
 Snippet windowPosition(Axis axis, const QString &number)
@@ -217,7 +229,7 @@ Snippet textFont(const QString &number, const FontChoice &font)
     const QString t = textBox(number);
     return {u"Police"_s,
             QStringList{t + u".FontBold = "_s + convBe(font.bold), t + u".FontItalic = "_s + convBe(font.italic),
-                        t + u".FontName = "_s + quoted(font.name), t + u".FontSize = "_s + numtext::format(font.size),
+                        t + u".FontName = "_s + literal(font.name), t + u".FontSize = "_s + numtext::format(font.size),
                         t + u".FontStrikethru = "_s + convBe(font.strikethrough),
                         t + u".FontUnderline = "_s + convBe(font.underline)}
                 .join(kNewLine)};
@@ -247,7 +259,7 @@ Snippet textScrollBar(const QString &number, bool shown)
 
 Snippet textContent(const QString &number, const QString &text)
 {
-    QString converted = text;
+    QString converted = doubled(text);
     converted.replace(u"[R]"_s, u"\" + chr(13) + chr(10) + \""_s, Qt::CaseInsensitive);
     return {u"Changer texte de "_s + textBox(number), textBox(number) + u".Text = "_s + quoted(converted)};
 }

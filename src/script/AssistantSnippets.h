@@ -20,7 +20,8 @@ QString button(const QString &number);
 
 QString convBe(bool flag);
 
-// Runs a command line through WScript.Shell.
+// Runs a command line through WScript.Shell; target stands inside a VBScript string as
+// it is (aexe doubles the double quotes of a typed one).
 QString aexeCode(const QString &target);
 Snippet aexe(const QString &target, const QString &title);
 

@@ -394,15 +394,19 @@ void Interpreter::execAssign(const AssignStmt &stmt, Frame &frame)
             return;
         }
     }
+    if (stmt.value->kind != ExprKind::Index || stmt.isSet) {
+        assign(*stmt.target, eval(*stmt.value, frame), stmt.isSet, frame);
+        return;
+    }
     Variant value;
     try {
         value = eval(*stmt.value, frame);
     } catch (ScriptError &error) {
-        if (error.emptiesTarget() && !stmt.isSet && stmt.value->kind == ExprKind::Index)
+        if (error.emptiesTarget())
             assign(*stmt.target, Variant(), false, frame);
         throw;
     }
-    assign(*stmt.target, std::move(value), stmt.isSet, frame);
+    assign(*stmt.target, std::move(value), false, frame);
 }
 
 void Interpreter::execCall(const CallStmt &stmt, Frame &frame)

@@ -6,6 +6,7 @@ using namespace Qt::StringLiterals;
 
 QString WizardButton::caption() const
 {
-    const QString what = style == Style::Text ? text : Phrases::text(Phrase::GraphicCaption);
-    return Phrases::text(Phrase::NumberSign) + QString::number(number) + Phrases::text(Phrase::SpacedColon) + what;
+    // Phrases 279 and 280: "Bouton " before the number, " (Texte)" after it.
+    return Phrases::text(Phrase::NumberSign) + QString::number(shownNumber()) +
+           Phrases::text(style == Style::Text ? Phrase::SpacedColon : Phrase::GraphicCaption);
 }

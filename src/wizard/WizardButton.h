@@ -10,7 +10,7 @@ struct WizardButton
     enum class Style { Text, Graphic };
     enum Function { NoFunction = -1, PlayMultimedia = 0, QuitMenu = 1, ShowMessage = 2, OpenTarget = 3 };
 
-    int number = 0;
+    int number = 0; // from 0, in the order the buttons were made
     Style style = Style::Text;
 
     QString text;
@@ -29,6 +29,8 @@ struct WizardButton
 
     bool deleted = false;
 
+    // The number the author sees, in the lists, the delete question and the image files.
+    int shownNumber() const { return number + 1; }
     // The entry of the wizard's button lists.
     QString caption() const;
 };

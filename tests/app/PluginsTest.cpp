@@ -1,6 +1,7 @@
 #include "app/core/PluginList.h"
 #include "app/core/PluginRunner.h"
 
+#include "common/Phrases.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -106,6 +107,15 @@ TEST_F(PluginRunnerTest, MessageKindBreaksLinesAtTheMark)
     prompter.expectMessage(u"Aucun plugin installé"_s, u"Information"_s, MessageIcon::Information,
                            MessageButtons::Ok, Answer::Ok);
     runner.runPlaceholder(u"Aucun plugin installé"_s);
+
+    Phrases::setPackActive(true);
+    Phrases::list() = QStringList(50, u"Info"_s);
+    prompter.expectMessage(u"Hello"_s, u"Information"_s, MessageIcon::Information, MessageButtons::Ok, Answer::Ok);
+    run(u"mb Hello"_s);
+    prompter.expectMessage(u"No plug-in"_s, u"Information"_s, MessageIcon::Information, MessageButtons::Ok,
+                           Answer::Ok);
+    runner.runPlaceholder(u"No plug-in"_s);
+    Phrases::setPackActive(false);
     EXPECT_TRUE(prompter.allAnswered());
     EXPECT_TRUE(calls.isEmpty());
 }

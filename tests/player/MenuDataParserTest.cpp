@@ -239,3 +239,162 @@ TEST(PlayerLaunchTest, AsAScreenSaverTheMenuShowsFullScreenOrNotAtAll)
     EXPECT_FALSE(PlayerLaunch::decide("/sx", view(file)).menu.fullScreen);
     EXPECT_FALSE(PlayerLaunch::decide("", view(file)).menu.fullScreen);
 }
+
+// Every field written by the compilation is read back into its own place: values differ
+// from each other and from their defaults, so two fields swapped in either side fail.
+TEST(MenuDataParserTest, EveryFieldComesBackInItsOwnPlace)
+{
+    MenuProject project;
+    ProjectSettings s = project.settings();
+    s.backgroundImage = u"images/fond.jpg"_s;
+    s.width = 9015;
+    s.height = 6030;
+    s.contours = 0;
+    s.backgroundMusic = u"sons/musique.mp3"_s;
+    s.startupAction = u"demarrage.exe"_s;
+    s.backgroundColour = 1193046;
+    s.contextMenu = 0;
+    s.timerEnabled = 1;
+    s.timerInterval = u"750"_s;
+    s.timerCode = u"Minuteur.Enabled = False"_s;
+    s.globalCode = u"Dim global\r\nglobal = 3"_s;
+    s.handCursor = 0;
+    s.clickSound = u"sons/clic.wav"_s;
+    s.hoverSound = u"sons/survol.wav"_s;
+    s.transparencyImage = u"images/masque.bmp"_s;
+    s.windowHoverCode = u"Fenetre.Caption = \"survol\""_s;
+    project.setSettings(s);
+
+    const auto addButton = [&](ButtonKind kind, const MenuButton &values) {
+        const int slot = project.addButton(kind);
+        MenuButton b = values;
+        b.kind = kind;
+        project.setButton(slot, b);
+    };
+    MenuButton first;
+    first.left = 135;
+    first.top = 270;
+    first.normalImage = u"un_n.bmp"_s;
+    first.hoverImage = u"un_s.bmp"_s;
+    first.clickImage = u"un_c.bmp"_s;
+    first.code = u"MsgBox 1"_s;
+    first.hoverCode = u"MsgBox 11"_s;
+    addButton(ButtonKind::Code, first);
+    MenuButton second;
+    second.left = 405;
+    second.top = 540;
+    second.normalImage = u"deux_n.bmp"_s;
+    second.hoverImage = u"deux_s.bmp"_s;
+    second.clickImage = u"deux_c.bmp"_s;
+    second.hoverCode = u"MsgBox 22"_s;
+    second.transparent = true;
+    second.transparentColour = 65280;
+    addButton(ButtonKind::Quit, second);
+
+    const auto addText = [&](const MenuText &values) { project.setText(project.addText(), values); };
+    MenuText one;
+    one.text = u"Un"_s;
+    one.backColour = 255;
+    one.textColour = 65535;
+    one.fontName = u"Serif"_s;
+    one.fontSize = 9;
+    one.bold = true;
+    one.strikethrough = true;
+    one.top = 15;
+    one.left = 30;
+    one.width = 45;
+    one.height = 60;
+    one.flags = u"01"_s;
+    addText(one);
+    MenuText two;
+    two.text = u"Deux"_s;
+    two.backColour = 16711680;
+    two.textColour = 8421504;
+    two.fontName = u"Sans"_s;
+    two.fontSize = 14;
+    two.italic = true;
+    two.underline = true;
+    two.top = 75;
+    two.left = 90;
+    two.width = 105;
+    two.height = 120;
+    two.flags = u"10"_s;
+    addText(two);
+    project.setShapeVertices({{1, 2}, {3, 4}, {5, 6}});
+
+    const QByteArray file = blockOf(project, u"Projet"_s, u"Auteur"_s);
+    MenuModel menu;
+    MenuDataParser parser;
+    ASSERT_TRUE(parser.parseFile(view(file), menu)) << parser.error();
+    EXPECT_EQ(menu.backgroundImage, "fond.jpg");
+    EXPECT_EQ(menu.width, 9015);
+    EXPECT_EQ(menu.height, 6030);
+    EXPECT_FALSE(menu.contours);
+    EXPECT_EQ(menu.projectName, "Projet");
+    EXPECT_EQ(menu.author, "Auteur");
+    EXPECT_EQ(menu.backgroundMusic, "musique.mp3");
+    EXPECT_EQ(menu.startupAction, "demarrage.exe");
+    EXPECT_EQ(menu.backgroundColour, 1193046);
+    EXPECT_FALSE(menu.contextMenu);
+    EXPECT_TRUE(menu.timerEnabled);
+    EXPECT_EQ(menu.timerInterval, 750);
+    EXPECT_EQ(menu.timerCode, "Minuteur.Enabled = False");
+    EXPECT_EQ(menu.globalCode, "Dim global\r\nglobal = 3");
+    EXPECT_FALSE(menu.handCursor);
+    EXPECT_EQ(menu.clickSound, "clic.wav");
+    EXPECT_EQ(menu.hoverSound, "survol.wav");
+    EXPECT_EQ(menu.transparencyImage, "masque.bmp");
+    EXPECT_EQ(menu.windowHoverCode, "Fenetre.Caption = \"survol\"");
+
+    ASSERT_EQ(menu.buttons.size(), 2u);
+    const MenuModel::Button &b1 = menu.buttons[0];
+    EXPECT_EQ(b1.number, 1);
+    EXPECT_EQ(b1.left, 135);
+    EXPECT_EQ(b1.top, 270);
+    EXPECT_EQ(b1.normalImage, "un_n.bmp");
+    EXPECT_EQ(b1.hoverImage, "un_s.bmp");
+    EXPECT_EQ(b1.clickImage, "un_c.bmp");
+    EXPECT_EQ(b1.kind, "code");
+    EXPECT_EQ(b1.code, "MsgBox 1");
+    EXPECT_EQ(b1.hoverCode, "MsgBox 11");
+    EXPECT_FALSE(b1.transparent);
+    const MenuModel::Button &b2 = menu.buttons[1];
+    EXPECT_EQ(b2.number, 2);
+    EXPECT_EQ(b2.left, 405);
+    EXPECT_EQ(b2.top, 540);
+    EXPECT_EQ(b2.normalImage, "deux_n.bmp_transp.bmp");
+    EXPECT_EQ(b2.hoverImage, "deux_s.bmp_transp.bmp");
+    EXPECT_EQ(b2.clickImage, "deux_c.bmp_transp.bmp");
+    EXPECT_EQ(b2.kind, "quitter");
+    EXPECT_EQ(b2.hoverCode, "MsgBox 22");
+    EXPECT_TRUE(b2.transparent);
+    EXPECT_EQ(b2.transparentColour, 65280);
+
+    ASSERT_EQ(menu.texts.size(), 2u);
+    const auto expectText = [](const MenuModel::Text &t, const MenuText &made, int number) {
+        EXPECT_EQ(t.number, number);
+        EXPECT_EQ(t.text, made.text.toStdString());
+        EXPECT_EQ(t.backColour, made.backColour);
+        EXPECT_EQ(t.textColour, made.textColour);
+        EXPECT_EQ(t.bold, made.bold);
+        EXPECT_EQ(t.italic, made.italic);
+        EXPECT_EQ(t.fontName, made.fontName.toStdString());
+        EXPECT_EQ(t.fontSize, made.fontSize);
+        EXPECT_EQ(t.strikethrough, made.strikethrough);
+        EXPECT_EQ(t.underline, made.underline);
+        EXPECT_EQ(t.top, made.top);
+        EXPECT_EQ(t.left, made.left);
+        EXPECT_EQ(t.width, made.width);
+        EXPECT_EQ(t.height, made.height);
+        EXPECT_EQ(t.scrollBar, made.flags[0] == u'1');
+        EXPECT_EQ(t.readOnly, made.flags[1] == u'1');
+    };
+    expectText(menu.texts[0], one, 1);
+    expectText(menu.texts[1], two, 2);
+
+    ASSERT_EQ(menu.shape.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(menu.shape[i].x, static_cast<long long>(2 * i + 1));
+        EXPECT_EQ(menu.shape[i].y, static_cast<long long>(2 * i + 2));
+    }
+}

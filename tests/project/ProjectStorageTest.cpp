@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/Fold.h"
+#include "common/Phrases.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "project/ProjectWriter.h"
@@ -239,6 +240,16 @@ TEST_F(ProjectStorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone)
     EXPECT_TRUE(m_project.path().isEmpty());
     EXPECT_EQ(testfiles::readBytes(path), before);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{u"menu.zep"_s}) << "no temporary file is left";
+
+    // A pack titles it with its error title, phrase 7.
+    Phrases::setPackActive(true);
+    Phrases::list() = QStringList(80);
+    Phrases::list()[7] = u"Error"_s;
+    Phrases::list()[19] = u"Save failed! ("_s;
+    Phrases::list()[77] = u"Error!"_s;
+    EXPECT_EQ(ProjectStorage::saveFailure(m_storage.save(blocked)),
+              (MessageRequest{u"Save failed! (Chemin introuvable)"_s, u"Error"_s, MessageIcon::Critical}));
+    Phrases::setPackActive(false);
 }
 
 TEST_F(ProjectStorageTest, SavingOverTheSameFileDoesNotReadItAgain)

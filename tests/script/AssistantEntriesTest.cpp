@@ -209,7 +209,7 @@ const QList<EntryCase> &entryCases()
          {textBox(u"1"_s),
           {{u"Nouveau texte (tapez [R] pour aller à la ligne) :"_s, u"Texte"_s, {}}, u"Un \"deux\"[r]trois[R]"_s}},
          {u"Changer texte de Texte1"_s,
-          u"Texte1.Text = \"Un \"deux\"\" + chr(13) + chr(10) + \"trois\" + chr(13) + chr(10) + \"\""_s}},
+          u"Texte1.Text = \"Un \"\"deux\"\"\" + chr(13) + chr(10) + \"trois\" + chr(13) + chr(10) + \"\""_s}},
         {"button on", A::ButtonEnable, {button(u"3a"_s)}, {u"Activer bouton"_s, u"Bouton3a.Enabled = True"_s}},
         {"button off", A::ButtonDisable, {button(u"7"_s)}, {u"Désactiver bouton"_s, u"Bouton7.Enabled = False"_s}},
         {"button x",

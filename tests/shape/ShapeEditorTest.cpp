@@ -1,4 +1,5 @@
 #include "shape/gui/ShapeEditor.h"
+#include "common/Phrases.h"
 #include "project/MenuProject.h"
 #include "shape/ShapeFile.h"
 #include "shape/gui/ShapeToolbar.h"
@@ -352,6 +353,25 @@ TEST_F(ShapeEditorTest, QuestionsGuardTheWaysOut)
     click(u"Pas de forme"_s);
     EXPECT_FALSE(m_editor->isOpen());
     EXPECT_TRUE(shape().isEmpty());
+    EXPECT_TRUE(m_prompter.allAnswered());
+}
+
+TEST_F(ShapeEditorTest, UnderAPackRestartingIsTitledByThePalettesCommand)
+{
+    auto *command = new QPushButton(u"Shape"_s, &m_palette);
+    command->setObjectName(u"forme_editeur"_s);
+    Phrases::setPackActive(true);
+    Phrases::list() = QStringList(130);
+    Phrases::list()[3] = u"Abandon the current shape?"_s;
+    Phrases::list()[120] = u"Shape editor"_s;
+    m_editor->open();
+    m_prompter.expectMessage(u"Abandon the current shape?"_s, u"Shape"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::No);
+    click(u"Recommencer"_s);
+    m_prompter.expectMessage(u"Abandon the current shape?"_s, u"Shape editor"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::Yes);
+    click(u"Annuler"_s);
+    Phrases::setPackActive(false);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 

@@ -81,3 +81,17 @@ TEST(VbsLocale, ErrorTextsInBothLanguages)
     test.engine.addCode(u"On Error Resume Next\nErr.Raise 9\nd = Err.Description & \"|\" & Err.Source");
     EXPECT_EQ(test.engine.eval(u"d").stringValue(), u"L'indice n'appartient pas à la sélection|Erreur d'exécution VBScript");
 }
+
+TEST(VbsLocale, TheSystemFirstDayOfTheWeekFollowsTheUserLocale)
+{
+    TestEngine english;
+    english.engine.setLocale(vbs::Locale::fromPosix("en_US.UTF-8"));
+    // vbUseSystemDayOfWeek (0): Sunday in the United States, Monday in France.
+    EXPECT_EQ(english.engine.eval(u"WeekdayName(1, False, 0)").stringValue(), u"Sunday");
+    EXPECT_EQ(english.engine.eval(u"Weekday(#5/20/2024#, 0)").intValue(), 2);
+    TestEngine french;
+    french.engine.setLocale(vbs::Locale::fromPosix("fr_FR.UTF-8"));
+    EXPECT_EQ(french.engine.eval(u"WeekdayName(1, False, 0)").stringValue(), u"lundi");
+    EXPECT_EQ(french.engine.eval(u"Weekday(#5/20/2024#, 0)").intValue(), 1);
+    EXPECT_EQ(french.engine.eval(u"FormatCurrency(-1234.5)").stringValue(), u"-1\u00A0234,50\u00A0€");
+}

@@ -90,7 +90,7 @@ TEST_F(WizardFinishWindowTest, AFinishedWizardWritesOpensAnnouncesAndClosesWitho
     addGraphicButton(u"quitter"_s, QSize(90, 40));
     addTextButton(u"Sans fonction"_s);
     selectButton(u"liste_boutons"_s, 1);
-    m_prompter.expectMessage(u"Suppimer le bouton n°1 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
+    m_prompter.expectMessage(u"Suppimer le bouton n°2 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
                              Answer::Yes);
     click(u"supprimer"_s);
     click(u"suivant"_s);

@@ -70,3 +70,34 @@ TEST(WizardPrompts, MessagesTurnQuotesIntoApostrophesAndMarksIntoLineBreaks)
     EXPECT_FALSE(prompts.askMessage());
     EXPECT_TRUE(prompter.allAnswered());
 }
+
+TEST(WizardPrompts, ReservedCharactersLeaveEveryAnswerWithTheDesignersMessage)
+{
+    ScriptedPrompter prompter;
+    const WizardPrompts prompts(prompter);
+    const auto expectRefusal = [&] {
+        prompter.expectMessage(u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok,
+                               Answer::Ok);
+    };
+    prompter.expectInput({u"Titre de message :"_s, kCaption, QString()}, u"Ti¤tre"_s);
+    expectRefusal();
+    prompter.expectInput({u"Message (tapez [R] pour aller à la ligne) :"_s, kCaption, QString()}, u"a¬b¤c"_s);
+    expectRefusal();
+    const auto message = prompts.askMessage();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->title, u"Titre"_s);
+    EXPECT_EQ(message->text, u"abc"_s);
+
+    prompter.expectMessage(kWebQuestion, kCaption, MessageIcon::Question, MessageButtons::YesNoCancel, Answer::Yes);
+    prompter.expectInput(
+        {u"Entrez l'adresse de la page :"_s, kCaption, u"http://www.example.com ou http://www.example.org"_s},
+        u"http://www.example.org/¬x"_s);
+    expectRefusal();
+    EXPECT_EQ(prompts.askTarget()->target, u"http://www.example.org/x"_s);
+
+    // An answer made only of reserved characters is an empty answer.
+    prompter.expectInput({u"Titre de message :"_s, kCaption, QString()}, u"¤¬"_s);
+    expectRefusal();
+    EXPECT_FALSE(prompts.askMessage());
+    EXPECT_TRUE(prompter.allAnswered());
+}

@@ -165,18 +165,19 @@ TEST_F(WizardWindowTest, TheAddPanelChecksItsButtonsAndNumbersAreNeverReused)
     addGraphicButton(u"deux"_s, QSize(30, 20));
     addTextButton(u"Trois"_s);
     EXPECT_EQ(m_wizard->project().buttons[0].font.size, 8);
-    EXPECT_EQ(entries(list), (QStringList{u"n°0 : Un"_s, u"n°1 : (graphique)"_s, u"n°2 : Trois"_s}));
+    EXPECT_EQ(entries(list), (QStringList{u"Bouton 1 (Texte)"_s, u"Bouton 2 (Graphique)"_s, u"Bouton 3 (Texte)"_s}))
+        << "numbered from 1, as the buttons' image files are";
 
     list->setCurrentRow(1);
-    m_prompter.expectMessage(u"Suppimer le bouton n°1 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
+    m_prompter.expectMessage(u"Suppimer le bouton n°2 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
                              Answer::No);
     click(u"supprimer"_s);
     EXPECT_EQ(list->count(), 3);
-    m_prompter.expectMessage(u"Suppimer le bouton n°1 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
+    m_prompter.expectMessage(u"Suppimer le bouton n°2 ?"_s, kCaption, MessageIcon::Question, MessageButtons::YesNo,
                              Answer::Yes);
     click(u"supprimer"_s);
     addTextButton(u"Quatre"_s);
-    EXPECT_EQ(entries(list), (QStringList{u"n°0 : Un"_s, u"n°2 : Trois"_s, u"n°3 : Quatre"_s}));
+    EXPECT_EQ(entries(list), (QStringList{u"Bouton 1 (Texte)"_s, u"Bouton 3 (Texte)"_s, u"Bouton 4 (Texte)"_s}));
     EXPECT_EQ(m_wizard->project().buttons.size(), 4);
     EXPECT_TRUE(m_wizard->project().buttons[1].deleted);
 }
@@ -221,7 +222,7 @@ TEST_F(WizardWindowTest, FunctionsAskTheirPromptsAndFallBackToMultimedia)
     click(u"suivant"_s);
     auto *functions = child<QGroupBox>(u"fonctions_possibles"_s);
     EXPECT_TRUE(functions->isHidden());
-    EXPECT_EQ(entries(child<QListWidget>(u"liste_fonctions"_s)), (QStringList{u"n°0 : Un"_s, u"n°1 : Deux"_s}));
+    EXPECT_EQ(entries(child<QListWidget>(u"liste_fonctions"_s)), (QStringList{u"Bouton 1 (Texte)"_s, u"Bouton 2 (Texte)"_s}));
 
     selectButton(u"liste_fonctions"_s, 0);
     EXPECT_FALSE(functions->isHidden());
@@ -254,6 +255,27 @@ TEST_F(WizardWindowTest, FunctionsAskTheirPromptsAndFallBackToMultimedia)
     selectButton(u"liste_fonctions"_s, 1);
     EXPECT_TRUE(child<QRadioButton>(u"fonction_quitter"_s)->isChecked());
     EXPECT_FALSE(child<QLineEdit>(u"Text_chemin_fonction"_s)->isEnabled());
+}
+
+TEST_F(WizardWindowTest, ReservedCharactersAreTakenOutOfEveryField)
+{
+    const auto expectRefusal = [&] {
+        m_prompter.expectMessage(u"Caratère interdit !"_s, u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok,
+                                 Answer::Ok);
+    };
+    const QStringList fields{u"Text_nom_menu"_s, u"Text_chemin_image"_s, u"Text_chemin_musique"_s,
+                             u"Text_chemin_demarrage"_s, u"Text_texte_bouton"_s, u"Text_image_normale"_s,
+                             u"Text_chemin_fonction"_s};
+    for (const QString &name : fields) {
+        expectRefusal();
+        type(name, u"a¤b¬c"_s);
+        EXPECT_EQ(child<QLineEdit>(name)->text(), u"abc"_s) << name.toStdString();
+    }
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_EQ(m_wizard->project().name, u"abc"_s);
+    EXPECT_EQ(m_wizard->project().backgroundImage, u"abc"_s);
+    EXPECT_EQ(m_wizard->project().music, u"abc"_s);
+    EXPECT_EQ(m_wizard->project().startupFile, u"abc"_s);
 }
 
 TEST_F(WizardWindowTest, TheButtonDrawingProgramStartsOnlyWhenInstalled)

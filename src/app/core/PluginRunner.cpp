@@ -9,6 +9,13 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The plug-in boxes keep this title under every language pack.
+const QString kMessageTitle = u"Information"_s;
+
+} // namespace
+
 PluginRunner::Actions PluginRunner::desktopActions(std::function<void()> appearanceEditor)
 {
     Actions actions;
@@ -77,7 +84,7 @@ void PluginRunner::run(const PluginEntry &entry)
     case Kind::Message: {
         QString text = argument;
         text.replace(u'¤', u"\r\n"_s);
-        m_prompter.message(text, Phrases::text(Phrase::Information), MessageIcon::Information);
+        m_prompter.message(text, kMessageTitle, MessageIcon::Information);
         break;
     }
     case Kind::Open:
@@ -97,5 +104,5 @@ void PluginRunner::run(const PluginEntry &entry)
 
 void PluginRunner::runPlaceholder(const QString &caption)
 {
-    m_prompter.message(caption, Phrases::text(Phrase::Information), MessageIcon::Information);
+    m_prompter.message(caption, kMessageTitle, MessageIcon::Information);
 }

@@ -63,12 +63,14 @@ int PlayerApplication::run(const QString &programFile, const QStringList &argume
         QObject::connect(&window, &PlayerWindow::firstFrameShown, &window, [&window, grab] {
             if (!grab.isEmpty()) {
                 QImage frame = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-                // What the window's shape cuts away shows as transparent.
+                // What the window's shape cuts away shows as transparent. The mask is in
+                // the window's own pixels, the picture in the screen's (1.5 of them at 144 dpi).
                 const QRegion mask = window.windowMask();
+                const qreal ratio = frame.devicePixelRatio();
                 if (!mask.isEmpty()) {
                     for (int y = 0; y < frame.height(); ++y)
                         for (int x = 0; x < frame.width(); ++x)
-                            if (!mask.contains(QPoint(x, y)))
+                            if (!mask.contains(QPoint(int(x / ratio), int(y / ratio))))
                                 frame.setPixel(x, y, 0);
                 }
                 frame.save(grab, "PNG");

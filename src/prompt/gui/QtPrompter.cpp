@@ -66,10 +66,22 @@ QtPrompter::QtPrompter(QWidget *parent)
 {
 }
 
+QWidget *QtPrompter::owner()
+{
+    // The author acted in the active window: the box is modal to it and centred on it.
+    // Right after a box closes no window is active yet: the next box of the same
+    // question goes where the last one went.
+    if (QWidget *active = QApplication::activeWindow())
+        m_lastOwner = active;
+    if (m_lastOwner && m_lastOwner->isVisible())
+        return m_lastOwner;
+    return m_parent;
+}
+
 Answer QtPrompter::message(const MessageRequest &request)
 {
     QMessageBox box(qtIcon(request.icon), titleOf(request.title), QString(request.text).remove(u'\r'),
-                    QMessageBox::NoButton, m_parent);
+                    QMessageBox::NoButton, owner());
     const auto buttons = qtButtons(request.buttons);
     for (auto b : buttons)
         box.addButton(b);
@@ -83,7 +95,7 @@ Answer QtPrompter::message(const MessageRequest &request)
 QString QtPrompter::input(const InputRequest &request)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, titleOf(request.title), QString(request.prompt).remove(u'\r'),
+    const QString text = QInputDialog::getText(owner(), titleOf(request.title), QString(request.prompt).remove(u'\r'),
                                                QLineEdit::Normal, request.defaultText, &ok);
     return ok ? text : QString();
 }
@@ -91,7 +103,7 @@ QString QtPrompter::input(const InputRequest &request)
 QString QtPrompter::openFile(const FileRequest &request)
 {
     const QString start = QDir(QDir::currentPath()).filePath(request.fileName);
-    const QString chosen = QFileDialog::getOpenFileName(m_parent, request.title, start, toQtFileFilter(request.filter));
+    const QString chosen = QFileDialog::getOpenFileName(owner(), request.title, start, toQtFileFilter(request.filter));
     leaveFolderCurrent(chosen);
     return chosen;
 }
@@ -99,14 +111,14 @@ QString QtPrompter::openFile(const FileRequest &request)
 QString QtPrompter::saveFile(const FileRequest &request)
 {
     const QString start = QDir(QDir::currentPath()).filePath(request.fileName);
-    const QString chosen = QFileDialog::getSaveFileName(m_parent, request.title, start, toQtFileFilter(request.filter));
+    const QString chosen = QFileDialog::getSaveFileName(owner(), request.title, start, toQtFileFilter(request.filter));
     leaveFolderCurrent(chosen);
     return chosen;
 }
 
 QString QtPrompter::folder(const FolderRequest &request)
 {
-    const QString chosen = QFileDialog::getExistingDirectory(m_parent, request.prompt, QDir::currentPath());
+    const QString chosen = QFileDialog::getExistingDirectory(owner(), request.prompt, QDir::currentPath());
     if (!chosen.isEmpty())
         QDir::setCurrent(chosen);
     return chosen;
@@ -114,7 +126,7 @@ QString QtPrompter::folder(const FolderRequest &request)
 
 std::optional<int> QtPrompter::colour(const ColourRequest &request)
 {
-    const QColor chosen = QColorDialog::getColor(colourvalue::toColor(request.initial), m_parent);
+    const QColor chosen = QColorDialog::getColor(colourvalue::toColor(request.initial), owner());
     if (!chosen.isValid())
         return std::nullopt;
     return colourvalue::fromColor(chosen);
@@ -129,7 +141,7 @@ std::optional<FontChoice> QtPrompter::font(const FontChoice &initial)
     start.setStrikeOut(initial.strikethrough);
     start.setUnderline(initial.underline);
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, start, m_parent);
+    const QFont chosen = QFontDialog::getFont(&ok, start, owner());
     if (!ok)
         return std::nullopt;
     FontChoice result;

@@ -2,9 +2,9 @@
 
 #include "prompt/Prompter.h"
 
+#include <QPointer>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // The Prompter with Qt's standard dialogs.
 class QtPrompter : public Prompter
@@ -25,8 +25,10 @@ public:
     std::optional<FontChoice> font(const FontChoice &initial) override;
 
 private:
+    QWidget *owner();
     QString titleOf(const QString &title) const { return title.isEmpty() ? m_untitled : title; }
 
-    QWidget *m_parent;
+    QWidget *m_parent; // for boxes asked while no window of the program is active
+    QPointer<QWidget> m_lastOwner;
     QString m_untitled;
 };

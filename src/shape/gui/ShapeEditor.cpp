@@ -5,6 +5,7 @@
 #include "shape/OutlineTracer.h"
 #include "shape/ShapeFile.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QPushButton>
 
@@ -104,10 +105,20 @@ void ShapeEditor::close()
     m_toolbar = nullptr;
 }
 
+QString ShapeEditor::restartTitle() const
+{
+    // A pack titles this one question with the palette command that opened the editor.
+    if (Phrases::packActive() && m_host.palette) {
+        if (const auto *command = m_host.palette->findChild<QAbstractButton *>(u"forme_editeur"_s))
+            return command->text();
+    }
+    return Phrases::text(Phrase::ShapeEditor);
+}
+
 void ShapeEditor::restart()
 {
-    if (m_prompter.message(Phrases::text(Phrase::AbandonCurrentShape), Phrases::text(Phrase::ShapeEditor),
-                           MessageIcon::Question, MessageButtons::YesNo) != Answer::Yes)
+    if (m_prompter.message(Phrases::text(Phrase::AbandonCurrentShape), restartTitle(), MessageIcon::Question,
+                           MessageButtons::YesNo) != Answer::Yes)
         return;
     close();
     open();

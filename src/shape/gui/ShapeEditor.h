@@ -41,6 +41,7 @@ public:
     ShapeToolbar *toolbar() const { return m_toolbar; }
 
 private:
+    QString restartTitle() const;
     void restart();
     void cancel();
     void validate();

@@ -129,6 +129,7 @@ QWidget *ButtonEditor::makeTextPage()
     layout->addStretch();
     layout->addLayout(buttons);
 
+    wizardwidgets::refuseReserved(m_text, m_prompter);
     connect(m_textColour, &ColourSwatch::clicked, this, [this] { chooseColour(m_textColour); });
     connect(m_backColour, &ColourSwatch::clicked, this, [this] { chooseColour(m_backColour); });
     connect(font, &QPushButton::clicked, this, &ButtonEditor::chooseFont);
@@ -155,6 +156,7 @@ QWidget *ButtonEditor::makeImagePage()
             n + 1, 0);
         grid->addWidget(m_images[n], n + 1, 1);
         grid->addWidget(browse, n + 1, 2);
+        wizardwidgets::refuseReserved(m_images[n], m_prompter);
         connect(browse, &QPushButton::clicked, this,
                 [this, n] { chooseImage(m_images[n], Phrases::text(phraseAfter(kFirstImageTitlePhrase, n))); });
     }

@@ -98,7 +98,7 @@ void ButtonsPage::remove()
     }
     WizardButton &b = m_project.buttons[positionOf(item)];
     const Answer answer =
-        m_prompter.message(Phrases::text(Phrase::DeleteButtonNumber) + QString::number(b.number) +
+        m_prompter.message(Phrases::text(Phrase::DeleteButtonNumber) + QString::number(b.shownNumber()) +
                                Phrases::text(Phrase::SpaceQuestionMark),
                            Phrases::text(Phrase::WizardTitle), MessageIcon::Question, MessageButtons::YesNo);
     if (answer != Answer::Yes)

@@ -72,6 +72,7 @@ FunctionsPage::FunctionsPage(WizardProject &project, Prompter &prompter, QWidget
             b->argument1 = text;
         }
     });
+    wizardwidgets::refuseReserved(m_file, m_prompter);
     connect(m_preview, &QPushButton::clicked, this, &FunctionsPage::preview);
     m_functions->hide();
 }

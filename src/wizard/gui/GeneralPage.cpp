@@ -80,6 +80,8 @@ GeneralPage::GeneralPage(WizardProject &project, Prompter &prompter, QWidget *pa
     connect(m_music, &QCheckBox::toggled, this, &GeneralPage::musicChanged);
     connect(m_musicPath, &QLineEdit::textChanged, this, [this](const QString &text) { m_project.music = text; });
     connect(m_musicBrowse, &QPushButton::clicked, this, &GeneralPage::chooseMusic);
+    for (QLineEdit *field : {m_name, m_imagePath, m_musicPath})
+        wizardwidgets::refuseReserved(field, m_prompter);
     backgroundChanged();
     musicChanged();
 }

@@ -52,6 +52,7 @@ StartupPage::StartupPage(WizardProject &project, Prompter &prompter, QWidget *pa
     connect(m_message, &QRadioButton::clicked, this, &StartupPage::chooseMessage);
     connect(m_preview, &QPushButton::clicked, this, &StartupPage::preview);
     connect(m_file, &QLineEdit::textChanged, this, [this](const QString &text) { m_project.startupFile = text; });
+    wizardwidgets::refuseReserved(m_file, m_prompter);
     refresh();
 }
 

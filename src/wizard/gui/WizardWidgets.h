@@ -1,8 +1,10 @@
 #pragma once
 
 #include "common/gui/NamedWidget.h"
+#include "wizard/WizardPrompts.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QString>
 
 // Small builders the wizard's pages share.
@@ -33,6 +35,17 @@ inline QLabel *stepLabel(const QString &text)
     font.setUnderline(true);
     label->setFont(font);
     return label;
+}
+
+// Takes "¤" and "¬" out of what the author types or picks. Connected after the
+// field's own handlers, so the text they keep last is the cleaned one.
+inline void refuseReserved(QLineEdit *field, Prompter &prompter)
+{
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, &prompter](const QString &text) {
+        const QString cleaned = WizardPrompts::accepted(prompter, text);
+        if (cleaned != text)
+            field->setText(cleaned);
+    });
 }
 
 } // namespace wizardwidgets

@@ -3,6 +3,7 @@
 #include "about/AboutBox.h"
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "app/PluginMenu.h"
 #include "build/gui/CompileDialog.h"
 #include "build/gui/PrintPreview.h"
 #include "build/gui/TestWindow.h"
@@ -283,6 +284,20 @@ TEST_F(EnglishPackTest, QuittingWhileTheWizardIsUpIsTitledFromThePhraseList)
     quitRefused(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s);
     chooseEnglish();
     quitRefused(u"Please close the creation wizard before quitting."_s, u"Quit..."_s);
+}
+
+TEST_F(EnglishPackTest, ABrokenPluginFileIsExplainedInThePacksWords)
+{
+    chooseEnglish();
+    testfiles::writeBytes(programFile(u"plugins.ini"_s), "[DEBUT]\r\nOne\r\ncl\r\nTwo");
+    m_prompter.expectMessage({u"Cannot initialise the plug-ins. Reason: Lecture au-delà de la fin du fichier"_s,
+                              u"Plug-in error"_s, MessageIcon::Critical},
+                             Answer::Ok);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(m_prompter.allAnswered());
+    const QList<QAction *> &entries = session().mainWindow()->plugins().entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), u"One"_s);
 }
 
 TEST_F(EnglishPackTest, TransparencyEntriesWorkWhateverThePackCallsThem)

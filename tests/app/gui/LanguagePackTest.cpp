@@ -82,6 +82,31 @@ TEST_F(LanguagePackTest, FailingFilesLeaveTheirWindowAsFarAsTheyGot)
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
+TEST_F(LanguagePackTest, APackThatRunsOnOrGrowsIsStoppedWithANoticeAndTheStartGoesOn)
+{
+    choose(u"Test"_s);
+    // Few steps, each over a long text: the step budget alone lets it run for minutes.
+    writePack(u"Test"_s, u"Form1.lge"_s,
+              "s = String(1000000, \"a\")\r\nDo\r\n  For i = 1 To Len(s) Step 1000: c = Mid(s, i, 500000): Next\r\n"
+              "Loop\r\n");
+    writePack(u"Test"_s, u"Form2.lge"_s, "Form2.nouv_fich.Caption = \"&New\"\r\n");
+    writePack(u"Test"_s, u"phrases.lge"_s,
+              "Liste.AddItem \"Too many buttons\"\r\ns = String(1000000, \"a\")\r\n"
+              "For n = 1 To 250: Liste.AddItem s & n: Next\r\n");
+    m_prompter.expectMessage({u"Le fichier de langue 'Form1.lge' a été arrêté : il a duré plus de 3 secondes. "
+                              u"ZEP continue sans la suite de ce fichier."_s,
+                              u"Langue/Language"_s, MessageIcon::Exclamation},
+                             Answer::Ok);
+    m_prompter.expectMessage({u"Le fichier de langue 'phrases.lge' a été arrêté : il a demandé plus de 256 Mo de "
+                              u"mémoire. ZEP continue sans la suite de ce fichier."_s,
+                              u"Langue/Language"_s, MessageIcon::Exclamation},
+                             Answer::Ok);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(m_prompter.allAnswered());
+    EXPECT_EQ(session().mainWindow()->menus().newMenu->title(), u"&New"_s);
+    EXPECT_TRUE(Phrases::list().isEmpty()) << "what the runaway file added does not stay";
+}
+
 TEST_F(LanguagePackTest, MenuListsThePacksAndStoresAChoiceForTheNextStart)
 {
     choose(u"English"_s);

@@ -32,7 +32,7 @@ struct Window
     {
         PackScript::Objects objects{{u"Form9"_s, std::make_shared<WidgetScriptObject>(&window)},
                                     {u"Liste"_s, std::make_shared<PhraseListObject>(phrases)}};
-        return PackScript::run(code, objects);
+        return PackScript::run(code, objects) == PackScript::Result::Ran;
     }
 
     QWidget window;
