@@ -80,7 +80,7 @@ TEST(FileAssociation, ExecQuotesOddProgramPathsAndTheEntryIsValid)
 
     for (const QString &program : {u"/opt/zep/zep"_s, u"/opt/l'atelier 100% \"zep\" $x/zep"_s}) {
         Association a;
-        a.make(program).associate();
+        ASSERT_FALSE(a.make(program).associate().isError());
         EXPECT_EQ(testfiles::desktopFileProblems(a.data.path() + u"/applications/zep.desktop"_s), QString())
             << program.toStdString();
     }

@@ -354,7 +354,7 @@ TEST(MenuDataParserTest, EveryFieldComesBackInItsOwnPlace)
     EXPECT_EQ(b1.normalImage, "un_n.bmp");
     EXPECT_EQ(b1.hoverImage, "un_s.bmp");
     EXPECT_EQ(b1.clickImage, "un_c.bmp");
-    EXPECT_EQ(b1.kind, "code");
+    EXPECT_EQ(b1.kind, ButtonKind::Code);
     EXPECT_EQ(b1.code, "MsgBox 1");
     EXPECT_EQ(b1.hoverCode, "MsgBox 11");
     EXPECT_FALSE(b1.transparent);
@@ -365,7 +365,7 @@ TEST(MenuDataParserTest, EveryFieldComesBackInItsOwnPlace)
     EXPECT_EQ(b2.normalImage, "deux_n.bmp_transp.bmp");
     EXPECT_EQ(b2.hoverImage, "deux_s.bmp_transp.bmp");
     EXPECT_EQ(b2.clickImage, "deux_c.bmp_transp.bmp");
-    EXPECT_EQ(b2.kind, "quitter");
+    EXPECT_EQ(b2.kind, ButtonKind::Quit);
     EXPECT_EQ(b2.hoverCode, "MsgBox 22");
     EXPECT_TRUE(b2.transparent);
     EXPECT_EQ(b2.transparentColour, 65280);

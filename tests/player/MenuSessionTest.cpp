@@ -195,7 +195,7 @@ using Value = MenuObjects::Value;
 
 TEST_F(MenuSessionTest, StartMakesACentredWindowAtTheScreensDensityThenRunsTheScripts)
 {
-    m_front.screen = {{1024, 768}, 120, 120}; // 12 twips a pixel
+    m_front.screen = {{1024, 768}, 120, 120, {}}; // 12 twips a pixel
     m_menu.backgroundMusic = "musique.mp3";
     m_menu.timerEnabled = true;
     m_menu.timerInterval = 250;

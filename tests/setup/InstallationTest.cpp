@@ -63,15 +63,18 @@ TEST(SetupFiles, DesktopEntriesStartTheProgramOrOpenTheAddressAndAreValid)
 {
     QTemporaryDir dir;
     const QString where = dir.filePath(u"entry"_s);
-    shortcuts::writeDesktopEntry(where, u"ZEP"_s, u"/opt/my \"ZEP\" 100%/zep"_s, u"Development;X-ZEP;"_s,
-                                 u"/opt/icone.ico"_s);
+    ASSERT_FALSE(shortcuts::writeDesktopEntry(where, u"ZEP"_s, u"/opt/my \"ZEP\" 100%/zep"_s, u"Development;X-ZEP;"_s,
+                                              u"/opt/icone.ico"_s)
+                     .isError());
     EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
               "[Desktop Entry]\nType=Application\nName=ZEP\nExec=\"/opt/my \\\\\"ZEP\\\\\" 100%%/zep\"\n"
               "Icon=/opt/icone.ico\nCategories=Development;X-ZEP;\n");
     EXPECT_TRUE(QFileInfo(where + u".desktop"_s).isExecutable());
     EXPECT_EQ(testfiles::desktopFileProblems(where + u".desktop"_s), QString());
 
-    shortcuts::writeDesktopEntry(where, u"Site"_s, u"https://zep.example.org/page.php?q=a%20b&r=$x"_s, u"X-ZEP;"_s);
+    ASSERT_FALSE(
+        shortcuts::writeDesktopEntry(where, u"Site"_s, u"https://zep.example.org/page.php?q=a%20b&r=$x"_s, u"X-ZEP;"_s)
+            .isError());
     EXPECT_EQ(testfiles::readBytes(where + u".desktop"_s),
               "[Desktop Entry]\nType=Application\nName=Site\n"
               "Exec=xdg-open \"https://zep.example.org/page.php?q=a%%20b&r=\\\\$x\"\nCategories=X-ZEP;\n");

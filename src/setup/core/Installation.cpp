@@ -124,17 +124,22 @@ void Installation::createEntries()
     const QString designerCategories = u"Development;"_s + inGroup;
 
     menugroup::write(m_places, icon);
-    shortcuts::writeInternetShortcut(group + designerEntry, designer, icon, 0);
-    shortcuts::writeDesktopEntry(group + designerEntry, designerEntry, designer, designerCategories, icon);
+    // An entry that cannot be written leaves the installation going: the program runs
+    // without it, as the installer has always allowed.
+    static_cast<void>(shortcuts::writeInternetShortcut(group + designerEntry, designer, icon, 0));
+    static_cast<void>(
+        shortcuts::writeDesktopEntry(group + designerEntry, designerEntry, designer, designerCategories, icon));
     QDir().mkpath(m_places.desktopFolder);
-    shortcuts::writeInternetShortcut(m_places.desktopFolder + designerEntry, designer, icon, 0);
-    shortcuts::writeDesktopEntry(m_places.desktopFolder + designerEntry, designerEntry, designer, designerCategories,
-                                 icon);
-    shortcuts::writeInternetShortcut(group + u"Site officiel de ZEP"_s, site);
-    shortcuts::writeDesktopEntry(group + u"Site officiel de ZEP"_s, u"Site officiel de ZEP"_s, site, inGroup);
-    shortcuts::writeInternetShortcut(group + u"Télécharger des exemples"_s, examples);
-    shortcuts::writeDesktopEntry(group + u"Télécharger des exemples"_s, u"Télécharger des exemples"_s, examples,
-                                 inGroup);
-    shortcuts::writeInternetShortcut(group + u"Désinstaller ZEP"_s, setup, setup, 0);
-    shortcuts::writeDesktopEntry(group + u"Désinstaller ZEP"_s, u"Désinstaller ZEP"_s, setup, inGroup, icon);
+    static_cast<void>(shortcuts::writeInternetShortcut(m_places.desktopFolder + designerEntry, designer, icon, 0));
+    static_cast<void>(shortcuts::writeDesktopEntry(m_places.desktopFolder + designerEntry, designerEntry, designer,
+                                                   designerCategories, icon));
+    static_cast<void>(shortcuts::writeInternetShortcut(group + u"Site officiel de ZEP"_s, site));
+    static_cast<void>(
+        shortcuts::writeDesktopEntry(group + u"Site officiel de ZEP"_s, u"Site officiel de ZEP"_s, site, inGroup));
+    static_cast<void>(shortcuts::writeInternetShortcut(group + u"Télécharger des exemples"_s, examples));
+    static_cast<void>(shortcuts::writeDesktopEntry(group + u"Télécharger des exemples"_s, u"Télécharger des exemples"_s,
+                                                   examples, inGroup));
+    static_cast<void>(shortcuts::writeInternetShortcut(group + u"Désinstaller ZEP"_s, setup, setup, 0));
+    static_cast<void>(
+        shortcuts::writeDesktopEntry(group + u"Désinstaller ZEP"_s, u"Désinstaller ZEP"_s, setup, inGroup, icon));
 }

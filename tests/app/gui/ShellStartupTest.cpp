@@ -148,8 +148,9 @@ TEST_F(ShellFixture, TheThemeInUseReachesEveryTextFieldTheScriptEditorAndTheWait
 
     for (QWidget *w : session().themedWindows()) {
         for (const QLineEdit *edit : w->findChildren<QLineEdit *>()) {
-            if (edit->property("tag").toString() != u"N_DESIGN"_s)
+            if (edit->property("tag").toString() != u"N_DESIGN"_s) {
                 EXPECT_EQ(edit->palette().color(QPalette::Base), field) << edit->objectName().toStdString();
+            }
         }
     }
 
