@@ -66,8 +66,10 @@ void Installation::install()
     copyPackage();
     m_observer.status(u"Création des groupes & icones..."_s, QString());
     createEntries();
-    uninstallrecord::write(m_destination);
-    installedfiles::write(m_destination, m_written);
+    // The program is in place whatever happens to these two; the installer has no way yet
+    // to say that the uninstaller will not find them.
+    static_cast<void>(uninstallrecord::write(m_destination));
+    static_cast<void>(installedfiles::write(m_destination, m_written));
     m_observer.status(u"Enregistrement des fichiers..."_s, QString());
     m_observer.status(u"Installation terminée !"_s, QString());
     m_observer.finished();
@@ -123,9 +125,9 @@ void Installation::createEntries()
     const QString inGroup = menugroup::category() + u';';
     const QString designerCategories = u"Development;"_s + inGroup;
 
-    menugroup::write(m_places, icon);
     // An entry that cannot be written leaves the installation going: the program runs
     // without it, as the installer has always allowed.
+    static_cast<void>(menugroup::write(m_places, icon));
     static_cast<void>(shortcuts::writeInternetShortcut(group + designerEntry, designer, icon, 0));
     static_cast<void>(
         shortcuts::writeDesktopEntry(group + designerEntry, designerEntry, designer, designerCategories, icon));
