@@ -52,13 +52,7 @@ foreach(plugin IN LISTS plugins)
   endif()
 endforeach()
 
-set(base_set
-  "^ld-linux" "^libc\\.so" "^libm\\.so" "^libdl\\.so" "^libpthread\\.so" "^librt\\.so" "^libresolv\\.so"
-  "^libX" "^libxcb" "^libwayland-" "^libGL" "^libEGL" "^libOpenGL" "^libdrm\\.so" "^libgbm\\.so"
-  "^libfontconfig\\.so" "^libexpat\\.so" "^libpulse" "^libdbus-1\\.so"
-  "^libstdc\\+\\+\\.so" "^libgcc_s\\.so" "^libglib-2" "^libpcre2-8\\.so" "^libz\\.so" "^libpng16\\.so"
-  "^libzstd\\.so" "^libuuid\\.so" "^libfreetype\\.so" "^libharfbuzz\\.so"
-  "^libgst" "^liborc-" "^libgobject-2" "^libgmodule-2" "^libffi\\.so")
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/LinuxBaseSet.txt base_set REGEX "^[^#]")
 
 file(GET_RUNTIME_DEPENDENCIES
   EXECUTABLES ${PLAYER}

@@ -9,7 +9,7 @@ add_custom_command(OUTPUT ${ZEP_LINUX_RUNTIME}/qt.conf
   COMMAND ${CMAKE_COMMAND} -DPLAYER=$<TARGET_FILE:compil> -DPLUGINS_DIR=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}
           -DTRANSLATIONS_DIR=${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}
           -DOUT=${ZEP_LINUX_RUNTIME} -DCXX=${CMAKE_CXX_COMPILER} -P ${PROJECT_SOURCE_DIR}/cmake/CollectLinuxRuntime.cmake
-  DEPENDS compil ${PROJECT_SOURCE_DIR}/cmake/CollectLinuxRuntime.cmake
+  DEPENDS compil ${PROJECT_SOURCE_DIR}/cmake/CollectLinuxRuntime.cmake ${PROJECT_SOURCE_DIR}/cmake/LinuxBaseSet.txt
   COMMENT "Collecting the Linux player's runtime")
 add_custom_target(zep_linux_runtime ALL DEPENDS ${ZEP_LINUX_RUNTIME}/qt.conf)
 add_dependencies(zep_package zep_linux_runtime)
