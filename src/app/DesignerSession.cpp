@@ -77,10 +77,13 @@ DesignerSession::DesignerSession(Environment environment)
       m_exports(std::make_unique<DesignerExports>(*m_document, m_env.prompter, m_env.programFolder))
 {
     storage().setRecentFiles(m_recent.get());
-    m_hooks.compileHtml = [this] { m_exports->compileHtml(); };
     DocumentLifecycle::Hooks documentHooks;
-    documentHooks.openWizard = [this] { DesignerHooks::call(m_hooks.openWizard); };
-    documentHooks.wizardOpen = [this] { return m_hooks.wizardOpen && m_hooks.wizardOpen(); };
+    // The wizard needs the main window to sit above.
+    documentHooks.openWizard = [this] {
+        if (m_mainWindow)
+            openWizard();
+    };
+    documentHooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
     documentHooks.openInTextEditor = openInTextEditor;
     documentHooks.shutDown = [this] { shutDown(); };
     m_lifecycle = std::make_unique<DocumentLifecycle>(*m_document, m_env.prompter, documentHooks);
@@ -118,7 +121,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     MainWindow::Services services{
         m_env.programFolder, m_env.prompter, *m_lifecycle, *m_recent,
         *m_appearances,      *m_manual,      *m_links,     [this] { return m_env.association().associate(); }};
-    m_mainWindow = new MainWindow(services, m_hooks);
+    m_mainWindow = new MainWindow(services);
     new LanguageMenu(m_mainWindow->menus().language, m_mainWindow->menus().french, m_env.programFolder,
                      m_env.settings, m_env.prompter, m_mainWindow);
     m_pack->translate(m_mainWindow);
@@ -143,7 +146,7 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_worksheet = new Worksheet(*m_document);
     m_panel = new ParametersPanel(*m_document, m_env.prompter, [this] { return m_worksheet->size(); });
     m_scriptEditor =
-        new ScriptEditorWindow(*m_document, m_env.prompter, [this] { DesignerHooks::call(m_hooks.testRun); });
+        new ScriptEditorWindow(*m_document, m_env.prompter, [this] { m_mainWindow->menus().test->trigger(); });
     m_mousePosition = new MousePositionWindow;
     m_resources = new ResourcesWindow;
     for (QWidget *w : std::initializer_list<QWidget *>{m_worksheet, m_panel, m_scriptEditor, m_mousePosition, m_resources})
@@ -161,20 +164,10 @@ void DesignerSession::createWindows(bool startupProjectNamed)
     m_build =
         std::make_unique<BuildCommands>(*m_document, m_env.prompter, m_env.programFolder,
                                         BuildCommands::Windows{m_mainWindow, m_worksheet, m_panel, m_scriptEditor});
-    m_hooks.testRun = [this] { m_build->testRun(); };
-    m_hooks.compileAutorun = [this] { m_build->compileAutorun(); };
-    m_hooks.compileExecutable = [this] { m_build->compileExecutable(); };
-    m_hooks.compileScreenSaver = [this] { m_build->compileScreenSaver(); };
-    m_hooks.compileIso = [this] { m_build->compileIso(); };
     m_exports->setWindows({m_mainWindow, m_worksheet, [this] { m_build->prepareForBuild(); }});
-    m_hooks.printToBmp = [this] { m_exports->print(PrintPreview::Entry::Bmp); };
-    m_hooks.printToClipboard = [this] { m_exports->print(PrintPreview::Entry::Clipboard); };
-    m_hooks.printOnPaper = [this] { m_exports->print(PrintPreview::Entry::Paper); };
-    m_hooks.fileProperties = [this] { m_exports->fileProperties(); };
     connect(m_mainWindow, &MainWindow::appearanceApplied, this,
             [this](const Appearance &appearance) { m_exports->setAppearance(appearance); });
-    m_hooks.openWizard = [this] { openWizard(); };
-    m_hooks.wizardOpen = [this] { return m_wizard && m_wizard->isOpen(); };
+    connectMenuCommands();
 
     m_wizardRequested = m_mainWindow->options().read(startupProjectNamed, m_mainWindow->designedAppearance());
     // The script editor takes the theme in use once, as it loads.
@@ -200,9 +193,8 @@ void DesignerSession::connectDesignSurface()
         m_mousePosition->showPosition(x, y, m_worksheet->twipsPerPixel());
     });
     connect(m_worksheet, &Worksheet::backgroundHovered, m_mainWindow, [this] { m_mainWindow->labels().restoreAll(); });
-    connect(m_worksheet, &Worksheet::testRequested, this, [this] { DesignerHooks::call(m_hooks.testRun); });
-    m_hooks.help = [this] { m_manual->open(); };
-    connect(m_worksheet, &Worksheet::helpRequested, this, [this] { DesignerHooks::call(m_hooks.help); });
+    connect(m_worksheet, &Worksheet::testRequested, m_mainWindow->menus().test, &QAction::trigger);
+    connect(m_worksheet, &Worksheet::helpRequested, this, [this] { m_manual->open(); });
     m_worksheet->setPrecisePointer(m_mainWindow->menus().precisePointer->isChecked());
     connect(&m_mainWindow->options(), &OptionsController::precisePointerChanged, m_worksheet,
             &Worksheet::setPrecisePointer);
@@ -210,11 +202,27 @@ void DesignerSession::connectDesignSurface()
         if (m_lifecycle->askToSave() != u"annule"_s)
             m_document->open(paths.last());
     });
-    connect(m_palette, &ObjectsPalette::shapeEditorRequested, this, [this] { DesignerHooks::call(m_hooks.shapeEditor); });
+    connect(m_palette, &ObjectsPalette::shapeEditorRequested, this, [this] { m_shapeEditor->open(); });
     connect(m_panel, &ParametersPanel::transparencyPreviewed, this, [this](int slot, const QImage &normal) {
         if (ButtonItem *item = m_worksheet->buttonItem(slot))
             item->showPicture(QPixmap::fromImage(normal));
     });
+}
+
+void DesignerSession::connectMenuCommands()
+{
+    const MainMenus &menus = m_mainWindow->menus();
+    const auto on = [this](QAction *action, auto command) { connect(action, &QAction::triggered, this, command); };
+    on(menus.test, [this] { m_build->testRun(); });
+    on(menus.compileAutorun, [this] { m_build->compileAutorun(); });
+    on(menus.compileExecutable, [this] { m_build->compileExecutable(); });
+    on(menus.compileScreenSaver, [this] { m_build->compileScreenSaver(); });
+    on(menus.compileIso, [this] { m_build->compileIso(); });
+    on(menus.compileHtml, [this] { m_exports->compileHtml(); });
+    on(menus.printBmp, [this] { m_exports->print(PrintPreview::Entry::Bmp); });
+    on(menus.printClipboard, [this] { m_exports->print(PrintPreview::Entry::Clipboard); });
+    on(menus.printPaper, [this] { m_exports->print(PrintPreview::Entry::Paper); });
+    on(menus.properties, [this] { m_exports->fileProperties(); });
 }
 
 void DesignerSession::connectUndo()
@@ -248,7 +256,6 @@ void DesignerSession::createShapeEditor()
         appearanceapplier::apply(window, m_mainWindow->options().appearance());
     };
     m_shapeEditor = std::make_unique<ShapeEditor>(host, m_env.prompter);
-    m_hooks.shapeEditor = [this] { m_shapeEditor->open(); };
 }
 
 QList<QWidget *> DesignerSession::themedWindows() const

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/DesignerHooks.h"
 
 #include <QObject>
 #include <QPointer>
@@ -76,7 +75,6 @@ public:
     ProjectStorage &storage();
     DocumentLifecycle &lifecycle() { return *m_lifecycle; }
     RecentFiles &recentFiles() { return *m_recent; }
-    DesignerHooks &hooks() { return m_hooks; }
     BuildCommands &build() { return *m_build; }
     DesignerExports &exports() { return *m_exports; }
 
@@ -90,17 +88,17 @@ public:
     ShapeEditor &shapeEditor() { return *m_shapeEditor; }
     // The project wizard while it is up.
     WizardWindow *wizard() const;
+    void openWizard();
 
 private:
     void openStartupProject();
-    void openWizard();
+    void connectMenuCommands();
     void connectDesignSurface();
     void connectUndo();
     void createShapeEditor();
     void applyAppearance(const struct Appearance &appearance);
 
     Environment m_env;
-    DesignerHooks m_hooks;
     std::unique_ptr<DesignerDocument> m_document;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<AppearanceFile> m_appearances;

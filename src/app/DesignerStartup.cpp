@@ -55,7 +55,7 @@ bool DesignerStartup::start(const QStringList &arguments)
 
     m_session->showWindows();
     if (m_session->wizardRequested())
-        DesignerHooks::call(m_session->hooks().openWizard);
+        m_session->openWizard();
     splash.finish(m_session->mainWindow());
     return true;
 }

@@ -29,8 +29,8 @@
 
 using namespace Qt::StringLiterals;
 
-MainWindow::MainWindow(Services services, DesignerHooks &hooks, QWidget *parent)
-    : ToolWindow(u"Form2"_s, caption(), parent), m_services(services), m_hooks(hooks),
+MainWindow::MainWindow(Services services, QWidget *parent)
+    : ToolWindow(u"Form2"_s, caption(), parent), m_services(services),
       m_menus(std::make_unique<MainMenus>(this)), m_labels(new MenuLabelBar(this)),
       m_options(new OptionsController(services.programFolder, *m_menus, this)),
       m_recentMenu(new RecentFilesMenu(services.recentFiles, m_menus->file, m_menus->recentEnd, this)),
@@ -132,20 +132,6 @@ void MainWindow::connectDocumentCommands()
     connect(m_menus->editSource, &QAction::triggered, this, [&doc] { doc.showSource(); });
     connect(m_menus->quit, &QAction::triggered, this, [this] { close(); });
     connect(m_recentMenu, &RecentFilesMenu::chosen, this, [&doc](const QString &path) { doc.openRecent(path); });
-
-    const auto hook = [this](QAction *action, std::function<void()> DesignerHooks::*member) {
-        connect(action, &QAction::triggered, this, [this, member] { DesignerHooks::call(m_hooks.*member); });
-    };
-    hook(m_menus->printBmp, &DesignerHooks::printToBmp);
-    hook(m_menus->printClipboard, &DesignerHooks::printToClipboard);
-    hook(m_menus->printPaper, &DesignerHooks::printOnPaper);
-    hook(m_menus->properties, &DesignerHooks::fileProperties);
-    hook(m_menus->test, &DesignerHooks::testRun);
-    hook(m_menus->compileAutorun, &DesignerHooks::compileAutorun);
-    hook(m_menus->compileExecutable, &DesignerHooks::compileExecutable);
-    hook(m_menus->compileScreenSaver, &DesignerHooks::compileScreenSaver);
-    hook(m_menus->compileIso, &DesignerHooks::compileIso);
-    hook(m_menus->compileHtml, &DesignerHooks::compileHtml);
 }
 
 void MainWindow::connectOptionsAndHelp()

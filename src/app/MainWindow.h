@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/DesignerHooks.h"
 #include "app/core/Appearance.h"
 #include "common/ZepError.h"
 #include "common/gui/ToolWindow.h"
+
+#include <functional>
 
 class AppearanceEditor;
 class AppearanceFile;
@@ -41,8 +42,8 @@ public:
         std::function<ZepError()> associate;
     };
 
-    // hooks stays owned by the caller, so hooks filled later are seen.
-    MainWindow(Services services, DesignerHooks &hooks, QWidget *parent = nullptr);
+    // The print, properties, test and compile entries are connected by the session.
+    MainWindow(Services services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     static QString caption();
@@ -74,7 +75,6 @@ private:
     void connectOptionsAndHelp();
 
     Services m_services;
-    DesignerHooks &m_hooks;
     std::unique_ptr<MainMenus> m_menus;
     MenuLabelBar *m_labels;
     OptionsController *m_options;

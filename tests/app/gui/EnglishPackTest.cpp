@@ -273,11 +273,10 @@ TEST_F(EnglishPackTest, QuittingWhileTheWizardIsUpIsTitledFromThePhraseList)
 {
     const auto quitRefused = [this](const QString &text, const QString &title) {
         ASSERT_TRUE(start());
-        session().hooks().wizardOpen = [] { return true; };
+        session().openWizard();
         m_prompter.expectMessage(text, title, MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
         EXPECT_FALSE(session().mainWindow()->close());
         EXPECT_TRUE(m_prompter.allAnswered());
-        session().hooks().wizardOpen = [] { return false; };
         m_startup.reset();
         QApplication::processEvents();
     };

@@ -13,6 +13,7 @@
 #include "project/MenuProject.h"
 #include "project/ProjectWriter.h"
 #include "support/TestFiles.h"
+#include "wizard/gui/WizardWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,13 +145,15 @@ TEST_F(ShellFixture, SourceAndRefreshNeedASavedProject)
 TEST_F(ShellFixture, QuitWhileTheWizardIsOpenKeepsTheProgramRunning)
 {
     ASSERT_TRUE(start());
-    session().hooks().wizardOpen = [] { return true; };
+    session().openWizard();
     m_prompter.expectMessage(u"Veuillez fermer l'assistant création avant de quitter."_s, u"Quitter..."_s,
                              MessageIcon::Exclamation, MessageButtons::Ok, Answer::Ok);
     EXPECT_FALSE(session().mainWindow()->close());
     EXPECT_TRUE(session().palette()->isVisible());
 
-    session().hooks().wizardOpen = [] { return false; };
+    m_prompter.expectMessage(u"Quitter l'assistant ?"_s, u"Assistant création"_s, MessageIcon::Question,
+                             MessageButtons::YesNo, Answer::Yes);
+    EXPECT_TRUE(session().wizard()->close());
     session().document().addText();
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
     EXPECT_FALSE(session().mainWindow()->close());
