@@ -151,8 +151,10 @@ TEST_F(ShellFixture, QuitWhileTheWizardIsOpenKeepsTheProgramRunning)
     EXPECT_FALSE(session().mainWindow()->close());
     EXPECT_TRUE(session().palette()->isVisible());
 
-    m_prompter.expectMessage(u"Quitter l'assistant ?"_s, u"Assistant création"_s, MessageIcon::Question,
-                             MessageButtons::YesNo, Answer::Yes);
+    MessageRequest quitWizard{u"Quitter l'assistant ?"_s, u"Assistant création"_s, MessageIcon::Question,
+                              MessageButtons::YesNo};
+    quitWizard.defaultButton = 2;
+    m_prompter.expectMessage(quitWizard, Answer::Yes);
     EXPECT_TRUE(session().wizard()->close());
     session().document().addText();
     expectAskToSave(m_prompter, u"Voulez-vous enregistrer le fichier en cours ?"_s, Answer::Cancel);
