@@ -115,7 +115,7 @@ TEST_F(WineDesktopTest, At144DpiTheScreenIsThe96DpiScreenOneAndAHalfTimesAsLarge
     for (const int dpi : {96, 144}) {
         m_wine.setScreenDpi(dpi);
         ASSERT_TRUE(m_wine.start(player));
-        ASSERT_NE(m_wine.findWindow(u"densite"_s), 0u);
+        ASSERT_NE(m_wine.findWindow(u"densite"_s), 0u) << "at " << dpi << " dpi, " << m_wine.visibleTitles().toStdString();
         shots[dpi == 144] = m_wine.steadyScreen();
     }
     // 400 x 300 centred at 96 dpi; 600 x 450 centred at 144.

@@ -89,9 +89,13 @@ void WineSession::stop()
 void WineSession::setScreenDpi(int dpi)
 {
     stop();
-    run(u"wine"_s, {u"reg"_s, u"add"_s, u"HKCU\\Control Panel\\Desktop"_s, u"/v"_s, u"LogPixels"_s, u"/t"_s,
-                    u"REG_DWORD"_s, u"/d"_s, QString::number(dpi), u"/f"_s});
-    stop();
+    run(u"wine"_s,
+        {u"reg"_s, u"add"_s, u"HKCU\\Control Panel\\Desktop"_s, u"/v"_s, u"LogPixels"_s, u"/t"_s, u"REG_DWORD"_s,
+         u"/d"_s, QString::number(dpi), u"/f"_s},
+        180000);
+    // Killing the server now could lose the value or leave its services half started:
+    // let it write the registry and end by itself, as after the prefix is made.
+    run(u"wineserver"_s, {u"-w"_s}, 180000);
 }
 
 qulonglong WineSession::findWindow(const QString &title, int milliseconds) const
@@ -116,6 +120,16 @@ qulonglong WineSession::findWindowMatching(const QString &pattern, int milliseco
         QThread::msleep(200);
     } while (clock.elapsed() < milliseconds);
     return 0;
+}
+
+QString WineSession::visibleTitles() const
+{
+    QStringList titles;
+    const QStringList ids =
+        run(u"xdotool"_s, {u"search"_s, u"--onlyvisible"_s, u"--name"_s, u"."_s}).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString &id : ids)
+        titles << run(u"xdotool"_s, {u"getwindowname"_s, id}).trimmed();
+    return u"windows on screen: «"_s + titles.join(u"», «"_s) + u"»"_s;
 }
 
 bool WineSession::windowExists(const QString &title) const

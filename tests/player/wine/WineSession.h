@@ -33,6 +33,8 @@ public:
     // The same with an extended regular expression of xdotool.
     qulonglong findWindowMatching(const QString &pattern, int milliseconds = 60000) const;
     bool windowExists(const QString &title) const;
+    // The titles of the visible windows, to say what was there instead of a window not found.
+    QString visibleTitles() const;
     QRect geometry(qulonglong window) const;
     QImage screen() const;
     // Waits until the screen has not changed for a moment; that picture.
