@@ -45,10 +45,12 @@ struct MediaProject
             return name;
         };
         project.setPath(folder.filePath(u"media.zep"_s));
-        project.setBackgroundImage(media(u"fond.jpg"_s, 10'000'000));
-        project.setBackgroundMusic(media(u"musique.mp3"_s, 30'000'000));
-        project.setClickSound(media(u"clic.wav"_s, 5'000'000));
-        project.setHoverSound(media(u"survol.wav"_s, 5'000'000));
+        ProjectSettings settings = project.settings();
+        settings.backgroundImage = media(u"fond.jpg"_s, 10'000'000);
+        settings.backgroundMusic = media(u"musique.mp3"_s, 30'000'000);
+        settings.clickSound = media(u"clic.wav"_s, 5'000'000);
+        settings.hoverSound = media(u"survol.wav"_s, 5'000'000);
+        project.setSettings(settings);
         for (int i = 1; i <= 10; ++i) {
             const int slot = project.addButton(ButtonKind::Quit);
             MenuButton b = project.button(slot);

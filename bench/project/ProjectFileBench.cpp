@@ -27,7 +27,9 @@ void fillLargeProject(MenuProject &project)
     QString script;
     while (script.size() < 5000)
         script += u"If Bouton1.Left > 200 Then MsgBox \"Déplacé : \" & Bouton1.Left\r\n"_s;
-    project.setGlobalCode(script);
+    ProjectSettings settings = project.settings();
+    settings.globalCode = script;
+    project.setSettings(settings);
     for (int i = 1; i <= 99; ++i) {
         const int slot = project.addButton(ButtonKind::Code);
         MenuButton b = project.button(slot);

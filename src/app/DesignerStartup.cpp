@@ -15,6 +15,7 @@
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "prompt/Prompter.h"
 
@@ -49,7 +50,7 @@ bool DesignerStartup::start(const QStringList &arguments)
     m_session->createWindows(!commandLine.startupProject().isEmpty());
     layOutWindows(screen.width());
 
-    m_session->project().choose(ItemRef::project());
+    m_session->document().selection().choose(ItemRef::project());
     FirstRun::createMissingFiles(m_env.programFolder, m_session->mainWindow()->options().current(),
                                  m_env.association());
 

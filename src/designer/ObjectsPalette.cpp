@@ -95,7 +95,7 @@ void ObjectsPalette::addButton(ButtonKind kind)
     }
     // A cancelled image dialog leaves the panel's field as it was: the images of the
     // button it showed last.
-    const int shown = project.selectedButton();
+    const int shown = m_document->selection().selectedButton();
     const MenuButton previous = shown >= 1 ? project.button(shown) : MenuButton{};
     m_document->addButton(kind, [&](MenuButton &b) {
         const auto ask = [this](const QString &title, const QString &fieldValue) {

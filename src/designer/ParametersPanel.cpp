@@ -19,12 +19,11 @@
 
 using namespace Qt::StringLiterals;
 
-ParametersPanel::ParametersPanel(DesignerDocument &document, Prompter &prompter, ClientSize clientSize,
-                                 QWidget *parent)
+ParametersPanel::ParametersPanel(DesignerDocument &document, Prompter &prompter, ClientSize clientSize, QWidget *parent)
     : ToolWindow(u"Form4"_s, u"Paramètres"_s, parent), m_document(document), m_project(document.project()),
-      m_tpp(screenmetrics::twipsPerPixel()),
-      m_clientSize(std::move(clientSize)), m_topBar(new QWidget(this)), m_chooser(new QComboBox(m_topBar)),
-      m_scrollBar(new QScrollBar(Qt::Vertical, this)), m_frame(new QWidget(this))
+      m_selection(document.selection()), m_tpp(screenmetrics::twipsPerPixel()), m_clientSize(std::move(clientSize)),
+      m_topBar(new QWidget(this)), m_chooser(new QComboBox(m_topBar)), m_scrollBar(new QScrollBar(Qt::Vertical, this)),
+      m_frame(new QWidget(this))
 {
     if (!m_clientSize) {
         m_clientSize = [this] {
@@ -54,12 +53,12 @@ ParametersPanel::ParametersPanel(DesignerDocument &document, Prompter &prompter,
     connect(m_buttonPage, &ButtonPage::scriptEditorRequested, this, &ParametersPanel::scriptEditorRequested);
     connect(m_buttonPage, &ButtonPage::transparencyPreviewed, this, &ParametersPanel::transparencyPreviewed);
 
-    connect(&m_project, &MenuProject::chooserChanged, this, &ParametersPanel::refreshChooser);
-    connect(&m_project, &MenuProject::selectionChanged, this, &ParametersPanel::followSelection);
+    connect(&m_selection, &ItemSelection::entriesChanged, this, &ParametersPanel::refreshChooser);
+    connect(&m_selection, &ItemSelection::selectionChanged, this, &ParametersPanel::followSelection);
     connect(&m_project, &MenuProject::projectReset, this, &ParametersPanel::followSelection);
     connect(m_chooser, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0 && index < m_project.chooser().entries().size())
-            m_project.choose(m_project.chooser().entries()[index]);
+        if (index >= 0 && index < m_selection.entries().size())
+            m_selection.choose(m_selection.entries()[index]);
     });
     connect(m_scrollBar, &QScrollBar::valueChanged, this, &ParametersPanel::scrollPages);
 
@@ -81,8 +80,8 @@ void ParametersPanel::refreshChooser()
 {
     const QSignalBlocker blocker(m_chooser);
     m_chooser->clear();
-    m_chooser->addItems(m_project.captions());
-    m_chooser->setCurrentIndex(m_project.chooser().currentIndex());
+    m_chooser->addItems(m_selection.captions());
+    m_chooser->setCurrentIndex(m_selection.currentIndex());
 }
 
 void ParametersPanel::followSelection()
@@ -91,14 +90,14 @@ void ParametersPanel::followSelection()
     m_projectPage->hide();
     m_buttonPage->hide();
     m_textPage->hide();
-    const ItemRef chosen = m_project.chosen();
+    const ItemRef chosen = m_selection.chosen();
     if (chosen.kind == ItemKind::Project) {
         m_projectPage->show();
     } else if (chosen.kind == ItemKind::Button) {
-        m_buttonPage->showButton(m_project.selectedButton());
+        m_buttonPage->showButton(m_selection.selectedButton());
         m_buttonPage->show();
     } else {
-        m_textPage->showText(m_project.selectedText());
+        m_textPage->showText(m_selection.selectedText());
         m_textPage->show();
     }
     m_scrollBar->setValue(0);
@@ -140,5 +139,5 @@ void ParametersPanel::scrollPages(int value)
 
 void ParametersPanel::prepareForBuild()
 {
-    m_project.choose(ItemRef::project());
+    m_selection.choose(ItemRef::project());
 }

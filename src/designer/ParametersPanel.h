@@ -10,6 +10,7 @@
 
 class ButtonPage;
 class DesignerDocument;
+class ItemSelection;
 class MenuProject;
 class ProjectPage;
 class Prompter;
@@ -57,6 +58,7 @@ private:
 
     DesignerDocument &m_document;
     MenuProject &m_project;
+    ItemSelection &m_selection;
     TwipsPerPixel m_tpp;
     ClientSize m_clientSize;
     QWidget *m_topBar;

@@ -41,8 +41,8 @@ QPointF wholeTwips(const QPointF &twips)
 
 Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
     : ToolWindow(u"Form3"_s, u"Feuille de travail - taille réduite"_s, parent), m_document(document),
-      m_project(document.project()), m_tpp(screenmetrics::twipsPerPixel()), m_overlay(new SurfaceOverlay(this)),
-      m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
+      m_project(document.project()), m_selection(document.selection()), m_tpp(screenmetrics::twipsPerPixel()),
+      m_overlay(new SurfaceOverlay(this)), m_waitPanel(new QLabel(u"Veuillez patienter..."_s, this))
 {
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -76,8 +76,8 @@ Worksheet::Worksheet(DesignerDocument &document, QWidget *parent)
     connect(&m_project, &MenuProject::buttonChanged, this, &Worksheet::followButton);
     connect(&m_project, &MenuProject::textAdded, this, &Worksheet::followText);
     connect(&m_project, &MenuProject::textChanged, this, &Worksheet::followText);
-    connect(&m_project, &MenuProject::selectionChanged, this, &Worksheet::followSelection);
-    connect(&m_project, &MenuProject::chooserChanged, this, &Worksheet::followSelection);
+    connect(&m_selection, &ItemSelection::selectionChanged, this, &Worksheet::followSelection);
+    connect(&m_selection, &ItemSelection::entriesChanged, this, &Worksheet::followSelection);
     connect(&m_project, &MenuProject::shapeChanged, this, &Worksheet::followShape);
     addUndoShortcuts(this, &m_document.undoStack());
     rebuild();
@@ -300,11 +300,11 @@ void Worksheet::setCornerMarkersShown(bool on)
 
 QWidget *Worksheet::selectedItem() const
 {
-    switch (m_project.chosen().kind) {
+    switch (m_selection.chosen().kind) {
     case ItemKind::Button:
-        return buttonItem(m_project.selectedButton());
+        return buttonItem(m_selection.selectedButton());
     case ItemKind::Text:
-        return textItem(m_project.selectedText());
+        return textItem(m_selection.selectedText());
     case ItemKind::Project:
         break;
     }
@@ -413,7 +413,7 @@ void Worksheet::buttonPressed(ButtonItem *item, QMouseEvent *event)
 {
     setFocus();
     const MenuButton &b = m_project.button(item->slot());
-    m_project.choose(ItemRef::button(item->slot()));
+    m_selection.choose(ItemRef::button(item->slot()));
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, event->position()) - twipsAt(item, {0, 0})};
         showDragOutline(item->mapTo(this, event->position()));
@@ -435,7 +435,7 @@ void Worksheet::buttonMoved(ButtonItem *item, const QPointF &)
 
 void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
 {
-    m_project.choose(ItemRef::text(item->slot()));
+    m_selection.choose(ItemRef::text(item->slot()));
     if (modifierHeld(event)) {
         m_drag = {item, twipsAt(item, QPointF(item->viewport()->mapTo(item, event->position().toPoint()))) -
                             twipsAt(item, {0, 0})};
@@ -450,7 +450,7 @@ void Worksheet::textPressed(TextItem *item, QMouseEvent *event)
 
 TextItem *Worksheet::resizingText() const
 {
-    TextItem *item = textItem(m_project.selectedText());
+    TextItem *item = textItem(m_selection.selectedText());
     return item && item->isResizing() ? item : nullptr;
 }
 
@@ -527,7 +527,7 @@ void Worksheet::mousePressEvent(QMouseEvent *event)
 {
     setFocus();
     if (event->button() == Qt::LeftButton)
-        m_project.choose(ItemRef::project());
+        m_selection.choose(ItemRef::project());
 }
 
 void Worksheet::mouseMoveEvent(QMouseEvent *event)
@@ -563,8 +563,8 @@ void Worksheet::keyPressEvent(QKeyEvent *event)
 
 void Worksheet::deleteSelectedButton()
 {
-    const int slot = m_project.selectedButton();
-    if (slot < 1 || m_project.chosen().kind != ItemKind::Button || !m_prompter)
+    const int slot = m_selection.selectedButton();
+    if (slot < 1 || m_selection.chosen().kind != ItemKind::Button || !m_prompter)
         return;
     if (m_prompter->message(Phrases::text(Phrase::DeleteButtonQuestion) + QString::number(slot) + u" ?"_s,
                             Phrases::text(Phrase::DeleteTitle), MessageIcon::Question,

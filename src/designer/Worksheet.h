@@ -12,6 +12,7 @@
 
 class ButtonItem;
 class DesignerDocument;
+class ItemSelection;
 class MenuProject;
 class Prompter;
 class QLabel;
@@ -107,6 +108,7 @@ private:
 
     DesignerDocument &m_document;
     MenuProject &m_project;
+    ItemSelection &m_selection;
     Prompter *m_prompter = nullptr;
     TwipsPerPixel m_tpp;
     QPixmap m_background;

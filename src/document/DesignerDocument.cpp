@@ -13,7 +13,7 @@ DesignerDocument::DesignerDocument(Prompter &prompter, QString unsavedFolder, QO
     // A project read, reset or written again starts a history of its own.
     connect(&m_project, &MenuProject::projectReset, this, &DesignerDocument::markUnmodified);
     // Typing goes on as one step until the author turns to another item.
-    connect(&m_project, &MenuProject::selectionChanged, this, [this] { endBurst(); });
+    connect(&m_selection, &ItemSelection::selectionChanged, this, [this] { endBurst(); });
 }
 
 DesignerDocument::~DesignerDocument() = default;
@@ -120,7 +120,7 @@ int DesignerDocument::addButton(ButtonKind kind, const std::function<void(MenuBu
         return -1;
     const int slot = m_project.buttonSlotsInUse();
     m_undo.beginMacro(u"Ajouter"_s);
-    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), true, kind, u"Ajouter"_s));
+    m_undo.push(new PresenceCommand(m_project, m_selection, ItemRef::button(slot), true, kind, u"Ajouter"_s));
     if (chooseImages) {
         MenuButton b = m_project.button(slot);
         chooseImages(b);
@@ -135,16 +135,18 @@ int DesignerDocument::addText()
     const int slot = m_project.textSlotsInUse();
     if (slot >= MenuProject::kMaxTextSlotsInUse)
         return -1;
-    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), true, ButtonKind::None, u"Ajouter"_s));
+    m_undo.push(new PresenceCommand(m_project, m_selection, ItemRef::text(slot), true, ButtonKind::None, u"Ajouter"_s));
     return slot;
 }
 
 void DesignerDocument::deleteButton(int slot)
 {
-    m_undo.push(new PresenceCommand(m_project, ItemRef::button(slot), false, ButtonKind::None, u"Supprimer"_s));
+    m_undo.push(
+        new PresenceCommand(m_project, m_selection, ItemRef::button(slot), false, ButtonKind::None, u"Supprimer"_s));
 }
 
 void DesignerDocument::deleteText(int slot)
 {
-    m_undo.push(new PresenceCommand(m_project, ItemRef::text(slot), false, ButtonKind::None, u"Supprimer"_s));
+    m_undo.push(
+        new PresenceCommand(m_project, m_selection, ItemRef::text(slot), false, ButtonKind::None, u"Supprimer"_s));
 }

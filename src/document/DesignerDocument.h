@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ZepError.h"
+#include "document/ItemSelection.h"
 #include "project/MenuProject.h"
 #include "project/ProjectLocation.h"
 
@@ -13,8 +14,8 @@
 class ProjectStorage;
 class Prompter;
 
-// The open project as the designer edits it: the model, its undo stack, its file and
-// folder. Every edit made in a designer window is one command made here, so it can
+// The open project as the designer edits it: the model, the item the author has turned
+// to, its undo stack, its file and folder. Every edit made in a designer window is one command made here, so it can
 // be undone; reading, reset and saving are not edits.
 class DesignerDocument : public QObject
 {
@@ -27,6 +28,8 @@ public:
 
     MenuProject &project() { return m_project; }
     const MenuProject &project() const { return m_project; }
+    ItemSelection &selection() { return m_selection; }
+    const ItemSelection &selection() const { return m_selection; }
     QUndoStack &undoStack() { return m_undo; }
     ProjectStorage &storage() { return *m_storage; }
 
@@ -82,6 +85,7 @@ private:
     static QString itemKey(const QString &item, int slot, const QString &field);
 
     MenuProject m_project;
+    ItemSelection m_selection{m_project};
     QUndoStack m_undo;
     std::unique_ptr<ProjectStorage> m_storage;
     int m_burst = 1;

@@ -2,10 +2,6 @@
 
 #include "common/Phrases.h"
 
-#include <QStringList>
-
-#include <functional>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -82,35 +78,12 @@ void MenuProject::setSettings(const ProjectSettings &settings)
     }
 }
 
-namespace {
-
-template<typename T>
-ProjectSettings with(const ProjectSettings &settings, T ProjectSettings::*member, const T &value)
+void MenuProject::setIcon(const QString &icon)
 {
-    ProjectSettings s = settings;
-    s.*member = value;
-    return s;
+    ProjectSettings s = m_c.settings;
+    s.icon = icon;
+    setSettings(s);
 }
-
-} // namespace
-
-void MenuProject::setBackgroundImage(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::backgroundImage, file)); }
-void MenuProject::setFullScreen(int on) { setSettings(with(m_c.settings, &ProjectSettings::fullScreen, on)); }
-void MenuProject::setContours(int on) { setSettings(with(m_c.settings, &ProjectSettings::contours, on)); }
-void MenuProject::setIcon(const QString &icon) { setSettings(with(m_c.settings, &ProjectSettings::icon, icon)); }
-void MenuProject::setBackgroundMusic(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::backgroundMusic, file)); }
-void MenuProject::setStartupAction(const QString &action) { setSettings(with(m_c.settings, &ProjectSettings::startupAction, action)); }
-void MenuProject::setBackgroundColour(int colour) { setSettings(with(m_c.settings, &ProjectSettings::backgroundColour, colour)); }
-void MenuProject::setContextMenu(int on) { setSettings(with(m_c.settings, &ProjectSettings::contextMenu, on)); }
-void MenuProject::setTimerEnabled(int on) { setSettings(with(m_c.settings, &ProjectSettings::timerEnabled, on)); }
-void MenuProject::setTimerInterval(const QString &interval) { setSettings(with(m_c.settings, &ProjectSettings::timerInterval, interval)); }
-void MenuProject::setTimerCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::timerCode, code)); }
-void MenuProject::setGlobalCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::globalCode, code)); }
-void MenuProject::setHandCursor(int on) { setSettings(with(m_c.settings, &ProjectSettings::handCursor, on)); }
-void MenuProject::setClickSound(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::clickSound, file)); }
-void MenuProject::setHoverSound(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::hoverSound, file)); }
-void MenuProject::setTransparencyImage(const QString &file) { setSettings(with(m_c.settings, &ProjectSettings::transparencyImage, file)); }
-void MenuProject::setWindowHoverCode(const QString &code) { setSettings(with(m_c.settings, &ProjectSettings::windowHoverCode, code)); }
 
 void MenuProject::setSize(float width, float height)
 {
@@ -141,7 +114,6 @@ int MenuProject::addButton(ButtonKind kind)
     if (kind == ButtonKind::Code)
         b.code = MenuButton::codeTemplate(slot);
     setButton(slot, b);
-    addAndChoose(ItemRef::button(slot));
     return slot;
 }
 
@@ -159,8 +131,6 @@ void MenuProject::deleteButton(int slot)
     MenuButton b = m_c.buttons[slot];
     b.kind = ButtonKind::Deleted;
     setButton(slot, b);
-    m_c.selectedButton = -1;
-    removeEntry(ItemRef::button(slot));
 }
 
 void MenuProject::restoreButton(int slot, ButtonKind kind)
@@ -168,7 +138,6 @@ void MenuProject::restoreButton(int slot, ButtonKind kind)
     MenuButton b = m_c.buttons[slot];
     b.kind = kind;
     setButton(slot, b);
-    addAndChoose(ItemRef::button(slot));
 }
 
 int MenuProject::addText()
@@ -184,7 +153,6 @@ int MenuProject::addText()
     t.height = 1455;
     t.text = Phrases::text(Phrase::TypeContentHere) + u"Texte "_s + QString::number(slot);
     setText(slot, t);
-    addAndChoose(ItemRef::text(slot));
     return slot;
 }
 
@@ -203,8 +171,6 @@ void MenuProject::deleteText(int slot)
     t.deleted = true;
     t.visible = false;
     setText(slot, t);
-    m_c.selectedText = -1;
-    removeEntry(ItemRef::text(slot));
 }
 
 void MenuProject::restoreText(int slot)
@@ -213,39 +179,4 @@ void MenuProject::restoreText(int slot)
     t.deleted = false;
     t.visible = true;
     setText(slot, t);
-    addAndChoose(ItemRef::text(slot));
-}
-
-QString MenuProject::caption(ItemRef item) const
-{
-    return ItemChooser::caption(item, item.kind == ItemKind::Button ? m_c.buttons[item.slot].kindWord() : QString());
-}
-
-QStringList MenuProject::captions() const
-{
-    QStringList list;
-    for (ItemRef item : m_c.chooser.entries())
-        list.append(caption(item));
-    return list;
-}
-
-void MenuProject::choose(ItemRef item)
-{
-    if (m_c.choose(item))
-        emit selectionChanged();
-}
-
-void MenuProject::addAndChoose(ItemRef item)
-{
-    m_c.addAndChoose(item);
-    emit chooserChanged();
-    emit selectionChanged();
-}
-
-void MenuProject::removeEntry(ItemRef item)
-{
-    m_c.chooser.remove(item);
-    m_c.chooser.selectFirst();
-    emit chooserChanged();
-    emit selectionChanged();
 }

@@ -38,24 +38,8 @@ public:
     const ProjectSettings &settings() const { return m_c.settings; }
     // Signals settingChanged once for every field that differs.
     void setSettings(const ProjectSettings &settings);
-    void setBackgroundImage(const QString &file);
-    void setFullScreen(int on);
     void setSize(float width, float height);
-    void setContours(int on);
     void setIcon(const QString &icon);
-    void setBackgroundMusic(const QString &file);
-    void setStartupAction(const QString &action);
-    void setBackgroundColour(int colour);
-    void setContextMenu(int on);
-    void setTimerEnabled(int on);
-    void setTimerInterval(const QString &interval);
-    void setTimerCode(const QString &code);
-    void setGlobalCode(const QString &code);
-    void setHandCursor(int on);
-    void setClickSound(const QString &file);
-    void setHoverSound(const QString &file);
-    void setTransparencyImage(const QString &file);
-    void setWindowHoverCode(const QString &code);
 
     // The outline, 1-based: entry 0 holds no vertex.
     const QList<ShapePoint> &shape() const { return m_c.shape; }
@@ -66,32 +50,22 @@ public:
     int buttonSlotsInUse() const { return m_c.buttonSlotsInUse; }
     const MenuButton &button(int slot) const { return m_c.buttons[slot]; }
     bool canAddButton() const { return m_c.canAddButton(); }
-    // A new button of the given kind at 200, 200, selected; -1 when 99 exist.
+    // A new button of the given kind at 200, 200; -1 when 99 exist.
     int addButton(ButtonKind kind);
     void setButton(int slot, const MenuButton &button);
     void deleteButton(int slot);
-    // A deleted button back with its kind, its entry in the chooser and selected.
+    // A deleted button back with its kind.
     void restoreButton(int slot, ButtonKind kind);
 
     // Texts: slots 1 to textSlotsInUse() - 1
     int textSlotsInUse() const { return int(m_c.texts.size()); }
     const MenuText &text(int slot) const { return m_c.texts[slot]; }
-    // A new text from the template at 200, 200 with its placeholder content, selected.
+    // A new text from the template at 200, 200 with its placeholder content.
     int addText();
     void setText(int slot, const MenuText &text);
     void deleteText(int slot);
-    // A deleted text back with its content, its entry in the chooser and selected.
+    // A deleted text back with its content.
     void restoreText(int slot);
-
-    // Selection, through the item chooser only
-    const ItemChooser &chooser() const { return m_c.chooser; }
-    QString caption(ItemRef item) const;
-    QStringList captions() const;
-    ItemRef chosen() const { return m_c.chosen(); }
-    QString chosenCaption() const { return caption(chosen()); }
-    void choose(ItemRef item);
-    int selectedButton() const { return m_c.selectedButton; }
-    int selectedText() const { return m_c.selectedText; }
 
 signals:
     void projectReset();
@@ -103,13 +77,8 @@ signals:
     void buttonChanged(int slot, ButtonFields fields);
     void textAdded(int slot);
     void textChanged(int slot, TextFields fields);
-    void chooserChanged();
-    void selectionChanged();
 
 private:
-    void addAndChoose(ItemRef item);
-    void removeEntry(ItemRef item);
-
     QString m_path;
     ProjectContent m_c;
     QString m_defaultIconMarker = ProjectSettings::kDefaultIconMarker;

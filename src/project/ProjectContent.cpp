@@ -6,7 +6,6 @@ ProjectContent ProjectContent::fresh(const ProjectContent &before, const QString
     content.settings.width = before.settings.width;
     content.settings.height = before.settings.height;
     content.settings.icon = iconMarker;
-    content.selectedText = before.selectedText;
     return content;
 }
 
@@ -28,26 +27,4 @@ int ProjectContent::appendTextSlot()
     texts.append(texts[0]);
     texts.last().visible = true;
     return int(texts.size()) - 1;
-}
-
-void ProjectContent::addAndChoose(ItemRef item)
-{
-    chooser.append(item);
-    choose(item);
-}
-
-bool ProjectContent::choose(ItemRef item)
-{
-    if (!chooser.select(item))
-        return false;
-    if (item.kind == ItemKind::Button)
-        selectedButton = item.slot;
-    else if (item.kind == ItemKind::Text)
-        selectedText = item.slot;
-    return true;
-}
-
-ItemRef ProjectContent::chosen() const
-{
-    return chooser.current();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "project/AuthorInfo.h"
-#include "project/ItemChooser.h"
 #include "project/MenuButton.h"
 #include "project/MenuText.h"
 #include "project/ProjectSettings.h"
@@ -24,11 +23,8 @@ struct ProjectContent
     QList<MenuButton> buttons = QList<MenuButton>(kButtonSlots);
     int buttonSlotsInUse = 1;
     QList<MenuText> texts{MenuText{}};
-    ItemChooser chooser;
-    int selectedButton = -1;
-    int selectedText = -1;
 
-    // A new project keeps the window size and the selected text of the one before.
+    // A new project keeps the window size of the one before.
     static ProjectContent fresh(const ProjectContent &before, const QString &iconMarker);
 
     bool canAddButton() const { return buttonSlotsInUse < kMaxButtonSlotsInUse; }
@@ -36,12 +32,6 @@ struct ProjectContent
     int appendButtonSlot();
     // The next slot, a copy of the template; -1 when none is left.
     int appendTextSlot();
-    // Appends the item's chooser entry and selects it.
-    void addAndChoose(ItemRef item);
-    // Selects the item's entry and records its slot; false when the chooser has no such entry.
-    bool choose(ItemRef item);
-    // The item the chooser shows.
-    ItemRef chosen() const;
     // The outline without its entry 0.
     QList<ShapePoint> vertices() const { return shape.mid(1); }
 };

@@ -315,8 +315,6 @@ void ProjectReader::readButtonFields(MenuButton &button, int slot)
     button.kind = buttonkind::fromWord(line);
     if (button.kind == ButtonKind::Other)
         button.otherKind = line;
-    if (slot > 0)
-        m_c.addAndChoose(ItemRef::button(slot));
     if (!field(&line))
         return;
     button.code = fold::unfold(line);
@@ -346,7 +344,6 @@ void ProjectReader::readText()
         return;
     }
     readTextFields(m_c.texts[slot]);
-    m_c.addAndChoose(ItemRef::text(slot));
 }
 
 void ProjectReader::readTextFields(MenuText &text)

@@ -1,5 +1,6 @@
 #include "BuildFixtures.h"
 
+#include "support/ProjectSettingsEdit.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -40,19 +41,20 @@ void fillMenu(MenuProject &project, const QString &folder)
 
     project.setPath(dir.filePath(u"menu.zep"_s));
     project.setAuthor({u"Zoé Auteur"_s, u"zoe@example.org"_s, QString(), QString()});
-    project.setBackgroundImage(u"fond.bmp"_s);
+    projectsettings::set(project, &ProjectSettings::backgroundImage, u"fond.bmp"_s);
     project.setSize(1200, 900);
-    project.setBackgroundMusic(u"musique.mp3"_s);
-    project.setStartupAction(u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
-    project.setBackgroundColour(65280);
-    project.setTimerEnabled(1);
-    project.setTimerInterval(u"250"_s);
-    project.setTimerCode(u"Minuteur.Enabled = False\r\n"_s);
-    project.setGlobalCode(u"Const pi = 3.14"_s);
-    project.setClickSound(u"clic.wav"_s);
-    project.setHoverSound(dir.filePath(u"survol.wav"_s));
-    project.setTransparencyImage(u"masque.bmp"_s);
-    project.setWindowHoverCode(u"Ecran.MousePointer = 0"_s);
+    projectsettings::set(project, &ProjectSettings::backgroundMusic, u"musique.mp3"_s);
+    projectsettings::set(project, &ProjectSettings::startupAction,
+                         u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
+    projectsettings::set(project, &ProjectSettings::backgroundColour, 65280);
+    projectsettings::set(project, &ProjectSettings::timerEnabled, 1);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"250"_s);
+    projectsettings::set(project, &ProjectSettings::timerCode, u"Minuteur.Enabled = False\r\n"_s);
+    projectsettings::set(project, &ProjectSettings::globalCode, u"Const pi = 3.14"_s);
+    projectsettings::set(project, &ProjectSettings::clickSound, u"clic.wav"_s);
+    projectsettings::set(project, &ProjectSettings::hoverSound, dir.filePath(u"survol.wav"_s));
+    projectsettings::set(project, &ProjectSettings::transparencyImage, u"masque.bmp"_s);
+    projectsettings::set(project, &ProjectSettings::windowHoverCode, u"Ecran.MousePointer = 0"_s);
 
     const int video = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(video);

@@ -3,6 +3,7 @@
 #include "build/CompileEngine.h"
 #include "build/MenuDataWriter.h"
 #include "build/TransparencyRenderer.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -291,8 +292,8 @@ TEST(MenuDataWriterTest, ReferencesKeepTheirNameAndFullScreenWritesPleinEcran)
     EXPECT_EQ(MenuDataWriter::fileNameOnly(u"b1.jpg"_s), u"b1.jpg"_s);
 
     MenuProject project;
-    project.setFullScreen(1);
-    project.setBackgroundImage(u"C:\\fonds\\fond.jpg"_s);
+    projectsettings::set(project, &ProjectSettings::fullScreen, 1);
+    projectsettings::set(project, &ProjectSettings::backgroundImage, u"C:\\fonds\\fond.jpg"_s);
     const QByteArray lines = MenuDataWriter(project).lines(u"Projet1"_s, QString());
     EXPECT_TRUE(lines.startsWith("FICHIER DAT COMPATIBLE ZEP V2.0\r\n[G\xE9n\xE9ral]\r\nfond.jpg\r\nplein\r\necran\r\n"
                                  " 1 \r\nProjet1\r\n\r\n\r\n[ParamsPlus]\r\n"));

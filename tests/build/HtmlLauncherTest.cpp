@@ -1,6 +1,7 @@
-#include "build/HtmlExport.h"
 #include "build/HtmlLauncher.h"
+#include "build/HtmlExport.h"
 #include "project/MenuProject.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -23,7 +24,7 @@ TEST(HtmlLauncher, ThePageSizesTheWindowLikeTheMenu)
     project.setSize(9610, 7205);
     testfiles::expectGolden(u"build/index-fraction.htm"_s, HtmlLauncher(project).page());
 
-    project.setFullScreen(1);
+    projectsettings::set(project, &ProjectSettings::fullScreen, 1);
     testfiles::expectGolden(u"build/index-full-screen.htm"_s, HtmlLauncher(project).page());
     QLocale::setDefault(QLocale::c());
 }

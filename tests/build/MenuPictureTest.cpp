@@ -2,6 +2,7 @@
 
 #include "build/MenuPicture.h"
 #include "project/MenuProject.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -77,7 +78,7 @@ TEST(MenuPicture, DrawsTheMenuAsTheWorksheetShowsIt)
 TEST(MenuPicture, AGivenClientSizeWins)
 {
     MenuProject project;
-    project.setBackgroundColour(255);
+    projectsettings::set(project, &ProjectSettings::backgroundColour, 255);
     MenuPicture picture(project, QString());
     picture.setClientSize(QSize(120, 90));
     const QImage image = picture.render();

@@ -1,6 +1,7 @@
 #include "BuildFixtures.h"
 
 #include "build/CompileEngine.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/TestFiles.h"
 
 #include <QDeadlineTimer>
@@ -52,12 +53,13 @@ TEST(SubMenu, AMainMenusScriptStartsTheSubMenuCompiledBesideIt)
 
     MenuProject main;
     main.setSize(3000, 3000);
-    main.setBackgroundColour(kRed);
-    main.setStartupAction(u"VBS:Set exe_f = CreateObject(\"WScript.Shell\")\r\nexe_f.Run(\"[CHEMIN]sous.exe\")"_s);
+    projectsettings::set(main, &ProjectSettings::backgroundColour, kRed);
+    projectsettings::set(main, &ProjectSettings::startupAction,
+                         u"VBS:Set exe_f = CreateObject(\"WScript.Shell\")\r\nexe_f.Run(\"[CHEMIN]sous.exe\")"_s);
     compile(main, cd, false);
     MenuProject sub;
     sub.setSize(3000, 3000);
-    sub.setBackgroundColour(kBlue);
+    projectsettings::set(sub, &ProjectSettings::backgroundColour, kBlue);
     compile(sub, cd, true);
 
     const QString frame = dir.filePath(u"frame.png"_s);

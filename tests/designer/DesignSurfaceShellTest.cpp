@@ -177,8 +177,8 @@ TEST_F(ShellFixture, AQuickPreviewOfUnreadableImagesKeepsTheButtonAsItWas)
     b.clickImage = u"absente.bmp"_s;
     b.transparent = true;
     project.setButton(slot, b);
-    project.choose(ItemRef::project());
-    project.choose(ItemRef::button(slot));
+    session().document().selection().choose(ItemRef::project());
+    session().document().selection().choose(ItemRef::button(slot));
     ButtonItem *item = session().worksheet()->buttonItem(slot);
     const QSize before = item->size();
     ASSERT_FALSE(before.isEmpty());

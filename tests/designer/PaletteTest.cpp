@@ -2,6 +2,7 @@
 
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/TextItem.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -26,7 +27,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     EXPECT_EQ(b.left, 200);
     EXPECT_EQ(b.top, 200);
     EXPECT_TRUE(b.code.contains(u"'Tapez ici le code VBS à exécuter quand le bouton 1 est préssé.\r\n"_s));
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (code)"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (code)"_s);
 
     ButtonItem *item = m_worksheet.buttonItem(1);
     ASSERT_NE(item, nullptr);
@@ -42,7 +43,7 @@ TEST_F(SurfaceFixture, AddingButtonsAsksTheThreeImagesAndSelectsTheNewEntry)
     EXPECT_EQ(m_project.button(2).hoverImage, hover);
     EXPECT_EQ(m_project.button(2).clickImage, clickImage);
     EXPECT_EQ(m_project.button(2).code, QString());
-    EXPECT_EQ(m_project.captions(),
+    EXPECT_EQ(m_document.selection().captions(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (code)"_s, u"Bouton 2 (vidéo)"_s}));
     EXPECT_EQ(m_worksheet.childAt(20, 20), m_worksheet.buttonItem(2)) << "the newest item is in front";
     EXPECT_TRUE(m_prompter.allAnswered());
@@ -57,7 +58,7 @@ TEST_F(SurfaceFixture, TheHundredthButtonIsRefusedDeletedOnesCounted)
                              MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
     click(u"Multimédia"_s);
     EXPECT_EQ(m_project.buttonSlotsInUse(), 100);
-    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Feuille de travail"_s);
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
@@ -68,7 +69,7 @@ TEST_F(SurfaceFixture, AddingTextsUsesTheTemplateAndNumbersOnward)
     m_project.deleteText(1);
     click(u"Créer"_s);
     EXPECT_EQ(m_project.text(3).text, u"Tapez ici le contenu du Texte 3"_s);
-    EXPECT_EQ(m_project.chosenCaption(), u"Texte 3"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Texte 3"_s);
     TextItem *item = m_worksheet.textItem(3);
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->toPlainText(), u"Tapez ici le contenu du Texte 3"_s);
@@ -130,7 +131,7 @@ TEST_F(SurfaceFixture, ATransparencyImageThatCannotBeShownNeverLocksThePalette)
         QString description;
     } cases[] = {{m_dir.filePath(u"absente.bmp"_s), u"Fichier introuvable"_s}, {broken, u"Image incorrecte"_s}};
     for (const auto &c : cases) {
-        m_project.setTransparencyImage(c.path);
+        projectsettings::set(m_project, &ProjectSettings::transparencyImage, c.path);
         m_prompter.expectMessage(u"Impossible d'afficher l'image '"_s + c.path + u"' ("_s + c.description + u")"_s,
                                  u"Erreur !"_s, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok);
         menu->actions()[1]->trigger();
@@ -140,7 +141,7 @@ TEST_F(SurfaceFixture, ATransparencyImageThatCannotBeShownNeverLocksThePalette)
     }
 
     // A tiny picture still leaves something to click.
-    m_project.setTransparencyImage(image(u"point.bmp"_s, {1, 1}, Qt::white));
+    projectsettings::set(m_project, &ProjectSettings::transparencyImage, image(u"point.bmp"_s, {1, 1}, Qt::white));
     m_prompter.expectMessage(u"Cliquez sur l'image pour revenir"_s, QString(), MessageIcon::Information,
                              MessageButtons::Ok, Answer::Ok);
     menu->actions()[1]->trigger();

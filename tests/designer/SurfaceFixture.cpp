@@ -35,7 +35,7 @@ int SurfaceFixture::addButton(ButtonKind kind, const QString &normal, const QStr
                             : kind == ButtonKind::Quit ? u"Quitter"_s
                                                        : u"Multimédia"_s;
     this->click(caption);
-    return m_project.selectedButton();
+    return m_document.selection().selectedButton();
 }
 
 void SurfaceFixture::click(const QString &caption)

@@ -4,6 +4,7 @@
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/SurfaceOverlay.h"
 #include "designer/worksheet/TextItem.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QImage>
 #include <QTest>
@@ -25,7 +26,7 @@ protected:
     void SetUp() override
     {
         m_normal = image(u"n.bmp"_s, {60, 20}, Qt::red);
-        m_project.setBackgroundColour(0x00FF00); // green, as 0xBBGGRR
+        projectsettings::set(m_project, &ProjectSettings::backgroundColour, 0x00FF00); // green, as 0xBBGGRR
     }
 
     QColor shown(QPoint at) { return m_worksheet.grab().toImage().pixelColor(at); }

@@ -3,6 +3,7 @@
 #include "designer/MousePositionWindow.h"
 #include "designer/worksheet/ButtonItem.h"
 #include "designer/worksheet/TextItem.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -43,9 +44,9 @@ TEST_F(WorksheetTest, CaptionAndSizeFollowTheModelAndTheWindow)
     EXPECT_EQ(m_worksheet.size(), QSize(600, 400)); // a frame comes around it
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - 9000x6000 - 600x400px"_s);
 
-    m_project.setFullScreen(1);
+    projectsettings::set(m_project, &ProjectSettings::fullScreen, 1);
     EXPECT_EQ(m_worksheet.windowTitle(), u"Feuille de travail - (sera affiché en plein écran)"_s);
-    m_project.setFullScreen(0);
+    projectsettings::set(m_project, &ProjectSettings::fullScreen, 0);
 
     m_worksheet.resize(QSize(400, 300));
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_project.settings().width == 6000.0f; }));
@@ -67,9 +68,9 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     ButtonItem *second = m_worksheet.buttonItem(2);
 
     mouse(m_worksheet.buttonItem(1), QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (vidéo)"_s);
     mouse(&m_worksheet, QEvent::MouseButtonPress, {500, 400}, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Feuille de travail"_s);
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
 
     mouse(second, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
@@ -83,10 +84,10 @@ TEST_F(WorksheetTest, BackgroundClickSelectsTheProjectAndDeleteAsksFirst)
     QTest::keyClick(&m_worksheet, Qt::Key_Delete);
     EXPECT_EQ(m_project.button(2).kind, ButtonKind::Deleted);
     EXPECT_FALSE(second->isVisible());
-    EXPECT_EQ(m_project.selectedButton(), -1);
-    EXPECT_EQ(m_project.captions(),
+    EXPECT_EQ(m_document.selection().selectedButton(), -1);
+    EXPECT_EQ(m_document.selection().captions(),
               (QStringList{u"Feuille de travail"_s, u"Bouton 1 (vidéo)"_s, u"Bouton 3 (quitter)"_s}));
-    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Feuille de travail"_s);
 
     // Numbers are not reused.
     EXPECT_EQ(addButton(ButtonKind::Multimedia, m_normal, m_hover, m_click), 4);
@@ -189,7 +190,7 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
 
     // Held 10 px right and 5 px down of its corner, dropped on the background.
     mouse(button, QEvent::MouseButtonPress, {10, 5}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (vidéo)"_s);
     EXPECT_EQ(button->state(), surface::ImageState::Normal);
     mouse(button, QEvent::MouseButtonRelease, button->mapFrom(&m_worksheet, QPoint(300, 200)), Qt::LeftButton,
           Qt::NoButton, Qt::ShiftModifier);
@@ -202,7 +203,7 @@ TEST_F(WorksheetTest, ModifierDragMovesButtonsAndTexts)
     QWidget *viewport = text->viewport();
     const QPoint inText = viewport->mapFrom(text, QPoint(20, 8));
     mouse(viewport, QEvent::MouseButtonPress, inText, Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier);
-    EXPECT_EQ(m_project.chosenCaption(), u"Texte 1"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Texte 1"_s);
     mouse(viewport, QEvent::MouseButtonRelease, viewport->mapFrom(&m_worksheet, QPoint(295, 200)), Qt::LeftButton,
           Qt::NoButton);
     EXPECT_EQ(m_project.text(1).left, (295 - 20) * 15);
@@ -253,7 +254,7 @@ TEST_F(WorksheetTest, RightDragResizesTheTextFromItsCorner)
     // Choosing the text in the chooser ends its own resize mode too.
     mouse(viewport, QEvent::MouseButtonPress, {5, 5}, Qt::RightButton, Qt::RightButton);
     ASSERT_TRUE(text->isResizing());
-    m_project.choose(ItemRef::text(1));
+    m_document.selection().choose(ItemRef::text(1));
     EXPECT_FALSE(text->isResizing());
 }
 
@@ -316,7 +317,7 @@ TEST_F(WorksheetTest, ResetEmptiesTheSurface)
 {
     addButton(ButtonKind::Quit, m_normal, m_hover, m_click);
     click(u"Créer"_s);
-    m_project.setBackgroundImage(image(u"fond.bmp"_s, {32, 24}, Qt::yellow));
+    projectsettings::set(m_project, &ProjectSettings::backgroundImage, image(u"fond.bmp"_s, {32, 24}, Qt::yellow));
     EXPECT_FALSE(m_worksheet.background().isNull());
     m_project.reset();
     EXPECT_EQ(m_worksheet.buttonItem(1), nullptr);
@@ -334,7 +335,7 @@ TEST_F(WorksheetTest, CornerMarkersFollowTheOption)
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
     m_worksheet.setCornerMarkersShown(true);
     EXPECT_TRUE(m_worksheet.cornerMarker(2)->isVisible());
-    m_project.choose(ItemRef::project());
+    m_document.selection().choose(ItemRef::project());
     EXPECT_FALSE(m_worksheet.cornerMarker(2)->isVisible());
 }
 
@@ -374,7 +375,7 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     EXPECT_FALSE(text->isVisible());
     stack.redo();
     EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
-    EXPECT_EQ(m_project.chosenCaption(), u"Texte 1"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Texte 1"_s);
 
     mouse(button, QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton, Qt::LeftButton);
     m_prompter.expectMessage(u"Supprimer le bouton 1 ?"_s, u"Suppression"_s, MessageIcon::Question,
@@ -384,10 +385,10 @@ TEST_F(WorksheetTest, MovesResizesAdditionsAndDeletionsUndoAndRedo)
     stack.undo();
     EXPECT_EQ(m_project.button(1).kind, ButtonKind::Multimedia);
     EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (vidéo)"_s);
     stack.redo();
     EXPECT_TRUE(m_project.button(1).isDeleted());
-    EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_document.selection().captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
     EXPECT_TRUE(m_prompter.allAnswered());
 }
 
@@ -403,7 +404,7 @@ TEST_F(WorksheetTest, TypingInATextIsOneStepAndThePaletteTransparencyUndoes)
     EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1 !"_s);
     EXPECT_EQ(stack.count(), 2) << "the addition, then the typing as one step";
 
-    m_project.choose(ItemRef::project()); // turning to another item ends the typing
+    m_document.selection().choose(ItemRef::project()); // turning to another item ends the typing
     const QString image = this->image(u"t.bmp"_s, {10, 10}, Qt::white);
     m_prompter.expectOpenFile({u"Image pour la transparence..."_s,
                                u"Fichier BMP ou GIF avec transparence | *.bmp;*.gif"_s, QString()},

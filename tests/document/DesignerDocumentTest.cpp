@@ -57,7 +57,7 @@ TEST_F(DesignerDocumentTest, EveryEditUndoesToItsOldValueAndRedoesToItsNewOne)
     EXPECT_EQ(m_project.button(slot).left, 200);
     stack.undo();
     EXPECT_TRUE(m_project.button(slot).isDeleted());
-    EXPECT_EQ(m_project.captions(), QStringList{u"Feuille de travail"_s});
+    EXPECT_EQ(m_document.selection().captions(), QStringList{u"Feuille de travail"_s});
     stack.undo();
     EXPECT_EQ(m_project.author(), AuthorInfo{});
     stack.undo();
@@ -73,7 +73,7 @@ TEST_F(DesignerDocumentTest, EveryEditUndoesToItsOldValueAndRedoesToItsNewOne)
     EXPECT_EQ(m_project.button(slot).kind, ButtonKind::Code);
     EXPECT_EQ(m_project.button(slot).normalImage, u"n.bmp"_s);
     EXPECT_EQ(m_project.button(slot).left, 900);
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (code)"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (code)"_s);
 }
 
 TEST_F(DesignerDocumentTest, ABurstIsOneStepUntilItEnds)

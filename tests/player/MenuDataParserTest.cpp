@@ -3,6 +3,7 @@
 #include "player/core/Cp1252Text.h"
 #include "player/core/PlayerLaunch.h"
 #include "project/MenuProject.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +24,14 @@ std::string_view view(const QByteArray &bytes)
 void fill(MenuProject &project)
 {
     project.setSize(9000, 6000);
-    project.setContours(0);
-    project.setBackgroundImage(u"C:\\img\\fond.jpg"_s);
-    project.setStartupAction(u"VBS:MsgBox \"€\"\r\nFin"_s);
-    project.setBackgroundColour(255);
-    project.setContextMenu(0);
-    project.setTimerEnabled(1);
-    project.setTimerInterval(u"250"_s);
-    project.setHandCursor(0);
+    projectsettings::set(project, &ProjectSettings::contours, 0);
+    projectsettings::set(project, &ProjectSettings::backgroundImage, u"C:\\img\\fond.jpg"_s);
+    projectsettings::set(project, &ProjectSettings::startupAction, u"VBS:MsgBox \"€\"\r\nFin"_s);
+    projectsettings::set(project, &ProjectSettings::backgroundColour, 255);
+    projectsettings::set(project, &ProjectSettings::contextMenu, 0);
+    projectsettings::set(project, &ProjectSettings::timerEnabled, 1);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"250"_s);
+    projectsettings::set(project, &ProjectSettings::handCursor, 0);
     const int slot = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(slot);
     b.left = -15;
@@ -112,7 +113,7 @@ TEST(MenuDataParserTest, FullScreenAndTheLastOfSeveralBlocksWin)
 {
     MenuProject first;
     MenuProject second;
-    second.setFullScreen(1);
+    projectsettings::set(second, &ProjectSettings::fullScreen, 1);
     const QByteArray file = blockOf(first, u"Premier"_s) + blockOf(second, u"Second"_s);
     MenuModel menu;
     MenuDataParser parser;
@@ -183,7 +184,7 @@ TEST(MenuDataParserTest, TheTimerIntervalIsReadAsTheDesignerReadsIt)
     };
     for (const auto &[typed, interval] : cases) {
         MenuProject project;
-        project.setTimerInterval(typed);
+        projectsettings::set(project, &ProjectSettings::timerInterval, typed);
         MenuModel menu;
         MenuDataParser parser;
         EXPECT_TRUE(parser.parseFile(view(blockOf(project)), menu))

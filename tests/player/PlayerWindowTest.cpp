@@ -4,6 +4,7 @@
 #include "player/core/MenuDataParser.h"
 #include "project/MenuProject.h"
 #include "support/PictureComparison.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -51,9 +52,10 @@ protected:
         m_project.setPath(dir.filePath(u"essai.zep"_s));
         m_project.setAuthor({u"Zoé"_s, QString(), QString(), QString()});
         m_project.setSize(9000, 6750);
-        m_project.setBackgroundImage(u"fond.bmp"_s);
-        m_project.setStartupAction(u"VBS:Note \"démarrage\""_s);
-        m_project.setGlobalCode(u"Sub Note(s)\r\n  Fenetre.Caption = Fenetre.Caption & \"|\" & s\r\nEnd Sub"_s);
+        projectsettings::set(m_project, &ProjectSettings::backgroundImage, u"fond.bmp"_s);
+        projectsettings::set(m_project, &ProjectSettings::startupAction, u"VBS:Note \"démarrage\""_s);
+        projectsettings::set(m_project, &ProjectSettings::globalCode,
+                             u"Sub Note(s)\r\n  Fenetre.Caption = Fenetre.Caption & \"|\" & s\r\nEnd Sub"_s);
         for (const ButtonKind kind : {ButtonKind::Multimedia, ButtonKind::Code, ButtonKind::Quit}) {
             const int slot = m_project.addButton(kind);
             MenuButton b = m_project.button(slot);
@@ -200,7 +202,7 @@ TEST_F(PlayerWindowTest, WhitePixelsOfTheTransparencyImageAreHoles)
         for (int x = 0; x < 30; ++x)
             filter.setPixelColor(x, y, Qt::black);
     filter.save(m_dir.filePath(u"filtre.bmp"_s), "BMP");
-    m_project.setTransparencyImage(u"filtre.bmp"_s);
+    projectsettings::set(m_project, &ProjectSettings::transparencyImage, u"filtre.bmp"_s);
     auto window = openPlayer();
     window->start();
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -240,7 +242,7 @@ TEST_F(PlayerWindowTest, AtADevicePixelRatioOf1_5TheMenuIsThe96DpiMenuOneAndAHal
 {
     // 400 x 300: the offscreen screen of 800 x 600 pixels is 533 x 400 at a ratio of 1.5.
     m_project.setSize(6000, 4500);
-    m_project.setContours(0);
+    projectsettings::set(m_project, &ProjectSettings::contours, 0);
     compile();
     const auto shot = [this](const QString &ratio) {
         QProcess player;
@@ -327,7 +329,7 @@ TEST_F(PlayerWindowTest, TheContextMenuOffersAboutAndQuitWhenTheDataAllowsIt)
     openMenu(u"Quitter"_s);
     EXPECT_FALSE(window->isVisible());
 
-    m_project.setContextMenu(0);
+    projectsettings::set(m_project, &ProjectSettings::contextMenu, 0);
     auto plain = openPlayer();
     plain->start();
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), plain->mapToGlobal(QPoint(5, 5)));

@@ -1,4 +1,5 @@
 #include "project/MenuProject.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QSignalSpy>
 
@@ -8,25 +9,22 @@
 
 using namespace Qt::StringLiterals;
 
-TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
+TEST(MenuProject, ResetEmptiesTheProjectAndKeepsTheWindowSize)
 {
     MenuProject project;
     project.setSize(7000, 5000);
     project.addButton(ButtonKind::Code);
     project.addText();
-    project.setBackgroundColour(0);
+    projectsettings::set(project, &ProjectSettings::backgroundColour, 0);
     project.setIcon(u"cd.ico"_s);
     project.setPath(u"/p/a.zep"_s);
     project.setShapeVertices({ShapePoint{1, 2}});
     project.setAuthor({u"a"_s, u"b"_s, u"c"_s, u"d"_s});
-    const int selectedText = project.selectedText();
 
     QSignalSpy resets(&project, &MenuProject::projectReset);
     project.reset();
 
     EXPECT_EQ(resets.count(), 1);
-    EXPECT_EQ(project.captions(), QStringList{u"Feuille de travail"_s});
-    EXPECT_EQ(project.chosenCaption(), u"Feuille de travail"_s);
     EXPECT_EQ(project.buttonSlotsInUse(), 1);
     EXPECT_EQ(project.textSlotsInUse(), 1);
     EXPECT_TRUE(project.button(1).kind == ButtonKind::None);
@@ -42,8 +40,6 @@ TEST(MenuProject, ResetLeavesTheProjectEntryAloneAndKeepsTheWindowSize)
     EXPECT_TRUE(project.path().isEmpty());
     EXPECT_EQ(project.shapeVertexCount(), 0);
     EXPECT_EQ(project.author(), AuthorInfo{});
-    EXPECT_EQ(project.selectedButton(), -1) << "no button is selected, as everywhere else";
-    EXPECT_EQ(project.selectedText(), selectedText);
 }
 
 TEST(MenuProject, ALanguagePackWordsTheIconMarker)
@@ -60,23 +56,12 @@ TEST(MenuProject, ButtonsAreNumberedFromOneAndDeletedNumbersAreNeverReused)
 {
     MenuProject project;
     EXPECT_EQ(project.addButton(ButtonKind::Multimedia), 1);
-    EXPECT_EQ(project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
-    EXPECT_EQ(project.selectedButton(), 1);
     for (int i = 2; i <= 12; ++i)
         project.addButton(ButtonKind::Quit);
 
-    project.choose(ItemRef::button(12));
-    EXPECT_EQ(project.selectedButton(), 12);
-    project.choose(ItemRef::button(1));
     project.deleteButton(1);
     EXPECT_TRUE(project.button(1).isDeleted());
-    EXPECT_EQ(project.selectedButton(), -1);
-    EXPECT_EQ(project.chosenCaption(), u"Feuille de travail"_s);
-    EXPECT_FALSE(project.captions().contains(u"Bouton 1 (vidéo)"_s));
-    EXPECT_TRUE(project.captions().contains(u"Bouton 12 (quitter)"_s));
-
     project.deleteButton(12);
-    EXPECT_TRUE(project.captions().contains(u"Bouton 11 (quitter)"_s));
     EXPECT_EQ(project.addButton(ButtonKind::Code), 13);
 }
 
@@ -89,7 +74,6 @@ TEST(MenuProject, NinetyNineButtonsIncludingDeletedOnesAreTheLimit)
     EXPECT_FALSE(project.canAddButton());
     EXPECT_EQ(project.addButton(ButtonKind::Quit), -1);
     EXPECT_EQ(project.buttonSlotsInUse(), 100);
-    EXPECT_EQ(project.captions().size(), 99);
 }
 
 TEST(MenuProject, CodeButtonsStartWithTheirNumberedTemplate)
@@ -116,18 +100,13 @@ TEST(MenuProject, TextsCopyTheTemplateAndDeletionMarksThem)
     EXPECT_EQ(project.text(1).width, 2895);
     EXPECT_EQ(project.text(1).height, 1455);
     EXPECT_EQ(project.text(1).flags, project.text(0).flags);
-    EXPECT_EQ(project.chosenCaption(), u"Texte 1"_s);
     for (int i = 2; i <= 10; ++i)
         project.addText();
-    EXPECT_EQ(project.selectedText(), 10);
 
     project.deleteText(1);
     EXPECT_TRUE(project.text(1).isDeleted());
     EXPECT_FALSE(project.text(1).isStored());
     EXPECT_FALSE(project.text(1).visible);
-    EXPECT_EQ(project.selectedText(), -1);
-    EXPECT_TRUE(project.captions().contains(u"Texte 10"_s));
-    EXPECT_FALSE(project.captions().contains(u"Texte 1"_s));
     EXPECT_EQ(project.addText(), 11);
 
     // A text that reads like the old deletion mark is still the author's text.
@@ -142,9 +121,9 @@ TEST(MenuProject, ChangesAreSignalledOncePerRealChange)
     MenuProject project;
     QSignalSpy settings(&project, &MenuProject::settingChanged);
     QSignalSpy buttons(&project, &MenuProject::buttonChanged);
-    project.setTimerInterval(u"1000"_s);
-    project.setTimerInterval(u"500"_s);
-    project.setTimerInterval(u"500"_s);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"1000"_s);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"500"_s);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"500"_s);
     ASSERT_EQ(settings.count(), 1);
     EXPECT_EQ(settings.at(0).at(0).value<ProjectField>(), ProjectField::TimerInterval);
 

@@ -5,6 +5,7 @@
 #include "project/ProjectStorage.h"
 #include "project/ProjectWriter.h"
 #include "project/StartupAction.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -89,10 +90,9 @@ TEST_F(ProjectFile, ReadingTheGoldenFileAndWritingItAgainGivesTheSameBytes)
 
     EXPECT_EQ(m_project.path(), path);
     EXPECT_EQ(m_project.formatVersion(), u"1.1"_s);
-    EXPECT_EQ(m_project.captions(),
-              (QStringList{u"Feuille de travail"_s, u"Bouton 1 (vidéo)"_s, u"Bouton 2 (code)"_s, u"Texte 1"_s,
-                           u"Texte 2"_s}));
-    EXPECT_EQ(m_project.chosenCaption(), u"Texte 2"_s);
+    EXPECT_EQ(m_project.button(1).kind, ButtonKind::Multimedia);
+    EXPECT_EQ(m_project.button(2).kind, ButtonKind::Code);
+    EXPECT_EQ(m_project.textSlotsInUse(), 3);
     EXPECT_EQ(m_project.buttonSlotsInUse(), 3) << "the button without images is not kept";
     EXPECT_EQ(m_project.text(2).text, u"Tapez ici le contenu du Texte 3"_s) << "texts are numbered again";
     EXPECT_EQ(m_project.button(1).left, -120);
@@ -110,13 +110,13 @@ TEST_F(ProjectFile, ReadingTheGoldenFileAndWritingItAgainGivesTheSameBytes)
 TEST_F(ProjectFile, FullScreenIsWrittenAsWordsAndKeepsTheWindowSize)
 {
     m_project.setSize(6000, 4500);
-    m_project.setFullScreen(1);
+    projectsettings::set(m_project, &ProjectSettings::fullScreen, 1);
     const QStringList lines = writtenLines(m_dir.filePath(u"a.zep"_s));
     EXPECT_EQ(lines.mid(13, 3), (QStringList{u""_s, u"plein"_s, u"ecran"_s}));
 
     const QString path = write(u"a.zep"_s, ProjectWriter(m_project).toBytes(m_dir.filePath(u"a.zep"_s)));
     m_project.setSize(1000, 800);
-    m_project.setFullScreen(0);
+    projectsettings::set(m_project, &ProjectSettings::fullScreen, 0);
     ASSERT_TRUE(open(path));
     EXPECT_EQ(m_project.settings().fullScreen, 1);
     EXPECT_EQ(m_project.settings().width, 1000);
@@ -132,7 +132,7 @@ TEST_F(ProjectFile, PlaceholdersKeepTheirFieldExceptTheHandCursorAndContours)
     lines[28] = u"'para5"_s;  // hand cursor
     lines[29] = u"'para9"_s;  // click sound
     lines[33] = u"'para2"_s;  // window hover code
-    m_project.setTimerCode(u"garde"_s);
+    projectsettings::set(m_project, &ProjectSettings::timerCode, u"garde"_s);
     ProjectStorage storage(m_project, m_prompter);
     storage.setPictureCheck(m_pictures.check());
     ASSERT_TRUE(storage.open(write(u"p.zep"_s, crlf(lines)), false));
@@ -148,7 +148,7 @@ TEST_F(ProjectFile, ALineOfFiveCharactersIsNotAPlaceholder)
     QStringList lines = defaultHead();
     lines[26] = u"'PARA"_s;
     lines[27] = u"'PaRa7"_s;
-    m_project.setGlobalCode(u"garde"_s);
+    projectsettings::set(m_project, &ProjectSettings::globalCode, u"garde"_s);
     ProjectStorage storage(m_project, m_prompter);
     storage.setPictureCheck(m_pictures.check());
     ASSERT_TRUE(storage.open(write(u"p.zep"_s, crlf(lines)), false));
@@ -197,7 +197,7 @@ TEST_F(ProjectFile, AKindWordThisVersionDoesNotKnowIsShownAndWrittenBackAsRead)
           << u"film.avi"_s;
     ASSERT_TRUE(open(write(u"autre.zep"_s, crlf(lines))));
     EXPECT_EQ(m_project.button(1).kind, ButtonKind::Other);
-    EXPECT_EQ(m_project.caption(ItemRef::button(1)), u"Bouton 1 (Vidéo)"_s);
+    EXPECT_EQ(m_project.button(1).kindWord(), u"Vidéo"_s);
     EXPECT_TRUE(m_project.button(1).isStored());
     EXPECT_TRUE(writtenLines(m_dir.filePath(u"autre.zep"_s)).contains(u"Vidéo"_s));
 
@@ -206,7 +206,7 @@ TEST_F(ProjectFile, AKindWordThisVersionDoesNotKnowIsShownAndWrittenBackAsRead)
     EXPECT_EQ(m_project.button(1).kindWord(), u"suppr"_s);
     EXPECT_FALSE(m_project.button(1).isStored());
     m_project.restoreButton(1, ButtonKind::Other);
-    EXPECT_EQ(m_project.caption(ItemRef::button(1)), u"Bouton 1 (Vidéo)"_s);
+    EXPECT_EQ(m_project.button(1).kindWord(), u"Vidéo"_s);
 }
 
 TEST_F(ProjectFile, AbsentSectionsKeepTheirResetValues)
@@ -217,7 +217,7 @@ TEST_F(ProjectFile, AbsentSectionsKeepTheirResetValues)
                       u"'para3"_s, u""_s,
                       u"[ParamsPlus]"_s, u""_s, u" 255 "_s, u" 1 "_s, u" 0 "_s, u"1000"_s, u""_s, u""_s, u" 1 "_s,
                       u"'para9"_s, u"'para10"_s};
-    m_project.setWindowHoverCode(u"perdu"_s);
+    projectsettings::set(m_project, &ProjectSettings::windowHoverCode, u"perdu"_s);
     ASSERT_TRUE(open(write(u"w.zep"_s, crlf(lines))));
     EXPECT_EQ(m_project.settings().icon, u"(Icône par défaut)"_s);
     EXPECT_EQ(m_project.settings().backgroundColour, 255);
@@ -230,7 +230,7 @@ TEST_F(ProjectFile, AbsentSectionsKeepTheirResetValues)
 TEST_F(ProjectFile, ScriptsWithBlankLinesSurviveASaveAndARead)
 {
     const QString code = u"\r\nIf x Then\r\n\r\n\r\n  MsgBox \"a¬\"\r\nEnd If\r\n"_s;
-    m_project.setGlobalCode(code);
+    projectsettings::set(m_project, &ProjectSettings::globalCode, code);
     const QString path = m_dir.filePath(u"g.zep"_s);
     write(u"g.zep"_s, ProjectWriter(m_project).toBytes(path));
     EXPECT_EQ(writtenLines(path)[27], u"¤If x Then¤¤¤  MsgBox \"a¬\"¤End If¤"_s);
@@ -249,11 +249,15 @@ TEST_F(ProjectFile, ReferencesBesideTheNewProjectBecomeBareNames)
     testfiles::writeBytes(newFolder + u"Casse.wav"_s, "x");
 
     m_project.setPath(oldFolder + u"menu.zep"_s);
-    m_project.setBackgroundImage(oldFolder + u"present.jpg"_s); // same name lies in the new folder
-    m_project.setBackgroundMusic(u"absent.mp3"_s);              // bare: completed with the old folder
-    m_project.setClickSound(u"present.jpg"_s);                  // bare and present beside the target
-    m_project.setHoverSound(oldFolder + u"casse.wav"_s);        // the name must match exactly
-    m_project.setTransparencyImage(u"C:\\images\\masque.bmp"_s);
+    projectsettings::set(m_project, &ProjectSettings::backgroundImage,
+                         oldFolder + u"present.jpg"_s); // same name lies in the new folder
+    projectsettings::set(m_project, &ProjectSettings::backgroundMusic,
+                         u"absent.mp3"_s); // bare: completed with the old folder
+    projectsettings::set(m_project, &ProjectSettings::clickSound,
+                         u"present.jpg"_s); // bare and present beside the target
+    projectsettings::set(m_project, &ProjectSettings::hoverSound,
+                         oldFolder + u"casse.wav"_s); // the name must match exactly
+    projectsettings::set(m_project, &ProjectSettings::transparencyImage, u"C:\\images\\masque.bmp"_s);
     m_project.setIcon(u"(Icone par défaut)"_s);
 
     const QStringList lines = writtenLines(newFolder + u"menu.zep"_s);
@@ -306,5 +310,5 @@ TEST_F(ProjectFile, NoToAQuestionLeavesTheValueWithExactlyTheFieldsReadSoFar)
     EXPECT_TRUE(content.buttons[1].hoverCode.isEmpty()) << "nothing after the question";
     EXPECT_FALSE(content.buttons[1].transparent);
     EXPECT_EQ(content.texts.size(), 1);
-    EXPECT_EQ(content.chosen(), ItemRef::button(1));
+    EXPECT_EQ(content.buttons[1].kind, ButtonKind::Code);
 }

@@ -1,29 +1,31 @@
 #include "ProjectFixtures.h"
 
 #include "common/PathText.h"
+#include "support/ProjectSettingsEdit.h"
 
 using namespace Qt::StringLiterals;
 
 void fillFullProject(MenuProject &project)
 {
     project.setAuthor({u"Zoé Auteur"_s, u"zoe@example.org"_s, u"https://example.org/"_s, u"Ligne 1\r\n\r\nLigne 3"_s});
-    project.setBackgroundImage(u"/media/images/fond.jpg"_s);
+    projectsettings::set(project, &ProjectSettings::backgroundImage, u"/media/images/fond.jpg"_s);
     project.setSize(9015, 6870.5f);
-    project.setContours(0);
+    projectsettings::set(project, &ProjectSettings::contours, 0);
     project.setIcon(u"/media/images/cd.ico"_s);
-    project.setBackgroundMusic(u"/media/sons/musique.mp3"_s);
-    project.setStartupAction(u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
-    project.setBackgroundColour(65280);
-    project.setContextMenu(0);
-    project.setTimerEnabled(1);
-    project.setTimerInterval(u"250"_s);
-    project.setTimerCode(u"Minuteur.Enabled = False\r\n"_s);
-    project.setGlobalCode(u"Const pi = 3.14159265358979"_s);
-    project.setHandCursor(0);
-    project.setClickSound(u"/media/sons/clic.wav"_s);
-    project.setHoverSound(u"/media/sons/survol.wav"_s);
-    project.setTransparencyImage(u"/media/images/masque.bmp"_s);
-    project.setWindowHoverCode(u"Ecran.MousePointer = 0"_s);
+    projectsettings::set(project, &ProjectSettings::backgroundMusic, u"/media/sons/musique.mp3"_s);
+    projectsettings::set(project, &ProjectSettings::startupAction,
+                         u"VBS:MsgBox \"Salut\"\r\nFenetre.Caption = \"€\""_s);
+    projectsettings::set(project, &ProjectSettings::backgroundColour, 65280);
+    projectsettings::set(project, &ProjectSettings::contextMenu, 0);
+    projectsettings::set(project, &ProjectSettings::timerEnabled, 1);
+    projectsettings::set(project, &ProjectSettings::timerInterval, u"250"_s);
+    projectsettings::set(project, &ProjectSettings::timerCode, u"Minuteur.Enabled = False\r\n"_s);
+    projectsettings::set(project, &ProjectSettings::globalCode, u"Const pi = 3.14159265358979"_s);
+    projectsettings::set(project, &ProjectSettings::handCursor, 0);
+    projectsettings::set(project, &ProjectSettings::clickSound, u"/media/sons/clic.wav"_s);
+    projectsettings::set(project, &ProjectSettings::hoverSound, u"/media/sons/survol.wav"_s);
+    projectsettings::set(project, &ProjectSettings::transparencyImage, u"/media/images/masque.bmp"_s);
+    projectsettings::set(project, &ProjectSettings::windowHoverCode, u"Ecran.MousePointer = 0"_s);
 
     const int video = project.addButton(ButtonKind::Multimedia);
     MenuButton b = project.button(video);

@@ -8,6 +8,7 @@
 #include "project/ProjectWriter.h"
 #include "project/QmbConverter.h"
 #include "project/RecentFilesSink.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestFiles.h"
 
@@ -105,8 +106,8 @@ TEST_F(ProjectStorageTest, NoAfterAProblemResetsTheProjectAndRecordsNothing)
     expectOpenError(u"Fichier introuvable"_s, 53, u"[Bouton]"_s, u"film.avi"_s, Answer::No);
 
     EXPECT_FALSE(m_storage.open(path));
-    EXPECT_EQ(m_project.captions(), QStringList{u"Feuille de travail"_s});
     EXPECT_EQ(m_project.buttonSlotsInUse(), 1);
+    EXPECT_EQ(m_project.textSlotsInUse(), 1);
     EXPECT_TRUE(m_project.settings().backgroundImage.isEmpty());
     EXPECT_TRUE(m_project.path().isEmpty());
     EXPECT_TRUE(m_recent.paths.isEmpty());
@@ -211,7 +212,7 @@ TEST_F(ProjectStorageTest, SavingUnderANewNameReadsTheProjectBackFromThere)
 {
     QDir(m_dir.path()).mkpath(u"new"_s);
     testfiles::writeBytes(m_dir.filePath(u"new/fond.jpg"_s), "x");
-    m_project.setBackgroundImage(m_dir.filePath(u"fond.jpg"_s));
+    projectsettings::set(m_project, &ProjectSettings::backgroundImage, m_dir.filePath(u"fond.jpg"_s));
     m_project.addText();
     const QString target = m_dir.filePath(u"new/menu.zep"_s);
 
@@ -220,7 +221,7 @@ TEST_F(ProjectStorageTest, SavingUnderANewNameReadsTheProjectBackFromThere)
     EXPECT_EQ(m_project.path(), target);
     EXPECT_EQ(m_project.settings().backgroundImage, u"fond.jpg"_s) << "read back as the bare name it was written";
     EXPECT_EQ(m_pictures.loaded, QStringList{m_dir.filePath(u"new/fond.jpg"_s)});
-    EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_project.textSlotsInUse(), 2);
     EXPECT_EQ(m_recent.paths, QStringList{target});
     EXPECT_EQ(QDir::currentPath(), current) << "reading never moves the current directory";
 }
@@ -230,7 +231,7 @@ TEST_F(ProjectStorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone)
     const QString path = writeProject(u"menu.zep"_s);
     const QByteArray before = testfiles::readBytes(path);
     ASSERT_TRUE(m_storage.open(path));
-    m_project.setGlobalCode(u"changé"_s);
+    projectsettings::set(m_project, &ProjectSettings::globalCode, u"changé"_s);
 
     const QString blocked = m_dir.filePath(u"menu.zep/sous.zep"_s); // a file stands where a folder should
     const ZepError error = m_storage.save(blocked);
@@ -257,7 +258,7 @@ TEST_F(ProjectStorageTest, SavingOverTheSameFileDoesNotReadItAgain)
     const QString path = writeProject(u"menu.zep"_s);
     ASSERT_TRUE(m_storage.open(path));
     m_pictures.loaded.clear();
-    m_project.setTimerCode(u"nouveau"_s);
+    projectsettings::set(m_project, &ProjectSettings::timerCode, u"nouveau"_s);
     ASSERT_FALSE(m_storage.save(path).isError());
     EXPECT_TRUE(m_pictures.loaded.isEmpty());
     EXPECT_EQ(m_project.settings().timerCode, u"nouveau"_s);

@@ -54,12 +54,11 @@ constexpr int kInitialHeight = 7200;
 
 } // namespace
 
-ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &prompter,
-                                       std::function<void()> testRun, QWidget *parent)
+ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &prompter, std::function<void()> testRun,
+                                       QWidget *parent)
     : ToolWindow(u"Form5"_s, u"Code VBS"_s, parent), m_document(document), m_project(document.project()),
-      m_prompter(prompter),
-      m_testRun(std::move(testRun)), m_formatTimer(new QTimer(this)), m_procedureTimer(new QTimer(this)),
-      m_blinkTimer(new QTimer(this))
+      m_selection(document.selection()), m_prompter(prompter), m_testRun(std::move(testRun)),
+      m_formatTimer(new QTimer(this)), m_procedureTimer(new QTimer(this)), m_blinkTimer(new QTimer(this))
 {
     m_formatTimer->setObjectName(u"minuteur_format"_s);
     m_procedureTimer->setObjectName(u"minuteur_procedures"_s);
@@ -81,7 +80,7 @@ ScriptEditorWindow::ScriptEditorWindow(DesignerDocument &document, Prompter &pro
         m_cursorPrompt->setFont(font);
     });
 
-    connect(&m_project, &MenuProject::selectionChanged, this, &ScriptEditorWindow::followSelection);
+    connect(&m_selection, &ItemSelection::selectionChanged, this, &ScriptEditorWindow::followSelection);
     connect(&m_project, &MenuProject::projectReset, this, &ScriptEditorWindow::followSelection);
     connect(&m_project, &MenuProject::settingChanged, this, &ScriptEditorWindow::followUndo);
     connect(&m_project, &MenuProject::buttonChanged, this, &ScriptEditorWindow::followUndo);
@@ -281,7 +280,7 @@ void ScriptEditorWindow::retarget(ScriptSlot slot, const QString &caption)
 
 QString ScriptEditorWindow::storedValue(ScriptSlot slot) const
 {
-    const int button = m_project.selectedButton();
+    const int button = m_selection.selectedButton();
     const bool buttonSlot = slot == ScriptSlot::Bouton || slot == ScriptSlot::BoutonSurvol;
     if (buttonSlot && button > 0 && button < m_project.buttonSlotsInUse())
         return slot == ScriptSlot::Bouton ? m_project.button(button).code : m_project.button(button).hoverCode;
@@ -310,10 +309,10 @@ void ScriptEditorWindow::followUndo()
 
 void ScriptEditorWindow::followSelection()
 {
-    const int button = m_project.selectedButton();
+    const int button = m_selection.selectedButton();
     if (button > 0 && button < m_project.buttonSlotsInUse()) {
         const MenuButton &selected = m_project.button(button);
-        if (selected.kind == ButtonKind::Code && m_project.chosen() == ItemRef::button(button))
+        if (selected.kind == ButtonKind::Code && m_selection.chosen() == ItemRef::button(button))
             retarget(ScriptSlot::Bouton, scriptOpening(ScriptOpener::ButtonScript, button).caption);
     }
     hide();
@@ -345,7 +344,7 @@ void ScriptEditorWindow::store(const QString &text)
         s.*member = value;
         m_document.editSettings(s, burst);
     };
-    const int button = m_project.selectedButton();
+    const int button = m_selection.selectedButton();
     switch (*m_target) {
     case ScriptSlot::Bouton:
     case ScriptSlot::BoutonSurvol:

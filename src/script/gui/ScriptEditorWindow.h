@@ -11,6 +11,7 @@
 
 class CodeBox;
 class DesignerDocument;
+class ItemSelection;
 class MenuProject;
 class NewProcedurePanel;
 class Prompter;
@@ -77,6 +78,7 @@ private:
 
     DesignerDocument &m_document;
     MenuProject &m_project;
+    ItemSelection &m_selection;
     Prompter &m_prompter;
     std::function<void()> m_testRun;
 

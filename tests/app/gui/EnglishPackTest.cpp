@@ -10,6 +10,7 @@
 #include "common/Phrases.h"
 #include "designer/ParametersPanel.h"
 #include "designer/ResourcesWindow.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "project/gui/FilePropertiesDialog.h"
@@ -358,14 +359,14 @@ TEST_F(EnglishPackTest, ScreenshotsOfEveryWindow)
     chooseEnglish();
     ASSERT_TRUE(start());
     ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
-    MenuProject &project = session().project();
+    ItemSelection &selection = session().document().selection();
     const auto save = [&folder](QWidget *window, const QString &name) {
         QApplication::processEvents();
         window->grab().save(QDir(folder).filePath(name + u".png"_s));
     };
     // The panel's three pages: the worksheet's, a button's and a text's.
-    for (int entry : {0, 1, int(project.chooser().entries().size()) - 1}) {
-        project.choose(project.chooser().entries().at(entry));
+    for (int entry : {0, 1, int(selection.entries().size()) - 1}) {
+        selection.choose(selection.entries().at(entry));
         save(session().parametersPanel(), u"Form4-"_s + QString::number(entry));
     }
     session().scriptEditor()->show();

@@ -5,6 +5,7 @@
 #include "build/gui/CompileDialog.h"
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "script/gui/ScriptEditorWindow.h"
@@ -36,17 +37,17 @@ TEST_F(ManualPicturesTest, DesignerWindows)
         QApplication::processEvents();
         window->grab().save(QDir(folder).filePath(name + u".png"_s));
     };
-    MenuProject &project = session().project();
-    const QList<ItemRef> entries = project.chooser().entries();
-    project.choose(entries.at(0));
+    ItemSelection &selection = session().document().selection();
+    const QList<ItemRef> entries = selection.entries();
+    selection.choose(entries.at(0));
     save(session().parametersPanel(), u"panneau-projet"_s);
-    project.choose(entries.at(1));
+    selection.choose(entries.at(1));
     save(session().parametersPanel(), u"panneau-bouton"_s);
-    project.choose(entries.last());
+    selection.choose(entries.last());
     save(session().parametersPanel(), u"panneau-texte"_s);
 
     // The demo's second button runs a script.
-    project.choose(entries.at(2));
+    selection.choose(entries.at(2));
     session().parametersPanel()->findChild<QPushButton *>(u"ModifCode"_s)->click();
     session().scriptEditor()->resize(720, 360);
     save(session().scriptEditor(), u"editeur-vbs"_s);

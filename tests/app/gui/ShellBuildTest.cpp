@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "build/CompileRequest.h"
 #include "designer/Worksheet.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "project/ProjectStorage.h"
 #include "support/TestFiles.h"
@@ -62,7 +63,7 @@ TEST_F(ShellFixture, TestingTheProjectCompilesIntoTheProgramFolderAndRunsThePlay
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/autorun.exe"_s)));
     EXPECT_TRUE(QFile::exists(programFile(u"tmp/zep/fond.jpg"_s)));
     EXPECT_FALSE(session().worksheet()->isMinimized()) << "restored when the player ended";
-    EXPECT_EQ(session().project().chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(session().document().selection().chosenCaption(), u"Feuille de travail"_s);
 }
 
 TEST_F(ShellFixture, TheCompileDialogTakesTheThemeInUse)

@@ -25,9 +25,9 @@ TEST_F(ShellFixture, ThePrintEntriesPreviewTheModelsPictureWithoutMarkers)
 {
     ASSERT_TRUE(start());
     ASSERT_TRUE(session().storage().open(testfiles::copyExample(m_user.filePath(u"demo"_s))));
-    MenuProject &project = session().project();
     const QImage unselected = session().exports().capture();
-    project.choose(project.chooser().entries().at(1));
+    ItemSelection &selection = session().document().selection();
+    selection.choose(selection.entries().at(1));
     ASSERT_TRUE(session().worksheet()->cornerMarker(0)->isVisibleTo(session().worksheet()));
     EXPECT_EQ(unselected.size(), session().worksheet()->size());
 

@@ -10,6 +10,7 @@
 #include "designer/ObjectsPalette.h"
 #include "designer/ParametersPanel.h"
 #include "designer/Worksheet.h"
+#include "document/DesignerDocument.h"
 #include "project/MenuProject.h"
 #include "script/gui/ScriptEditorWindow.h"
 #include "support/TestFiles.h"
@@ -89,7 +90,7 @@ TEST_F(ShellFixture, WindowsAreCreatedInOrderAndLaidOutAroundTheWorksheet)
     EXPECT_TRUE(s.parametersPanel()->isVisible());
     EXPECT_TRUE(s.mousePosition()->isVisible()) << "shown on a first run";
     EXPECT_FALSE(s.scriptEditor()->isVisible());
-    EXPECT_EQ(s.project().chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(s.document().selection().chosenCaption(), u"Feuille de travail"_s);
 }
 
 TEST_F(ShellFixture, TheFirstRunWritesTheOptionsAppearancesAndAssociation)

@@ -21,9 +21,9 @@ protected:
     // Buttons 1 (code), 2 (vidéo), 3 (quitter); the last one is selected.
     void addButtons()
     {
-        m_project.addButton(ButtonKind::Code);
-        m_project.addButton(ButtonKind::Multimedia);
-        m_project.addButton(ButtonKind::Quit);
+        m_document.addButton(ButtonKind::Code);
+        m_document.addButton(ButtonKind::Multimedia);
+        m_document.addButton(ButtonKind::Quit);
     }
     bool shown(const QString &name) const { return child(name)->isVisibleTo(m_panel.get()); }
 };
@@ -116,10 +116,10 @@ TEST_F(ButtonPageTest, PositionInTwipsAndInPixels)
 TEST_F(ButtonPageTest, ScriptButtonsNameTheButton)
 {
     for (int i = 0; i < 11; ++i)
-        m_project.addButton(ButtonKind::Quit);
-    m_project.addButton(ButtonKind::Code);
+        m_document.addButton(ButtonKind::Quit);
+    m_document.addButton(ButtonKind::Code);
     choose(u"Bouton 12 (code)"_s);
-    EXPECT_EQ(m_project.selectedButton(), 12);
+    EXPECT_EQ(m_document.selection().selectedButton(), 12);
     click(u"ModifCode"_s);
     click(u"ModifSurvolBouton"_s);
     ASSERT_EQ(m_scripts->size(), 2);

@@ -14,15 +14,15 @@ TEST_F(PanelSelectionTest, ChooserListsTheModelAndChoosingSelects)
     auto *chooser = child<QComboBox>(u"Combo1"_s);
     EXPECT_EQ(chooser->count(), 1);
     EXPECT_EQ(chooser->itemText(0), u"Feuille de travail"_s);
-    m_project.addButton(ButtonKind::Multimedia);
-    m_project.addText();
+    m_document.addButton(ButtonKind::Multimedia);
+    m_document.addText();
     EXPECT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->currentText(), u"Texte 1"_s) << "a new item is selected";
     EXPECT_TRUE(child(u"PageTexte"_s)->isVisibleTo(m_panel.get()));
 
     choose(u"Bouton 1 (vidéo)"_s);
-    EXPECT_EQ(m_project.chosenCaption(), u"Bouton 1 (vidéo)"_s);
-    EXPECT_EQ(m_project.selectedButton(), 1);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Bouton 1 (vidéo)"_s);
+    EXPECT_EQ(m_document.selection().selectedButton(), 1);
     EXPECT_TRUE(child(u"PageBouton"_s)->isVisibleTo(m_panel.get()));
     EXPECT_FALSE(child(u"PageTexte"_s)->isVisibleTo(m_panel.get()));
 
@@ -56,14 +56,14 @@ TEST_F(PanelSelectionTest, PrepareForBuildSelectsTheProjectAndWritesNothing)
     makeImage(u"a.bmp"_s, {8, 8});
     makeImage(u"b.bmp"_s, {8, 8});
     for (const QString &image : {u"a.bmp"_s, u"b.bmp"_s}) {
-        const int slot = m_project.addButton(ButtonKind::Code);
+        const int slot = m_document.addButton(ButtonKind::Code);
         MenuButton b = m_project.button(slot);
         b.normalImage = b.hoverImage = b.clickImage = image;
         b.transparent = image == u"a.bmp"_s;
         m_project.setButton(slot, b);
     }
     m_panel->prepareForBuild();
-    EXPECT_EQ(m_project.chooser().currentIndex(), 0);
+    EXPECT_EQ(m_document.selection().currentIndex(), 0);
     EXPECT_TRUE(child(u"PageProjet"_s)->isVisibleTo(m_panel.get()));
     // The build makes the companions in its own folder, never beside the author's images.
     EXPECT_FALSE(QFile::exists(m_dir.filePath(u"a.bmp_transp.bmp"_s)));
@@ -77,8 +77,8 @@ TEST_F(PanelSelectionTest, Screenshots)
     if (folder.isEmpty())
         GTEST_SKIP();
     m_panel->resize(m_panel->width(), 900);
-    m_project.addButton(ButtonKind::Multimedia);
-    m_project.addText();
+    m_document.addButton(ButtonKind::Multimedia);
+    m_document.addText();
     const auto save = [&](const QString &entry, const QString &name) {
         choose(entry);
         QTest::qWait(20);

@@ -65,11 +65,11 @@ TEST_F(PanelFixture, ItemPageEditsAndADeletionUndoAndRedo)
                              MessageButtons::YesNo, Answer::Yes);
     click(u"SupprimerTexte"_s);                            // a deletion
     EXPECT_EQ(stack.count(), before + 3);
-    EXPECT_EQ(m_project.chosenCaption(), u"Feuille de travail"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Feuille de travail"_s);
 
     stack.undo();
     EXPECT_EQ(m_project.text(1).text, u"Tapez ici le contenu du Texte 1"_s);
-    EXPECT_EQ(m_project.chosenCaption(), u"Texte 1"_s);
+    EXPECT_EQ(m_document.selection().chosenCaption(), u"Texte 1"_s);
     EXPECT_TRUE(child<QCheckBox>(u"BarreDefilement"_s)->isChecked());
     stack.undo();
     EXPECT_EQ(m_project.text(1).flags, u"00"_s);

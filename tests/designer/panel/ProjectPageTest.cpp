@@ -1,6 +1,7 @@
 #include "PanelFixture.h"
 
 #include "designer/panel/ProjectPage.h"
+#include "support/ProjectSettingsEdit.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -76,7 +77,7 @@ TEST_F(ProjectPageTest, FitToTheBackgroundImageMakesTheClientAreaThePictureSize)
 {
     m_project.setPath(m_dir.filePath(u"menu.zep"_s));
     makeImage(u"fond.bmp"_s, {320, 240});
-    m_project.setBackgroundImage(u"fond.bmp"_s);
+    projectsettings::set(m_project, &ProjectSettings::backgroundImage, u"fond.bmp"_s);
     m_project.setSize(12000, 9000);
     click(u"AjusterImage"_s);
     const ProjectSettings &s = m_project.settings();
@@ -184,7 +185,7 @@ TEST_F(ProjectPageTest, ScriptButtonsAskForTheEditorWithTheirSlotAndCaption)
 
 TEST_F(ProjectPageTest, StartupNothingEmptiesTheActionAndHidesModify)
 {
-    m_project.setStartupAction(u"intro.avi"_s);
+    projectsettings::set(m_project, &ProjectSettings::startupAction, u"intro.avi"_s);
     EXPECT_EQ(child<QComboBox>(u"ActionDemarrage"_s)->currentIndex(), 1);
     EXPECT_EQ(child<QLabel>(u"ActionDemarrageTexte"_s)->text(), u"intro.avi"_s);
     EXPECT_TRUE(child(u"ModifActionDemarrage"_s)->isVisibleTo(m_panel.get()));
@@ -205,7 +206,7 @@ TEST_F(ProjectPageTest, StartupMultimediaFileIsAskedAndClearsCodeFirst)
     click(u"ModifActionDemarrage"_s);
     EXPECT_EQ(m_project.settings().startupAction, u"video\\intro.avi"_s);
 
-    m_project.setStartupAction(u"VBS:MsgBox 1"_s);
+    projectsettings::set(m_project, &ProjectSettings::startupAction, u"VBS:MsgBox 1"_s);
     m_prompter.expectInput({kStartupPrompt, {}, QString()}, QString());
     chooseStartup(1);
     EXPECT_EQ(m_project.settings().startupAction, QString()) << "code cleared, then the cancel stores nothing";

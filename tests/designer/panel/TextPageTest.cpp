@@ -9,8 +9,8 @@ class TextPageTest : public PanelFixture
 protected:
     void SetUp() override
     {
-        m_project.addText();
-        m_project.addText();
+        m_document.addText();
+        m_document.addText();
         choose(u"Texte 2"_s);
     }
     const MenuText &text() const { return m_project.text(2); }
@@ -107,8 +107,8 @@ TEST_F(TextPageTest, DeleteAsksThenMarksTheTextAndSelectsTheProject)
     click(u"SupprimerTexte"_s);
     EXPECT_TRUE(text().isDeleted());
     EXPECT_FALSE(text().visible);
-    EXPECT_EQ(m_project.selectedText(), -1);
-    EXPECT_EQ(m_project.captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
+    EXPECT_EQ(m_document.selection().selectedText(), -1);
+    EXPECT_EQ(m_document.selection().captions(), (QStringList{u"Feuille de travail"_s, u"Texte 1"_s}));
     auto *chooser = child<QComboBox>(u"Combo1"_s);
     EXPECT_EQ(chooser->currentIndex(), 0);
     EXPECT_EQ(chooser->count(), 2);

@@ -2,6 +2,7 @@
 #include "WineSession.h"
 
 #include "support/PictureComparison.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -70,12 +71,13 @@ TEST_F(WineDesktopTest, ADiscInAnAccentedFolderShowsItsPicturesAndItsScriptsRead
     QImage background(400, 300, QImage::Format_RGB32);
     background.fill(qRgb(255, 128, 0));
     ASSERT_TRUE(background.save(menu.folder() + u"/fond été.jpg"_s, "JPG", 95));
-    menu.project().setBackgroundImage(u"fond été.jpg"_s);
+    projectsettings::set(menu.project(), &ProjectSettings::backgroundImage, u"fond été.jpg"_s);
     menu.addButton(u"MsgBox 1"_s);
-    menu.project().setStartupAction(
-        u"VBS:Set fs = CreateObject(\"Scripting.FileSystemObject\")\r\n"
-        u"If fs.FileExists(\"[LECT]:\\données.txt\") Then Fenetre.Caption = fs.OpenTextFile(\"[LECT]:\\données.txt\").ReadLine\r\n"
-        u"Bouton1.Picture = LoadPicture(\"[LECT]:\\zep\\fond été.jpg\")"_s);
+    projectsettings::set(menu.project(), &ProjectSettings::startupAction,
+                         u"VBS:Set fs = CreateObject(\"Scripting.FileSystemObject\")\r\n"
+                         u"If fs.FileExists(\"[LECT]:\\données.txt\") Then Fenetre.Caption = "
+                         u"fs.OpenTextFile(\"[LECT]:\\données.txt\").ReadLine\r\n"
+                         u"Bouton1.Picture = LoadPicture(\"[LECT]:\\zep\\fond été.jpg\")"_s);
     const QString player = menu.compile(u"CD été"_s);
     // Saved by a today's Notepad: UTF-8 with its byte-order mark.
     testfiles::writeBytes(menu.zepFile(u"../données.txt"_s), "\xEF\xBB\xBF" "Frédéric à l'été\r\n");
@@ -101,7 +103,7 @@ TEST_F(WineDesktopTest, At144DpiTheScreenIsThe96DpiScreenOneAndAHalfTimesAsLarge
     QPainter(&button).fillRect(0, 30, 80, 30, qRgb(200, 0, 0));
     ASSERT_TRUE(background.save(menu.folder() + u"/fond.bmp"_s, "BMP"));
     ASSERT_TRUE(button.save(menu.folder() + u"/n.bmp"_s, "BMP"));
-    menu.project().setBackgroundImage(u"fond.bmp"_s);
+    projectsettings::set(menu.project(), &ProjectSettings::backgroundImage, u"fond.bmp"_s);
     menu.addButton(u"MsgBox 1"_s);
     menu.project().setShapeVertices({{3000, 0}, {6000, 2250}, {3000, 4500}, {0, 2250}});
     const QString player = menu.compile();
@@ -134,7 +136,7 @@ TEST_F(WineDesktopTest, ThePlayerStartsSystemProgramsSaysWhatFailsAndIgnoresPlan
     ASSERT_TRUE(half.save(menu.folder() + u"/moitie.png"_s, "PNG"));
     // A sound played on hover, so the multimedia library is loaded.
     writeSilence(menu.folder() + u"/survol.wav"_s);
-    menu.project().setHoverSound(u"survol.wav"_s);
+    projectsettings::set(menu.project(), &ProjectSettings::hoverSound, u"survol.wav"_s);
     menu.addButton(u"CreateObject(\"WScript.Shell\").Run \"notepad.exe\""_s);
     menu.addButton(u"CreateObject(\"WScript.Shell\").Run \"introuvable-zep.exe /x\""_s);
     menu.addButton(u"MsgBox 3"_s);

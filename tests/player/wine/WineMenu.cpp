@@ -1,6 +1,7 @@
 #include "WineMenu.h"
 
 #include "project/ProjectWriter.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -34,8 +35,8 @@ WineMenu::WineMenu(const QString &name) : m_name(name)
     winemenu::writeImage(dir.filePath(u"c.bmp"_s), QSize(40, 20), winemenu::kClick);
     m_project.setPath(dir.filePath(name + u".zep"_s));
     m_project.setSize(6000, 4500);
-    m_project.setContours(0);
-    m_project.setBackgroundColour(0x008000);
+    projectsettings::set(m_project, &ProjectSettings::contours, 0);
+    projectsettings::set(m_project, &ProjectSettings::backgroundColour, 0x008000);
 }
 
 void WineMenu::addButton(const QString &code, ButtonKind kind)

@@ -2,6 +2,7 @@
 #include "WineSession.h"
 
 #include "project/ProjectWriter.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -105,7 +106,7 @@ TEST_F(WinePlayerTest, AMenuAnswersThePointerAndRunsItsScripts)
 TEST_F(WinePlayerTest, AFramedWindowKeepsItsOuterSizeAndTakesTextTypedInAnInputBox)
 {
     WineMenu menu(u"cadre"_s);
-    menu.project().setContours(1);
+    projectsettings::set(menu.project(), &ProjectSettings::contours, 1);
     menu.addButton(u"Fenetre.Caption = InputBox(\"Votre nom ?\", \"Question\", \"Zoé\") & \" !\""_s);
     const QString player = menu.compile();
 
@@ -172,7 +173,7 @@ TEST_F(WinePlayerTest, ScriptsReadFilesOfTheDiscAndStartItsPrograms)
 TEST_F(WinePlayerTest, AFullScreenMenuCoversTheScreen)
 {
     WineMenu menu(u"plein"_s);
-    menu.project().setFullScreen(1);
+    projectsettings::set(menu.project(), &ProjectSettings::fullScreen, 1);
     const QString player = menu.compile();
 
     ASSERT_TRUE(m_wine.start(player));
@@ -207,7 +208,7 @@ TEST_F(WinePlayerTest, TheWhiteOfTheTransparencyImageCutsHolesInTheWindow)
             holes.setPixel(x, y, qRgb(255, 255, 255));
     const QString file = QFileInfo(menu.project().path()).absolutePath() + u"/trous.bmp"_s;
     ASSERT_TRUE(holes.save(file, "BMP"));
-    menu.project().setTransparencyImage(u"trous.bmp"_s);
+    projectsettings::set(menu.project(), &ProjectSettings::transparencyImage, u"trous.bmp"_s);
     const QString player = menu.compile();
 
     ASSERT_TRUE(m_wine.start(player));
@@ -256,8 +257,8 @@ TEST_F(WinePlayerTest, AMainMenuStartsTheSubMenuCompiledBesideIt)
     const QString player = main.compile();
     MenuProject sub;
     sub.setSize(6000, 4500);
-    sub.setContours(0);
-    sub.setBackgroundColour(0x0000FF);
+    projectsettings::set(sub, &ProjectSettings::contours, 0);
+    projectsettings::set(sub, &ProjectSettings::backgroundColour, 0x0000FF);
     const QString subFile = QFileInfo(player).absolutePath() + u"/../../sous.zep"_s;
     testfiles::writeBytes(subFile, ProjectWriter(sub).toBytes(subFile));
     const testfiles::ProgramRun run = testfiles::runProgram(

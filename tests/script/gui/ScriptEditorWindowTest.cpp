@@ -4,6 +4,7 @@
 #include "script/DefaultScripts.h"
 #include "script/SlotText.h"
 #include "script/gui/CodeBox.h"
+#include "support/ProjectSettingsEdit.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -86,7 +87,7 @@ protected:
                                Answer::Ok);
     }
 
-    int addCodeButton() { return project.addButton(ButtonKind::Code); }
+    int addCodeButton() { return document.addButton(ButtonKind::Code); }
 
     ScriptedPrompter prompter;
     DesignerDocument document{prompter, QString()};
@@ -120,7 +121,7 @@ TEST_F(ScriptEditorWindowTest, ProjectSlotsOpenWithCaptionAndDefaultText)
     EXPECT_EQ(code()->script(), QString());
     EXPECT_EQ(project.settings().windowHoverCode, QString());
 
-    project.setGlobalCode(u"Dim x"_s + NL);
+    projectsettings::set(project, &ProjectSettings::globalCode, u"Dim x"_s + NL);
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
     EXPECT_EQ(code()->script(), u"Dim x"_s + NL);
 }
@@ -142,7 +143,7 @@ TEST_F(ScriptEditorWindowTest, ButtonSlotsOpenTheSelectedButton)
 TEST_F(ScriptEditorWindowTest, StartupSlotKeepsItsVbsPrefixOutOfTheBox)
 {
     const QString caption = u"Code VBS à exécuter au démarrage du projet"_s;
-    project.setStartupAction(u"vbs:MsgBox 1"_s);
+    projectsettings::set(project, &ProjectSettings::startupAction, u"vbs:MsgBox 1"_s);
     window.openSlot(ScriptSlot::EditPrinc, caption);
     EXPECT_EQ(code()->script(), u"MsgBox 1"_s);
     EXPECT_EQ(project.settings().startupAction, u"VBS:MsgBox 1"_s);
@@ -156,7 +157,7 @@ TEST_F(ScriptEditorWindowTest, StartupSlotKeepsItsVbsPrefixOutOfTheBox)
     EXPECT_EQ(project.settings().startupAction, u"VBS:'Tapez ici le code VBS à exécuter au démarrage."_s + NL);
 
     for (const QString &other : {u"VBS:"_s, u"Programme.exe"_s}) {
-        project.setStartupAction(other);
+        projectsettings::set(project, &ProjectSettings::startupAction, other);
         window.openSlot(ScriptSlot::EditPrinc, caption);
         EXPECT_EQ(code()->script(), defaultscripts::forSlot(ScriptSlot::EditPrinc));
         EXPECT_EQ(project.settings().startupAction, u"VBS:"_s + defaultscripts::forSlot(ScriptSlot::EditPrinc));
@@ -183,7 +184,7 @@ TEST_F(ScriptEditorWindowTest, TypingWritesEveryChangeBack)
 TEST_F(ScriptEditorWindowTest, NonBreakingSpacesAndSeparatorsAreKeptExactly)
 {
     const QString odd = u"x = \"a\u00A0b\u2028c\u2029d\re\nf\""_s + NL + u"y"_s;
-    project.setGlobalCode(odd);
+    projectsettings::set(project, &ProjectSettings::globalCode, odd);
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
     EXPECT_EQ(code()->script(), odd);
     EXPECT_EQ(code()->blockCount(), 2);
@@ -253,22 +254,22 @@ TEST_F(ScriptEditorWindowTest, ReservedCharactersGoOneKindAtATimeWithOneMessageE
 
 TEST_F(ScriptEditorWindowTest, SelectionChangeHidesAndRetargetsToCodeButtons)
 {
-    const int video = project.addButton(ButtonKind::Multimedia);
+    const int video = document.addButton(ButtonKind::Multimedia);
     const int codeButton = addCodeButton();
     window.openSlot(ScriptSlot::Global, u"Code VBS global"_s);
 
-    project.choose(ItemRef::button(video));
+    document.selection().choose(ItemRef::button(video));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.targetSlot(), ScriptSlot::Global);
     EXPECT_EQ(window.windowTitle(), u"Code VBS global"_s);
 
-    project.choose(ItemRef::button(codeButton));
+    document.selection().choose(ItemRef::button(codeButton));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.targetSlot(), ScriptSlot::Bouton);
     EXPECT_EQ(window.windowTitle(), u"Code VBS sur bouton 2"_s);
     EXPECT_EQ(code()->script(), defaultscripts::buttonScript(codeButton));
 
-    project.addText();
+    document.addText();
     EXPECT_EQ(window.targetSlot(), ScriptSlot::Bouton);
     EXPECT_FALSE(window.isVisible());
 }
@@ -279,8 +280,8 @@ TEST_F(ScriptEditorWindowTest, NothingIsFormattedBeforeTheAuthorEdits)
     MenuButton button = project.button(slot);
     button.code = u"  a=b"_s + NL;
     project.setButton(slot, button);
-    project.choose(ItemRef::project());
-    project.choose(ItemRef::button(slot));
+    document.selection().choose(ItemRef::project());
+    document.selection().choose(ItemRef::button(slot));
     EXPECT_EQ(code()->script(), u"  a=b"_s + NL);
 
     window.show();
