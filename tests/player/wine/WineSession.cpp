@@ -79,7 +79,9 @@ int WineSession::waitForExit(int milliseconds)
 
 void WineSession::stop()
 {
+    // -k only sends the signal: the next start must not reach a server still going down.
     run(u"wineserver"_s, {u"-k"_s});
+    run(u"wineserver"_s, {u"-w"_s});
     if (m_player) {
         m_player->waitForFinished(10000);
         m_player.reset();
