@@ -11,7 +11,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMenu>
@@ -195,7 +194,7 @@ void PlayerWindow::createWindow(const WindowLook &look)
         m_mask = QRegion(polygon, Qt::WindingFill);
     }
     if (!look.holesPicture.empty()) {
-        const QImage image = m_pictures.value(qs(look.holesPicture));
+        const QImage image = m_pictures.picture(qs(look.holesPicture));
         const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(m_outerSize);
         const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
         m_mask = m_mask.isEmpty() ? opaque : m_mask.intersected(opaque);
@@ -250,14 +249,8 @@ void PlayerWindow::invalidate()
 
 PixelSize PlayerWindow::loadPicture(const std::string &path)
 {
-    const QString key = qs(path);
-    auto found = m_pictures.find(key);
-    if (found == m_pictures.end()) {
-        QImageReader reader(key);
-        reader.setDecideFormatFromContent(true);
-        found = m_pictures.insert(key, reader.read());
-    }
-    return {found->width(), found->height()};
+    const QImage picture = m_pictures.picture(qs(path));
+    return {picture.width(), picture.height()};
 }
 
 QTextEdit *PlayerWindow::textBox(int number)
@@ -316,7 +309,7 @@ void PlayerWindow::showCursor(const Cursor &cursor)
 {
     QCursor shown(shapeOf(cursor.shape));
     if (cursor.shape == CursorShape::Picture)
-        shown = QCursor(QPixmap::fromImage(m_pictures.value(qs(cursor.picture))));
+        shown = QCursor(QPixmap::fromImage(m_pictures.picture(qs(cursor.picture))));
     QWidget::setCursor(shown);
     for (QTextEdit *edit : std::as_const(m_texts))
         edit->viewport()->setCursor(shown);

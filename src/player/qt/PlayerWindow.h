@@ -2,8 +2,8 @@
 
 #include "player/core/MenuSession.h"
 #include "player/core/PlayerFront.h"
+#include "player/qt/QtPictureCache.h"
 
-#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRegion>
@@ -90,7 +90,7 @@ private:
     Prompter &m_prompter;
     std::function<bool(const QString &)> m_opener;
     std::function<bool(const QString &, const QStringList &)> m_launcher;
-    QHash<QString, QImage> m_pictures;
+    QtPictureCache m_pictures;
     QSize m_outerSize;
     bool m_fullScreen = false;
     QRegion m_mask;

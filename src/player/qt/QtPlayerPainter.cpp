@@ -1,5 +1,7 @@
 #include "player/qt/QtPlayerPainter.h"
 
+#include "player/qt/QtPictureCache.h"
+
 #include <QPainter>
 
 namespace {
@@ -16,8 +18,7 @@ QColor qColour(Rgb colour)
 
 } // namespace
 
-QtPlayerPainter::QtPlayerPainter(QPainter &painter, const QHash<QString, QImage> &pictures)
-    : m_painter(painter), m_pictures(pictures)
+QtPlayerPainter::QtPlayerPainter(QPainter &painter, QtPictureCache &pictures) : m_painter(painter), m_pictures(pictures)
 {
 }
 
@@ -28,7 +29,7 @@ void QtPlayerPainter::fill(PixelRect rect, Rgb colour)
 
 void QtPlayerPainter::drawPicture(const std::string &path, PixelRect rect)
 {
-    const QImage image = m_pictures.value(QString::fromStdString(path));
+    const QImage image = m_pictures.picture(QString::fromStdString(path));
     if (image.isNull())
         return;
     if (image.size() == qRect(rect).size()) {

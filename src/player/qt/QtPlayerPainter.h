@@ -2,17 +2,16 @@
 
 #include "player/core/PlayerPainter.h"
 
-#include <QHash>
-#include <QImage>
 #include <QString>
 
 class QPainter;
+class QtPictureCache;
 
 // Draws the session's picture of the menu with a QPainter, from the pictures the window read.
 class QtPlayerPainter : public PlayerPainter
 {
 public:
-    QtPlayerPainter(QPainter &painter, const QHash<QString, QImage> &pictures);
+    QtPlayerPainter(QPainter &painter, QtPictureCache &pictures);
 
     void fill(PixelRect rect, Rgb colour) override;
     void drawPicture(const std::string &path, PixelRect rect) override;
@@ -20,5 +19,5 @@ public:
 
 private:
     QPainter &m_painter;
-    const QHash<QString, QImage> &m_pictures;
+    QtPictureCache &m_pictures;
 };
