@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QProcess>
 
+#include <iostream>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -116,8 +118,15 @@ TEST_F(WineDesktopTest, At144DpiTheScreenIsThe96DpiScreenOneAndAHalfTimesAsLarge
     QImage shots[2];
     for (const int dpi : {96, 144}) {
         m_wine.setScreenDpi(dpi);
-        ASSERT_TRUE(m_wine.start(player));
-        ASSERT_NE(m_wine.findWindow(u"densite"_s), 0u) << "at " << dpi << " dpi, " << m_wine.visibleTitles().toStdString();
+        // Wine's first start after a density change once stalled on a busy machine: one
+        // more start before calling it a failure, after saying what was on screen.
+        const auto shown = [&] { return m_wine.start(player) && m_wine.findWindow(u"densite"_s) != 0; };
+        bool started = shown();
+        if (!started) {
+            std::cerr << "no window at " << dpi << " dpi; " << m_wine.visibleTitles().toStdString() << '\n';
+            started = shown();
+        }
+        ASSERT_TRUE(started) << "at " << dpi << " dpi, " << m_wine.visibleTitles().toStdString();
         shots[dpi == 144] = m_wine.steadyScreen();
     }
     // 400 x 300 centred at 96 dpi; 600 x 450 centred at 144.
