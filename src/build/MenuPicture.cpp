@@ -105,13 +105,7 @@ void MenuPicture::drawText(QPainter &painter, const MenuText &text) const
         painter.drawLine(bar.topLeft(), bar.bottomLeft());
         inside.setRight(bar.left() - 4);
     }
-    QFont font(text.fontName);
-    font.setPointSizeF(text.fontSize > 0 ? text.fontSize : 8);
-    font.setBold(text.bold);
-    font.setItalic(text.italic);
-    font.setStrikeOut(text.strikethrough);
-    font.setUnderline(text.underline);
-    painter.setFont(font);
+    painter.setFont(text.font());
     painter.setPen(colourvalue::toColor(text.textColour));
     QString content = text.text;
     content.replace(u"\r\n"_s, u"\n"_s);

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QFont;
+
 struct MenuText
 {
     QString text;
@@ -26,6 +28,8 @@ struct MenuText
     bool isStored() const { return visible && !isDeleted(); }
     bool hasScrollBar() const;
     bool isReadOnly() const;
+    // The font the worksheet and the menu picture draw it with; size 8 when none is set.
+    QFont font() const;
 
     bool operator==(const MenuText &) const = default;
 };

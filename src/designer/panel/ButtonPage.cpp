@@ -19,16 +19,6 @@
 using namespace Qt::StringLiterals;
 using namespace panelform;
 
-namespace {
-
-void setText(QLineEdit *edit, const QString &text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
-} // namespace
-
 ButtonPage::ButtonPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
 {
     setObjectName(u"PageBouton"_s);

@@ -51,4 +51,10 @@ void row(QBoxLayout *layout, std::initializer_list<QWidget *> widgets, bool stre
     layout->addLayout(line);
 }
 
+void setText(QLineEdit *edit, const QString &text)
+{
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
 } // namespace panelform

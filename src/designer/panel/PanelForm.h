@@ -22,5 +22,7 @@ QPushButton *button(const QString &name, const QString &text, QWidget *parent);
 QPushButton *smallButton(const QString &name, const QString &text, QWidget *parent);
 // The widgets side by side as one row of layout.
 void row(QBoxLayout *layout, std::initializer_list<QWidget *> widgets, bool stretchAtEnd = false);
+// Sets the field's text only when it differs, so the cursor of a field being typed in stays put.
+void setText(QLineEdit *edit, const QString &text);
 
 } // namespace panelform

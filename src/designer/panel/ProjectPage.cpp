@@ -29,12 +29,6 @@ using namespace panelform;
 
 namespace {
 
-void setText(QLineEdit *edit, const QString &text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
 void setChecked(QCheckBox *box, int value)
 {
     const QSignalBlocker blocker(box);

@@ -17,16 +17,6 @@
 using namespace Qt::StringLiterals;
 using namespace panelform;
 
-namespace {
-
-void setText(QLineEdit *edit, const QString &text)
-{
-    if (edit->text() != text)
-        edit->setText(text);
-}
-
-} // namespace
-
 TextPage::TextPage(PanelContext context, QWidget *parent) : QWidget(parent), m_ctx(std::move(context))
 {
     setObjectName(u"PageTexte"_s);

@@ -28,13 +28,7 @@ void TextItem::follow(const MenuText &text, const TwipsPerPixel &tpp)
         plain.replace(u"\r\n"_s, u"\n"_s);
         setPlainText(plain);
     }
-    QFont f(text.fontName);
-    f.setPointSizeF(text.fontSize > 0 ? text.fontSize : 8);
-    f.setBold(text.bold);
-    f.setItalic(text.italic);
-    f.setStrikeOut(text.strikethrough);
-    f.setUnderline(text.underline);
-    setFont(f);
+    setFont(text.font());
     QPalette p = palette();
     p.setColor(QPalette::Base, colourvalue::toColor(text.backColour));
     p.setColor(QPalette::Text, colourvalue::toColor(text.textColour));
