@@ -177,7 +177,7 @@ void MenuSession::paint(PlayerPainter &painter, PixelSize client) const
     const PixelRect area{0, 0, client.width, client.height};
     painter.fill(area, Rgb::fromValue(m_menu.backgroundColour));
     if (!m_background.empty()) {
-        // Stretched over the outer size, as the designer composed the transparent buttons over it.
+        // Stretched over the menu's size, as the designer composed the transparent buttons over it.
         const PixelRect frame = m_front.windowFrame();
         painter.drawPicture(m_background, m_stretch ? PixelRect{0, 0, std::max(frame.width, client.width),
                                                                 std::max(frame.height, client.height)}

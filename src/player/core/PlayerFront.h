@@ -89,7 +89,9 @@ struct TextBoxLook
 struct WindowLook
 {
     std::string title;
-    PixelRect frame; // outer rectangle, frame included
+    // The menu's place and size: its inside, frame excluded, as on the worksheet. A framed
+    // window's frame comes around it.
+    PixelRect frame;
     bool framed = true; // a caption and border of the system; else a bare window
     bool fullScreen = false;
     std::vector<PixelPoint> shape; // polygon (winding fill) the window is cut to; empty for none
@@ -119,9 +121,10 @@ public:
     virtual void setWindowVisible(bool visible) = 0;
     // 0 normal, 1 minimized, 2 maximized.
     virtual void showWindowState(int state) = 0;
-    // Moves and sizes the window by its outer rectangle.
+    // Puts the window's top-left corner, frame included, at x, y and makes its inside
+    // width x height: the menu's size means what the worksheet shows.
     virtual void setWindowFrame(PixelRect frame) = 0;
-    // The outer rectangle now, wherever the user moved the window.
+    // The same now, wherever the user moved the window: the frame's corner, the inside's size.
     virtual PixelRect windowFrame() const = 0;
     // The caption in the window's title bar and task bar.
     virtual void setTitle(const std::string &title) = 0;

@@ -184,9 +184,10 @@ void PlayerWindow::createWindow(const WindowLook &look)
     setWindowTitle(qs(look.title));
     setWindowFlag(Qt::FramelessWindowHint, !look.framed);
     m_fullScreen = look.fullScreen;
-    m_outerSize = QSize(look.frame.width, look.frame.height);
+    const QSize menuSize(look.frame.width, look.frame.height);
+    // The menu is the inside, as on the worksheet; a window manager's frame comes around it.
     move(look.frame.x, look.frame.y);
-    resize(m_outerSize);
+    resize(menuSize);
     if (!look.shape.empty()) {
         QPolygon polygon;
         for (const PixelPoint &p : look.shape)
@@ -195,7 +196,7 @@ void PlayerWindow::createWindow(const WindowLook &look)
     }
     if (!look.holesPicture.empty()) {
         const QImage image = m_pictures.picture(qs(look.holesPicture));
-        const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(m_outerSize);
+        const QImage scaled = image.convertToFormat(QImage::Format_RGB32).scaled(menuSize);
         const QRegion opaque(QBitmap::fromImage(scaled.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
         m_mask = m_mask.isEmpty() ? opaque : m_mask.intersected(opaque);
     }
@@ -225,16 +226,14 @@ void PlayerWindow::showWindowState(int state)
 
 void PlayerWindow::setWindowFrame(PixelRect frame)
 {
-    m_outerSize = QSize(frame.width, frame.height);
     move(frame.x, frame.y);
-    // The sizes are outer ones; the frame is the window system's.
-    resize(m_outerSize - (frameGeometry().size() - geometry().size()));
+    resize(frame.width, frame.height);
 }
 
 PixelRect PlayerWindow::windowFrame() const
 {
-    const QRect frame = frameGeometry();
-    return {frame.x(), frame.y(), frame.width(), frame.height()};
+    const QPoint corner = frameGeometry().topLeft();
+    return {corner.x(), corner.y(), width(), height()};
 }
 
 void PlayerWindow::setTitle(const std::string &title)
@@ -408,17 +407,6 @@ void PlayerWindow::endMenu()
             player->stop();
     }
     QWidget::close();
-}
-
-void PlayerWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_fullScreen || windowFlags().testFlag(Qt::FramelessWindowHint))
-        return;
-    // The data gives the outer size; the frame is the window system's.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty())
-        resize(m_outerSize - frame);
 }
 
 void PlayerWindow::paintEvent(QPaintEvent *)

@@ -81,7 +81,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -91,7 +90,6 @@ private:
     std::function<bool(const QString &)> m_opener;
     std::function<bool(const QString &, const QStringList &)> m_launcher;
     QtPictureCache m_pictures;
-    QSize m_outerSize;
     bool m_fullScreen = false;
     QRegion m_mask;
     QList<QTextEdit *> m_texts;

@@ -14,6 +14,15 @@
 namespace {
 
 constexpr wchar_t kClass[] = L"ZepMenu";
+constexpr DWORD kExStyle = WS_EX_APPWINDOW;
+
+// The outer box of a window of that style whose inside is width x height.
+SIZE outerSize(DWORD style, int width, int height)
+{
+    RECT box{0, 0, width, height};
+    AdjustWindowRectEx(&box, style, FALSE, kExStyle);
+    return {box.right - box.left, box.bottom - box.top};
+}
 constexpr UINT_PTR kTimerId = 1;
 
 // The edit controls' own procedure, which the text boxes' procedure hands messages on to.
@@ -158,8 +167,19 @@ void MenuWindow::createWindow(const WindowLook &look)
     m_fullScreen = look.fullScreen;
     const DWORD style = (look.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP) |
                         WS_CLIPCHILDREN;
-    CreateWindowExW(WS_EX_APPWINDOW, kClass, widetext::widen(look.title).c_str(), style, look.frame.x, look.frame.y,
-                    look.frame.width, look.frame.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    // The menu is the inside, as the author saw it on the worksheet; a frame comes around
+    // it, centred on the same point but never above or left of the work area.
+    SIZE outer{look.frame.width, look.frame.height};
+    int x = look.frame.x;
+    int y = look.frame.y;
+    if (!look.fullScreen) {
+        outer = outerSize(style, look.frame.width, look.frame.height);
+        const PixelRect work = screenInfo().workArea;
+        x = std::max(x - int(outer.cx - look.frame.width) / 2, work.x);
+        y = std::max(y - int(outer.cy - look.frame.height) / 2, work.y);
+    }
+    CreateWindowExW(kExStyle, kClass, widetext::widen(look.title).c_str(), style, x, y, outer.cx, outer.cy, nullptr,
+                    nullptr, GetModuleHandleW(nullptr), this);
     if (!m_window)
         return;
     if (HRGN region = shapeRegion(look))
@@ -184,14 +204,17 @@ void MenuWindow::showWindowState(int state)
 
 void MenuWindow::setWindowFrame(PixelRect frame)
 {
-    SetWindowPos(m_window, nullptr, frame.x, frame.y, frame.width, frame.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE outer = outerSize(DWORD(GetWindowLongW(m_window, GWL_STYLE)), frame.width, frame.height);
+    SetWindowPos(m_window, nullptr, frame.x, frame.y, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 PixelRect MenuWindow::windowFrame() const
 {
     RECT box{};
     GetWindowRect(m_window, &box);
-    return {box.left, box.top, box.right - box.left, box.bottom - box.top};
+    RECT inside{};
+    GetClientRect(m_window, &inside);
+    return {box.left, box.top, inside.right, inside.bottom};
 }
 
 void MenuWindow::setTitle(const std::string &title)
