@@ -61,6 +61,10 @@ private:
     void parseOnError(Block &block);
     void parseWith(Block &block);
     void parseAssignOrCall(Block &block, bool explicitCall, bool isSet);
+    // A call statement read again from `start`: the reference stops before the parenthesis
+    // at stopAtParen (SIZE_MAX: none), where the arguments, written without parentheses, begin.
+    void parseCallArguments(Block &block, int line, size_t start, size_t namesBefore, size_t stopAtParen);
+    size_t calleeParenthesis(size_t start, size_t end) const;
 
     ExprPtr parseExpression();
     ExprPtr parseBinaryLevel(int level);

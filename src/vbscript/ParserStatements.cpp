@@ -322,6 +322,7 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
     const size_t start = m_pos;
     const size_t namesBefore = nameList() ? nameList()->size() : 0;
     ExprPtr target = parseReference(SIZE_MAX);
+    const size_t referenceEnd = m_pos;
     if (!explicitCall && accept(Tok::Eq)) {
         if (target->kind == ExprKind::Me)
             fail(errors::SyntaxError);
@@ -329,6 +330,13 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
         stmt->line = line;
         stmt->isSet = isSet;
         stmt->value = parseExpression();
+        const size_t calleeParen = calleeParenthesis(start, referenceEnd);
+        if (!isSet && at(Tok::Comma) && calleeParen != SIZE_MAX) {
+            // No assignment goes on after a comma: `ok (a)(1) = 6, "m"` calls ok, and its first
+            // argument is a comparison that starts at the callee's parenthesis.
+            parseCallArguments(block, line, start, namesBefore, calleeParen);
+            return;
+        }
         if (!isSet && target->kind == ExprKind::Name && stmt->value->kind == ExprKind::Binary) {
             auto *concat = static_cast<BinaryExpr *>(stmt->value.get());
             if (concat->op == Op::Concat && concat->left->kind == ExprKind::Name &&
@@ -376,11 +384,18 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
                 break;
             }
         }
-        m_pos = start;
-        if (std::vector<NameExpr *> *names = nameList())
-            names->resize(namesBefore);
-        target = parseReference(lastParen);
     }
+    parseCallArguments(block, line, start, namesBefore, lastParen);
+}
+
+void Parser::parseCallArguments(Block &block, int line, size_t start, size_t namesBefore, size_t stopAtParen)
+{
+    m_pos = start;
+    if (std::vector<NameExpr *> *names = nameList())
+        names->resize(namesBefore);
+    ExprPtr target = parseReference(stopAtParen);
+    auto stmt = std::make_unique<CallStmt>();
+    stmt->line = line;
     auto call = std::make_unique<IndexExpr>();
     call->line = line;
     if (target->kind == ExprKind::Name)
@@ -391,6 +406,23 @@ void Parser::parseAssignOrCall(Block &block, bool explicitCall, bool isSet)
     while (accept(Tok::Comma));
     stmt->call = std::move(call);
     block.push_back(std::move(stmt));
+}
+
+size_t Parser::calleeParenthesis(size_t start, size_t end) const
+{
+    // The parenthesis right after the last name outside any parentheses: `ok` in
+    // `ok (a)(1)`, `Show` in `Obj.Items(0).Show (a)`.
+    size_t found = SIZE_MAX;
+    int depth = 0;
+    for (size_t i = start; i + 1 < end; ++i) {
+        if (m_tokens[i].kind == Tok::LParen)
+            ++depth;
+        else if (m_tokens[i].kind == Tok::RParen)
+            --depth;
+        else if (depth == 0 && m_tokens[i].kind == Tok::Identifier && m_tokens[i + 1].kind == Tok::LParen)
+            found = i + 1;
+    }
+    return found;
 }
 
 } // namespace vbs

@@ -35,6 +35,11 @@ ok x = 2, "Call (((f))) (x) passes x by reference"
 a = Array(5, 6)
 v = ((a))(1)
 ok v = 6, "((a))(1) indexes the array"
+' No assignment goes on after a comma: this calls ok with a comparison, not a(1) = 6.
+ok (a)(1) = 6, "a comma after = value makes the statement a call"
+Dim spaced(2)
+spaced (1) = 7
+ok spaced(1) = 7, "a space before the index still assigns"
 
 ' Unary plus changes nothing, not even an object into its default value.
 Class Plain : End Class
