@@ -15,8 +15,8 @@ class ProjectStorage;
 class Prompter;
 
 // The open project as the designer edits it: the model, the item the author has turned
-// to, its undo stack, its file and folder. Every edit made in a designer window is one command made here, so it can
-// be undone; reading, reset and saving are not edits.
+// to, its undo stack, its file and folder. Every edit made in a designer window is one
+// command made here, so it can be undone; reading, reset and saving are not edits.
 class DesignerDocument : public QObject
 {
     Q_OBJECT
