@@ -79,9 +79,7 @@ void DesignerStartup::placeWindows()
     const TwipsPerPixel tpp = screenmetrics::twipsPerPixel();
     const QSizeF screen = screenmetrics::screenSizeTwips();
     // Each window is placed by its frame, so that no window covers another's title bar.
-    const auto outerOf = [&](QWidget *w) {
-        return screenmetrics::toTwips(w->size() + FrameWatcher::marginsOf(w), tpp);
-    };
+    const auto outerOf = [&](QWidget *w) { return screenmetrics::toTwips(w->frameGeometry().size(), tpp); };
     DesignerSession &s = *m_session;
     const StartupLayout::Windows places =
         StartupLayout::arrange(screen, outerOf(s.worksheet()), outerOf(s.palette()), outerOf(s.mainWindow()),

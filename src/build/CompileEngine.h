@@ -37,6 +37,8 @@ public:
     void setReplaceDecision(ReplaceDecision decide) { m_mayReplace = std::move(decide); }
 
     CompileOutcome compile(CompileRequest &request);
+    // The player copy the compilation wrote, or would have written.
+    const QString &playerCopy() const { return m_playerCopy; }
 
     QString resolve(const QString &reference) const;
 

@@ -76,25 +76,25 @@ CompileOutcome ExecutableExport::run(const Request &request)
              Phrases::text(Phrase::Error), MessageIcon::Exclamation});
     }
     CompileRequest compile;
-    compile.folder = request.folder.endsWith(u'/') ? request.folder : request.folder + u'/';
+    compile.folder = CdFolder(request.folder).root();
     compile.projectName = request.projectName;
     compile.author = request.author;
     compile.light = request.light;
 
-    removeEarlierMenu(compile.folder);
+    folderfiles::removeFilesAndFolder(CdFolder::onDisc(compile.folder).zepPath());
     CompileEngine engine(m_project, m_projectFolder, m_programFolder);
     engine.setRequireMultimediaFiles(m_requireMultimediaFiles);
     engine.setProgress(m_progress);
     // What the folder held was removed above, with the author's choice of this folder.
     engine.setReplaceDecision([](const QString &) { return true; });
     const CompileOutcome compiled = engine.compile(compile);
-    const QString zep = discfile::find(compile.folder, u"zep"_s) + u'/';
-    const bool programInPlace = keepOnlyTheProgram(compile.folder, name);
+    const CdFolder cd = CdFolder::onDisc(compile.folder);
+    const bool programInPlace = keepOnlyTheProgram(cd, name);
     if (!compiled.isWritten())
         return compiled;
     if (!programInPlace)
-        return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, zep + name));
-    m_programFile = zep + name;
+        return CompileOutcome::failed(ZepError::about(ErrorCode::PathFileAccess, cd.inZep(name)));
+    m_programFile = cd.inZep(name);
     const Kind &kind = request.kind;
     return CompileOutcome::written({Phrases::text(Phrase::TheArticle) + kind.word +
                                         Phrases::text(Phrase::CreatedWithZepFolder) + kind.extension +
@@ -102,14 +102,10 @@ CompileOutcome ExecutableExport::run(const Request &request)
                                     u"ZEP"_s, MessageIcon::Information});
 }
 
-void ExecutableExport::removeEarlierMenu(const QString &folder)
+bool ExecutableExport::keepOnlyTheProgram(const CdFolder &cd, const QString &name)
 {
-    folderfiles::removeFilesAndFolder(discfile::find(folder, u"zep"_s));
-}
-
-bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &name)
-{
-    const QString zep = discfile::find(folder, u"zep"_s) + u'/';
+    const QString &folder = cd.root();
+    const QString zep = cd.zep();
     discfile::remove(folder, u"autorun.inf"_s);
     discfile::remove(zep, u"install.bat"_s);
     discfile::remove(zep, u"autorun.ico"_s);
@@ -118,11 +114,12 @@ bool ExecutableExport::keepOnlyTheProgram(const QString &folder, const QString &
     discfile::remove(zep, u"autorun"_s);
     discfile::remove(zep, u"qt.conf"_s);
     QDir(discfile::find(zep, u"lib"_s)).removeRecursively();
-    const QString player = discfile::find(zep, u"autorun.exe"_s);
+    const QString playerName = pathtext::nameOf(cd.playerCopy());
+    const QString player = discfile::find(zep, playerName);
     if (QFileInfo(player).fileName() == name)
         return QFileInfo::exists(player);
     // Another case of the same name is the same file where names have no case.
-    if (name.compare(u"autorun.exe"_s, Qt::CaseInsensitive) == 0)
+    if (name.compare(playerName, Qt::CaseInsensitive) == 0)
         return QFile::rename(player, zep + name);
     // The player copy goes only once the program is in place: a name the folder cannot
     // hold must not lose the compiled menu.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build/CdFolder.h"
 #include "build/CompileOutcome.h"
 
 #include <QString>
@@ -50,8 +51,7 @@ public:
 
 private:
     static QString askFolder(Prompter &prompter, const Kind &kind);
-    static void removeEarlierMenu(const QString &folder);
-    static bool keepOnlyTheProgram(const QString &folder, const QString &name);
+    static bool keepOnlyTheProgram(const CdFolder &cd, const QString &name);
 
     const MenuProject &m_project;
     QString m_projectFolder;

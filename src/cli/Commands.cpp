@@ -9,15 +9,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-int runVbs(const CommandLine &line)
-{
-    return runVbsCommand(line.arguments());
-}
-
-} // namespace
-
 const QList<Command> &commands()
 {
     static const QList<Command> list{
@@ -42,7 +33,7 @@ const QList<Command> &commands()
         {{u"format"_s, {u"FICHIER"_s}, {}}, u"Met en forme un script VBS et affiche le résultat."_s, runFormatCommand},
         {{u"vbs"_s, {u"FICHIER.vbs"_s}, {}},
          u"Exécute un script ; MsgBox et WScript.Echo affichent leur texte sur une ligne."_s,
-         runVbs},
+         runVbsCommand},
         {{u"html"_s, {u"PROJET.zep"_s, u"DOSSIER"_s}, {}},
          u"Écrit la page HTML de lancement du menu, index.htm, dans DOSSIER."_s,
          runHtmlCommand},

@@ -1,6 +1,5 @@
 #include "cli/CompileCommands.h"
 
-#include "build/CdFolder.h"
 #include "build/CompileEngine.h"
 #include "build/MenuDataWriter.h"
 #include "cli/BuildSupport.h"
@@ -58,9 +57,8 @@ int runCompileCommand(const CommandLine &line)
     if (refused)
         console::error(buildsupport::earlierMenuKept());
     const QString summary =
-        request.subMenu
-            ? u"Sous menu compilé : "_s + CdFolder::onDisc(request.folder).inZep(request.subMenuName + u".exe"_s)
-            : u"Menu compilé dans "_s + request.folder + u" : gravez son contenu à la racine du disque."_s;
+        request.subMenu ? u"Sous menu compilé : "_s + engine.playerCopy()
+                        : u"Menu compilé dans "_s + request.folder + u" : gravez son contenu à la racine du disque."_s;
     return console::finish(outcome, line.has(u"--quiet"_s) ? QString() : summary);
 }
 

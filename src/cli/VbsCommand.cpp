@@ -1,5 +1,7 @@
 #include "cli/VbsCommand.h"
 
+#include "cli/CommandLine.h"
+
 #include "common/Cp1252.h"
 #include "vbscript/ScriptEngine.h"
 
@@ -54,18 +56,15 @@ QString decodeScript(const QByteArray &bytes)
 
 } // namespace
 
-int runVbsCommand(const QStringList &arguments)
+int runVbsCommand(const CommandLine &line)
 {
-    if (arguments.size() != 1) {
-        std::fputs("usage: zepc vbs FILE.vbs\n", stderr);
-        return 2;
-    }
+    const QString &path = line.argument(0);
     // Scripts follow the user's locale and language, as they do when Windows runs them.
     const vbs::Locale &locale = vbs::Locale::fromEnvironment();
     const bool english = locale.language() == vbs::Language::English;
-    QFile file(arguments.first());
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        printLine(stderr, ((english ? u"Cannot read "_s : u"Impossible de lire "_s) + arguments.first()).toStdU16String());
+        printLine(stderr, ((english ? u"Cannot read "_s : u"Impossible de lire "_s) + path).toStdU16String());
         return 1;
     }
     const std::u16string source = decodeScript(file.readAll()).toStdU16String();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStringList>
+class CommandLine;
 
 // zepc vbs FILE.vbs: runs a script with a console host. Returns the exit status.
-int runVbsCommand(const QStringList &arguments);
+int runVbsCommand(const CommandLine &line);

@@ -8,7 +8,6 @@
 #include "platform/SettingsStore.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -131,7 +130,8 @@ ZepError FileAssociation::associate(SettingsStore *store) const
     if (const ZepError error = saveMakingFolder(desktopEntryPath(), desktopEntry(m_programPath)); error.isError())
         return error;
     const Result<QByteArray> mimeApps = readWholeFile(mimeAppsPath());
-    if (mimeApps.isError() && QFile::exists(mimeAppsPath()))
+    // No list of default applications yet is the usual case: one is written.
+    if (mimeApps.isError() && mimeApps.error().number != int(ErrorCode::FileNotFound))
         return mimeApps.error();
     if (const ZepError error = saveMakingFolder(mimeAppsPath(), withDefaultApplication(mimeApps.valueOr({})));
         error.isError())

@@ -1,6 +1,7 @@
 #include "app/core/UserProgramFolder.h"
 
 #include "app/core/AppIdentity.h"
+#include "common/DesignerFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,17 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace userprogramfolder {
-
-namespace {
-
-// What the designer writes stays the user's own, never a link into the read-only folder.
-bool isWrittenByTheDesigner(const QString &entry)
-{
-    static const QStringList written = {u"zep_options.ini"_s, u"apparences.ini"_s, u"plugins.ini"_s, u"tmp"_s};
-    return written.contains(entry, Qt::CaseInsensitive);
-}
-
-} // namespace
 
 QString choose(const QString &programFolder, const QString &userFolder)
 {
@@ -34,7 +24,8 @@ QString linkEntries(const QString &programFolder, const QString &userFolder)
     QDir().mkpath(userFolder);
     const QDir real(programFolder);
     for (const QString &entry : real.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (isWrittenByTheDesigner(entry))
+        // What the designer writes stays the user's own, never a link into the read-only folder.
+        if (designerfiles::isWrittenByTheDesigner(entry))
             continue;
         const QString link = userFolder + entry;
         if (!QFileInfo(link).isSymLink() && QFileInfo::exists(link))

@@ -1,5 +1,7 @@
 #include "setup/core/Destination.h"
 
+#include "common/DesignerFiles.h"
+
 #include "setup/core/SetupPlaces.h"
 #include "setup/core/UninstallRecord.h"
 
@@ -28,19 +30,14 @@ QString resolved(const QString &folder)
 
 // What the designer writes beside itself outlives an uninstallation; a folder holding
 // only that still counts as ZEP's.
-bool isLeftByTheDesigner(const QString &entry)
-{
-    static const QStringList written = {u"zep_options.ini"_s, u"apparences.ini"_s, u"plugins.ini"_s, u"tmp"_s};
-    return written.contains(entry, Qt::CaseInsensitive);
-}
-
 bool holdsForeignFiles(const QString &folder)
 {
     if (uninstallrecord::liesIn(folder))
         return false;
     const QStringList entries =
         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    return std::any_of(entries.begin(), entries.end(), [](const QString &entry) { return !isLeftByTheDesigner(entry); });
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const QString &entry) { return !designerfiles::isWrittenByTheDesigner(entry); });
 }
 
 } // namespace
