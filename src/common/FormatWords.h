@@ -13,4 +13,11 @@ inline QString word(std::string_view bytes)
     return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
+// A start-up action that holds a script: the prefix, in any case, and something after it.
+inline bool isStartupScript(const QString &action)
+{
+    const QString prefix = word(kScriptPrefix);
+    return action.size() > prefix.size() && action.startsWith(prefix, Qt::CaseInsensitive);
+}
+
 } // namespace menuformat

@@ -4,7 +4,7 @@ namespace startup {
 
 bool isScript(const QString &action)
 {
-    return action.size() > kScriptPrefix.size() && action.startsWith(kScriptPrefix, Qt::CaseInsensitive);
+    return menuformat::isStartupScript(action);
 }
 
 StartupKind kindOf(const QString &action)

@@ -5,19 +5,13 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kVbsPrefix = menuformat::word(menuformat::kScriptPrefix);
-
-} // namespace
-
 namespace slottext {
 
 Opening open(ScriptSlot slot, const QString &stored)
 {
     if (slot == ScriptSlot::EditPrinc) {
-        if (stored.size() > kVbsPrefix.size() && stored.startsWith(kVbsPrefix, Qt::CaseInsensitive))
-            return {stored, stored.mid(kVbsPrefix.size())};
+        if (menuformat::isStartupScript(stored))
+            return {stored, stored.mid(qsizetype(menuformat::kScriptPrefix.size()))};
         const QString shown = defaultscripts::forSlot(slot);
         return {storedForm(slot, shown), shown};
     }
@@ -32,12 +26,13 @@ QString storedForm(ScriptSlot slot, const QString &boxText)
 {
     if (slot != ScriptSlot::EditPrinc)
         return boxText;
-    return boxText.isEmpty() ? emptyStartupScript() : kVbsPrefix + boxText;
+    return boxText.isEmpty() ? emptyStartupScript() : menuformat::word(menuformat::kScriptPrefix) + boxText;
 }
 
 QString emptyStartupScript()
 {
-    return kVbsPrefix + u"'Tapez ici le code VBS à exécuter au démarrage."_s + u"\r\n"_s;
+    return menuformat::word(menuformat::kScriptPrefix) + u"'Tapez ici le code VBS à exécuter au démarrage."_s +
+           u"\r\n"_s;
 }
 
 } // namespace slottext
